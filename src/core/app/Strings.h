@@ -1,0 +1,21 @@
+#pragma once
+// The string table: every user-visible text of the system, addressed by its
+// number. English texts are built in; a loaded language pack replaces them.
+#include <QString>
+
+#include <string>
+
+namespace qarvo::strings {
+
+// The built-in English text of an id, or nullptr when the table has none.
+const char* english(int id);
+
+// The text in the current language (the English text when no pack is loaded
+// or the pack lacks the id; "#<id>" when the table has no such id).
+QString text(int id);
+std::string utf8(int id);
+
+// The text with its one printf-style number conversion (%d, %02X, …) filled in.
+QString format(int id, long number);
+
+} // namespace qarvo::strings

@@ -1,0 +1,30 @@
+#pragma once
+// An event object that wakes one waiter and resets itself, as the link's
+// threads hand replies over: a slot is written first, then the event is set.
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace qarvo {
+
+class AutoResetEvent {
+public:
+    void set();
+    void reset();
+    // True when the event was signalled within the time-out (and consumes it).
+    bool wait(std::chrono::milliseconds timeout);
+    bool isSet() const;
+
+    enum class WaitResult { First, Second, Timeout };
+    // Waits for whichever of two events is signalled first; the first event
+    // wins when both are already set. Consumes only the event returned.
+    static WaitResult waitAny(AutoResetEvent& first, AutoResetEvent& second,
+                              std::chrono::milliseconds timeout);
+
+private:
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool signalled_ = false;
+};
+
+} // namespace qarvo

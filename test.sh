@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/setup.sh
+cd build
+if ! ctest --output-on-failure -j2 "$@"; then
+  echo "error: some tests failed (see above)" >&2
+  exit 1
+fi
+echo "All tests passed."

@@ -3,6 +3,7 @@
 // number. English texts are built in; a loaded language pack replaces them.
 #include <QString>
 
+#include <initializer_list>
 #include <string>
 
 namespace qarvo::strings {
@@ -17,5 +18,14 @@ std::string utf8(int id);
 
 // The text with its one printf-style number conversion (%d, %02X, …) filled in.
 QString format(int id, long number);
+
+// The text with each of its number conversions filled in, in order. A text
+// whose conversions are not exactly that many integer ones comes back as it is.
+QString formatNumbers(int id, std::initializer_list<long> numbers);
+
+// The source key under which a language pack translates an id ("qarvo_<id>",
+// context "Strings").
+inline constexpr const char* kTranslationContext = "Strings";
+std::string translationKey(int id);
 
 } // namespace qarvo::strings

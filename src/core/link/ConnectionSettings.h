@@ -1,0 +1,45 @@
+#pragma once
+// The connection settings record and its file "PanelRPS.cfg": twelve text
+// lines in the program's directory.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace qarvo::link {
+
+inline constexpr const char* kSettingsFileName = "PanelRPS.cfg";
+inline constexpr std::size_t kPasswordLength = 4;
+inline constexpr std::uint32_t kBroadcastAddress = 0xFFFFFFFF;
+
+struct ConnectionSettings {
+    std::int32_t ownPort = 0;
+    std::string callbackServer;
+    std::int32_t callbackPort = 50001;
+    std::string updateServer = "update.qarvo.net";
+    std::int32_t updatePort = 51068;
+    std::uint16_t communicatorPort = 51069;
+    std::uint32_t communicatorAddress = 0x0900A0C0;
+    std::string password = "5307";
+    std::uint16_t account = 1;
+    bool useDefaultIds = true;
+    std::uint16_t panelId = 0;
+    std::uint16_t pcId = 0;
+
+    // The IDs in force for a session: 0000/0000 when the default IDs are used.
+    std::uint16_t effectivePanelId() const { return useDefaultIds ? 0 : panelId; }
+    std::uint16_t effectivePcId() const { return useDefaultIds ? 0 : pcId; }
+
+    bool operator==(const ConnectionSettings&) const = default;
+};
+
+enum class SettingsLoad { Loaded, Missing };
+
+// Reads the file; a missing or unreadable file leaves the defaults in place
+// and returns Missing (the caller shows the warning).
+SettingsLoad loadSettings(const std::filesystem::path& file, ConnectionSettings& settings);
+// Writes the twelve lines; false when the file cannot be written (the
+// previous file stays as it was).
+bool saveSettings(const std::filesystem::path& file, const ConnectionSettings& settings);
+std::string formatSettings(const ConnectionSettings& settings);
+
+} // namespace qarvo::link

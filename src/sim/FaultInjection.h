@@ -1,0 +1,34 @@
+#pragma once
+// Seeded faults on one direction of the simulated link: loss, duplication,
+// corruption and a fixed delay.
+#include <chrono>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace qarvo::sim {
+
+struct Faults {
+    double loss = 0.0;
+    double duplicate = 0.0;
+    double corrupt = 0.0;
+    std::chrono::milliseconds delay{0};
+};
+
+class FaultInjector {
+public:
+    explicit FaultInjector(Faults faults = {}, std::uint32_t seed = 1) : faults_(faults), random_(seed) {}
+    void setFaults(Faults faults) { faults_ = faults; }
+    const Faults& faults() const { return faults_; }
+
+    // The copies of a datagram that actually travel: none (lost), one, or
+    // two (duplicated); a corrupted copy has one byte flipped.
+    std::vector<std::vector<std::uint8_t>> apply(const std::vector<std::uint8_t>& datagram);
+
+private:
+    bool chance(double p);
+    Faults faults_;
+    std::mt19937 random_;
+};
+
+} // namespace qarvo::sim

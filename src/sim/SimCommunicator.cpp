@@ -1,0 +1,356 @@
+#include "sim/SimCommunicator.h"
+
+#include "link/Connection.h"
+#include "link/Datagram.h"
+#include "link/PanelMessage.h"
+#include "link/UDPSocket.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace qarvo::sim {
+
+using namespace link;
+
+namespace {
+
+constexpr std::uint32_t kLoopback = 0x7F000001;
+constexpr std::uint8_t kCommunicatorFlags = 0x00;
+constexpr std::uint8_t kLoginRefused = 7;
+constexpr int kServePollMs = 20;
+
+int bindLoopback(std::uint16_t port)
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    if (fd < 0)
+        return -1;
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_port = htons(port);
+    sa.sin_addr.s_addr = htonl(kLoopback);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::uint16_t boundPort(int fd)
+{
+    sockaddr_in sa{};
+    socklen_t len = sizeof sa;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
+    return ntohs(sa.sin_port);
+}
+
+std::span<const std::uint8_t> payloadOf(const std::vector<std::uint8_t>& d)
+{
+    const std::size_t length = std::min<std::size_t>(readU16(d, offset::kPayloadLength), d.size() - kHeaderSize);
+    return {d.data() + kHeaderSize, length};
+}
+
+} // namespace
+
+SimCommunicator::SimCommunicator(CommunicatorConfig config)
+    : config_(std::move(config)),
+      keys_(std::array<std::uint8_t, 16>{0x5A, 0x13, 0x77, 0x01, 0x9C, 0x42, 0xE8, 0x03, 0x61, 0x2B, 0xD4, 0x90,
+                                         0x0F, 0x3E, 0x88, 0x55}),
+      outFaults_(config_.toProgram, config_.seed),
+      inFaults_(config_.fromProgram, config_.seed * 7919u + 1)
+{
+}
+
+SimCommunicator::~SimCommunicator() { stop(); }
+
+bool SimCommunicator::start(std::uint16_t port, std::uint16_t callbackPort)
+{
+    fd_ = bindLoopback(port);
+    callbackFd_ = bindLoopback(callbackPort);
+    if (fd_ < 0 || callbackFd_ < 0) {
+        stop();
+        return false;
+    }
+    port_ = boundPort(fd_);
+    callbackPort_ = boundPort(callbackFd_);
+    thread_ = std::jthread([this](std::stop_token stop) { serve(stop); });
+    return true;
+}
+
+void SimCommunicator::stop()
+{
+    if (thread_.joinable()) {
+        thread_.request_stop();
+        thread_.join();
+    }
+    for (int* fd : {&fd_, &callbackFd_}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+}
+
+void SimCommunicator::setPanel(PanelPeer* panel)
+{
+    std::lock_guard lock(mutex_);
+    panel_ = panel;
+}
+
+void SimCommunicator::setFaults(Faults toProgram, Faults fromProgram)
+{
+    std::lock_guard lock(mutex_);
+    outFaults_.setFaults(toProgram);
+    inFaults_.setFaults(fromProgram);
+}
+
+bool SimCommunicator::enciphered() const
+{
+    std::lock_guard lock(mutex_);
+    return key_.has_value();
+}
+
+std::string SimCommunicator::lastPassword() const
+{
+    std::lock_guard lock(mutex_);
+    return lastPassword_;
+}
+
+std::vector<std::uint8_t> SimCommunicator::lastCallbackPayload() const
+{
+    std::lock_guard lock(mutex_);
+    return lastCallbackPayload_;
+}
+
+void SimCommunicator::send(std::uint8_t kind, std::uint8_t command, std::uint8_t destination,
+                           std::span<const std::uint8_t> payload, bool encipher, int fd)
+{
+    std::lock_guard lock(mutex_);
+    Datagram d;
+    d.setKind(kind);
+    d.setFlags(static_cast<std::uint8_t>(kCommunicatorFlags | (encipher && key_ ? flags::kEnciphered : 0) |
+                                         (sessionOpen_ ? 0 : flags::kConnecting)));
+    d.setConnection(config_.connectionNumber);
+    d.setSequence(sequence_);
+    d.setCommand(command);
+    d.setSourceNode(config_.node);
+    d.setDestinationNode(destination);
+    std::copy(payload.begin(), payload.end(), d.payload().begin());
+    d.finalise(payload.size(), config_.bearer);
+    sequence_ = d.sequence();
+    d.encipher(key_ ? &*key_ : nullptr);
+    const std::vector<std::uint8_t> wire(d.wire().begin(), d.wire().end());
+    const auto due = std::chrono::steady_clock::now() + outFaults_.faults().delay;
+    for (auto& copy : outFaults_.apply(wire))
+        outgoing_.push({due, false, fd < 0 ? fd_ : fd, programAddress_, programPort_, std::move(copy)});
+}
+
+void SimCommunicator::flushDue()
+{
+    std::vector<Outgoing> due;
+    {
+        std::lock_guard lock(mutex_);
+        const auto now = std::chrono::steady_clock::now();
+        while (!outgoing_.empty() && outgoing_.top().due <= now) {
+            due.push_back(outgoing_.top());
+            outgoing_.pop();
+        }
+    }
+    for (auto& item : due) {
+        if (item.incoming) {
+            handle(item.fd, item.bytes, item.address, item.port);
+            continue;
+        }
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_port = htons(item.port);
+        sa.sin_addr.s_addr = htonl(item.address);
+        ::sendto(item.fd, item.bytes.data(), item.bytes.size(), 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    }
+}
+
+void SimCommunicator::serve(std::stop_token stop)
+{
+    while (!stop.stop_requested()) {
+        pollfd fds[2] = {{fd_, POLLIN, 0}, {callbackFd_, POLLIN, 0}};
+        int timeout = kServePollMs;
+        {
+            std::lock_guard lock(mutex_);
+            if (!outgoing_.empty()) {
+                const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    outgoing_.top().due - std::chrono::steady_clock::now());
+                timeout = static_cast<int>(std::clamp<long long>(wait.count(), 0, kServePollMs));
+            }
+        }
+        if (::poll(fds, 2, timeout) > 0) {
+            for (const pollfd& p : fds)
+                if (p.revents & POLLIN)
+                    receive(p.fd);
+        }
+        flushDue();
+    }
+}
+
+void SimCommunicator::receive(int fd)
+{
+    std::vector<std::uint8_t> buffer(kReceiveBufferSize);
+    sockaddr_in from{};
+    socklen_t len = sizeof from;
+    const ssize_t n = ::recvfrom(fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &len);
+    if (n < 1)
+        return;
+    buffer.resize(static_cast<std::size_t>(n));
+    std::lock_guard lock(mutex_);
+    const auto due = std::chrono::steady_clock::now() + inFaults_.faults().delay;
+    for (auto& copy : inFaults_.apply(buffer))
+        outgoing_.push({due, true, fd, ntohl(from.sin_addr.s_addr), ntohs(from.sin_port), std::move(copy)});
+}
+
+void SimCommunicator::handle(int fd, std::vector<std::uint8_t>& datagram, std::uint32_t address,
+                             std::uint16_t port)
+{
+    std::lock_guard lock(mutex_);
+    if (datagram.empty() || datagram[0] != kStartByte ||
+        check(datagram, key_ ? &*key_ : nullptr) != CheckResult::Valid) {
+        ++counters.badDatagrams;
+        return;
+    }
+    if (fd == callbackFd_) {
+        handleCallback(datagram, address, port);
+        return;
+    }
+    programAddress_ = address;
+    programPort_ = port;
+    const auto payload = payloadOf(datagram);
+    switch (datagram[offset::kCommand]) {
+    case control::kDirectHello: {
+        ++counters.hellos;
+        if (!config_.answerHello)
+            return;
+        const std::vector<std::uint8_t> mark = config_.bootLoader ? std::vector<std::uint8_t>{control::kBootLoaderMark}
+                                                                  : std::vector<std::uint8_t>{};
+        sessionOpen_ = false;
+        key_.reset();
+        send(kConnectionTraffic, control::kHelloAccepted, kProgramNode, mark, false);
+        if (config_.makeRequest)
+            sendRequest();
+        return;
+    }
+    case control::kKeyExchange: {
+        if (payload.size() < KeyExchange::kPublicSize)
+            return;
+        KeyExchange::PublicValue theirs{};
+        std::copy_n(payload.begin(), theirs.size(), theirs.begin());
+        send(kConnectionTraffic, control::kLogin, kProgramNode, {}, false);
+        key_.emplace(keys_.deriveKey(theirs));
+        return;
+    }
+    case control::kLogin: {
+        ++counters.logins;
+        std::string password(payload.begin(), payload.end());
+        password.erase(std::find(password.begin(), password.end(), '\0'), password.end());
+        lastPassword_ = password;
+        if (password == config_.password)
+            send(kConnectionTraffic, control::kLoginAccepted, kProgramNode, config_.modelInfo, true);
+        else
+            send(kConnectionTraffic, kLoginRefused, kProgramNode, {}, true);
+        return;
+    }
+    case control::kHelloAccepted:
+        sessionOpen_ = true;
+        if (panel_)
+            panel_->onSessionStart();
+        return;
+    case control::kClose:
+        ++counters.closes;
+        if (config_.answerClose)
+            send(kConnectionTraffic, control::kClose, kProgramNode, {}, true);
+        sessionOpen_ = false;
+        key_.reset();
+        return;
+    case kCommandPanelFirst:
+    case kCommandPanel:
+        handlePanelData(payload);
+        return;
+    default:
+        return;
+    }
+}
+
+void SimCommunicator::handleCallback(const std::vector<std::uint8_t>& datagram, std::uint32_t address,
+                                     std::uint16_t port)
+{
+    if (datagram[offset::kCommand] != control::kCallMe)
+        return;
+    ++counters.callbackRequests;
+    const auto payload = payloadOf(datagram);
+    lastCallbackPayload_.assign(payload.begin(), payload.end());
+    programAddress_ = address;
+    programPort_ = port;
+    // The server answers from its own port; the communicator then calls
+    // the program from the communicator's port.
+    send(kConnectionTraffic, control::kHelloAccepted, kProgramNode, {}, false, callbackFd_);
+    sessionOpen_ = false;
+    key_.reset();
+    if (config_.makeRequest)
+        sendRequest();
+}
+
+void SimCommunicator::sendRequest()
+{
+    const auto& ours = keys_.publicValue();
+    if (config_.encipher)
+        send(kConnectionTraffic, control::kKeyExchange, 0, ours, false);
+    else
+        send(kConnectionTraffic, control::kLogin, 0, {}, false);
+}
+
+void SimCommunicator::callProgram(std::uint16_t programPort)
+{
+    std::lock_guard lock(mutex_);
+    programAddress_ = kLoopback;
+    programPort_ = programPort;
+    sessionOpen_ = false;
+    key_.reset();
+    sendRequest();
+}
+
+void SimCommunicator::sendBusyNotice()
+{
+    send(kCommunicatorNotice, kCommandPanelBusy, kProgramNode, {}, false);
+}
+
+void SimCommunicator::sendClose()
+{
+    send(kConnectionTraffic, control::kClose, kProgramNode, {}, true);
+}
+
+void SimCommunicator::sendPanelMessages(const std::vector<Message>& messages)
+{
+    std::lock_guard lock(mutex_);
+    for (const Message& m : messages) {
+        std::vector<std::uint8_t> bytes = m;
+        bytes.push_back(checkByte(m));
+        if (!m.empty() && (m[0] == 0x1E || m[0] == 0x1F)) {
+            bytes.push_back(config_.state);
+            bytes.push_back(config_.rssi);
+        }
+        send(kConnectionTraffic, kCommandPanel, kProgramNode, bytes, true);
+    }
+}
+
+void SimCommunicator::handlePanelData(std::span<const std::uint8_t> payload)
+{
+    if (payload.size() < 2 || !sumIsZero(payload))
+        return;
+    ++counters.panelMessages;
+    if (!panel_)
+        return;
+    const auto replies = panel_->onMessage(payload.first(payload.size() - 1));
+    sendPanelMessages(replies);
+}
+
+} // namespace qarvo::sim

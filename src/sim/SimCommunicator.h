@@ -1,0 +1,126 @@
+#pragma once
+// A simulated communicator on 127.0.0.1: answers the direct hello, runs a
+// callback server, calls the program on request, agrees a key or not,
+// checks the password, closes, relays panel messages to a simulated panel,
+// and injects faults in both directions.
+#include "link/Aes128.h"
+#include "link/KeyExchange.h"
+#include "sim/FaultInjection.h"
+#include "sim/PanelPeer.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <queue>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace qarvo::sim {
+
+struct CommunicatorConfig {
+    std::string password = "5307";
+    bool encipher = true;        // connection request with key exchange (4) or without (6)
+    bool bootLoader = false;     // hello reply payload starts with 1
+    bool answerHello = true;     // false: a silent communicator
+    bool makeRequest = true;     // false: answers the hello but never calls
+    bool answerClose = true;     // false: the close goes unanswered
+    std::uint32_t connectionNumber = 0x11223344;
+    std::uint8_t node = 7;       // the communicator's own node byte
+    std::uint8_t bearer = 1;     // 1 Ethernet, 2 GPRS
+    std::uint8_t state = 0x01;   // trailing state byte of status messages
+    std::uint8_t rssi = 20;      // trailing signal strength of status messages
+    std::vector<std::uint8_t> modelInfo = std::vector<std::uint8_t>(43, 0);
+    std::uint32_t seed = 1;
+    Faults toProgram;            // faults on datagrams the communicator sends
+    Faults fromProgram;          // faults on datagrams it receives
+};
+
+struct CommunicatorCounters {
+    std::atomic<unsigned> hellos{0};
+    std::atomic<unsigned> callbackRequests{0};
+    std::atomic<unsigned> logins{0};
+    std::atomic<unsigned> closes{0};
+    std::atomic<unsigned> panelMessages{0};
+    std::atomic<unsigned> badDatagrams{0};
+};
+
+class SimCommunicator {
+public:
+    explicit SimCommunicator(CommunicatorConfig config = {});
+    ~SimCommunicator();
+    SimCommunicator(const SimCommunicator&) = delete;
+    SimCommunicator& operator=(const SimCommunicator&) = delete;
+
+    // Binds the communicator and the callback server on 127.0.0.1 (port 0:
+    // any free port) and starts serving.
+    bool start(std::uint16_t port = 0, std::uint16_t callbackPort = 0);
+    void stop();
+    std::uint16_t port() const { return port_; }
+    std::uint16_t callbackPort() const { return callbackPort_; }
+
+    void setPanel(PanelPeer* panel);
+    void setFaults(Faults toProgram, Faults fromProgram);
+
+    // The communicator's own call (the program waits for it).
+    void callProgram(std::uint16_t programPort);
+    // Notices on the communicator's initiative.
+    void sendBusyNotice();
+    void sendClose();
+    // Sends panel messages on the communicator's own initiative.
+    void sendPanelMessages(const std::vector<Message>& messages);
+
+    bool sessionOpen() const { return sessionOpen_; }
+    bool enciphered() const;
+    std::string lastPassword() const;
+    std::vector<std::uint8_t> lastCallbackPayload() const;
+    CommunicatorCounters counters;
+    CommunicatorConfig& config() { return config_; }
+
+private:
+    // A datagram waiting for its delay: one to send, or one received that
+    // is handled when due.
+    struct Outgoing {
+        std::chrono::steady_clock::time_point due;
+        bool incoming;
+        int fd;
+        std::uint32_t address;
+        std::uint16_t port;
+        std::vector<std::uint8_t> bytes;
+        bool operator>(const Outgoing& o) const { return due > o.due; }
+    };
+
+    void serve(std::stop_token stop);
+    void receive(int fd);
+    void handle(int fd, std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port);
+    void handleCallback(const std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port);
+    void handlePanelData(std::span<const std::uint8_t> payload);
+    void sendRequest();
+    void send(std::uint8_t kind, std::uint8_t command, std::uint8_t destination, std::span<const std::uint8_t> payload,
+              bool encipher, int fd = -1);
+    void flushDue();
+
+    CommunicatorConfig config_;
+    link::KeyExchange keys_;
+    int fd_ = -1;
+    int callbackFd_ = -1;
+    std::uint16_t port_ = 0;
+    std::uint16_t callbackPort_ = 0;
+    mutable std::recursive_mutex mutex_;
+    std::optional<link::Aes128> key_;
+    std::uint32_t programAddress_ = 0x7F000001;
+    std::uint16_t programPort_ = 0;
+    std::uint16_t sequence_ = 0;
+    std::atomic<bool> sessionOpen_{false};
+    std::string lastPassword_;
+    std::vector<std::uint8_t> lastCallbackPayload_;
+    PanelPeer* panel_ = nullptr;
+    FaultInjector outFaults_;
+    FaultInjector inFaults_;
+    std::priority_queue<Outgoing, std::vector<Outgoing>, std::greater<>> outgoing_;
+    std::jthread thread_;
+};
+
+} // namespace qarvo::sim

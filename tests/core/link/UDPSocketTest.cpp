@@ -1,0 +1,143 @@
+#include "base/RecordingSink.h"
+#include "base/TextIds.h"
+#include "link/Datagram.h"
+#include "link/UDPSocket.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+using namespace qarvo;
+using namespace qarvo::link;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A plain loopback socket that plays the far end.
+struct FarEnd {
+    FarEnd()
+    {
+        fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+        socklen_t len = sizeof sa;
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
+        port = ntohs(sa.sin_port);
+    }
+    ~FarEnd() { ::close(fd); }
+    void sendTo(std::uint16_t to, std::span<const std::uint8_t> bytes) const
+    {
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_port = htons(to);
+        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    }
+    int fd = -1;
+    std::uint16_t port = 0;
+};
+
+std::vector<std::uint8_t> datagram(std::uint8_t kind, std::uint8_t command, std::uint8_t destination,
+                                   std::size_t payloadLength = 0)
+{
+    Datagram d;
+    d.setKind(kind);
+    d.setCommand(command);
+    d.setDestinationNode(destination);
+    d.setSourceNode(9);
+    for (std::size_t i = 0; i < payloadLength; ++i)
+        d.payload()[i] = static_cast<std::uint8_t>(i);
+    d.finalise(payloadLength);
+    return {d.wire().begin(), d.wire().end()};
+}
+
+struct Program {
+    Program() { EXPECT_TRUE(socket.open(0)); }
+    RecordingSink sink;
+    UDPSocket socket{sink};
+    std::uint16_t port() const { return socket.localPort(); }
+};
+
+} // namespace
+
+TEST(UDPSocketRouting, ValidReplyFromANewAddressBecomesThePeer)
+{
+    Program p;
+    FarEnd communicator;
+    p.socket.setPeer({0x7F000001, 9});
+    communicator.sendTo(p.port(), datagram(kConnectionTraffic, 1, kProgramNode));
+    ASSERT_TRUE(p.socket.controlReplyEvent.wait(2s));
+    EXPECT_EQ(p.socket.peer(), (PeerAddress{0x7F000001, communicator.port}));
+}
+
+TEST(UDPSocketRouting, JunkDoesNotRedirectThePeer)
+{
+    Program p;
+    FarEnd communicator, stranger;
+    communicator.sendTo(p.port(), datagram(kConnectionTraffic, 1, kProgramNode));
+    ASSERT_TRUE(p.socket.controlReplyEvent.wait(2s));
+
+    auto junk = datagram(kConnectionTraffic, 1, kProgramNode);
+    junk.back() ^= 0xFF;
+    stranger.sendTo(p.port(), junk);
+    const std::uint8_t notOurs[] = {0x20, 0x01, 0x04};
+    stranger.sendTo(p.port(), notOurs);
+    EXPECT_FALSE(p.socket.controlReplyEvent.wait(200ms));
+    EXPECT_EQ(p.socket.peer().port, communicator.port);
+    EXPECT_EQ(p.socket.datagramsDropped.load(), 2u);
+}
+
+TEST(UDPSocketRouting, ConnectionRequestIsDroppedWhileThePanelLinkIsUp)
+{
+    Program p;
+    FarEnd communicator;
+    const auto request = datagram(kConnectionTraffic, 6, 0);
+    communicator.sendTo(p.port(), request);
+    ASSERT_TRUE(p.socket.connectionRequestEvent.wait(2s));
+    EXPECT_EQ(p.socket.connectionRequest(), request);
+
+    p.socket.panelLinkUp = true;
+    FarEnd other;
+    other.sendTo(p.port(), datagram(kConnectionTraffic, 4, 0));
+    EXPECT_FALSE(p.socket.connectionRequestEvent.wait(200ms));
+    EXPECT_EQ(p.socket.connectionRequest(), request) << "the slot is unchanged";
+    EXPECT_EQ(p.socket.peer().port, other.port) << "only the peer address changes";
+}
+
+TEST(UDPSocketRouting, PanelDataPollAndCloseGoToTheirParties)
+{
+    Program p;
+    FarEnd communicator;
+    communicator.sendTo(p.port(), datagram(kConnectionTraffic, kCommandPanel, kProgramNode, 5));
+    ASSERT_TRUE(p.socket.panelDataEvent.wait(2s));
+    const auto data = p.socket.takePanelData();
+    ASSERT_EQ(data.size(), 1u);
+    EXPECT_EQ(data[0], (std::vector<std::uint8_t>{0, 1, 2, 3, 4}));
+
+    communicator.sendTo(p.port(), datagram(kConnectionTraffic, kCommandLinkPoll, kProgramNode, 100));
+    ASSERT_TRUE(p.socket.pollReplyEvent.wait(2s));
+    EXPECT_EQ(p.socket.pollReply().size(), kPollSlotSize);
+
+    // The communicator's close stops the worker and answers a closing.
+    const auto close = datagram(kConnectionTraffic, kCommandClose, kProgramNode);
+    communicator.sendTo(p.port(), close);
+    ASSERT_TRUE(p.socket.workerStopEvent.wait(2s));
+    ASSERT_TRUE(p.socket.controlReplyEvent.wait(2s));
+    EXPECT_EQ(p.socket.controlReply(), close);
+}
+
+TEST(UDPSocketRouting, BusyNoticeShowsText60AndStopsTheWorker)
+{
+    Program p;
+    FarEnd communicator;
+    communicator.sendTo(p.port(), datagram(kCommunicatorNotice, kCommandPanelBusy, 0));
+    EXPECT_FALSE(p.socket.workerStopEvent.wait(200ms)) << "destination node 0 is dropped";
+    communicator.sendTo(p.port(), datagram(kCommunicatorNotice, kCommandPanelBusy, kProgramNode));
+    ASSERT_TRUE(p.socket.workerStopEvent.wait(2s));
+    EXPECT_TRUE(p.sink.hasMessage(text_id::kPanelBusy));
+}

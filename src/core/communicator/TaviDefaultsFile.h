@@ -1,0 +1,46 @@
+#pragma once
+// "Tavi.def": the communicator options an installer keeps as his defaults,
+// one item per line (54 lines, CR LF), in the program's directory.
+//
+// Some items are single raw bytes (the password characters, the general
+// flags, the GPRS keep-alive minutes). Those are read by their place in the
+// line, not after skipping white space, so that values such as 10 minutes
+// (a line feed) or flags 0x20 (a space) come back as they were saved. Texts
+// are read as the whole line, so that a SIM user or password with a space in
+// it does not shift the items after it.
+#include "communicator/TaviOptions.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qarvo {
+
+class TaviDefaultsFile {
+public:
+    static constexpr std::string_view kFileName = "Tavi.def";
+    static constexpr std::size_t kLineCount = 54;
+
+    explicit TaviDefaultsFile(const std::filesystem::path& directory);
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // The file's record, read over current (text fields keep the bytes
+    // behind the loaded text). A missing, unreadable or malformed file gives
+    // the built-in default record; nothing is reported.
+    TaviOptions load(const TaviOptions& current) const;
+
+    // Writes the record over an existing, writable file, replacing its whole
+    // content; a missing file is not created. Returns whether it was written.
+    bool save(const TaviOptions& record) const;
+
+    // The file's content for a record, and the record a content gives.
+    static std::string format(const TaviOptions& record);
+    static std::optional<TaviOptions> parse(std::string_view content, const TaviOptions& current);
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace qarvo

@@ -1,0 +1,69 @@
+#pragma once
+// Every setting of the panel's programming memory described once: where the
+// layout places it, how its bytes encode its value, its range, its new-document
+// default and its label. The layout builder, the defaults, the page forms,
+// the CLI and document comparisons all read this one table.
+#include "panel/Setting.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace qarvo::panel {
+
+// How a record's offset follows from the records before it.
+enum class Placement : std::uint8_t {
+    Chain,            // previous record's offset + previous record's length
+    ChainSkippingOne, // as Chain, one byte further on
+    Fixed,            // at the row's fixed offset
+    ReportEnd,        // just past the last report code entry
+    FirstPhone,       // at the end of the report code block, wrapping inside page 1
+    SameAsPrevious,   // at the previous record's offset
+    WelcomeMessage,   // over the last user code record
+};
+
+// Which layout variants hold the setting.
+enum class Presence : std::uint8_t { All, V2AndV3, V3 };
+
+enum class Encoding : std::uint8_t {
+    Number,           // decimal count within [min, max]
+    Bits,             // option bits
+    Digit,            // decimal digit in the high nibble, 0xF in the low nibble
+    NibblePair,       // two hex digits, high and low nibble
+    LowNibbleCounter, // count in the low nibble; 0 means 3
+    HexCode,          // a code shown as the hex digits of the byte
+    FormatCode,       // communication format code
+    Hour,             // first byte of a time pair; the minute is the next setting
+    Minute,           // second byte of a time pair
+    ZoneRecord,       // type byte and three attribute bytes
+    ReportMarker,     // start or end of the report code block; holds no value
+    ReportEntry,      // Contact ID byte and 4x2 byte; the record names the second
+    PhoneNumber,      // 16 nibbles of digits and D
+    Text16,           // 16 single-byte characters, 0x0D filled
+    Unedited,         // located, edited by no page
+};
+
+inline constexpr int kErased = -1; // default: the byte stays 0xFF
+
+struct SettingInfo {
+    Setting setting;
+    std::string_view name;  // stable key for the command line, printing, comparisons
+    std::uint16_t length;
+    Placement placement;
+    std::uint16_t fixedOffset; // for Placement::Fixed
+    Presence presence;
+    Encoding encoding;
+    int min;
+    int max;
+    int defaultValue;          // byte value; a report entry's two bytes as first * 256 + second
+    int label;                 // text id of the label on the page, 0 for none
+    std::string_view defaultText; // new-document text of a Text16 setting
+};
+
+std::span<const SettingInfo> settingCatalogue();
+const SettingInfo& settingInfo(Setting s);
+// The setting of a name in the catalogue, or nullptr.
+const SettingInfo* findSetting(std::string_view name);
+
+} // namespace qarvo::panel

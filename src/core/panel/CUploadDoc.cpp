@@ -69,7 +69,7 @@ CUploadDoc::CUploadDoc(std::string currentLogName) : currentLogName_(std::move(c
 
 void CUploadDoc::newDocument()
 {
-    identity_.setFromModel(kNewDocumentTypeCode);
+    identity_.setFromModel(kDefaultTypeCode);
     buildLayout();
     loadDefaults();
     modified_ = false;

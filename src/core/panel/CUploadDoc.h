@@ -29,7 +29,6 @@ public:
     using TaviOptionsBytes = std::array<std::uint8_t, kTaviOptionsSize>;
 
     static constexpr std::uint8_t kFormatMark = 0x90;
-    static constexpr std::uint8_t kNewDocumentTypeCode = 0x24;
     // "Current log": the name of log 0, which the caller fetches in the
     // user's language and hands to the constructor.
     static constexpr int kCurrentLogTextId = 5241;
@@ -72,6 +71,9 @@ public:
     const PanelImage& image() const { return image_; }
     const LayoutTable& layout() const { return layout_; }
     const PanelIdentity& identity() const { return identity_; }
+    // Identification stores the panel's reply here; the identified notice
+    // then runs checkModel(identity()).
+    PanelIdentity& identity() { return identity_; }
 
     // The image bytes of a named setting; empty when the model lacks it.
     std::span<std::uint8_t> bytes(Setting s) { return layout_.bytes(image_, s); }

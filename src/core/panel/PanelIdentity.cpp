@@ -1,7 +1,5 @@
 #include "panel/PanelIdentity.h"
 
-#include "panel/PanelModels.h"
-
 namespace qarvo::panel {
 
 bool PanelIdentity::setFromModel(std::uint8_t code)

@@ -1,16 +1,19 @@
 #pragma once
 // What the connected (or last assumed) panel is: its type code and how many
 // zones, user code records, PGM outputs and keypads it has.
+#include "panel/PanelModels.h"
+
 #include <cstdint>
 
 namespace qarvo::panel {
 
 struct PanelIdentity {
-    std::uint8_t typeCode = 0x24;
-    std::int32_t zoneCount = 16;
-    std::int32_t userRecordCount = 46; // the master record included
-    std::int32_t pgmCount = 8;
-    std::int32_t keypadCount = 8;
+    // Before any panel has answered: the default model's values.
+    std::uint8_t typeCode = kDefaultTypeCode;
+    std::int32_t zoneCount = findPanelModel(kDefaultTypeCode)->zoneCount;
+    std::int32_t userRecordCount = kModelUserRecordCount; // the master record included
+    std::int32_t pgmCount = findPanelModel(kDefaultTypeCode)->pgmCount;
+    std::int32_t keypadCount = kKeypadCount;
 
     // Takes the values of the model table for typeCode. Only 0x21-0x29 are
     // models; any other code leaves the record unchanged and returns false.

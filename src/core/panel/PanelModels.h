@@ -35,6 +35,8 @@ inline constexpr int kUnknownModelTextId = 79;
 
 inline constexpr std::uint8_t kFirstTypeCode = 0x21;
 inline constexpr std::uint8_t kLastTypeCode = 0x29;
+// The model assumed before any panel has answered, and by new documents.
+inline constexpr std::uint8_t kDefaultTypeCode = 0x24;
 
 inline constexpr std::array<PanelModel, 9> kPanelModels{{
     {0x21, 70, 12, 6, 0xAB, LayoutVariant::V1, false, false},
@@ -49,7 +51,13 @@ inline constexpr std::array<PanelModel, 9> kPanelModels{{
 }};
 
 // The model of a type code, or nullptr for a code outside 0x21-0x29.
-const PanelModel* findPanelModel(std::uint8_t typeCode);
+constexpr const PanelModel* findPanelModel(std::uint8_t typeCode)
+{
+    for (const PanelModel& model : kPanelModels)
+        if (model.typeCode == typeCode)
+            return &model;
+    return nullptr;
+}
 
 // The string id naming the model; kUnknownModelTextId for an unknown code
 // (that text takes the code as its number).

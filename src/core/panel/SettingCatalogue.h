@@ -1,8 +1,9 @@
 #pragma once
 // Every setting of the panel's programming memory described once: where the
-// layout places it, how its bytes encode its value, its range, its new-document
-// default and its label. The layout builder, the defaults, the page forms,
-// the CLI and document comparisons all read this one table.
+// layout places it, how its bytes encode its value, its range, its
+// new-document default and the control that edits it. The layout builder, the
+// defaults, the page forms, the CLI and document comparisons all read this
+// one table.
 #include "panel/Setting.h"
 
 #include <array>
@@ -54,10 +55,14 @@ struct SettingInfo {
     std::uint16_t fixedOffset; // for Placement::Fixed
     Presence presence;
     Encoding encoding;
-    int min;
-    int max;
+    int min; // value range of counts, digits and hours/minutes;
+    int max; // 0, 0 where the encoding carries its own rules
     int defaultValue;          // byte value; a report entry's two bytes as first * 256 + second
-    int label;                 // text id of the label on the page, 0 for none
+    // The installer page's control (edit or grid) that shows the setting, the
+    // master page's for a setting only that page shows; 0 for none. Labels
+    // take their text from the string of the control's id unless the page
+    // names another.
+    int control;
     std::string_view defaultText; // new-document text of a Text16 setting
 };
 

@@ -364,6 +364,12 @@ TEST(CUploadDoc, ModelCheck)
     EXPECT_TRUE(doc.isModified());
 
     EXPECT_FALSE(doc.checkModel(v1)) << "the message is shown once";
+
+    // Identification may have stored the reply in the document's own record.
+    doc.identity() = PanelIdentity{0x28, 16, 46, 8, 8};
+    EXPECT_TRUE(doc.checkModel(doc.identity()));
+    EXPECT_EQ(doc.layout().typeCode(), 0x28);
+    EXPECT_EQ(doc.layout()[Setting::ReportEnd].offset, 0x17C);
     const PanelIdentity before = doc.identity();
     EXPECT_FALSE(doc.checkModel(PanelIdentity{0x30, 16, 46, 8, 8}));
     EXPECT_EQ(doc.identity(), before) << "unknown codes never reach the layout";

@@ -243,3 +243,21 @@ TEST(SettingCatalogue, NamesAreUniqueAndFindable)
     EXPECT_EQ(settingInfo(Setting::FirstPeriodicalTestHour).encoding, Encoding::Hour);
     EXPECT_EQ(settingInfo(Setting::FirstPeriodicalTestMinute).encoding, Encoding::Minute);
 }
+
+TEST(SettingCatalogue, DefaultsLieInTheirRangesAndControlsAreThePagesOwn)
+{
+    for (const SettingInfo& info : settingCatalogue()) {
+        if (info.encoding != Encoding::Number && info.encoding != Encoding::LowNibbleCounter)
+            continue;
+        EXPECT_LE(info.min, info.defaultValue) << info.name;
+        EXPECT_LE(info.defaultValue, info.max) << info.name;
+    }
+    EXPECT_EQ(settingInfo(Setting::Entry1Delay).control, 2007);
+    EXPECT_EQ(settingInfo(Setting::PartitionBExitDelay).control, 2157);
+    EXPECT_EQ(settingInfo(Setting::FollowMe01).control, 2202);
+    EXPECT_EQ(settingInfo(Setting::FollowMe04).control, 2205);
+    EXPECT_EQ(settingInfo(Setting::CallbackPhone).control, 2036);
+    EXPECT_EQ(settingInfo(Setting::WelcomeMessage).control, 2018);
+    EXPECT_EQ(settingInfo(Setting::WelcomeMessage).defaultText, " ");
+    EXPECT_EQ(settingInfo(Setting::GeneralOptions1).control, 0) << "option bits have one control per bit";
+}

@@ -1,0 +1,490 @@
+#include "sim/SimPanel.h"
+
+#include "sim/SimPanelCommands.h"
+#include "panel/PanelModels.h"
+
+#include <algorithm>
+
+namespace qarvo::sim {
+
+namespace {
+
+// Message codes the program sends, and the panel's answers.
+constexpr std::uint8_t kIdentify = 0x05;
+constexpr std::uint8_t kIdentifyTail = 0x10;
+constexpr std::uint8_t kNotice = 0x13;
+constexpr std::uint8_t kAlarmNotice = 0xC0;
+constexpr std::uint8_t kAlarmReported = 0xCA;
+constexpr std::uint8_t kReadOne = 0x43;
+constexpr std::uint8_t kReadOneReply = 0x44;
+constexpr std::uint8_t kReadFour = 0x73;
+constexpr std::uint8_t kReadFourReply = 0x77;
+constexpr std::uint8_t kWriteOne = 0x84;
+constexpr std::uint8_t kWriteFour = 0xB7;
+constexpr std::uint8_t kEventLog = 0xD3;
+constexpr std::uint8_t kStatusPoll = 0xE3;
+constexpr std::uint8_t kRamOne = 0xE5;
+constexpr std::uint8_t kRamTwo = 0xE6;
+
+// The poll names the status message the program has just received; the
+// panel answers with the other one, so that zones and PGMs alternate.
+constexpr std::uint8_t kPollAfterPgmStatus = 0x02;
+
+// Values written to the command location.
+constexpr std::uint8_t kEndOfLink = 0x03;
+constexpr std::uint8_t kInstallerWriteDone = 0x28;
+
+// Where the panel keeps the identification codes, high byte first.
+constexpr std::uint16_t kPanelIdAddress = 0x406;
+constexpr std::uint16_t kPcIdAddress = 0x408;
+
+// Fallback counts for a type code that is no known model.
+constexpr int kDefaultZones = 16;
+constexpr int kDefaultPgms = 8;
+// Zone descriptor of a fresh panel: type 01 (delayed 1), bypassable.
+constexpr std::uint8_t kDefaultZoneDescriptor = 0x21;
+
+constexpr int kMinutesPerDay = 1440;
+
+// Request lengths without the check byte.
+struct RequestLength {
+    std::uint8_t code;
+    std::uint8_t length;
+};
+constexpr RequestLength kRequestLengths[] = {
+    {kIdentify, 4}, {kNotice, 2},   {kReadOne, 2},    {kReadFour, 2}, {kWriteOne, 3},
+    {kWriteFour, 6}, {kEventLog, 2}, {kStatusPoll, 2}, {kRamOne, 4},   {kRamTwo, 5},
+};
+
+bool wellFormed(std::span<const std::uint8_t> m)
+{
+    const auto found = std::ranges::find(kRequestLengths, m[0], &RequestLength::code);
+    return found != std::end(kRequestLengths) && found->length == m.size();
+}
+
+std::uint8_t lowByte(unsigned v)
+{
+    return static_cast<std::uint8_t>(v & 0xFF);
+}
+
+StatusClock statusClockOf(const RamClock& c)
+{
+    const int day = std::max<int>(c.day, 1) - 1;
+    return {static_cast<std::uint16_t>(day * kMinutesPerDay + c.hour * 60 + c.minute),
+            static_cast<std::uint8_t>(std::max<int>(c.month, 1) - 1), c.year};
+}
+
+RamClock ramClockOf(const StatusClock& c, std::uint8_t second)
+{
+    const int minuteOfDay = c.minuteOfMonth % kMinutesPerDay;
+    return {lowByte(c.minuteOfMonth / kMinutesPerDay + 1), lowByte(c.monthIndex + 1u), c.year,
+            lowByte(minuteOfDay / 60), lowByte(minuteOfDay % 60), second};
+}
+
+} // namespace
+
+std::uint16_t challengeResponse(std::uint16_t challenge, std::uint16_t pcId)
+{
+    const unsigned low = (pcId & 0xFFu) << 8;
+    const unsigned high = pcId & 0xFF00u;
+    unsigned v = challenge;
+    for (int round = 0; round < 16; ++round)
+        v = (v & 1u) ? ((high ^ v) >> 1) | 0x8000u : (low ^ v) >> 1;
+    return static_cast<std::uint16_t>(v);
+}
+
+SimPanel::SimPanel(SimPanelConfig config) : config_(config)
+{
+    setTypeCode(config_.typeCode);
+    if (config_.zoneCount)
+        zoneCount_ = *config_.zoneCount;
+    if (config_.pgmCount)
+        pgmCount_ = *config_.pgmCount;
+    memory_.writeWord(kPanelIdAddress, config_.panelId);
+    memory_.writeWord(kPcIdAddress, config_.pcId);
+    ram_.write(ramloc::kCondition, config_.condition);
+    ram_.setClock(config_.clock);
+    for (int pgm = 0; pgm < std::min(pgmCount_, 8); ++pgm)
+        ram_.write(lowByte(ramloc::kPgmTypes + pgm), pgmtype::kBistable);
+    status_.zoneDescriptors.assign(static_cast<std::size_t>(std::max(zoneCount_, 0)), kDefaultZoneDescriptor);
+    challenge_ = config_.challenge;
+}
+
+void SimPanel::onSessionStart()
+{
+    std::lock_guard lock(mutex_);
+    awaitingResponse_ = false;
+    identified_ = false;
+    challenge_ = config_.challenge;
+}
+
+std::vector<Message> SimPanel::onMessage(std::span<const std::uint8_t> message)
+{
+    std::lock_guard lock(mutex_);
+    received_.emplace_back(message.begin(), message.end());
+    return answer(message);
+}
+
+std::vector<Message> SimPanel::answer(std::span<const std::uint8_t> m)
+{
+    if (m.empty() || silent_)
+        return {};
+    if (!injected_.empty()) {
+        Message reply = std::move(injected_.front());
+        injected_.pop_front();
+        return {reply};
+    }
+    if (!wellFormed(m))
+        return {noAnswer()};
+    if (m[0] == kIdentify)
+        return {identification(m)};
+    // The program goes on answering an alarm report the panel has finished.
+    if (m[0] == kNotice)
+        return {m[1] == kAlarmNotice ? Message{kNotice, kAlarmReported} : noAnswer()};
+    // The panel talks to no one who has not identified.
+    if (!identified_)
+        return {noAnswer()};
+    Message reply;
+    switch (m[0]) {
+    case kRamOne:
+        reply = ramRequest(m);
+        break;
+    case kRamTwo:
+        reply = ramPairRequest(m);
+        break;
+    case kStatusPoll:
+        reply = statusPoll(m[1]);
+        break;
+    default:
+        reply = memoryRequest(m);
+        break;
+    }
+    if (reply.empty())
+        return {};
+    return {reply};
+}
+
+Message SimPanel::noAnswer()
+{
+    ++counters_.refused;
+    return {kNotice, config_.typeCode};
+}
+
+Message SimPanel::challengeMessage()
+{
+    awaitingResponse_ = true;
+    identified_ = false;
+    ++counters_.challenges;
+    return {kIdentify,          config_.typeCode,          lowByte(config_.userRecordCount),
+            lowByte(zoneCount_), lowByte(pgmCount_),        lowByte(challenge_ >> 8u),
+            lowByte(challenge_)};
+}
+
+// The request 05 00 00 10 and the response 05 rH rL 10 look alike: while a
+// challenge is open every such message is taken as the response, and a
+// wrong one (a fresh request included) simply draws a new challenge.
+Message SimPanel::identification(std::span<const std::uint8_t> m)
+{
+    if (m[3] != kIdentifyTail)
+        return noAnswer();
+    if (!awaitingResponse_)
+        return challengeMessage();
+    const auto response = static_cast<std::uint16_t>(m[1] << 8 | m[2]);
+    const bool right = response == challengeResponse(challenge_, memory_.readWord(kPcIdAddress));
+    if (right && rejectsLeft_ == 0) {
+        awaitingResponse_ = false;
+        identified_ = true;
+        ++counters_.acceptedResponses;
+        return {kNotice, config_.typeCode};
+    }
+    if (rejectsLeft_ > 0)
+        --rejectsLeft_;
+    ++counters_.rejectedResponses;
+    // Each new challenge differs from the last one.
+    challenge_ = static_cast<std::uint16_t>(challenge_ * 25173u + 13849u);
+    return challengeMessage();
+}
+
+// The request carries the low byte of the address; the page register
+// supplies the high byte.
+std::uint16_t SimPanel::pageAddress(std::uint8_t low) const
+{
+    return static_cast<std::uint16_t>(ram_.read(ramloc::kPageRegister) << 8 | low);
+}
+
+Message SimPanel::memoryRequest(std::span<const std::uint8_t> m)
+{
+    const std::uint8_t low = m[1];
+    const std::uint16_t address = pageAddress(low);
+    switch (m[0]) {
+    case kReadFour: {
+        ++counters_.memoryReads;
+        const auto data = memory_.readFour(address);
+        return {kReadFourReply, low, data[0], data[1], data[2], data[3]};
+    }
+    case kReadOne:
+        ++counters_.memoryReads;
+        return {kReadOneReply, low, memory_.read(address)};
+    case kWriteFour:
+    case kWriteOne:
+        ++counters_.memoryWrites;
+        memory_.write(address, m.subspan(2));
+        return Message(m.begin(), m.end()); // the panel echoes what it wrote
+    default:
+        return noAnswer();
+    }
+}
+
+Message SimPanel::ramRequest(std::span<const std::uint8_t> m)
+{
+    const std::uint8_t op = m[1];
+    const std::uint8_t address = m[2];
+    const std::uint8_t value = m[3];
+    if (op == ramop::kWriteCommand && address == ramloc::kCommandLocation) {
+        if (auto reply = commandLocationWrite(value))
+            return *reply;
+    }
+    const auto result = ram_.apply(op, address, value);
+    if (!result)
+        return noAnswer();
+    return {kRamOne, op, address, *result};
+}
+
+// Commands written to the command location. The end of the link is
+// confirmed with the request's own bytes, after which the panel waits for a
+// new identification; a panel set not to confirm answers nothing and stays
+// connected.
+std::optional<Message> SimPanel::commandLocationWrite(std::uint8_t value)
+{
+    if (value == kEndOfLink) {
+        if (!config_.confirmEndOfLink)
+            return Message{};
+        ram_.write(ramloc::kCommandLocation, value);
+        ++counters_.endOfLinks;
+        identified_ = false;
+        awaitingResponse_ = false;
+        return Message{kRamOne, ramop::kWriteCommand, ramloc::kCommandLocation, value};
+    }
+    if (value == kInstallerWriteDone)
+        ++counters_.completions;
+    return std::nullopt; // an ordinary write, answered as such
+}
+
+Message SimPanel::ramPairRequest(std::span<const std::uint8_t> m)
+{
+    const std::uint8_t op = m[1];
+    const std::uint8_t address = m[2];
+    const Message echo(m.begin(), m.end());
+    if (op == ramop::kKeypadCommand) {
+        if (address != ramloc::kKeypadCommand)
+            return noAnswer();
+        if (runKeypadRequest(ram_, m[3], m[4]))
+            ++counters_.keypadCommands;
+        return echo;
+    }
+    if (op == ramop::kPgmChange) {
+        if (address != ramloc::kPgmStates)
+            return noAnswer();
+        runPgmChange(ram_, m[3], pgmCount_);
+        return echo;
+    }
+    const auto first = ram_.apply(op, address, m[3]);
+    if (!first)
+        return noAnswer();
+    const auto second = ram_.apply(op, lowByte(address + 1u), m[4]);
+    return {kRamTwo, op, address, *first, *second};
+}
+
+Message SimPanel::statusPoll(std::uint8_t poll)
+{
+    ++counters_.statusMessages;
+    const bool partitionB = status_.partitioned && reportB_;
+    if (status_.partitioned)
+        reportB_ = !reportB_;
+    const PanelStatus s = statusLocked(partitionB);
+    return poll == kPollAfterPgmStatus ? zoneStatusMessage(s, zoneCount_) : pgmStatusMessage(s, pgmCount_);
+}
+
+PanelStatus SimPanel::statusLocked(bool partitionB) const
+{
+    PanelStatus s = status_;
+    s.reportsPartitionB = s.partitioned && partitionB;
+    s.partitionState = ram_.read(s.reportsPartitionB ? ramloc::kPartitionB : ramloc::kPartitionA);
+    s.bypassedZones = ram_.bypassedZones(zoneCount_, s.reportsPartitionB);
+    s.clock = statusClockOf(ram_.clock());
+    s.pgmStates = ram_.read(ramloc::kPgmStates);
+    s.pgmTypes.clear();
+    for (int pgm = 0; pgm < pgmCount_; ++pgm)
+        s.pgmTypes.push_back(ram_.read(lowByte(ramloc::kPgmTypes + pgm)));
+    return s;
+}
+
+void SimPanel::setTypeCode(std::uint8_t typeCode)
+{
+    std::lock_guard lock(mutex_);
+    config_.typeCode = typeCode;
+    const panel::PanelModel* model = panel::findPanelModel(typeCode);
+    zoneCount_ = model ? model->zoneCount : kDefaultZones;
+    pgmCount_ = model ? model->pgmCount : kDefaultPgms;
+}
+
+void SimPanel::setCounts(int userRecordCount, int zoneCount, int pgmCount)
+{
+    std::lock_guard lock(mutex_);
+    config_.userRecordCount = userRecordCount;
+    zoneCount_ = zoneCount;
+    pgmCount_ = pgmCount;
+}
+
+void SimPanel::setIdentificationCodes(std::uint16_t panelId, std::uint16_t pcId)
+{
+    std::lock_guard lock(mutex_);
+    memory_.writeWord(kPanelIdAddress, panelId);
+    memory_.writeWord(kPcIdAddress, pcId);
+}
+
+void SimPanel::setChallenge(std::uint16_t challenge)
+{
+    std::lock_guard lock(mutex_);
+    config_.challenge = challenge;
+    challenge_ = challenge;
+}
+
+void SimPanel::rejectResponses(unsigned n)
+{
+    std::lock_guard lock(mutex_);
+    rejectsLeft_ = n;
+}
+
+void SimPanel::setConfirmEndOfLink(bool confirm)
+{
+    std::lock_guard lock(mutex_);
+    config_.confirmEndOfLink = confirm;
+}
+
+std::uint8_t SimPanel::typeCode() const
+{
+    std::lock_guard lock(mutex_);
+    return config_.typeCode;
+}
+
+int SimPanel::zoneCount() const
+{
+    std::lock_guard lock(mutex_);
+    return zoneCount_;
+}
+
+int SimPanel::pgmCount() const
+{
+    std::lock_guard lock(mutex_);
+    return pgmCount_;
+}
+
+bool SimPanel::identified() const
+{
+    std::lock_guard lock(mutex_);
+    return identified_;
+}
+
+void SimPanel::setMemory(std::span<const std::uint8_t> image)
+{
+    std::lock_guard lock(mutex_);
+    memory_.seed(image);
+}
+
+std::vector<std::uint8_t> SimPanel::memory() const
+{
+    std::lock_guard lock(mutex_);
+    return memory_.bytes();
+}
+
+std::uint8_t SimPanel::memoryByte(std::uint16_t address) const
+{
+    std::lock_guard lock(mutex_);
+    return memory_.read(address);
+}
+
+void SimPanel::writeMemory(std::uint16_t address, std::span<const std::uint8_t> data)
+{
+    std::lock_guard lock(mutex_);
+    memory_.write(address, data);
+}
+
+std::uint8_t SimPanel::ram(std::uint8_t address) const
+{
+    std::lock_guard lock(mutex_);
+    return ram_.read(address);
+}
+
+void SimPanel::setRam(std::uint8_t address, std::uint8_t value)
+{
+    std::lock_guard lock(mutex_);
+    ram_.write(address, value);
+}
+
+void SimPanel::setStatus(const PanelStatus& status)
+{
+    std::lock_guard lock(mutex_);
+    status_ = status;
+    const bool partitionB = status.partitioned && status.reportsPartitionB;
+    ram_.write(partitionB ? ramloc::kPartitionB : ramloc::kPartitionA, status.partitionState);
+    ram_.setBypassedZones(status.bypassedZones, zoneCount_, partitionB);
+    ram_.setClock(ramClockOf(status.clock, ram_.read(ramloc::kClockSecond)));
+    ram_.write(ramloc::kPgmStates, status.pgmStates);
+    for (int pgm = 0; pgm < pgmCount_ && static_cast<std::size_t>(pgm) < status.pgmTypes.size(); ++pgm)
+        ram_.write(lowByte(ramloc::kPgmTypes + pgm), status.pgmTypes[pgm]);
+    reportB_ = partitionB;
+}
+
+PanelStatus SimPanel::status(bool partitionB) const
+{
+    std::lock_guard lock(mutex_);
+    return statusLocked(partitionB);
+}
+
+void SimPanel::answerNoAnswer(unsigned n)
+{
+    std::lock_guard lock(mutex_);
+    for (unsigned i = 0; i < n; ++i)
+        injected_.push_back({kNotice, config_.typeCode});
+}
+
+void SimPanel::reportAlarm(unsigned repeats)
+{
+    std::lock_guard lock(mutex_);
+    for (unsigned i = 0; i <= repeats; ++i)
+        injected_.push_back({kNotice, kAlarmNotice});
+    injected_.push_back({kNotice, kAlarmReported});
+}
+
+void SimPanel::injectReplies(const std::vector<Message>& replies)
+{
+    std::lock_guard lock(mutex_);
+    injected_.insert(injected_.end(), replies.begin(), replies.end());
+}
+
+void SimPanel::setSilent(bool silent)
+{
+    std::lock_guard lock(mutex_);
+    silent_ = silent;
+}
+
+std::vector<Message> SimPanel::received() const
+{
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
+void SimPanel::clearReceived()
+{
+    std::lock_guard lock(mutex_);
+    received_.clear();
+}
+
+SimPanelCounters SimPanel::counters() const
+{
+    std::lock_guard lock(mutex_);
+    return counters_;
+}
+
+} // namespace qarvo::sim

@@ -1,0 +1,140 @@
+#pragma once
+// The alarm panel behind the simulated communicator. It answers the panel
+// messages the program sends as a panel would: identification with its
+// challenge, the programming memory behind the page register, the RAM
+// operations and live commands, the status messages of the idle exchange,
+// the event log and the end of the link; and it injects the panel's own
+// notices (no answer, alarm report) for tests.
+//
+// onMessage runs on the simulator's thread; every other member may be
+// called from any thread.
+#include "sim/PanelPeer.h"
+#include "sim/SimPanelMemory.h"
+#include "sim/SimPanelRam.h"
+#include "sim/SimPanelStatus.h"
+
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace qarvo::sim {
+
+struct SimPanelConfig {
+    std::uint8_t typeCode = 0x24;
+    int userRecordCount = 46;   // the master included
+    std::optional<int> zoneCount = std::nullopt; // unset: the model's
+    std::optional<int> pgmCount = std::nullopt;  // unset: the model's
+    std::uint16_t panelId = 0;  // kept in memory at 0x406-0x407
+    std::uint16_t pcId = 0;     // kept in memory at 0x408-0x409
+    std::uint16_t challenge = 0x5A3C;
+    std::uint8_t condition = 0; // RAM 0x49: bit 7 makes the program end the link after identification
+    bool confirmEndOfLink = true;
+    RamClock clock{5, 3, 26, 14, 7, 9};
+};
+
+struct SimPanelCounters {
+    unsigned challenges = 0;
+    unsigned acceptedResponses = 0;
+    unsigned rejectedResponses = 0;
+    unsigned memoryReads = 0;   // four-byte and one-byte read requests
+    unsigned memoryWrites = 0;  // four-byte and one-byte write requests
+    unsigned statusMessages = 0;
+    unsigned completions = 0;   // installer write completion commands
+    unsigned endOfLinks = 0;    // end-of-link requests confirmed
+    unsigned keypadCommands = 0; // keypad commands carried out
+    unsigned refused = 0;       // requests answered with the no-answer message
+};
+
+// The identification response for a challenge, as the PC computes it from
+// its identification code.
+std::uint16_t challengeResponse(std::uint16_t challenge, std::uint16_t pcId);
+
+class SimPanel : public PanelPeer {
+public:
+    explicit SimPanel(SimPanelConfig config = {});
+
+    std::vector<Message> onMessage(std::span<const std::uint8_t> message) override;
+    // A new communicator session: the panel waits for a new identification.
+    void onSessionStart() override;
+
+    // Identity. Setting the type code takes the model's zone and PGM counts.
+    void setTypeCode(std::uint8_t typeCode);
+    void setCounts(int userRecordCount, int zoneCount, int pgmCount);
+    // Writes both identification codes into programming memory.
+    void setIdentificationCodes(std::uint16_t panelId, std::uint16_t pcId);
+    void setChallenge(std::uint16_t challenge);
+    // The next n right responses are rejected with a new challenge.
+    void rejectResponses(unsigned n);
+    void setConfirmEndOfLink(bool confirm);
+    std::uint8_t typeCode() const;
+    int zoneCount() const;
+    int pgmCount() const;
+    bool identified() const;
+
+    // Programming memory.
+    void setMemory(std::span<const std::uint8_t> image);
+    std::vector<std::uint8_t> memory() const;
+    std::uint8_t memoryByte(std::uint16_t address) const;
+    void writeMemory(std::uint16_t address, std::span<const std::uint8_t> data);
+
+    // RAM.
+    std::uint8_t ram(std::uint8_t address) const;
+    void setRam(std::uint8_t address, std::uint8_t value);
+
+    // Status of the idle exchange. The partition state, bypassed zones,
+    // clock, PGM states and PGM types live in RAM: setStatus writes them
+    // there (for the partition the status reports) and keeps the rest.
+    void setStatus(const PanelStatus& status);
+    // The status block the panel reports now for one partition.
+    PanelStatus status(bool partitionB = false) const;
+
+    // Injections. Injected replies take the place of the next replies; the
+    // requests they answer are not carried out.
+    void answerNoAnswer(unsigned n);
+    // The alarm report: the next reply is 13 C0, then `repeats` further
+    // 13 C0 replies, then 13 CA.
+    void reportAlarm(unsigned repeats = 0);
+    void injectReplies(const std::vector<Message>& replies);
+    // A silent panel answers nothing (messages are still recorded).
+    void setSilent(bool silent);
+
+    // Every message received, in order, without check bytes.
+    std::vector<Message> received() const;
+    void clearReceived();
+    SimPanelCounters counters() const;
+
+private:
+    std::vector<Message> answer(std::span<const std::uint8_t> m);
+    Message identification(std::span<const std::uint8_t> m);
+    Message challengeMessage();
+    Message noAnswer();
+    Message memoryRequest(std::span<const std::uint8_t> m);
+    Message ramRequest(std::span<const std::uint8_t> m);
+    Message ramPairRequest(std::span<const std::uint8_t> m);
+    std::optional<Message> commandLocationWrite(std::uint8_t value);
+    Message statusPoll(std::uint8_t poll);
+    PanelStatus statusLocked(bool partitionB) const;
+    std::uint16_t pageAddress(std::uint8_t low) const;
+
+    mutable std::mutex mutex_;
+    SimPanelConfig config_;
+    int zoneCount_ = 16;
+    int pgmCount_ = 8;
+    SimPanelMemory memory_;
+    SimPanelRam ram_;
+    PanelStatus status_; // the parts of the status that do not live in RAM
+    bool awaitingResponse_ = false;
+    bool identified_ = false;
+    std::uint16_t challenge_ = 0;
+    unsigned rejectsLeft_ = 0;
+    bool reportB_ = false; // partitioned panels report A and B in turn
+    bool silent_ = false;
+    std::deque<Message> injected_;
+    std::vector<Message> received_;
+    SimPanelCounters counters_;
+};
+
+} // namespace qarvo::sim

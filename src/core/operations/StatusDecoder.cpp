@@ -260,4 +260,19 @@ std::optional<StatusDecoding> decodeStatus(const CCommBuff& message, StatusCount
     return result;
 }
 
+bool decodeAndPost(const CCommBuff& message, StatusCounts counts, CCommBuff& poll, NoticeSink& sink,
+                   PanelClock& clock, bool partitioned)
+{
+    const auto decoded = decodeStatus(message, counts, poll);
+    if (!decoded) {
+        link::buildMessage(poll, {kStatusPoll, kPollAfterZoneStatus});
+        return partitioned;
+    }
+    if (decoded->panelClock)
+        clock = *decoded->panelClock;
+    for (const ReportNotice& report : decoded->reports)
+        sink.post(report);
+    return decoded->partitioned;
+}
+
 } // namespace qarvo::operations

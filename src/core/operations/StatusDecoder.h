@@ -131,5 +131,13 @@ struct StatusDecoding {
 // or is shorter than the counts require.
 std::optional<StatusDecoding> decodeStatus(const CCommBuff& message, StatusCounts counts, CCommBuff& poll);
 
+// The worker's idle handling of a status message: decodes it, stores the
+// panel clock before its report goes out, posts the reports in order and
+// builds the next poll. A message that cannot be decoded is answered with
+// the plain status poll E3 01 and leaves the clock and the flag as they are.
+// Returns the partition flag.
+bool decodeAndPost(const CCommBuff& message, StatusCounts counts, CCommBuff& poll, NoticeSink& sink,
+                   PanelClock& clock, bool partitioned);
+
 } // namespace operations
 } // namespace qarvo

@@ -335,3 +335,55 @@ TEST(ReportLayouts, ShortOrForeignReportsAreRefused)
     EXPECT_EQ(pgms->count, 5);
     EXPECT_EQ(pgms->types, (Bytes{0x47, 0x48}));
 }
+
+namespace {
+
+// Checks at each report that the clock already holds the new value.
+class ClockCheckingSink : public NoticeSink {
+public:
+    explicit ClockCheckingSink(const PanelClock& clock) : clock_(clock) {}
+    void post(const Notice& notice) override
+    {
+        if (auto r = std::get_if<ReportNotice>(&notice)) {
+            kinds.push_back(r->kind);
+            if (r->kind == report_kind::kPanelClock)
+                clockAtReport = clock_;
+        }
+    }
+    std::vector<int> kinds;
+    PanelClock clockAtReport;
+
+private:
+    const PanelClock& clock_;
+};
+
+} // namespace
+
+TEST(StatusPosting, ClockIsStoredBeforeItsReportAndReportsKeepTheirOrder)
+{
+    PanelClock clock{1, 1, 1};
+    ClockCheckingSink sink(clock);
+    CCommBuff message = statusMessage(kPgmStatusCode, pgmFront(0x0102, 3, 4, 0, Bytes(8, 0)), Block{.partition = 1});
+    ASSERT_TRUE(splitCommunicatorBytes(message, kSixteenZones));
+    CCommBuff poll;
+    EXPECT_TRUE(decodeAndPost(message, kSixteenZones, poll, sink, clock, false));
+    EXPECT_EQ(clock, (PanelClock{0x0102, 3, 4}));
+    EXPECT_EQ(sink.clockAtReport, clock);
+    EXPECT_EQ(sink.kinds, (std::vector<int>{3, 12, 1, 8, 9, 6, 7, 10, 11}));
+    EXPECT_TRUE(poll.startsWith({0xE3, 0x02}));
+}
+
+TEST(StatusPosting, UndecodableMessageIsAnsweredWithThePlainPoll)
+{
+    PanelClock clock{7, 7, 7};
+    ClockCheckingSink sink(clock);
+    CCommBuff message = statusMessage(kZoneStatusCode, zoneDescriptors(12), Block{});
+    CCommBuff poll;
+    link::buildMessage(poll, {0xE5, 0xB8, 0x5C, 0x03});
+    EXPECT_TRUE(decodeAndPost(message, kSixteenZones, poll, sink, clock, true));
+    EXPECT_FALSE(decodeAndPost(message, kSixteenZones, poll, sink, clock, false));
+    EXPECT_EQ(poll.count, 2);
+    EXPECT_TRUE(poll.startsWith({0xE3, 0x01}));
+    EXPECT_TRUE(sink.kinds.empty());
+    EXPECT_EQ(clock, (PanelClock{7, 7, 7}));
+}

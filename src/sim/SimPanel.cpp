@@ -108,6 +108,7 @@ SimPanel::SimPanel(SimPanelConfig config) : config_(config)
         ram_.write(lowByte(ramloc::kPgmTypes + pgm), pgmtype::kBistable);
     status_.zoneDescriptors.assign(static_cast<std::size_t>(std::max(zoneCount_, 0)), kDefaultZoneDescriptor);
     challenge_ = config_.challenge;
+    eventLog_.setHeader(statusClockOf(config_.clock));
 }
 
 void SimPanel::onSessionStart()
@@ -116,34 +117,41 @@ void SimPanel::onSessionStart()
     awaitingResponse_ = false;
     identified_ = false;
     challenge_ = config_.challenge;
+    eventLog_.restart();
 }
 
 std::vector<Message> SimPanel::onMessage(std::span<const std::uint8_t> message)
 {
     std::lock_guard lock(mutex_);
     received_.emplace_back(message.begin(), message.end());
-    return answer(message);
+    if (message.empty() || silent_)
+        return {};
+    Message reply = answer(message);
+    if (reply.empty())
+        return {};
+    return {reply};
 }
 
-std::vector<Message> SimPanel::answer(std::span<const std::uint8_t> m)
+Message SimPanel::answer(std::span<const std::uint8_t> m)
 {
-    if (m.empty() || silent_)
-        return {};
     if (!injected_.empty()) {
         Message reply = std::move(injected_.front());
         injected_.pop_front();
-        return {reply};
+        // The accept reply looks the same, but an injected one is a refusal.
+        if (reply == Message{kNotice, config_.typeCode})
+            ++counters_.refused;
+        return reply;
     }
     if (!wellFormed(m))
-        return {noAnswer()};
+        return noAnswer();
     if (m[0] == kIdentify)
-        return {identification(m)};
+        return identification(m);
     // The program goes on answering an alarm report the panel has finished.
     if (m[0] == kNotice)
-        return {m[1] == kAlarmNotice ? Message{kNotice, kAlarmReported} : noAnswer()};
+        return m[1] == kAlarmNotice ? Message{kNotice, kAlarmReported} : noAnswer();
     // The panel talks to no one who has not identified.
     if (!identified_)
-        return {noAnswer()};
+        return noAnswer();
     Message reply;
     switch (m[0]) {
     case kRamOne:
@@ -155,13 +163,16 @@ std::vector<Message> SimPanel::answer(std::span<const std::uint8_t> m)
     case kStatusPoll:
         reply = statusPoll(m[1]);
         break;
+    case kEventLog:
+        reply = eventLog_.answer(m[1]);
+        if (reply.empty())
+            reply = noAnswer();
+        break;
     default:
         reply = memoryRequest(m);
         break;
     }
-    if (reply.empty())
-        return {};
-    return {reply};
+    return reply;
 }
 
 Message SimPanel::noAnswer()
@@ -263,6 +274,7 @@ std::optional<Message> SimPanel::commandLocationWrite(std::uint8_t value)
         ++counters_.endOfLinks;
         identified_ = false;
         awaitingResponse_ = false;
+        eventLog_.restart();
         return Message{kRamOne, ramop::kWriteCommand, ramloc::kCommandLocation, value};
     }
     if (value == kInstallerWriteDone)
@@ -440,6 +452,36 @@ PanelStatus SimPanel::status(bool partitionB) const
 {
     std::lock_guard lock(mutex_);
     return statusLocked(partitionB);
+}
+
+void SimPanel::setEventLog(std::vector<EventRecord> oldestFirst, std::size_t unreadCount)
+{
+    std::lock_guard lock(mutex_);
+    eventLog_.setRecords(std::move(oldestFirst), unreadCount);
+}
+
+void SimPanel::appendEvent(const EventRecord& record)
+{
+    std::lock_guard lock(mutex_);
+    eventLog_.append(record);
+}
+
+void SimPanel::setEventLogHeader(const StatusClock& header)
+{
+    std::lock_guard lock(mutex_);
+    eventLog_.setHeader(header);
+}
+
+std::vector<EventRecord> SimPanel::eventRecords() const
+{
+    std::lock_guard lock(mutex_);
+    return eventLog_.records();
+}
+
+std::size_t SimPanel::unreadEvents() const
+{
+    std::lock_guard lock(mutex_);
+    return eventLog_.unreadCount();
 }
 
 void SimPanel::answerNoAnswer(unsigned n)

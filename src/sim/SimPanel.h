@@ -9,6 +9,7 @@
 // onMessage runs on the simulator's thread; every other member may be
 // called from any thread.
 #include "sim/PanelPeer.h"
+#include "sim/SimPanelEventLog.h"
 #include "sim/SimPanelMemory.h"
 #include "sim/SimPanelRam.h"
 #include "sim/SimPanelStatus.h"
@@ -45,7 +46,7 @@ struct SimPanelCounters {
     unsigned completions = 0;   // installer write completion commands
     unsigned endOfLinks = 0;    // end-of-link requests confirmed
     unsigned keypadCommands = 0; // keypad commands carried out
-    unsigned refused = 0;       // requests answered with the no-answer message
+    unsigned refused = 0;       // replies that were the no-answer message, injected ones included
 };
 
 // The identification response for a challenge, as the PC computes it from
@@ -91,6 +92,15 @@ public:
     // The status block the panel reports now for one partition.
     PanelStatus status(bool partitionB = false) const;
 
+    // Event log. Records are given oldest first; the newest unreadCount
+    // of them are not yet marked as read. The header holds the time of the
+    // newest event (initially the panel clock).
+    void setEventLog(std::vector<EventRecord> oldestFirst, std::size_t unreadCount);
+    void appendEvent(const EventRecord& record);
+    void setEventLogHeader(const StatusClock& header);
+    std::vector<EventRecord> eventRecords() const;
+    std::size_t unreadEvents() const;
+
     // Injections. Injected replies take the place of the next replies; the
     // requests they answer are not carried out.
     void answerNoAnswer(unsigned n);
@@ -107,7 +117,8 @@ public:
     SimPanelCounters counters() const;
 
 private:
-    std::vector<Message> answer(std::span<const std::uint8_t> m);
+    // The reply to a message; empty when the panel answers nothing.
+    Message answer(std::span<const std::uint8_t> m);
     Message identification(std::span<const std::uint8_t> m);
     Message challengeMessage();
     Message noAnswer();
@@ -125,6 +136,7 @@ private:
     int pgmCount_ = 8;
     SimPanelMemory memory_;
     SimPanelRam ram_;
+    SimPanelEventLog eventLog_;
     PanelStatus status_; // the parts of the status that do not live in RAM
     bool awaitingResponse_ = false;
     bool identified_ = false;

@@ -456,6 +456,7 @@ TEST(SimPanelInjection, NoAnswerRepliesStandInForTheRequests)
     EXPECT_EQ(panel.memoryByte(0), 0xFF) << "a refused request is not carried out";
     EXPECT_EQ(ask(panel, write), write);
     EXPECT_EQ(panel.memoryByte(0), 1);
+    EXPECT_EQ(panel.counters().refused, 2u) << "injected no-answers are counted";
 }
 
 TEST(SimPanelInjection, AlarmReportRunsUntilTheReportedNotice)

@@ -106,7 +106,7 @@ SimPanel::SimPanel(SimPanelConfig config) : config_(config)
     ram_.setClock(config_.clock);
     for (int pgm = 0; pgm < std::min(pgmCount_, 8); ++pgm)
         ram_.write(lowByte(ramloc::kPgmTypes + pgm), pgmtype::kBistable);
-    status_.zoneDescriptors.assign(static_cast<std::size_t>(std::max(zoneCount_, 0)), kDefaultZoneDescriptor);
+    fitZoneDescriptors();
     challenge_ = config_.challenge;
     eventLog_.setHeader(statusClockOf(config_.clock));
 }
@@ -129,7 +129,7 @@ std::vector<Message> SimPanel::onMessage(std::span<const std::uint8_t> message)
     Message reply = answer(message);
     if (reply.empty())
         return {};
-    return {reply};
+    return {std::move(reply)};
 }
 
 Message SimPanel::answer(std::span<const std::uint8_t> m)
@@ -152,27 +152,20 @@ Message SimPanel::answer(std::span<const std::uint8_t> m)
     // The panel talks to no one who has not identified.
     if (!identified_)
         return noAnswer();
-    Message reply;
     switch (m[0]) {
     case kRamOne:
-        reply = ramRequest(m);
-        break;
+        return ramRequest(m);
     case kRamTwo:
-        reply = ramPairRequest(m);
-        break;
+        return ramPairRequest(m);
     case kStatusPoll:
-        reply = statusPoll(m[1]);
-        break;
-    case kEventLog:
-        reply = eventLog_.answer(m[1]);
-        if (reply.empty())
-            reply = noAnswer();
-        break;
-    default:
-        reply = memoryRequest(m);
-        break;
+        return statusPoll(m[1]);
+    case kEventLog: {
+        Message reply = eventLog_.answer(m[1]);
+        return reply.empty() ? noAnswer() : reply;
     }
-    return reply;
+    default:
+        return memoryRequest(m);
+    }
 }
 
 Message SimPanel::noAnswer()
@@ -338,6 +331,13 @@ void SimPanel::setTypeCode(std::uint8_t typeCode)
     const panel::PanelModel* model = panel::findPanelModel(typeCode);
     zoneCount_ = model ? model->zoneCount : kDefaultZones;
     pgmCount_ = model ? model->pgmCount : kDefaultPgms;
+    fitZoneDescriptors();
+}
+
+// Zones that a change of model adds start as fresh zones.
+void SimPanel::fitZoneDescriptors()
+{
+    status_.zoneDescriptors.resize(static_cast<std::size_t>(std::max(zoneCount_, 0)), kDefaultZoneDescriptor);
 }
 
 void SimPanel::setCounts(int userRecordCount, int zoneCount, int pgmCount)
@@ -346,6 +346,7 @@ void SimPanel::setCounts(int userRecordCount, int zoneCount, int pgmCount)
     config_.userRecordCount = userRecordCount;
     zoneCount_ = zoneCount;
     pgmCount_ = pgmCount;
+    fitZoneDescriptors();
 }
 
 void SimPanel::setIdentificationCodes(std::uint16_t panelId, std::uint16_t pcId)
@@ -438,6 +439,7 @@ void SimPanel::setStatus(const PanelStatus& status)
 {
     std::lock_guard lock(mutex_);
     status_ = status;
+    fitZoneDescriptors();
     const bool partitionB = status.partitioned && status.reportsPartitionB;
     ram_.write(partitionB ? ramloc::kPartitionB : ramloc::kPartitionA, status.partitionState);
     ram_.setBypassedZones(status.bypassedZones, zoneCount_, partitionB);

@@ -87,7 +87,8 @@ public:
 
     // Status of the idle exchange. The partition state, bypassed zones,
     // clock, PGM states and PGM types live in RAM: setStatus writes them
-    // there (for the partition the status reports) and keeps the rest.
+    // there (for the partition the status reports) and keeps the rest;
+    // zones without a descriptor are fresh zones (delayed, bypassable).
     void setStatus(const PanelStatus& status);
     // The status block the panel reports now for one partition.
     PanelStatus status(bool partitionB = false) const;
@@ -129,6 +130,7 @@ private:
     Message statusPoll(std::uint8_t poll);
     PanelStatus statusLocked(bool partitionB) const;
     std::uint16_t pageAddress(std::uint8_t low) const;
+    void fitZoneDescriptors();
 
     mutable std::mutex mutex_;
     SimPanelConfig config_;

@@ -281,6 +281,26 @@ TEST(SimPanelStatus, LengthsFollowTheZoneAndPgmCounts)
     EXPECT_EQ(SimPanel({.typeCode = 0x24}).zoneCount(), 16);
 }
 
+TEST(SimPanelStatus, EveryZoneOfTheModelHasADescriptor)
+{
+    SimPanel panel({.typeCode = 0x22});
+    PanelStatus s;
+    s.zoneDescriptors = {0x84, 0x45};
+    panel.setStatus(s);
+    panel.setCounts(46, 14, 8);
+    identify(panel);
+    const Bytes zones = ask(panel, {0xE3, 0x02});
+    ASSERT_EQ(zones.size(), 16u + 14);
+    EXPECT_EQ(zones[1], 0x84);
+    EXPECT_EQ(zones[2], 0x45);
+    EXPECT_EQ(zones[3], 0x21) << "zones left out are fresh zones";
+    EXPECT_EQ(zones[14], 0x21) << "so is a zone the new count adds";
+
+    SimPanel fresh;
+    const Bytes freshZones = (identify(fresh), ask(fresh, {0xE3, 0x02}));
+    EXPECT_EQ(Bytes(freshZones.begin() + 1, freshZones.begin() + 17), Bytes(16, 0x21));
+}
+
 TEST(SimPanelStatus, PollsAlternateBetweenTheTwoMessages)
 {
     SimPanel panel;

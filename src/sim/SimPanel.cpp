@@ -83,16 +83,6 @@ RamClock ramClockOf(const StatusClock& c, std::uint8_t second)
 
 } // namespace
 
-std::uint16_t challengeResponse(std::uint16_t challenge, std::uint16_t pcId)
-{
-    const unsigned low = (pcId & 0xFFu) << 8;
-    const unsigned high = pcId & 0xFF00u;
-    unsigned v = challenge;
-    for (int round = 0; round < 16; ++round)
-        v = (v & 1u) ? ((high ^ v) >> 1) | 0x8000u : (low ^ v) >> 1;
-    return static_cast<std::uint16_t>(v);
-}
-
 SimPanel::SimPanel(SimPanelConfig config) : config_(config)
 {
     setTypeCode(config_.typeCode);

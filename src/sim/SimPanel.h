@@ -8,6 +8,7 @@
 //
 // onMessage runs on the simulator's thread; every other member may be
 // called from any thread.
+#include "operations/Identification.h"
 #include "sim/PanelPeer.h"
 #include "sim/SimPanelEventLog.h"
 #include "sim/SimPanelMemory.h"
@@ -49,9 +50,9 @@ struct SimPanelCounters {
     unsigned refused = 0;       // replies that were the no-answer message, injected ones included
 };
 
-// The identification response for a challenge, as the PC computes it from
-// its identification code.
-std::uint16_t challengeResponse(std::uint16_t challenge, std::uint16_t pcId);
+// The panel checks the identification response with the same computation
+// the program makes from its PC identification code.
+using operations::challengeResponse;
 
 class SimPanel : public PanelPeer {
 public:

@@ -89,8 +89,11 @@ TEST(ConnectionFailures, NoConnectionRequestGives55)
     sim::CommunicatorConfig c;
     c.makeRequest = false;
     LinkFixture f(c);
+    // Each failure sends a close; its answer is let in before the next try.
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kNoRequest);
+    std::this_thread::sleep_for(100ms);
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Callback, false), result::kNoRequest);
+    std::this_thread::sleep_for(100ms);
     EXPECT_EQ(f.link->connection.open(ConnectionMode::WaitForCall, false), result::kNoRequest);
 }
 

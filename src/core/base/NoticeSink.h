@@ -16,14 +16,13 @@ struct MessageNotice {
     std::optional<long> number;
 };
 
-// Kinds of operation reports to the pages.
-enum class ReportKind : int {
-    Status1 = 1,
-    Status3 = 3,
-    WorkerEnded = 4,
-    OperationStarting = 5,
-    PanelIdentified = 13,
-};
+// Kinds of operation reports that the worker itself posts; the status kinds
+// are listed with the status decoding.
+namespace report_kind {
+inline constexpr int kWorkerEnded = 4;
+inline constexpr int kOperationStarting = 5;
+inline constexpr int kPanelIdentified = 13;
+} // namespace report_kind
 
 // An operation report: kind 1..14, with a byte block or a plain value.
 struct ReportNotice {
@@ -32,12 +31,14 @@ struct ReportNotice {
     long value = 0;
 };
 
-// The progress display: sub-code 0 show with caption id, 1 prepare (value 1 =
-// writing), 2 step with per cent, 3 close, 4 show with a caption text.
+// The progress display: sub-code 0 show with the caption textId, 1 prepare
+// (value 1 = writing), 2 step with per cent in value, 3 close, 4 show with
+// the caption textId formatted with number (none: the text as it is).
 struct ProgressNotice {
     int subCode = 0;
     long value = 0;
-    std::string caption;
+    int textId = 0;
+    std::optional<long> number;
 };
 
 struct ImageChangedNotice {};

@@ -1,0 +1,233 @@
+#include "link/ConnectionSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+using namespace qarvo::link;
+
+namespace {
+
+// A file path in a fresh directory of its own, removed afterwards.
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("qarvo-settings-" + std::to_string(::getpid()) + "-" + info->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        file_ = dir_ / kSettingsFileName;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    void write(const std::string& text)
+    {
+        std::ofstream out(file_, std::ios::binary);
+        out << text;
+    }
+    std::string read() const
+    {
+        std::ifstream in(file_, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path dir_;
+    std::filesystem::path file_;
+};
+
+ConnectionSettings sample()
+{
+    ConnectionSettings s;
+    s.ownPort = 40001;
+    s.callbackServer = "callback.example.test";
+    s.callbackPort = 50002;
+    s.updateServer = "10.1.2.3";
+    s.updatePort = 51070;
+    s.communicatorPort = 51071;
+    s.communicatorAddress = 0xC0A8000A; // 192.168.0.10
+    s.password = "a1B2";
+    s.account = 0x00AB;
+    s.useDefaultIds = false;
+    s.panelId = 0x0C0D;
+    s.pcId = 0xBEEF;
+    return s;
+}
+
+constexpr const char* kSampleText = "40001\n"
+                                    "callback.example.test\n"
+                                    "50002\n"
+                                    "10.1.2.3\n"
+                                    "51070\n"
+                                    "51071\n"
+                                    "c0a8000a\n"
+                                    "a1B2\n"
+                                    "00ab\n"
+                                    "0\n"
+                                    "0c0d\n"
+                                    "beef\n";
+
+// ------------------------------------------------------------- the form
+
+TEST(SettingsForm, TwelveLinesInTheirOrderAndForms)
+{
+    EXPECT_EQ(formatSettings(sample()), kSampleText);
+}
+
+TEST(SettingsForm, DefaultsWriteLowercaseAddressAndZeroFilledHex)
+{
+    ConnectionSettings s;
+    s.callbackServer = "127.0.0.1";
+    EXPECT_EQ(formatSettings(s), "0\n127.0.0.1\n50001\nupdate.qarvo.net\n51068\n51069\n900a0c0\n5307\n"
+                                 "0001\n1\n0000\n0000\n");
+}
+
+TEST(SettingsForm, SmallAddressHasNoLeadingZerosButIdsKeepFourDigits)
+{
+    ConnectionSettings s = sample();
+    s.communicatorAddress = 0x0000007F;
+    s.account = 0x1;
+    s.panelId = 0xF;
+    s.pcId = 0x10;
+    const std::string text = formatSettings(s);
+    EXPECT_NE(text.find("\n7f\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n0001\n0\n000f\n0010\n"), std::string::npos) << text;
+}
+
+// ------------------------------------------------------------- reading
+
+TEST_F(SettingsFile, ReadsTheTwelveLines)
+{
+    write(kSampleText);
+    ConnectionSettings s;
+    ASSERT_EQ(loadSettings(file_, s), SettingsLoad::Loaded);
+    EXPECT_EQ(s, sample());
+}
+
+TEST_F(SettingsFile, SaveThenLoadRoundTrips)
+{
+    ConnectionSettings written = sample();
+    written.useDefaultIds = true;
+    ASSERT_TRUE(saveSettings(file_, written));
+    EXPECT_EQ(read(), formatSettings(written));
+    ConnectionSettings back;
+    ASSERT_EQ(loadSettings(file_, back), SettingsLoad::Loaded);
+    EXPECT_EQ(back, written);
+}
+
+TEST_F(SettingsFile, SaveReplacesTheWholeFile)
+{
+    write(std::string(4096, 'x'));
+    ASSERT_TRUE(saveSettings(file_, sample()));
+    EXPECT_EQ(read(), kSampleText);
+}
+
+TEST_F(SettingsFile, PasswordIsCutToFourCharacters)
+{
+    std::string text = kSampleText;
+    text.replace(text.find("a1B2"), 4, "abcdefgh");
+    write(text);
+    ConnectionSettings s;
+    ASSERT_EQ(loadSettings(file_, s), SettingsLoad::Loaded);
+    EXPECT_EQ(s.password, "abcd");
+    EXPECT_EQ(s.account, 0x00AB) << "the lines after the password still read in order";
+    EXPECT_EQ(s.pcId, 0xBEEF);
+}
+
+TEST_F(SettingsFile, MissingFileKeepsTheDefaults)
+{
+    ConnectionSettings s;
+    EXPECT_EQ(loadSettings(file_, s), SettingsLoad::Missing);
+    EXPECT_EQ(s, ConnectionSettings{});
+}
+
+TEST_F(SettingsFile, MissingFileKeepsWhatTheRecordHeld)
+{
+    ConnectionSettings s = sample();
+    EXPECT_EQ(loadSettings(dir_ / "elsewhere.cfg", s), SettingsLoad::Missing);
+    EXPECT_EQ(s, sample());
+}
+
+TEST_F(SettingsFile, TruncatedFileIsReportedAndChangesNothing)
+{
+    write("40001\ncallback.example.test\n50002\n10.1.2.3\n");
+    ConnectionSettings s;
+    EXPECT_EQ(loadSettings(file_, s), SettingsLoad::Missing);
+    EXPECT_EQ(s, ConnectionSettings{});
+}
+
+TEST_F(SettingsFile, GarbageInANumberLineIsReportedAndChangesNothing)
+{
+    std::string text = kSampleText;
+    text.replace(text.find("50002"), 5, "port!");
+    write(text);
+    ConnectionSettings s;
+    EXPECT_EQ(loadSettings(file_, s), SettingsLoad::Missing);
+    EXPECT_EQ(s, ConnectionSettings{});
+}
+
+TEST_F(SettingsFile, OwnPortZeroLeavesTheChoiceToTheSystem)
+{
+    ConnectionSettings written = sample();
+    written.ownPort = 0;
+    ASSERT_TRUE(saveSettings(file_, written));
+    EXPECT_EQ(read().substr(0, 2), "0\n");
+    ConnectionSettings back = sample();
+    ASSERT_EQ(loadSettings(file_, back), SettingsLoad::Loaded);
+    EXPECT_EQ(back.ownPort, 0);
+}
+
+TEST_F(SettingsFile, EmptyLinesBeforeTheTwoAddressLinesAreSkipped)
+{
+    write("40001\n\n\ncallback.example.test\n50002\n\n10.1.2.3\n51070\n51071\nc0a8000a\na1B2\n00ab\n0\n0c0d\nbeef\n");
+    ConnectionSettings s;
+    ASSERT_EQ(loadSettings(file_, s), SettingsLoad::Loaded);
+    EXPECT_EQ(s, sample());
+}
+
+TEST_F(SettingsFile, AddressLinesAreReadWholeWithTheirSpaces)
+{
+    std::string text = kSampleText;
+    text.replace(text.find("callback.example.test"), 21, "my callback host");
+    write(text);
+    ConnectionSettings s;
+    ASSERT_EQ(loadSettings(file_, s), SettingsLoad::Loaded);
+    EXPECT_EQ(s.callbackServer, "my callback host");
+    EXPECT_EQ(s.callbackPort, 50002);
+}
+
+TEST_F(SettingsFile, WindowsLineEndsAreAccepted)
+{
+    std::string text;
+    for (char c : std::string(kSampleText)) {
+        if (c == '\n')
+            text += '\r';
+        text += c;
+    }
+    write(text);
+    ConnectionSettings s;
+    ASSERT_EQ(loadSettings(file_, s), SettingsLoad::Loaded);
+    EXPECT_EQ(s, sample());
+}
+
+TEST_F(SettingsFile, NumbersFromTheAddressLineOnAreHex)
+{
+    std::string text = kSampleText;
+    text.replace(text.find("\n0\n0c0d"), 7, "\n1\n10");
+    write(text);
+    ConnectionSettings s;
+    ASSERT_EQ(loadSettings(file_, s), SettingsLoad::Loaded);
+    EXPECT_TRUE(s.useDefaultIds);
+    EXPECT_EQ(s.panelId, 0x10) << "\"10\" read as hexadecimal";
+    EXPECT_EQ(s.effectivePanelId(), 0) << "default IDs in force";
+    EXPECT_EQ(s.effectivePcId(), 0);
+}
+
+} // namespace

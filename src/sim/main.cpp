@@ -1,1 +1,208 @@
-int main() { return 0; }
+// qarvoip-sim: a simulated communicator with its callback server on
+// 127.0.0.1 for manual runs, until SIGINT or SIGTERM.
+#include "sim/SimCommunicator.h"
+
+#include <pthread.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using qarvo::sim::CommunicatorConfig;
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+constexpr std::size_t kMaxPassword = 4;
+constexpr long kMaxPort = 65535;
+constexpr long kMaxDelayMs = 60000;
+
+struct SimOptions {
+    CommunicatorConfig config;
+    std::uint16_t port = 0;
+    std::uint16_t callbackPort = 0;
+    std::optional<std::uint16_t> callPort;
+    qarvo::sim::Faults faults;
+};
+
+std::optional<long> number(const std::string& text, long min, long max)
+{
+    try {
+        std::size_t used = 0;
+        const long value = std::stol(text, &used);
+        if (used == text.size() && value >= min && value <= max)
+            return value;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+std::optional<double> probability(const std::string& text)
+{
+    try {
+        std::size_t used = 0;
+        const double value = std::stod(text, &used);
+        if (used == text.size() && value >= 0.0 && value <= 1.0)
+            return value;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+// Stores one option's value; false when the value is not valid.
+using Setter = bool (*)(SimOptions&, const std::string&);
+
+bool setPort(std::uint16_t& field, const std::string& v, long min)
+{
+    const auto port = number(v, min, kMaxPort);
+    if (port)
+        field = static_cast<std::uint16_t>(*port);
+    return port.has_value();
+}
+
+bool setProbability(double& field, const std::string& v)
+{
+    const auto p = probability(v);
+    if (p)
+        field = *p;
+    return p.has_value();
+}
+
+struct OptionRow {
+    std::string_view name;
+    std::string_view valueName; // empty: a flag
+    std::string_view help;
+    Setter set;
+};
+
+const OptionRow kOptions[] = {
+    {"--port", "N", "communicator port (default: any free port)",
+     [](SimOptions& o, const std::string& v) { return setPort(o.port, v, 0); }},
+    {"--callback-port", "N", "callback server port (default: any free port)",
+     [](SimOptions& o, const std::string& v) { return setPort(o.callbackPort, v, 0); }},
+    {"--password", "P", "communicator password (at most 4 characters)",
+     [](SimOptions& o, const std::string& v) {
+         o.config.password = v;
+         return !v.empty() && v.size() <= kMaxPassword;
+     }},
+    {"--plain", "", "connect without the key exchange",
+     [](SimOptions& o, const std::string&) {
+         o.config.encipher = false;
+         return true;
+     }},
+    {"--boot-loader", "", "report the boot loader mode in the hello reply",
+     [](SimOptions& o, const std::string&) {
+         o.config.bootLoader = true;
+         return true;
+     }},
+    {"--call", "PORT", "once started, call the program on 127.0.0.1:PORT",
+     [](SimOptions& o, const std::string& v) {
+         std::uint16_t port = 0;
+         const bool ok = setPort(port, v, 1);
+         o.callPort = port;
+         return ok;
+     }},
+    {"--loss", "P", "probability of losing a datagram (0 to 1)",
+     [](SimOptions& o, const std::string& v) { return setProbability(o.faults.loss, v); }},
+    {"--duplicate", "P", "probability of duplicating a datagram (0 to 1)",
+     [](SimOptions& o, const std::string& v) { return setProbability(o.faults.duplicate, v); }},
+    {"--corrupt", "P", "probability of corrupting a datagram (0 to 1)",
+     [](SimOptions& o, const std::string& v) { return setProbability(o.faults.corrupt, v); }},
+    {"--delay", "MS", "delay of every datagram in milliseconds",
+     [](SimOptions& o, const std::string& v) {
+         const auto ms = number(v, 0, kMaxDelayMs);
+         if (ms)
+             o.faults.delay = std::chrono::milliseconds(*ms);
+         return ms.has_value();
+     }},
+};
+
+void printUsage(std::ostream& out)
+{
+    out << "Usage: qarvoip-sim [options]\nRuns a simulated communicator on 127.0.0.1 until interrupted.\n\n";
+    for (const OptionRow& o : kOptions)
+        out << "  " << o.name << (o.valueName.empty() ? "" : " ") << o.valueName << "\n      " << o.help << '\n';
+}
+
+int usageError(const std::string& message)
+{
+    std::cerr << "qarvoip-sim: " << message << "\nTry 'qarvoip-sim --help'." << std::endl;
+    return kExitUsage;
+}
+
+// Parses the arguments into options; returns an exit status when the run
+// ends here (help or an invalid command line).
+std::optional<int> parse(const std::vector<std::string>& args, SimOptions& options)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help") {
+            printUsage(std::cout);
+            return kExitSuccess;
+        }
+        const OptionRow* row = nullptr;
+        for (const OptionRow& o : kOptions)
+            if (o.name == arg)
+                row = &o;
+        if (!row)
+            return usageError("unknown option '" + arg + "'");
+        std::string value;
+        if (!row->valueName.empty()) {
+            if (i + 1 >= args.size())
+                return usageError("option '" + arg + "' needs a value (" + std::string(row->valueName) + ")");
+            value = args[++i];
+        }
+        if (!row->set(options, value))
+            return usageError("invalid value '" + value + "' for " + arg);
+    }
+    return std::nullopt;
+}
+
+// Blocks SIGINT and SIGTERM in every thread, so the main thread can wait
+// for them with sigwait.
+sigset_t blockStopSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    return set;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SimOptions options;
+    if (const auto exitStatus = parse({argv + 1, argv + argc}, options))
+        return *exitStatus;
+    options.config.toProgram = options.faults;
+    options.config.fromProgram = options.faults;
+
+    const sigset_t stopSignals = blockStopSignals();
+    qarvo::sim::SimCommunicator communicator(options.config);
+    if (!communicator.start(options.port, options.callbackPort)) {
+        std::cerr << "qarvoip-sim: cannot bind the communicator or callback port on 127.0.0.1" << std::endl;
+        return kExitFailure;
+    }
+    std::cout << "communicator on 127.0.0.1:" << communicator.port() << "\ncallback server on 127.0.0.1:"
+              << communicator.callbackPort() << "\npassword " << options.config.password
+              << (options.config.encipher ? ", key exchange" : ", no key exchange") << std::endl;
+    if (options.callPort) {
+        communicator.callProgram(*options.callPort);
+        std::cout << "called the program on 127.0.0.1:" << *options.callPort << std::endl;
+    }
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    std::cout << "stopping" << std::endl;
+    communicator.stop();
+    return kExitSuccess;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// qarvoip-cli as a function: parses the command line, prepares the
+// connection settings (PanelRPS.cfg, options, the embedded demo) and runs
+// one command. Streams and the environment are passed in, so tests run the
+// whole program in-process.
+#include "base/Timing.h"
+#include "cli/Demo.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace qarvo::cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+struct CliEnvironment {
+    std::ostream& out;                     // results
+    std::ostream& err;                     // messages, progress, errors
+    std::filesystem::path executableDirectory;
+    std::optional<std::string> homeVariable; // the value of QARVOIP_HOME, if set
+    Timing timing{};
+    std::chrono::milliseconds demoCallDelay = Demo::kCallDelay;
+};
+
+// The standard streams, the directory of the running executable and
+// QARVOIP_HOME of this process.
+CliEnvironment processEnvironment(const char* argv0);
+
+// Runs the program with its arguments (without the program name); returns
+// the exit status.
+int runCli(const std::vector<std::string>& args, const CliEnvironment& env);
+
+// The help text.
+std::string usage();
+
+} // namespace qarvo::cli

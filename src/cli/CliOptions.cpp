@@ -1,0 +1,272 @@
+#include "cli/CliOptions.h"
+
+#include "link/UDPSocket.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <sstream>
+#include <string_view>
+
+namespace qarvo::cli {
+
+namespace {
+
+constexpr long kMaxPort = 65535;
+constexpr std::size_t kMaxHexDigits = 4;
+
+struct ModeName {
+    std::string_view name;
+    link::ConnectionMode mode;
+};
+constexpr std::array kModeNames{
+    ModeName{"direct", link::ConnectionMode::Direct},
+    ModeName{"callback", link::ConnectionMode::Callback},
+    ModeName{"wait", link::ConnectionMode::WaitForCall},
+};
+
+// Each setter stores its value and returns what is wrong with it (empty: nothing).
+using Setter = std::string (*)(GlobalOptions&, const std::string&);
+
+struct OptionRow {
+    std::string_view name;
+    std::string_view valueName; // empty: a flag without a value
+    std::string_view help;
+    Setter set;
+};
+
+std::string setAddress(GlobalOptions& o, const std::string& v)
+{
+    o.address = link::parseDotted(v);
+    return o.address ? "" : "expected a dotted IPv4 address such as 192.168.0.9";
+}
+
+std::string setPort(GlobalOptions& o, const std::string& v)
+{
+    const auto port = parseDecimal(v, 1, kMaxPort);
+    if (!port)
+        return "expected a port number from 1 to 65535";
+    o.port = static_cast<std::uint16_t>(*port);
+    return "";
+}
+
+std::string setPassword(GlobalOptions& o, const std::string& v)
+{
+    if (v.empty() || v.size() > link::kPasswordLength)
+        return "expected 1 to 4 characters";
+    o.password = v;
+    return "";
+}
+
+std::string setHex(std::optional<std::uint16_t>& field, const std::string& v)
+{
+    field = parseHex16(v);
+    return field ? "" : "expected 1 to 4 hexadecimal digits";
+}
+
+std::string setPanelId(GlobalOptions& o, const std::string& v) { return setHex(o.panelId, v); }
+std::string setPcId(GlobalOptions& o, const std::string& v) { return setHex(o.pcId, v); }
+std::string setAccount(GlobalOptions& o, const std::string& v) { return setHex(o.account, v); }
+
+std::string setMode(GlobalOptions& o, const std::string& v)
+{
+    const auto it = std::find_if(kModeNames.begin(), kModeNames.end(), [&](const ModeName& m) { return m.name == v; });
+    if (it == kModeNames.end())
+        return "expected direct, callback or wait";
+    o.mode = it->mode;
+    return "";
+}
+
+std::string setCallback(GlobalOptions& o, const std::string& v)
+{
+    const auto hostPort = parseHostPort(v);
+    if (!hostPort)
+        return "expected HOST:PORT with a port from 1 to 65535";
+    o.callbackHost = hostPort->host;
+    o.callbackPort = hostPort->port;
+    return "";
+}
+
+std::string setOwnPort(GlobalOptions& o, const std::string& v)
+{
+    const auto port = parseDecimal(v, 0, kMaxPort);
+    if (!port)
+        return "expected a port number from 0 (any) to 65535";
+    o.ownPort = static_cast<std::uint16_t>(*port);
+    return "";
+}
+
+std::string setHome(GlobalOptions& o, const std::string& v)
+{
+    if (v.empty())
+        return "expected a directory";
+    o.home = v;
+    return "";
+}
+
+std::string setDemo(GlobalOptions& o, const std::string&)
+{
+    o.demo = true;
+    return "";
+}
+
+std::string setHelp(GlobalOptions& o, const std::string&)
+{
+    o.help = true;
+    return "";
+}
+
+constexpr std::array kOptions{
+    OptionRow{"--address", "A.B.C.D", "communicator address", setAddress},
+    OptionRow{"--port", "N", "communicator port", setPort},
+    OptionRow{"--password", "P", "communicator password (at most 4 characters)", setPassword},
+    OptionRow{"--panel-id", "HHHH", "panel ID (turns the default IDs off)", setPanelId},
+    OptionRow{"--pc-id", "HHHH", "PC ID (turns the default IDs off)", setPcId},
+    OptionRow{"--mode", "direct|callback|wait", "how the connection is opened (default direct)", setMode},
+    OptionRow{"--callback", "HOST:PORT", "callback server", setCallback},
+    OptionRow{"--account", "HHHH", "account sent to the callback server", setAccount},
+    OptionRow{"--own-port", "N", "local UDP port (0: any)", setOwnPort},
+    OptionRow{"--home", "DIR", "program directory holding PanelRPS.cfg (also $QARVOIP_HOME)", setHome},
+    OptionRow{"--demo", "", "use the embedded simulated communicator on 127.0.0.1", setDemo},
+    OptionRow{"--help", "", "show this help", setHelp},
+};
+
+const OptionRow* findOption(std::string_view name)
+{
+    const auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionRow& o) { return o.name == name; });
+    return it == kOptions.end() ? nullptr : &*it;
+}
+
+bool looksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+
+} // namespace
+
+std::optional<long> parseDecimal(const std::string& text, long min, long max)
+{
+    long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::uint16_t> parseHex16(const std::string& text)
+{
+    if (text.empty() || text.size() > kMaxHexDigits)
+        return std::nullopt;
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value, 16);
+    if (ec != std::errc{} || ptr != end)
+        return std::nullopt;
+    return static_cast<std::uint16_t>(value);
+}
+
+std::optional<HostPort> parseHostPort(const std::string& text)
+{
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0)
+        return std::nullopt;
+    const auto port = parseDecimal(text.substr(colon + 1), 1, kMaxPort);
+    if (!port)
+        return std::nullopt;
+    return HostPort{text.substr(0, colon), static_cast<std::uint16_t>(*port)};
+}
+
+ParseResult parseCommandLine(const std::vector<std::string>& args)
+{
+    ParseResult result;
+    CommandLine& line = result.commandLine;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!looksLikeOption(arg)) {
+            if (line.command.empty())
+                line.command = arg;
+            else
+                line.arguments.push_back(arg);
+            continue;
+        }
+        const auto equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const OptionRow* row = findOption(name);
+        if (!row) {
+            if (!line.command.empty()) {
+                line.arguments.push_back(arg); // the command's own option
+                continue;
+            }
+            result.error = "unknown option '" + arg + "'";
+            return result;
+        }
+        std::string value;
+        if (row->valueName.empty()) {
+            if (equals != std::string::npos) {
+                result.error = "option '" + name + "' takes no value";
+                return result;
+            }
+        } else if (equals != std::string::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            result.error = "option '" + name + "' needs a value (" + std::string(row->valueName) + ")";
+            return result;
+        }
+        if (const std::string problem = row->set(line.options, value); !problem.empty()) {
+            result.error = "invalid value '" + value + "' for " + name + ": " + problem;
+            return result;
+        }
+    }
+    return result;
+}
+
+void applyOptions(const GlobalOptions& o, link::ConnectionSettings& s)
+{
+    if (o.address)
+        s.communicatorAddress = *o.address;
+    if (o.port)
+        s.communicatorPort = *o.port;
+    if (o.password)
+        s.password = *o.password;
+    if (o.panelId)
+        s.panelId = *o.panelId;
+    if (o.pcId)
+        s.pcId = *o.pcId;
+    if (o.panelId || o.pcId)
+        s.useDefaultIds = false;
+    if (o.callbackHost)
+        s.callbackServer = *o.callbackHost;
+    if (o.callbackPort)
+        s.callbackPort = *o.callbackPort;
+    if (o.account)
+        s.account = *o.account;
+    if (o.ownPort)
+        s.ownPort = *o.ownPort;
+}
+
+std::filesystem::path programDirectory(const GlobalOptions& options, const std::optional<std::string>& homeVariable,
+                                       const std::filesystem::path& executableDirectory)
+{
+    if (options.home)
+        return *options.home;
+    if (homeVariable && !homeVariable->empty())
+        return *homeVariable;
+    return executableDirectory;
+}
+
+std::string optionsHelp()
+{
+    std::ostringstream out;
+    for (const OptionRow& o : kOptions) {
+        std::string left = std::string(o.name);
+        if (!o.valueName.empty())
+            left += " " + std::string(o.valueName);
+        out << "  " << left;
+        constexpr std::size_t kColumn = 32;
+        out << std::string(left.size() < kColumn ? kColumn - left.size() : 1, ' ') << o.help << '\n';
+    }
+    return out.str();
+}
+
+} // namespace qarvo::cli

@@ -1,0 +1,72 @@
+#pragma once
+// The command line of qarvoip-cli: global options (each overrides one field
+// of the connection settings read from PanelRPS.cfg), one command and the
+// command's own arguments.
+#include "link/Connection.h"
+#include "link/ConnectionSettings.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qarvo::cli {
+
+inline constexpr const char* kProgramName = "qarvoip-cli";
+inline constexpr const char* kHomeVariable = "QARVOIP_HOME";
+
+struct GlobalOptions {
+    std::optional<std::uint32_t> address;
+    std::optional<std::uint16_t> port;
+    std::optional<std::string> password;
+    std::optional<std::uint16_t> panelId;
+    std::optional<std::uint16_t> pcId;
+    link::ConnectionMode mode = link::ConnectionMode::Direct;
+    std::optional<std::string> callbackHost;
+    std::optional<std::uint16_t> callbackPort;
+    std::optional<std::uint16_t> account;
+    std::optional<std::uint16_t> ownPort;
+    std::optional<std::filesystem::path> home;
+    bool demo = false;
+    bool help = false;
+};
+
+struct CommandLine {
+    GlobalOptions options;
+    std::string command;
+    std::vector<std::string> arguments; // what follows the command, except global options
+};
+
+struct ParseResult {
+    CommandLine commandLine;
+    std::string error; // empty when the command line is valid
+    bool ok() const { return error.empty(); }
+};
+
+// Global options may stand before or after the command, as "--name value"
+// or "--name=value". Anything else after the command belongs to it.
+ParseResult parseCommandLine(const std::vector<std::string>& args);
+
+// Puts every option that was given into the settings. Giving either ID
+// turns the default IDs off.
+void applyOptions(const GlobalOptions& options, link::ConnectionSettings& settings);
+
+// The program directory: --home, else the environment variable, else the
+// executable's own directory.
+std::filesystem::path programDirectory(const GlobalOptions& options, const std::optional<std::string>& homeVariable,
+                                       const std::filesystem::path& executableDirectory);
+
+// One line per global option, for the help text.
+std::string optionsHelp();
+
+// Value parsers shared with the commands; nullopt when the text is not valid.
+std::optional<long> parseDecimal(const std::string& text, long min, long max);
+std::optional<std::uint16_t> parseHex16(const std::string& text);
+struct HostPort {
+    std::string host;
+    std::uint16_t port = 0;
+};
+std::optional<HostPort> parseHostPort(const std::string& text);
+
+} // namespace qarvo::cli

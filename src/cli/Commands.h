@@ -1,0 +1,25 @@
+#pragma once
+// The commands of qarvoip-cli, one table row each.
+#include "cli/Session.h"
+
+#include <span>
+#include <string_view>
+
+namespace qarvo::cli {
+
+struct CommandRow {
+    std::string_view name;
+    std::string_view help;
+    bool alwaysDemo; // runs against the embedded simulator even without --demo
+    int (*run)(Session&);
+};
+
+std::span<const CommandRow> commandTable();
+const CommandRow* findCommand(std::string_view name);
+
+// Opens the communicator connection in the chosen mode and closes it again.
+int runConnect(Session& session);
+// What ./run.sh shows without a display: a session with the simulator.
+int runDemo(Session& session);
+
+} // namespace qarvo::cli

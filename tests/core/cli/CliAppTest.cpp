@@ -1,0 +1,290 @@
+// The whole headless program run in-process against simulated
+// communicators on 127.0.0.1.
+#include "cli/CliApp.h"
+
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "e2e/LinkFixture.h"
+#include "link/ConnectionSettings.h"
+#include "link/UDPSocket.h"
+#include "sim/SimCommunicator.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace qarvo;
+using namespace qarvo::cli;
+using namespace std::chrono_literals;
+using Args = std::vector<std::string>;
+
+namespace {
+
+const std::string kConfigWarning = strings::utf8(text_id::kConfigMissing);
+const std::string kConnectedThenDisconnected = "Connected\nDisconnected\n";
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A UDP port that was free a moment ago.
+std::uint16_t freeLoopbackPort()
+{
+    NullSink sink;
+    link::UDPSocket probe(sink);
+    if (!probe.open(0))
+        return 0;
+    const std::uint16_t port = probe.localPort();
+    probe.close();
+    return port;
+}
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// An empty program directory of its own for each test.
+class CliApp : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(home_.isValid()); }
+
+    std::filesystem::path home() const { return home_.path().toStdString(); }
+
+    RunResult run(const Args& args, std::optional<std::string> homeVariable = std::nullopt,
+            std::filesystem::path executableDirectory = {})
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        CliEnvironment env{out, err, executableDirectory.empty() ? home() : executableDirectory,
+                           std::move(homeVariable), qarvo::testing::fastTiming()};
+        RunResult r;
+        r.status = runCli(args, env);
+        r.out = out.str();
+        r.err = err.str();
+        return r;
+    }
+
+    // PanelRPS.cfg in the program directory, pointing at the communicator.
+    void writeSettingsFor(sim::SimCommunicator& communicator, const std::string& password,
+                          std::filesystem::path dir = {})
+    {
+        link::ConnectionSettings s;
+        s.communicatorAddress = 0x7F000001;
+        s.communicatorPort = communicator.port();
+        s.callbackServer = "127.0.0.1";
+        s.callbackPort = communicator.callbackPort();
+        s.password = password;
+        ASSERT_TRUE(link::saveSettings((dir.empty() ? home() : dir) / link::kSettingsFileName, s));
+    }
+
+    QTemporaryDir home_;
+};
+
+// -------------------------------------------------------------- --demo
+
+class CliDemoModes : public CliApp, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CliDemoModes, ConnectsToTheEmbeddedCommunicatorAndCloses)
+{
+    const RunResult r = run({"--demo", "--mode", GetParam(), "connect"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_EQ(r.out, kConnectedThenDisconnected);
+    EXPECT_FALSE(contains(r.err, kConfigWarning)) << "the demo does without PanelRPS.cfg";
+    EXPECT_TRUE(contains(r.err, "127.0.0.1")) << r.err;
+    EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kDisconnecting))) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, CliDemoModes, ::testing::Values("direct", "callback", "wait"));
+
+TEST_F(CliApp, WaitModeSaysItWaitsForTheCall)
+{
+    const RunResult r = run({"--demo", "--mode", "wait", "connect"});
+    ASSERT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_TRUE(contains(r.err, "Waiting for the communicator's call on UDP port")) << r.err;
+    EXPECT_FALSE(contains(r.err, strings::utf8(text_id::kConnecting))) << "nothing is sent in wait mode";
+}
+
+TEST_F(CliApp, DemoCommandRunsWithoutTheDemoOption)
+{
+    const RunResult r = run({"demo"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_EQ(r.out, kConnectedThenDisconnected);
+    EXPECT_FALSE(contains(r.err, kConfigWarning));
+}
+
+TEST_F(CliApp, WrongPasswordFailsWithTheSystemsText)
+{
+    const RunResult r = run({"--demo", "--password", "9999", "connect"});
+    EXPECT_NE(r.status, kExitSuccess);
+    EXPECT_TRUE(contains(r.err, "Wrong password")) << r.err;
+    EXPECT_FALSE(contains(r.out, "Connected")) << r.out;
+}
+
+TEST_F(CliApp, DemoIgnoresTheSettingsFile)
+{
+    sim::SimCommunicator elsewhere;
+    ASSERT_TRUE(elsewhere.start());
+    writeSettingsFor(elsewhere, "0000");
+    const RunResult r = run({"--demo", "connect"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_EQ(elsewhere.counters.hellos, 0u);
+}
+
+// ------------------------------------------------ settings from the file
+
+class CliAgainstCommunicator : public CliApp {
+protected:
+    void SetUp() override
+    {
+        CliApp::SetUp();
+        communicator_.config().password = "4321";
+        ASSERT_TRUE(communicator_.start());
+    }
+    sim::SimCommunicator communicator_;
+};
+
+TEST_F(CliAgainstCommunicator, SettingsComeFromTheHomeDirectory)
+{
+    writeSettingsFor(communicator_, "4321");
+    const RunResult r = run({"--home", home().string(), "connect"}, std::nullopt, "/nonexistent");
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_EQ(r.out, kConnectedThenDisconnected);
+    EXPECT_FALSE(contains(r.err, kConfigWarning));
+    EXPECT_EQ(communicator_.lastPassword(), "4321");
+    EXPECT_EQ(communicator_.counters.closes, 1u);
+}
+
+TEST_F(CliAgainstCommunicator, HomeVariableThenExecutableDirectoryLocateTheFile)
+{
+    writeSettingsFor(communicator_, "4321");
+    EXPECT_EQ(run({"connect"}, home().string(), "/nonexistent").status, kExitSuccess);
+    EXPECT_EQ(run({"connect"}, std::nullopt, home()).status, kExitSuccess);
+    const RunResult wrongHome = run({"--home", "/nonexistent", "--address", "127.0.0.1", "--port",
+                               std::to_string(communicator_.port()), "--password", "4321", "connect"},
+                              home().string(), home());
+    EXPECT_EQ(wrongHome.status, kExitSuccess) << wrongHome.err;
+    EXPECT_TRUE(contains(wrongHome.err, kConfigWarning)) << "--home beats the variable and the executable";
+}
+
+TEST_F(CliAgainstCommunicator, OptionsOverrideTheFile)
+{
+    writeSettingsFor(communicator_, "1111");
+    const RunResult refused = run({"--home", home().string(), "connect"});
+    EXPECT_NE(refused.status, kExitSuccess);
+    EXPECT_TRUE(contains(refused.err, strings::utf8(text_id::kWrongPassword)));
+    const RunResult accepted = run({"--home", home().string(), "--password", "4321", "connect"});
+    EXPECT_EQ(accepted.status, kExitSuccess) << accepted.err;
+}
+
+TEST_F(CliAgainstCommunicator, MissingFileWarnsAndUsesDefaultsWithTheOptions)
+{
+    const RunResult r = run({"--home", home().string(), "--address", "127.0.0.1", "--port",
+                       std::to_string(communicator_.port()), "--password", "4321", "connect"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_TRUE(contains(r.err, kConfigWarning)) << r.err;
+    EXPECT_EQ(r.out, kConnectedThenDisconnected);
+}
+
+TEST_F(CliAgainstCommunicator, CallbackModeSendsAccountAndOwnPort)
+{
+    writeSettingsFor(communicator_, "4321");
+    const RunResult r = run({"--home", home().string(), "--mode", "callback", "--account", "1234", "connect"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_EQ(communicator_.counters.callbackRequests, 1u);
+    EXPECT_EQ(communicator_.counters.hellos, 0u);
+    EXPECT_EQ(communicator_.lastCallbackPayload(), (std::vector<std::uint8_t>{0x34, 0x12, 0x00, 0x00}));
+}
+
+TEST_F(CliAgainstCommunicator, CallbackOptionNamesTheServer)
+{
+    const RunResult r = run({"--home", home().string(), "--mode", "callback", "--password", "4321", "--callback",
+                       "127.0.0.1:" + std::to_string(communicator_.callbackPort()), "connect"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_EQ(communicator_.counters.callbackRequests, 1u);
+}
+
+TEST_F(CliAgainstCommunicator, WaitModeAnswersTheCommunicatorsCall)
+{
+    writeSettingsFor(communicator_, "4321");
+    const std::uint16_t ownPort = freeLoopbackPort();
+    ASSERT_NE(ownPort, 0);
+    std::jthread caller([&] {
+        std::this_thread::sleep_for(300ms);
+        communicator_.callProgram(ownPort);
+    });
+    const RunResult r = run({"--home", home().string(), "--mode", "wait", "--own-port", std::to_string(ownPort), "connect"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_TRUE(contains(r.err, "UDP port " + std::to_string(ownPort))) << r.err;
+    EXPECT_EQ(communicator_.counters.hellos, 0u);
+    EXPECT_EQ(communicator_.counters.callbackRequests, 0u);
+}
+
+// ------------------------------------------------------------- failures
+
+TEST_F(CliApp, SilentCommunicatorGivesNoCall)
+{
+    sim::CommunicatorConfig config;
+    config.answerHello = false;
+    sim::SimCommunicator silent(config);
+    ASSERT_TRUE(silent.start());
+    writeSettingsFor(silent, "5307");
+    const RunResult r = run({"--home", home().string(), "connect"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kNoCallFromCommunicator))) << r.err;
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(CliApp, CommunicatorThatNeverCallsGivesNoRequest)
+{
+    sim::CommunicatorConfig config;
+    config.makeRequest = false;
+    sim::SimCommunicator mute(config);
+    ASSERT_TRUE(mute.start());
+    writeSettingsFor(mute, "5307");
+    const RunResult r = run({"--home", home().string(), "connect"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kCommunicatorNoRequest))) << r.err;
+}
+
+TEST_F(CliApp, UnansweredCloseIsAFailure)
+{
+    sim::CommunicatorConfig config;
+    config.answerClose = false;
+    sim::SimCommunicator communicator(config);
+    ASSERT_TRUE(communicator.start());
+    writeSettingsFor(communicator, "5307");
+    const RunResult r = run({"--home", home().string(), "connect"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.out, "Connected\n");
+    EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kErrorWhileDisconnecting))) << r.err;
+}
+
+// ------------------------------------------------------- command lines
+
+TEST_F(CliApp, InvalidCommandLinesExitWithStatusTwo)
+{
+    for (const Args& args : {Args{}, Args{"--demo"}, Args{"frobnicate"}, Args{"--bogus", "connect"},
+                             Args{"--port", "0", "connect"}, Args{"--demo", "connect", "extra"}}) {
+        const RunResult r = run(args);
+        EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(args);
+        EXPECT_TRUE(contains(r.err, "qarvoip-cli: ")) << r.err;
+        EXPECT_TRUE(contains(r.err, "--help")) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(CliApp, HelpListsOptionsAndCommands)
+{
+    const RunResult r = run({"--help"});
+    EXPECT_EQ(r.status, kExitSuccess);
+    EXPECT_EQ(r.out, usage());
+    for (const char* word : {"Usage: qarvoip-cli", "--mode", "--demo", "connect", "demo"})
+        EXPECT_TRUE(contains(r.out, word)) << word;
+}
+
+} // namespace

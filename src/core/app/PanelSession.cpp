@@ -1,0 +1,38 @@
+#include "app/PanelSession.h"
+
+#include "app/Strings.h"
+#include "base/TextIds.h"
+
+namespace qarvo::app {
+
+PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, Timing timing)
+    : sink(sink),
+      link(sink, std::move(settings), timing),
+      doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
+      worker(link, doc.identity(), operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }})
+{
+}
+
+PanelSession::~PanelSession()
+{
+    if (worker.running())
+        worker.abort(true);
+}
+
+bool PanelSession::start(std::string* error) { return link.start(error); }
+
+void PanelSession::addStep(int code, std::unique_ptr<operations::OperationStep> step)
+{
+    worker.setStep(code, step.get());
+    steps_.push_back(std::move(step));
+}
+
+void PanelSession::onPanelIdentified()
+{
+    if (doc.checkModel(doc.identity())) {
+        sink.post(ImageChangedNotice{});
+        sink.post(MessageNotice{text_id::kDifferentPanel, {}});
+    }
+}
+
+} // namespace qarvo::app

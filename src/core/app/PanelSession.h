@@ -1,0 +1,41 @@
+#pragma once
+// One program's panel session, assembled in one place for both front-ends:
+// the communicator link, the settings document, the operation worker and
+// the operations it runs.
+#include "base/NoticeSink.h"
+#include "base/Timing.h"
+#include "link/Link.h"
+#include "operations/OperationWorker.h"
+#include "panel/CUploadDoc.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qarvo::app {
+
+class PanelSession {
+public:
+    PanelSession(NoticeSink& sink, link::ConnectionSettings settings, Timing timing = {});
+    ~PanelSession();
+
+    // Binds the socket (see link::Link::start).
+    bool start(std::string* error = nullptr);
+
+    NoticeSink& sink;
+    link::Link link;
+    panel::CUploadDoc doc;
+    operations::OperationWorker worker;
+
+    // Keeps an operation step alive for the session and hands it to the worker.
+    void addStep(int code, std::unique_ptr<operations::OperationStep> step);
+
+private:
+    // The model check: a panel of another model than the document is laid
+    // out for resets the document to that model's defaults, once.
+    void onPanelIdentified();
+
+    std::vector<std::unique_ptr<operations::OperationStep>> steps_;
+};
+
+} // namespace qarvo::app

@@ -347,7 +347,7 @@ bool TaviDefaultsFile::save(const TaviOptions& record) const
         std::fclose(existing);
     else
         return false;
-    return writeFileAtomically(path_, format(record));
+    return writeFileAtomically(path_, format(record)).empty();
 }
 
 } // namespace qarvo

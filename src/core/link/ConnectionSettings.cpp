@@ -86,7 +86,7 @@ std::string formatSettings(const ConnectionSettings& s)
 
 bool saveSettings(const std::filesystem::path& file, const ConnectionSettings& settings)
 {
-    return writeFileAtomically(file, formatSettings(settings));
+    return writeFileAtomically(file, formatSettings(settings)).empty();
 }
 
 } // namespace qarvo::link

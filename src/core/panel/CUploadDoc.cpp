@@ -1,6 +1,6 @@
 #include "panel/CUploadDoc.h"
 
-#include "panel/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "panel/PanelDefaults.h"
 #include "panel/PanelModels.h"
 #include "panel/RpsArchive.h"

@@ -273,8 +273,16 @@ Message SimPanel::ramPairRequest(std::span<const std::uint8_t> m)
     if (op == ramop::kKeypadCommand) {
         if (address != ramloc::kKeypadCommand)
             return noAnswer();
-        if (runKeypadRequest(ram_, m[3], m[4]))
+        const std::uint8_t keypads = ram_.read(ramloc::kKeypadState);
+        const std::uint8_t keypads2 = ram_.read(ramloc::kKeypadState2);
+        if (runKeypadRequest(ram_, m[3], m[4])) {
             ++counters_.keypadCommands;
+            if (m[3] == keypad::kLeaveMenus && keypadBusyPresses_ > 0) {
+                --keypadBusyPresses_;
+                ram_.write(ramloc::kKeypadState, keypads);
+                ram_.write(ramloc::kKeypadState2, keypads2);
+            }
+        }
         return echo;
     }
     if (op == ramop::kPgmChange) {
@@ -501,6 +509,12 @@ void SimPanel::setSilent(bool silent)
 {
     std::lock_guard lock(mutex_);
     silent_ = silent;
+}
+
+void SimPanel::keepKeypadsBusy(unsigned presses)
+{
+    std::lock_guard lock(mutex_);
+    keypadBusyPresses_ = presses;
 }
 
 std::vector<Message> SimPanel::received() const

@@ -112,6 +112,9 @@ public:
     void injectReplies(const std::vector<Message>& replies);
     // A silent panel answers nothing (messages are still recorded).
     void setSilent(bool silent);
+    // The keypads stay in their menus through the next `presses` leave-menu
+    // commands, as when someone at a keypad keeps going back in.
+    void keepKeypadsBusy(unsigned presses);
 
     // Every message received, in order, without check bytes.
     std::vector<Message> received() const;
@@ -147,6 +150,7 @@ private:
     unsigned rejectsLeft_ = 0;
     bool reportB_ = false; // partitioned panels report A and B in turn
     bool silent_ = false;
+    unsigned keypadBusyPresses_ = 0;
     std::deque<Message> injected_;
     std::vector<Message> received_;
     SimPanelCounters counters_;

@@ -2,6 +2,7 @@
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
+#include "operations/CommandTransactions.h"
 
 namespace qarvo::app {
 
@@ -11,6 +12,8 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
       doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
       worker(link, doc.identity(), operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }})
 {
+    for (auto& command : operations::makeCommandSteps(worker, doc.identity(), doc.layout()))
+        addStep(command.code, std::move(command.step));
 }
 
 PanelSession::~PanelSession()

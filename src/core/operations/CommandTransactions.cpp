@@ -61,6 +61,35 @@ std::unique_ptr<OperationStep> makeCommandStep(int code, CommandHost& host, cons
     }
 }
 
+namespace {
+
+// A step that shares the ownership of the host it runs with.
+class HostedStep final : public OperationStep {
+public:
+    HostedStep(std::shared_ptr<CommandHost> host, std::unique_ptr<OperationStep> step)
+        : host_(std::move(host)), step_(std::move(step))
+    {
+    }
+    void begin() override { step_->begin(); }
+    void run(StepIo& io) override { step_->run(io); }
+
+private:
+    std::shared_ptr<CommandHost> host_;
+    std::unique_ptr<OperationStep> step_;
+};
+
+} // namespace
+
+std::vector<CommandStep> makeCommandSteps(OperationWorker& worker, const panel::PanelIdentity& identity,
+                                          const panel::LayoutTable& layout, const Clock& clock)
+{
+    const auto host = std::make_shared<WorkerCommandHost>(worker, identity, layout);
+    std::vector<CommandStep> steps;
+    for (int code = kArm; code <= kChangePgm; ++code)
+        steps.push_back({code, std::make_unique<HostedStep>(host, makeCommandStep(code, *host, clock))});
+    return steps;
+}
+
 // ---------------------------------------------------------------- shared
 
 namespace command {

@@ -19,6 +19,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace qarvo::panel {
 class LayoutTable;
@@ -126,6 +127,16 @@ private:
 // The step machine of one command operation (codes 8 to 15), or nullptr for
 // any other code. clock gives the local time of the clock setting.
 std::unique_ptr<OperationStep> makeCommandStep(int code, CommandHost& host, const Clock& clock = systemClock());
+
+// The eight command steps of a worker with the panel identity and layout
+// they read, each with its operation code, for OperationWorker::setStep.
+// The steps keep their host alive.
+struct CommandStep {
+    int code = 0;
+    std::unique_ptr<OperationStep> step;
+};
+std::vector<CommandStep> makeCommandSteps(OperationWorker& worker, const panel::PanelIdentity& identity,
+                                          const panel::LayoutTable& layout, const Clock& clock = systemClock());
 
 // Shared by the transactions.
 namespace command {

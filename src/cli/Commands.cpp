@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/LinkSession.h"
+#include "cli/PanelCommands.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +13,15 @@ namespace {
 constexpr std::array kCommands{
     CommandRow{"connect", "open the communicator connection, then close it", false, runConnect},
     CommandRow{"demo", "run a session with the embedded simulator", true, runDemo},
+    CommandRow{"status", "show the panel's online status: partitions, troubles, clock, zones, PGMs", false, runStatus},
+    CommandRow{"arm", "[--partition A|B]: arm the system or a partition", false, runArm},
+    CommandRow{"disarm", "[--partition A|B]: disarm the system or a partition", false, runDisarm},
+    CommandRow{"stop-autoarm", "[--partition A|B]: stop the autoarming countdown", false, runStopAutoarm},
+    CommandRow{"bypass", "ZONE: bypass the zone", false, runBypass},
+    CommandRow{"unbypass", "ZONE: unbypass the zone", false, runUnbypass},
+    CommandRow{"chime", "turn the chime on or off", false, runChime},
+    CommandRow{"sync-time", "set the panel clock from this computer's", false, runSyncTime},
+    CommandRow{"pgm", "N: switch the panel's PGM output N", false, runPgm},
 };
 
 // Commands without arguments refuse any they are given.

@@ -1,0 +1,478 @@
+#include "cli/PanelCommands.h"
+
+#include "app/PanelSession.h"
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "cli/CliSink.h"
+#include "online/OnlineModel.h"
+#include "operations/OperationCodes.h"
+#include "operations/StatusDecoder.h"
+
+#include <chrono>
+#include <functional>
+#include <iomanip>
+#include <optional>
+#include <sstream>
+#include <string_view>
+#include <thread>
+
+namespace qarvo::cli {
+
+namespace {
+
+using operations::OperationWorker;
+
+constexpr auto kPollInterval = std::chrono::milliseconds(20);
+constexpr std::string_view kPartitionOption = "--partition";
+
+// Labels of the online status page.
+constexpr int kPanelLabel = 2418;
+constexpr int kPanelClockLabel = 2413;
+constexpr int kPcClockLabel = 2414;
+constexpr int kChimeLabel = 2415;
+constexpr int kTroublesLabel = 2419;
+constexpr int kPartitionBLabel = 2417;
+constexpr int kZoneNumberHeader = 6000;
+constexpr int kPgmNumberHeader = 138;
+constexpr int kPgmTypeHeader = 139;
+
+// The zone list's indicator columns and their headers, in page order.
+struct IndicatorColumn {
+    online::Indicator indicator;
+    int header;
+};
+constexpr IndicatorColumn kIndicatorColumns[] = {
+    {online::Indicator::ZoneOpen, 6002},    {online::Indicator::TamperOpen, 135},
+    {online::Indicator::Burglary, 6003},    {online::Indicator::TamperAlarm, 136},
+    {online::Indicator::Bypass, 6004},      {online::Indicator::Stay, 6005},
+};
+
+// What each of the nine indicator images means, as text: off; on for the
+// system; partition A, both, partition B; in brackets the images of an
+// indicator that has had no report of its own yet.
+constexpr const char* kIconMarks[] = {"-", "x", "(x)", "A", "AB", "B", "(A)", "(AB)", "(B)"};
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+std::string label(int textId) { return strings::utf8(textId); }
+
+// A message from the command line, not from the panel.
+void printProblem(std::ostream& err, const std::string& text) { err << kProgramName << ": " << text << std::endl; }
+
+// ---------------------------------------------------------------- status
+
+// The online status page without widgets, fed with the reports the worker
+// posts and counting the message boxes shown meanwhile.
+class StatusWatch {
+public:
+    StatusWatch(app::PanelSession& panel, const RecordingSink& sink)
+        : sink_(sink),
+          model_(online::OnlineModel::Sources{
+              [&panel] { return operations::StatusCounts{panel.doc.identity().zoneCount, panel.doc.identity().pgmCount}; },
+              [&panel] { return panel.worker.panelClock(); },
+              {}})
+    {
+    }
+
+    void update()
+    {
+        const std::vector<Notice> notices = sink_.notices();
+        for (; next_ < notices.size(); ++next_) {
+            if (std::holds_alternative<MessageNotice>(notices[next_]))
+                ++messages_;
+            if (const auto* report = std::get_if<ReportNotice>(&notices[next_]))
+                take(*report);
+        }
+    }
+
+    // Forget which reports have come; the next ones count again.
+    void restart() { seen_ = {}; }
+
+    // The first status message has been decoded.
+    bool firstStatus() const { return seen_.partitionA || seen_.partitionB; }
+    // Both status messages, and in partitioned mode both partitions.
+    bool complete() const
+    {
+        const bool partitions = model_.partitionedMode() ? seen_.partitionA && seen_.partitionB : seen_.partitionA;
+        return partitions && seen_.clock && seen_.pgms && seen_.zones;
+    }
+
+    int messages() const { return messages_; }
+    const online::OnlineModel& model() const { return model_; }
+
+private:
+    struct Seen {
+        bool partitionA = false;
+        bool partitionB = false;
+        bool clock = false;
+        bool pgms = false;
+        bool zones = false;
+    };
+
+    void take(const ReportNotice& report)
+    {
+        model_.apply(report);
+        switch (report.kind) {
+        case report_kind::kPartitionStatus:
+            if (const auto status = operations::partitionStatusFrom(report))
+                (status->partition == operations::kPartitionB ? seen_.partitionB : seen_.partitionA) = true;
+            break;
+        case report_kind::kPanelClock: seen_.clock = true; break;
+        case report_kind::kPgmStatus: seen_.pgms = true; break;
+        case report_kind::kZoneDescriptor: seen_.zones = true; break;
+        default: break;
+        }
+    }
+
+    const RecordingSink& sink_;
+    online::OnlineModel model_;
+    std::size_t next_ = 0;
+    Seen seen_;
+    int messages_ = 0;
+};
+
+void printLine(std::ostream& out, int labelId, const QString& text)
+{
+    out << label(labelId) << ' ' << utf8(text.trimmed()) << '\n';
+}
+
+// One row of the zone table, without the padding after its last column.
+void endRow(std::ostream& out, std::ostringstream& row)
+{
+    std::string text = row.str();
+    text.erase(text.find_last_not_of(' ') + 1);
+    out << text << '\n';
+    row.str({});
+}
+
+void printZones(std::ostream& out, const online::OnlineModel& model)
+{
+    constexpr int kDescriptionWidth = 24;
+    std::ostringstream row;
+    row << "  " << std::left << std::setw(5) << label(kZoneNumberHeader) << std::setw(kDescriptionWidth)
+        << label(6001);
+    for (const IndicatorColumn& column : kIndicatorColumns)
+        row << "  " << label(column.header);
+    endRow(out, row);
+    for (int zone = 0; zone < model.shownZones(); ++zone) {
+        row << "  " << std::setw(5) << utf8(online::OnlineModel::zoneNumberText(zone)) << std::setw(kDescriptionWidth)
+            << utf8(model.zone(zone).description.trimmed());
+        for (const IndicatorColumn& column : kIndicatorColumns) {
+            const int icon = model.icon(zone, column.indicator);
+            const char* mark = icon >= 0 && icon < static_cast<int>(std::size(kIconMarks)) ? kIconMarks[icon] : "?";
+            row << "  " << std::setw(static_cast<int>(label(column.header).size())) << mark;
+        }
+        endRow(out, row);
+    }
+}
+
+void printPgms(std::ostream& out, const online::OnlineModel& model)
+{
+    out << "  " << label(kPgmNumberHeader) << "  " << label(kPgmTypeHeader) << '\n';
+    for (const online::PgmRow& pgm : model.pgms())
+        out << "  " << std::setw(3) << utf8(pgm.number) << "  " << utf8(pgm.state.trimmed()) << '\n';
+}
+
+void printView(std::ostream& out, const online::OnlineModel& model)
+{
+    printLine(out, kPanelLabel, model.modelText());
+    printLine(out, kPanelClockLabel, model.panelClockText());
+    printLine(out, kPcClockLabel, model.pcClockText());
+    printLine(out, kChimeLabel, model.chimeText());
+    printLine(out, kTroublesLabel, model.troubleText());
+    printLine(out, model.systemLabelId(), model.systemRow().status);
+    if (model.partitionedMode())
+        printLine(out, kPartitionBLabel, model.partitionBRow().status);
+    printZones(out, model);
+    printPgms(out, model);
+    out.flush();
+}
+
+// ---------------------------------------------------------------- the link
+
+// One command's panel session: connects, identifies the panel, keeps the
+// status up to date and ends the link and the connection at the end.
+class PanelLink {
+public:
+    explicit PanelLink(Session& session)
+        : session_(session),
+          sink_(session.env.err),
+          panel_(sink_, session.settings, session.env.timing),
+          status_(panel_, sink_),
+          patience_(2 * session.env.timing.workerReply)
+    {
+        panel_.worker.setConnectionMode(session.commandLine.options.mode);
+    }
+    ~PanelLink() { finish(); }
+    PanelLink(const PanelLink&) = delete;
+    PanelLink& operator=(const PanelLink&) = delete;
+
+    // Opens the communicator connection and has the worker identify the
+    // panel; true once the link is idle and all status has been decoded.
+    bool connect()
+    {
+        if (!open())
+            return false;
+        panel_.worker.startPageOperation(operations::kNoOperation);
+        if (waitFor([&] { return idle() && status_.complete(); }))
+            return true;
+        if (panel_.worker.running())
+            sink_.printLine("The panel did not report its status.");
+        return false;
+    }
+
+    // Requests the operation and waits until the worker is back in the idle
+    // poll. Returns true when the panel carried it out; a refusal has been
+    // printed by the sink.
+    bool request(int code, int argument)
+    {
+        OperationWorker& worker = panel_.worker;
+        status_.update();
+        const int messagesBefore = status_.messages();
+        // The link is idle: the worker takes the operation at once.
+        worker.startOnlineOperation(code, argument);
+        if (!waitFor([&] { return idle(); })) {
+            if (worker.running()) {
+                worker.cancelOperation();
+                sink_.printLine("The panel did not complete the command.");
+            }
+            return false;
+        }
+        status_.update();
+        return status_.messages() == messagesBefore;
+    }
+
+    // Waits for a fresh status of the whole panel.
+    bool refreshStatus()
+    {
+        status_.restart();
+        return waitFor([&] { return status_.complete(); });
+    }
+
+    const online::OnlineModel& model() const { return status_.model(); }
+    const panel::PanelIdentity& identity() const { return panel_.doc.identity(); }
+    bool partitioned() const { return panel_.worker.partitioned(); }
+
+    // Ends the panel link with its end-of-link request and closes the connection.
+    void finish()
+    {
+        if (!panel_.worker.running() && !panel_.link.connection.isOpen())
+            return;
+        panel_.worker.abort(true);
+        if (panel_.link.connection.isOpen() && panel_.link.connection.close() != link::result::kClosed)
+            sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
+    }
+
+private:
+    bool open()
+    {
+        std::string error;
+        if (!panel_.start(&error)) {
+            sink_.printLine(strings::utf8(text_id::kSocketCannotBeInitialized) + (error.empty() ? "" : ": " + error));
+            return false;
+        }
+        const link::ConnectionMode mode = session_.commandLine.options.mode;
+        if (mode == link::ConnectionMode::WaitForCall) {
+            sink_.printLine("Waiting for the communicator's call on UDP port " +
+                            std::to_string(panel_.link.socket.localPort()) + "...");
+            if (session_.demo)
+                session_.demo->callProgramLater(panel_.link.socket.localPort());
+        }
+        const int result = panel_.link.connection.open(mode, false);
+        if (result == link::result::kOpen)
+            return true;
+        if (result >= link::result::kNoCall && result <= link::result::kWrongPassword)
+            sink_.printLine(strings::utf8(result));
+        return false;
+    }
+
+    bool idle() const
+    {
+        const OperationWorker& worker = panel_.worker;
+        return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll && !worker.operationActive();
+    }
+
+    // Polls until done() holds; false when the worker ended or the time ran out.
+    bool waitFor(const std::function<bool()>& done)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + patience_;
+        for (;;) {
+            status_.update();
+            if (done())
+                return true;
+            if (!panel_.worker.running() || std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(kPollInterval);
+        }
+    }
+
+    Session& session_;
+    CliSink sink_;
+    app::PanelSession panel_;
+    StatusWatch status_;
+    Millis patience_;
+};
+
+// ---------------------------------------------------------------- commands
+
+struct Request {
+    int code = 0;
+    int argument = 0;
+};
+
+// Works out the request once the panel's status is known; nullopt (with
+// the reason printed) when the command cannot be asked of this panel.
+using Planner = std::function<std::optional<Request>(PanelLink&, std::ostream& err)>;
+
+int runCommand(Session& session, const Planner& plan)
+{
+    PanelLink link(session);
+    if (!link.connect())
+        return kExitFailure;
+    const auto request = plan(link, session.env.err);
+    if (!request)
+        return kExitFailure;
+    if (!link.request(request->code, request->argument))
+        return kExitFailure;
+    if (link.refreshStatus())
+        printView(session.env.out, link.model());
+    return kExitSuccess;
+}
+
+bool noArguments(Session& session)
+{
+    const auto& args = session.commandLine.arguments;
+    if (args.empty())
+        return true;
+    usageError(session.env.err, "command '" + session.commandLine.command + "' takes no argument: '" + args.front() + "'");
+    return false;
+}
+
+// [--partition A|B] (also --partition=B); 1 for A, 2 for B.
+std::optional<int> partitionArgument(Session& session)
+{
+    const auto& args = session.commandLine.arguments;
+    const std::string prefix = std::string(kPartitionOption) + "=";
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == kPartitionOption && i + 1 < args.size() && !value)
+            value = args[++i];
+        else if (args[i].starts_with(prefix) && !value)
+            value = args[i].substr(prefix.size());
+        else {
+            usageError(session.env.err, "command '" + session.commandLine.command + "' does not take '" + args[i] + "'");
+            return std::nullopt;
+        }
+    }
+    if (!value || *value == "A" || *value == "a")
+        return operations::kPartitionA;
+    if (*value == "B" || *value == "b")
+        return operations::kPartitionB;
+    usageError(session.env.err, "--partition expects A or B, not '" + *value + "'");
+    return std::nullopt;
+}
+
+// The one number a command takes, from 1 to max.
+std::optional<int> numberArgument(Session& session, const char* what, int max)
+{
+    const auto& args = session.commandLine.arguments;
+    if (args.size() != 1) {
+        usageError(session.env.err, "command '" + session.commandLine.command + "' takes one " + what + " number");
+        return std::nullopt;
+    }
+    const auto number = parseDecimal(args.front(), 1, max);
+    if (!number) {
+        usageError(session.env.err, std::string("expected a ") + what + " number from 1 to " + std::to_string(max) +
+                                        ", not '" + args.front() + "'");
+        return std::nullopt;
+    }
+    return static_cast<int>(*number);
+}
+
+int runPartitionCommand(Session& session, int code)
+{
+    const auto partition = partitionArgument(session);
+    if (!partition)
+        return kExitUsage;
+    return runCommand(session, [&](PanelLink& link, std::ostream& err) -> std::optional<Request> {
+        if (*partition == operations::kPartitionB && !link.partitioned()) {
+            printProblem(err, "the panel does not work with partitions: there is no partition B");
+            return std::nullopt;
+        }
+        return Request{code, *partition};
+    });
+}
+
+constexpr int kMostZones = 16;
+constexpr int kMostPgms = 8;
+
+// The panel inverts a zone's bypass bit for both operations, so a zone
+// already in the asked state is left alone rather than switched back.
+int runBypassCommand(Session& session, int code)
+{
+    const auto zone = numberArgument(session, "zone", kMostZones);
+    if (!zone)
+        return kExitUsage;
+    return runCommand(session, [&](PanelLink& link, std::ostream& err) -> std::optional<Request> {
+        const int zones = link.identity().zoneCount;
+        if (*zone > zones) {
+            printProblem(err, "zone " + std::to_string(*zone) + ": the panel has " + std::to_string(zones) + " zones");
+            return std::nullopt;
+        }
+        const int index = *zone - 1;
+        const int action = link.model().zone(index).actionId;
+        if (code == operations::kBypass && action == text_id::kUnbypass) {
+            printProblem(err, "zone " + std::to_string(*zone) + " is already bypassed");
+            return std::nullopt;
+        }
+        if (code == operations::kUnbypass && action == text_id::kBypass) {
+            printProblem(err, "zone " + std::to_string(*zone) + " is not bypassed");
+            return std::nullopt;
+        }
+        return Request{code, index};
+    });
+}
+
+int runPlainCommand(Session& session, int code)
+{
+    if (!noArguments(session))
+        return kExitUsage;
+    return runCommand(session, [code](PanelLink&, std::ostream&) { return std::optional<Request>(Request{code, 0}); });
+}
+
+} // namespace
+
+int runStatus(Session& session)
+{
+    if (!noArguments(session))
+        return kExitUsage;
+    PanelLink link(session);
+    if (!link.connect())
+        return kExitFailure;
+    printView(session.env.out, link.model());
+    return kExitSuccess;
+}
+
+int runArm(Session& session) { return runPartitionCommand(session, operations::kArm); }
+int runDisarm(Session& session) { return runPartitionCommand(session, operations::kDisarm); }
+int runStopAutoarm(Session& session) { return runPartitionCommand(session, operations::kStopAutoarm); }
+int runBypass(Session& session) { return runBypassCommand(session, operations::kBypass); }
+int runUnbypass(Session& session) { return runBypassCommand(session, operations::kUnbypass); }
+int runChime(Session& session) { return runPlainCommand(session, operations::kToggleChime); }
+int runSyncTime(Session& session) { return runPlainCommand(session, operations::kSetClock); }
+
+int runPgm(Session& session)
+{
+    const auto pgm = numberArgument(session, "PGM", kMostPgms);
+    if (!pgm)
+        return kExitUsage;
+    return runCommand(session, [&](PanelLink& link, std::ostream& err) -> std::optional<Request> {
+        const int pgms = std::min(link.identity().pgmCount, kMostPgms);
+        if (*pgm > pgms) {
+            printProblem(err, "PGM " + std::to_string(*pgm) + ": the panel has " + std::to_string(pgms) + " PGM outputs");
+            return std::nullopt;
+        }
+        return Request{operations::kChangePgm, *pgm - 1};
+    });
+}
+
+} // namespace qarvo::cli

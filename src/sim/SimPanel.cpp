@@ -4,6 +4,7 @@
 #include "panel/PanelModels.h"
 
 #include <algorithm>
+#include <condition_variable>
 
 namespace qarvo::sim {
 
@@ -114,6 +115,7 @@ std::vector<Message> SimPanel::onMessage(std::span<const std::uint8_t> message)
 {
     std::lock_guard lock(mutex_);
     received_.emplace_back(message.begin(), message.end());
+    lastHeard_ = std::chrono::steady_clock::now();
     if (message.empty() || silent_)
         return {};
     Message reply = answer(message);
@@ -320,6 +322,48 @@ PanelStatus SimPanel::statusLocked(bool partitionB) const
     for (int pgm = 0; pgm < pgmCount_; ++pgm)
         s.pgmTypes.push_back(ram_.read(lowByte(ramloc::kPgmTypes + pgm)));
     return s;
+}
+
+void SimPanel::startAnswerTimeout(std::chrono::milliseconds quiet, Line line)
+{
+    stopAnswerTimeout();
+    {
+        std::lock_guard lock(mutex_);
+        lastHeard_ = std::chrono::steady_clock::now();
+    }
+    answerTimer_ = std::jthread(
+        [this, quiet, line = std::move(line)](std::stop_token stop) { answerTimer(stop, quiet, line); });
+}
+
+void SimPanel::stopAnswerTimeout()
+{
+    answerTimer_ = {};
+}
+
+void SimPanel::answerTimer(std::stop_token stop, std::chrono::milliseconds quiet, const Line& line)
+{
+    const auto tick = std::max(quiet / 4, std::chrono::milliseconds(1));
+    std::mutex sleepMutex;
+    std::condition_variable_any wake;
+    while (!stop.stop_requested()) {
+        {
+            std::unique_lock sleep(sleepMutex);
+            wake.wait_for(sleep, stop, tick, [] { return false; });
+        }
+        std::vector<Message> notice;
+        {
+            std::lock_guard lock(mutex_);
+            const auto now = std::chrono::steady_clock::now();
+            if (identified_ && !silent_ && now - lastHeard_ >= quiet) {
+                lastHeard_ = now;
+                ++counters_.answerTimeouts;
+                notice.push_back({kNotice, config_.typeCode});
+            }
+        }
+        // Sent without the panel's lock: the line takes the communicator's.
+        if (!notice.empty() && !stop.stop_requested())
+            line(notice);
+    }
 }
 
 void SimPanel::setTypeCode(std::uint8_t typeCode)

@@ -15,11 +15,14 @@
 #include "sim/SimPanelRam.h"
 #include "sim/SimPanelStatus.h"
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <span>
+#include <thread>
 #include <vector>
 
 namespace qarvo::sim {
@@ -48,6 +51,7 @@ struct SimPanelCounters {
     unsigned endOfLinks = 0;    // end-of-link requests confirmed
     unsigned keypadCommands = 0; // keypad commands carried out
     unsigned refused = 0;       // replies that were the no-answer message, injected ones included
+    unsigned answerTimeouts = 0; // no-answer messages sent after waiting in vain for the program
 };
 
 // The panel checks the identification response with the same computation
@@ -116,6 +120,15 @@ public:
     // commands, as when someone at a keypad keeps going back in.
     void keepKeypadsBusy(unsigned presses);
 
+    // The panel's answer time-out: an identified panel that waits longer
+    // than quiet for the program's next message sends the no-answer message
+    // on its own through line, and again after every further wait, so that
+    // the program repeats a request or reply that was lost on the way.
+    // Off until started; the timer stops with stopAnswerTimeout or the panel.
+    using Line = std::function<void(const std::vector<Message>&)>;
+    void startAnswerTimeout(std::chrono::milliseconds quiet, Line line);
+    void stopAnswerTimeout();
+
     // Every message received, in order, without check bytes.
     std::vector<Message> received() const;
     void clearReceived();
@@ -135,6 +148,7 @@ private:
     PanelStatus statusLocked(bool partitionB) const;
     std::uint16_t pageAddress(std::uint8_t low) const;
     void fitZoneDescriptors();
+    void answerTimer(std::stop_token stop, std::chrono::milliseconds quiet, const Line& line);
 
     mutable std::mutex mutex_;
     SimPanelConfig config_;
@@ -154,6 +168,8 @@ private:
     std::deque<Message> injected_;
     std::vector<Message> received_;
     SimPanelCounters counters_;
+    std::chrono::steady_clock::time_point lastHeard_ = std::chrono::steady_clock::now();
+    std::jthread answerTimer_; // last: stopped before the rest goes
 };
 
 } // namespace qarvo::sim

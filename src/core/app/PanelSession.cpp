@@ -3,6 +3,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "operations/CommandTransactions.h"
+#include "operations/PageTransfer.h"
 
 namespace qarvo::app {
 
@@ -12,6 +13,10 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
       doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
       worker(link, doc.identity(), operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }})
 {
+    for (auto& transfer : operations::makePageTransfers(doc, sink, [this] { worker.enterIdle(); })) {
+        const int code = transfer->operationCode();
+        addStep(code, std::move(transfer));
+    }
     for (auto& command : operations::makeCommandSteps(worker, doc.identity(), doc.layout()))
         addStep(command.code, std::move(command.step));
 }

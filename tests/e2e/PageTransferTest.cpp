@@ -1,0 +1,233 @@
+// The four page transfers end to end: program-side session over loopback
+// UDP, simulated communicator and panel, for every panel model.
+#include "SessionFixture.h"
+
+#include "base/TextIds.h"
+#include "panel/PanelModels.h"
+
+#include <gtest/gtest.h>
+
+using namespace qarvo;
+using namespace qarvo::operations;
+using qarvo::testing::Bytes;
+using qarvo::testing::SessionFixture;
+
+namespace {
+
+// Programming memory addresses [start, end), written down from the panel's
+// memory map independently of the code under test.
+struct Span {
+    std::uint32_t start;
+    std::uint32_t end;
+};
+using Spans = std::vector<Span>;
+
+bool inside(const Spans& spans, std::uint32_t a)
+{
+    return std::any_of(spans.begin(), spans.end(), [a](const Span& s) { return a >= s.start && a < s.end; });
+}
+
+Spans operator+(Spans a, const Spans& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Where the report code block ends: the phone numbers follow it.
+std::uint32_t reportBlockEnd(const panel::PanelModel& m)
+{
+    switch (m.variant) {
+    case panel::LayoutVariant::V1: return 0x170;
+    case panel::LayoutVariant::V2: return 0x174;
+    case panel::LayoutVariant::V3: return 0x17C;
+    }
+    return 0;
+}
+
+constexpr Span kExtendedBlock{0x524, 0x534}; // the last of 46 user records and the welcome message
+
+Spans installerRead(const panel::PanelModel& m)
+{
+    Spans s{{0x402, 0x41C}, {0x000, 0x0AE}, {0x100, reportBlockEnd(m) + 0x38},
+            {0x300, 0x300 + 16u * static_cast<std::uint32_t>(m.zoneCount)}};
+    if (m.typeCode > 0x21)
+        s.push_back(kExtendedBlock);
+    return s;
+}
+
+Spans installerWrite(const panel::PanelModel& m)
+{
+    Spans s{{0x400, 0x41C}, {0x002, 0x0AE}, {0x100, reportBlockEnd(m) + 0x38},
+            {0x300, 0x300 + 16u * static_cast<std::uint32_t>(m.zoneCount)}};
+    if (m.typeCode > 0x21 && !m.limited)
+        s.push_back(kExtendedBlock);
+    return s;
+}
+
+// The master's items in page 0 that are written, and those only read.
+const Spans kMasterItems{{0x001, 0x002}, {0x062, 0x063}, {0x076, 0x078}, {0x07A, 0x0AE}};
+const Spans kMasterReadOnlyItems{{0x04E, 0x04F}, {0x05D, 0x05F}};
+
+Spans masterWrite(const panel::PanelModel& m)
+{
+    return Spans{{0x416, 0x524}, {reportBlockEnd(m) + 0x10, reportBlockEnd(m) + 0x30}} + kMasterItems;
+}
+
+Spans masterRead(const panel::PanelModel& m) { return masterWrite(m) + kMasterReadOnlyItems; }
+
+// Every address: inside the spans as `expected`, elsewhere as `otherwise`.
+void expectMemory(const Bytes& actual, const Spans& spans, const Bytes& expected, const Bytes& otherwise)
+{
+    for (std::uint32_t a = 0; a < actual.size(); ++a)
+        ASSERT_EQ(actual[a], inside(spans, a) ? expected[a] : otherwise[a])
+            << "at 0x" << std::hex << a << (inside(spans, a) ? " (transferred)" : " (not transferred)");
+}
+
+sim::SimPanelConfig panelOf(std::uint8_t typeCode)
+{
+    sim::SimPanelConfig config;
+    config.typeCode = typeCode;
+    return config;
+}
+
+// Reads both pages from a panel with random memory, then writes both pages
+// from an edited document, comparing every byte after each transfer.
+// Over a faulty link a request may reach the panel more than once, so the
+// completion commands are counted only over a clean one.
+void readAndWriteBothPages(SessionFixture& f, const panel::PanelModel& model, std::uint32_t seed, bool cleanLink = true)
+{
+    const Bytes panelBefore = f.randomMemory(seed);
+    f.panel.setMemory(panelBefore);
+    const Bytes docBefore = f.image();
+
+    ASSERT_TRUE(f.transfer(kReadInstaller));
+    expectMemory(f.image(), installerRead(model), panelBefore, docBefore);
+    ASSERT_TRUE(f.transfer(kReadMaster));
+    expectMemory(f.image(), installerRead(model) + masterRead(model), panelBefore, docBefore);
+    EXPECT_TRUE(f.session->doc.isModified());
+
+    const Bytes edited = f.randomMemory(seed + 1);
+    f.setImage(edited);
+    ASSERT_TRUE(f.transfer(kWriteInstaller));
+    expectMemory(f.panel.memory(), installerWrite(model), edited, panelBefore);
+    const unsigned completions = f.panel.counters().completions;
+    EXPECT_GE(completions, 1u);
+    if (cleanLink)
+        EXPECT_EQ(completions, 1u);
+    ASSERT_TRUE(f.transfer(kWriteMaster));
+    expectMemory(f.panel.memory(), installerWrite(model) + masterWrite(model), edited, panelBefore);
+    EXPECT_EQ(f.panel.counters().completions, completions) << "the master write sends no completion command";
+}
+
+} // namespace
+
+class EveryPanelModel : public ::testing::TestWithParam<panel::PanelModel> {};
+
+TEST_P(EveryPanelModel, ReadsAndWritesBothPagesByteForByte)
+{
+    const panel::PanelModel model = GetParam();
+    SessionFixture f(panelOf(model.typeCode));
+    ASSERT_TRUE(f.connect());
+    ASSERT_EQ(f.session->doc.layout().typeCode(), model.typeCode);
+    readAndWriteBothPages(f, model, model.typeCode);
+    const auto progress = f.sink.all<ProgressNotice>();
+    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(),
+                            [](const ProgressNotice& p) { return p.subCode == 2 && p.value == 100; }));
+    EXPECT_TRUE(f.disconnect());
+    EXPECT_GE(f.panel.counters().endOfLinks, 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(PageTransfers, EveryPanelModel, ::testing::ValuesIn(panel::kPanelModels),
+                         [](const auto& info) { return "type" + std::to_string(info.param.typeCode); });
+
+TEST(PageTransfers, AnIdenticalPanelLeavesTheDocumentUnmodifiedAndOneChangedByteChangesOnlyThatByte)
+{
+    SessionFixture f(panelOf(panel::kDefaultTypeCode));
+    const Bytes image = f.image();
+    f.panel.setMemory(image);
+    ASSERT_TRUE(f.connect());
+    ASSERT_FALSE(f.session->doc.isModified());
+
+    ASSERT_TRUE(f.transfer(kReadInstaller));
+    ASSERT_TRUE(f.transfer(kReadMaster));
+    EXPECT_FALSE(f.session->doc.isModified());
+    EXPECT_EQ(f.image(), image);
+
+    // PGM 4's activation minute, one of the master's items.
+    const std::uint16_t changed = 0x095;
+    const Bytes one{static_cast<std::uint8_t>(image[changed] ^ 0x21)};
+    f.panel.writeMemory(changed, one);
+    ASSERT_TRUE(f.transfer(kReadMaster));
+    EXPECT_TRUE(f.session->doc.isModified());
+    Bytes expected = image;
+    expected[changed] = one[0];
+    EXPECT_EQ(f.image(), expected);
+    EXPECT_TRUE(f.disconnect());
+}
+
+class LossyLink : public ::testing::TestWithParam<std::uint8_t> {};
+
+// The panel repeats its no-answer message when it waits in vain, and the
+// worker then sends its last message again; repeated replies are answered
+// with the request in force. Either way the transfers end byte-exact.
+TEST_P(LossyLink, TenPerCentLossAndDuplicationBothWaysStillEndByteExact)
+{
+    const panel::PanelModel model = *panel::findPanelModel(GetParam());
+    sim::CommunicatorConfig config;
+    config.seed = 1234u + model.typeCode;
+    SessionFixture f(panelOf(model.typeCode), config);
+    ASSERT_TRUE(f.connect());
+    f.enableAnswerTimeout(Millis(60));
+    const sim::Faults faults{0.10, 0.10, 0.0, Millis(0)};
+    f.communicator.setFaults(faults, faults);
+
+    readAndWriteBothPages(f, model, 77u + model.typeCode, false);
+
+    f.communicator.setFaults({}, {});
+    EXPECT_GT(f.panel.counters().answerTimeouts, 0u) << "datagrams were lost and the losses repaired";
+    ASSERT_TRUE(f.waitIdle());
+    EXPECT_TRUE(f.disconnect());
+}
+
+INSTANTIATE_TEST_SUITE_P(PageTransfers, LossyLink, ::testing::Values(0x21, 0x24, 0x25));
+
+TEST(ModelCheck, APanelOfAnotherModelResetsTheDocumentToItsDefaultsOnce)
+{
+    SessionFixture f(panelOf(0x21));
+    f.session->doc.image()[0x300] = 'X';
+    ASSERT_TRUE(f.connect());
+    EXPECT_EQ(f.session->doc.layout().typeCode(), 0x21);
+    EXPECT_EQ(f.session->doc.identity().zoneCount, 12);
+
+    panel::CUploadDoc fresh("Current log");
+    fresh.newDocument();
+    panel::PanelIdentity v1;
+    v1.setFromModel(0x21);
+    fresh.checkModel(v1);
+    EXPECT_TRUE(f.session->doc.image() == fresh.image()) << "the V1 defaults";
+    EXPECT_FALSE(f.session->doc.layout()[panel::Setting::WelcomeMessage].present());
+    EXPECT_EQ(f.messageCount(text_id::kDifferentPanel), 1u);
+    EXPECT_GE(f.imageChanges(), 1u);
+
+    // The same panel again: nothing more is reset or shown.
+    f.session->doc.image()[0x300] = 'Y';
+    ASSERT_TRUE(f.disconnect());
+    ASSERT_TRUE(f.connect());
+    EXPECT_EQ(f.session->doc.image()[0x300], 'Y');
+    EXPECT_EQ(f.messageCount(text_id::kDifferentPanel), 1u);
+    EXPECT_TRUE(f.disconnect());
+}
+
+TEST(ModelCheck, APanelOfTheSameModelResetsNothing)
+{
+    SessionFixture f(panelOf(panel::kDefaultTypeCode));
+    f.session->doc.image()[0x300] = 'X';
+    const Bytes before = f.image();
+    ASSERT_FALSE(f.session->doc.isModified());
+    ASSERT_TRUE(f.connect());
+    EXPECT_EQ(f.image(), before);
+    EXPECT_FALSE(f.session->doc.isModified());
+    EXPECT_EQ(f.messageCount(text_id::kDifferentPanel), 0u);
+    EXPECT_EQ(f.imageChanges(), 0u);
+    EXPECT_TRUE(f.disconnect());
+}

@@ -56,6 +56,12 @@ struct StatusNotice {
 // opening result (1, 2, 54..57), the closing result (0, 58), the model
 // information of the accept reply, the state bytes of a status message, and
 // the results of the option exchanges and the firmware update.
+// LinkState: bytes {state, RSSI}. OptionsResult (read): value the text id,
+// bytes the record read (in-memory form) on success. OptionsWriteResult:
+// value the text id. PgmResult: value the text id of a failure, or 0 with
+// bytes {PGM index, new state}. Firmware*: value the stage text id, the
+// progress position, the new version (most significant part first as a
+// number), or 1 to draw the progress text.
 struct CommunicatorNotice {
     enum class Kind {
         OpeningStarted,
@@ -64,10 +70,12 @@ struct CommunicatorNotice {
         ModelInfo,
         LinkState,
         OptionsResult,
+        OptionsWriteResult,
         PgmResult,
         FirmwareStage,
         FirmwareProgress,
         FirmwareVersion,
+        FirmwareProgressText,
     };
     Kind kind = Kind::OpenResult;
     long value = 0;

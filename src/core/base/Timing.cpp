@@ -13,7 +13,8 @@ Timing Timing::scaled(double factor) const
     for (Millis* m : {&t.controlReply, &t.directCallWait, &t.callbackCallWait, &t.waitForCall,
                       &t.closeWaitWorker, &t.workerReply, &t.receiverData, &t.pollStarted,
                       &t.workerStartPause, &t.idlePollPause, &t.abortPause, &t.receiverStop,
-                      &t.reconnectDelay, &t.linkPollInterval, &t.firmwareStage})
+                      &t.reconnectDelay, &t.linkPollIdle, &t.linkLostWorkerStop, &t.firmwareSearch,
+                      &t.firmwareReport})
         scale(*m);
     return t;
 }

@@ -26,8 +26,10 @@ struct Timing {
     Millis reconnectDelay{8000};      // "&Connect to panel" comes back after this
 
     // Communicator management.
-    Millis linkPollInterval{1000};    // between communicator link polls
-    Millis firmwareStage{60000};      // firmware update: wait for each report
+    Millis linkPollIdle{15000};       // the link poll polls after this long without control traffic
+    Millis linkLostWorkerStop{2000};  // a lost link waits this long for the worker to stop
+    Millis firmwareSearch{20000};     // firmware update: looking for the server, then the download start
+    Millis firmwareReport{30000};     // firmware update: between two download reports
 
     // A copy with every value multiplied by factor (at least 1 ms each).
     Timing scaled(double factor) const;

@@ -1,5 +1,10 @@
 #include "sim/SimCommunicator.h"
 
+#include "communicator/FirmwareUpdate.h"
+#include "communicator/LinkPoll.h"
+#include "communicator/TaviModelInfo.h"
+#include "communicator/TaviOptions.h"
+#include "communicator/TaviTasks.h"
 #include "link/Connection.h"
 #include "link/Datagram.h"
 #include "link/PanelMessage.h"
@@ -12,6 +17,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 
 namespace qarvo::sim {
 
@@ -21,8 +27,21 @@ namespace {
 
 constexpr std::uint32_t kLoopback = 0x7F000001;
 constexpr std::uint8_t kCommunicatorFlags = 0x00;
-constexpr std::uint8_t kLoginRefused = 7;
+constexpr std::uint8_t kRefused = 7;               // a wrong password, or a request it cannot carry out
+constexpr std::uint8_t kServerNotReachedReport = 0x25; // any report but 32 and 36 after looking for the server
 constexpr int kServePollMs = 20;
+
+// The report that ends each outcome's download.
+struct OutcomeEnd {
+    FirmwareOutcome outcome;
+    std::uint8_t command;
+};
+constexpr std::array kOutcomeEnds{
+    OutcomeEnd{FirmwareOutcome::Downloaded, firmware_command::kComplete},
+    OutcomeEnd{FirmwareOutcome::Broken, firmware_command::kBroken},
+    OutcomeEnd{FirmwareOutcome::HardwareError, firmware_command::kHardwareError},
+    OutcomeEnd{FirmwareOutcome::RemoteTimeout, firmware_command::kRemoteTimeout},
+};
 
 int bindLoopback(std::uint16_t port)
 {
@@ -55,6 +74,65 @@ std::span<const std::uint8_t> payloadOf(const std::vector<std::uint8_t>& d)
 }
 
 } // namespace
+
+std::vector<FirmwareReport> firmwareReports(const FirmwareConfig& config)
+{
+    namespace command = firmware_command;
+    if (!config.script.empty())
+        return config.script;
+    std::vector<FirmwareReport> reports;
+    if (config.outcome == FirmwareOutcome::Silent)
+        return reports;
+    reports.push_back({command::kAccepted, {}});
+    if (config.outcome == FirmwareOutcome::UpToDate) {
+        reports.push_back({command::kUpToDate, {}});
+        return reports;
+    }
+    if (config.outcome == FirmwareOutcome::ServerNotReached) {
+        reports.push_back({kServerNotReachedReport, {}});
+        return reports;
+    }
+    reports.push_back({command::kNewerFirmware, config.newVersion});
+    reports.push_back({command::kDownloadStarts, {}});
+    for (std::size_t i = 0; i <= config.progress.size(); ++i) {
+        if (i == config.restartAfter)
+            reports.push_back({command::kRestarted, {}});
+        if (i < config.progress.size())
+            reports.push_back({command::kProgress,
+                               {static_cast<std::uint8_t>(config.progress[i]),
+                                static_cast<std::uint8_t>(config.progress[i] >> 8)}});
+    }
+    const auto end = std::find_if(kOutcomeEnds.begin(), kOutcomeEnds.end(),
+                                  [&](const OutcomeEnd& e) { return e.outcome == config.outcome; });
+    if (end != kOutcomeEnds.end())
+        reports.push_back({end->command, {}});
+    return reports;
+}
+
+std::vector<std::uint8_t> defaultModelInfo()
+{
+    TaviModelInfo info;
+    info.modelCode = 5;
+    info.hardwareMajor = 1;
+    info.hardwareMinor = 2;
+    info.software = {3, 2, 0, 1}; // 1.0.2.3
+    info.account = 0x0001;
+    info.port = 51069;
+    info.password = {'5', '3', '0', '7'};
+    info.id = 0x00C0FFEE;
+    info.serialNumber = 123456;
+    info.mac = {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
+    info.state = tavi_state::kInput1;
+    info.rssi = 20;
+    const auto bytes = info.encode();
+    return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> defaultOptionsRecord()
+{
+    const auto wire = TaviOptions::builtInDefaults().toWire();
+    return {wire.begin(), wire.end()};
+}
 
 SimCommunicator::SimCommunicator(CommunicatorConfig config)
     : config_(std::move(config)),
@@ -125,8 +203,28 @@ std::vector<std::uint8_t> SimCommunicator::lastCallbackPayload() const
     return lastCallbackPayload_;
 }
 
+void SimCommunicator::configure(const std::function<void(CommunicatorConfig&)>& change)
+{
+    std::lock_guard lock(mutex_);
+    change(config_);
+}
+
+std::vector<std::uint8_t> SimCommunicator::options() const
+{
+    std::lock_guard lock(mutex_);
+    return config_.options;
+}
+
+std::vector<std::uint8_t> SimCommunicator::lastReceived(std::uint8_t command) const
+{
+    std::lock_guard lock(mutex_);
+    const auto it = lastReceived_.find(command);
+    return it == lastReceived_.end() ? std::vector<std::uint8_t>{} : it->second;
+}
+
 void SimCommunicator::send(std::uint8_t kind, std::uint8_t command, std::uint8_t destination,
-                           std::span<const std::uint8_t> payload, bool encipher, int fd)
+                           std::span<const std::uint8_t> payload, bool encipher, int fd,
+                           std::chrono::milliseconds later)
 {
     std::lock_guard lock(mutex_);
     Datagram d;
@@ -143,7 +241,7 @@ void SimCommunicator::send(std::uint8_t kind, std::uint8_t command, std::uint8_t
     sequence_ = d.sequence();
     d.encipher(key_ ? &*key_ : nullptr);
     const std::vector<std::uint8_t> wire(d.wire().begin(), d.wire().end());
-    const auto due = std::chrono::steady_clock::now() + outFaults_.faults().delay;
+    const auto due = std::chrono::steady_clock::now() + outFaults_.faults().delay + later;
     for (auto& copy : outFaults_.apply(wire))
         outgoing_.push({due, false, fd < 0 ? fd_ : fd, programAddress_, programPort_, std::move(copy)});
 }
@@ -225,7 +323,11 @@ void SimCommunicator::handle(int fd, std::vector<std::uint8_t>& datagram, std::u
     programAddress_ = address;
     programPort_ = port;
     const auto payload = payloadOf(datagram);
-    switch (datagram[offset::kCommand]) {
+    const std::uint8_t command = datagram[offset::kCommand];
+    lastReceived_[command] = datagram;
+    if (sessionOpen_ && handleCommunicatorCommand(command, payload))
+        return;
+    switch (command) {
     case control::kDirectHello: {
         ++counters.hellos;
         if (!config_.answerHello)
@@ -256,7 +358,7 @@ void SimCommunicator::handle(int fd, std::vector<std::uint8_t>& datagram, std::u
         if (password == config_.password)
             send(kConnectionTraffic, control::kLoginAccepted, kProgramNode, config_.modelInfo, true);
         else
-            send(kConnectionTraffic, kLoginRefused, kProgramNode, {}, true);
+            send(kConnectionTraffic, kRefused, kProgramNode, {}, true);
         return;
     }
     case control::kHelloAccepted:
@@ -278,6 +380,87 @@ void SimCommunicator::handle(int fd, std::vector<std::uint8_t>& datagram, std::u
     default:
         return;
     }
+}
+
+bool SimCommunicator::handleCommunicatorCommand(std::uint8_t command, std::span<const std::uint8_t> payload)
+{
+    switch (command) {
+    case tavi_command::kReadOptions:
+        ++counters.optionReads;
+        if (config_.answerOptions)
+            send(kConnectionTraffic, config_.readReplyCommand, kProgramNode, config_.options, true);
+        return true;
+    case tavi_command::kWriteOptions:
+        if (payload.empty())
+            return false; // a direct hello
+        writeOptions(payload);
+        return true;
+    case tavi_command::kPgmToggle:
+        togglePgm(payload);
+        return true;
+    case kCommandStatePoll: {
+        ++counters.statePolls;
+        const std::uint8_t state[] = {config_.state, config_.rssi};
+        if (config_.answerPolls)
+            send(kConnectionTraffic, kCommandStatePoll, kProgramNode, state, true);
+        return true;
+    }
+    case firmware_command::kStartUpdate:
+        startFirmwareUpdate();
+        return true;
+    case firmware_command::kAccepted:
+        if (!restartPending_)
+            return false; // the login is complete
+        // The acknowledgement of the download: the communicator restarts.
+        restartPending_ = false;
+        ++counters.firmwareRestarts;
+        sessionOpen_ = false;
+        key_.reset();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SimCommunicator::writeOptions(std::span<const std::uint8_t> payload)
+{
+    ++counters.optionWrites;
+    if (!config_.answerOptions)
+        return;
+    if (payload.size() != tavi::kOptionsSize) {
+        send(kConnectionTraffic, kRefused, kProgramNode, {}, true);
+        return;
+    }
+    config_.options.assign(payload.begin(), payload.end());
+    send(kConnectionTraffic, config_.writeReplyCommand, kProgramNode, {}, true);
+}
+
+void SimCommunicator::togglePgm(std::span<const std::uint8_t> payload)
+{
+    ++counters.pgmToggles;
+    if (!config_.answerOptions)
+        return;
+    if (payload.empty() || payload[0] >= tavi::kPgmCount) {
+        send(kConnectionTraffic, kRefused, kProgramNode, {}, true);
+        return;
+    }
+    const std::uint8_t pgm = payload[0];
+    const auto bit = static_cast<std::uint8_t>(tavi_state::kPgm1 << pgm);
+    config_.state ^= bit;
+    const std::uint8_t reply[] = {pgm, static_cast<std::uint8_t>((config_.state & bit) ? 1 : 0)};
+    send(kConnectionTraffic, tavi_command::kPgmToggle, kProgramNode, reply, true);
+}
+
+void SimCommunicator::startFirmwareUpdate()
+{
+    ++counters.firmwareRequests;
+    const auto reports = firmwareReports(config_.firmware);
+    auto later = std::chrono::milliseconds(0);
+    for (const FirmwareReport& report : reports) {
+        later += config_.firmware.spacing;
+        send(kConnectionTraffic, report.command, kProgramNode, report.payload, true, -1, later);
+    }
+    restartPending_ = !reports.empty() && reports.back().command == firmware_command::kComplete;
 }
 
 void SimCommunicator::handleCallback(const std::vector<std::uint8_t>& datagram, std::uint32_t address,

@@ -2,6 +2,8 @@
 // A simulated communicator on 127.0.0.1: answers the direct hello, runs a
 // callback server, calls the program on request, agrees a key or not,
 // checks the password, closes, relays panel messages to a simulated panel,
+// keeps an options record that the program reads and writes, toggles its
+// PGMs, answers the state poll, runs firmware updates to a configured end,
 // and injects faults in both directions.
 #include "link/Aes128.h"
 #include "link/KeyExchange.h"
@@ -11,6 +13,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <queue>
@@ -19,6 +23,44 @@
 #include <vector>
 
 namespace qarvo::sim {
+
+// One report of the firmware update as the communicator sends it.
+struct FirmwareReport {
+    std::uint8_t command = 0;
+    std::vector<std::uint8_t> payload;
+    bool operator==(const FirmwareReport&) const = default;
+};
+
+// How a firmware update request ends.
+enum class FirmwareOutcome {
+    Downloaded,       // server reached, download with progress, complete
+    UpToDate,         // server reached, nothing newer
+    ServerNotReached,
+    Broken,           // the communicator breaks the download off
+    HardwareError,
+    RemoteTimeout,    // the communicator's own time-out during the download
+    Silent,           // the request goes unanswered
+};
+
+struct FirmwareConfig {
+    FirmwareOutcome outcome = FirmwareOutcome::Downloaded;
+    std::vector<std::uint8_t> newVersion{4, 3, 2, 1}; // as the report carries it
+    std::vector<std::uint16_t> progress{10, 20, 20, 50};
+    // The download restarts (command 46) after this many progress reports;
+    // none when it is beyond the list.
+    std::size_t restartAfter = std::size_t(-1);
+    std::chrono::milliseconds spacing{50};            // between two reports
+    std::vector<FirmwareReport> script;               // when not empty: sent instead
+};
+
+// The reports a firmware configuration makes the communicator send.
+std::vector<FirmwareReport> firmwareReports(const FirmwareConfig& config);
+
+// The accept reply of a plain Ethernet communicator with inputs, tamper and
+// GPRS (model code 5), account 0x0001 and port 51069.
+std::vector<std::uint8_t> defaultModelInfo();
+// The built-in options record in its wire form.
+std::vector<std::uint8_t> defaultOptionsRecord();
 
 struct CommunicatorConfig {
     std::string password = "5307";
@@ -32,7 +74,14 @@ struct CommunicatorConfig {
     std::uint8_t bearer = 1;     // 1 Ethernet, 2 GPRS
     std::uint8_t state = 0x01;   // trailing state byte of status messages
     std::uint8_t rssi = 20;      // trailing signal strength of status messages
-    std::vector<std::uint8_t> modelInfo = std::vector<std::uint8_t>(43, 0);
+    std::vector<std::uint8_t> modelInfo = defaultModelInfo();
+    // Options record (wire form) that reads return and writes replace.
+    std::vector<std::uint8_t> options = defaultOptionsRecord();
+    std::uint8_t readReplyCommand = 2;   // the command of the read options reply
+    std::uint8_t writeReplyCommand = 3;  // the command of the write options reply
+    bool answerOptions = true;           // false: reads, writes and PGM toggles go unanswered
+    bool answerPolls = true;             // false: state polls go unanswered
+    FirmwareConfig firmware;
     std::uint32_t seed = 1;
     Faults toProgram;            // faults on datagrams the communicator sends
     Faults fromProgram;          // faults on datagrams it receives
@@ -45,6 +94,12 @@ struct CommunicatorCounters {
     std::atomic<unsigned> closes{0};
     std::atomic<unsigned> panelMessages{0};
     std::atomic<unsigned> badDatagrams{0};
+    std::atomic<unsigned> optionReads{0};
+    std::atomic<unsigned> optionWrites{0};
+    std::atomic<unsigned> pgmToggles{0};
+    std::atomic<unsigned> statePolls{0};
+    std::atomic<unsigned> firmwareRequests{0};
+    std::atomic<unsigned> firmwareRestarts{0};
 };
 
 class SimCommunicator {
@@ -72,6 +127,13 @@ public:
     // Sends panel messages on the communicator's own initiative.
     void sendPanelMessages(const std::vector<Message>& messages);
 
+    // Changes the configuration while the communicator serves.
+    void configure(const std::function<void(CommunicatorConfig&)>& change);
+    // The options record it holds now (wire form).
+    std::vector<std::uint8_t> options() const;
+    // The last datagram received with this command (deciphered), or empty.
+    std::vector<std::uint8_t> lastReceived(std::uint8_t command) const;
+
     bool sessionOpen() const { return sessionOpen_; }
     bool enciphered() const;
     std::string lastPassword() const;
@@ -97,9 +159,15 @@ private:
     void handle(int fd, std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port);
     void handleCallback(const std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port);
     void handlePanelData(std::span<const std::uint8_t> payload);
+    // The communicator's own control commands; false when the command is
+    // not one of them.
+    bool handleCommunicatorCommand(std::uint8_t command, std::span<const std::uint8_t> payload);
+    void writeOptions(std::span<const std::uint8_t> payload);
+    void togglePgm(std::span<const std::uint8_t> payload);
+    void startFirmwareUpdate();
     void sendRequest();
     void send(std::uint8_t kind, std::uint8_t command, std::uint8_t destination, std::span<const std::uint8_t> payload,
-              bool encipher, int fd = -1);
+              bool encipher, int fd = -1, std::chrono::milliseconds later = {});
     void flushDue();
 
     CommunicatorConfig config_;
@@ -116,6 +184,8 @@ private:
     std::atomic<bool> sessionOpen_{false};
     std::string lastPassword_;
     std::vector<std::uint8_t> lastCallbackPayload_;
+    std::map<std::uint8_t, std::vector<std::uint8_t>> lastReceived_;
+    bool restartPending_ = false; // the download is complete: the next acknowledgement restarts
     PanelPeer* panel_ = nullptr;
     FaultInjector outFaults_;
     FaultInjector inFaults_;

@@ -2,6 +2,7 @@
 
 #include "cli/LinkSession.h"
 #include "cli/PanelCommands.h"
+#include "cli/TaviCommands.h"
 
 #include <algorithm>
 #include <array>
@@ -22,6 +23,11 @@ constexpr std::array kCommands{
     CommandRow{"chime", "turn the chime on or off", false, runChime},
     CommandRow{"sync-time", "set the panel clock from this computer's", false, runSyncTime},
     CommandRow{"pgm", "N: switch the panel's PGM output N", false, runPgm},
+    CommandRow{"tavi-info", "show the communicator's model information", false, runTaviInfo},
+    CommandRow{"tavi-read", "OUT.bin: read the communicator options into the file", false, runTaviRead},
+    CommandRow{"tavi-write", "IN.bin [--force]: write the file's communicator options", false, runTaviWrite},
+    CommandRow{"tavi-pgm", "N: toggle the communicator's PGM N (1 to 4)", false, runTaviPgm},
+    CommandRow{"firmware-update", "HOST:PORT: make the communicator update its firmware", false, runFirmwareUpdate},
 };
 
 // Commands without arguments refuse any they are given.

@@ -11,8 +11,12 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
     : sink(sink),
       link(sink, std::move(settings), timing),
       doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
-      worker(link, doc.identity(), operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }})
+      worker(link, doc.identity(), operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }}),
+      tavi(link, TaviTasks::Hooks{[this] { return worker.running(); },
+                                  [this](Millis timeout) { return worker.waitStopped(timeout); },
+                                  {}})
 {
+    worker.setCommunicatorPoll(&tavi.poll());
     for (auto& transfer : operations::makePageTransfers(doc, sink, [this] { worker.enterIdle(); })) {
         const int code = transfer->operationCode();
         addStep(code, std::move(transfer));

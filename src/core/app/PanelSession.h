@@ -4,6 +4,7 @@
 // the operations it runs.
 #include "base/NoticeSink.h"
 #include "base/Timing.h"
+#include "communicator/TaviTasks.h"
 #include "link/Link.h"
 #include "operations/OperationWorker.h"
 #include "panel/CUploadDoc.h"
@@ -26,6 +27,10 @@ public:
     link::Link link;
     panel::CUploadDoc doc;
     operations::OperationWorker worker;
+    // The communicator options page's side: its exchanges, the state poll
+    // (which the worker pauses while it talks to the panel) and the
+    // firmware update.
+    TaviTasks tavi;
 
     // Keeps an operation step alive for the session and hands it to the worker.
     void addStep(int code, std::unique_ptr<operations::OperationStep> step);

@@ -1,0 +1,252 @@
+#include "cli/TaviCommands.h"
+
+#include "app/Strings.h"
+#include "base/AtomicFile.h"
+#include "base/TextIds.h"
+#include "cli/LinkSession.h"
+#include "communicator/FirmwareUpdate.h"
+#include "communicator/TaviModelInfo.h"
+#include "communicator/TaviTasks.h"
+#include "link/Datagram.h"
+
+#include <optional>
+#include <string_view>
+
+namespace qarvo::cli {
+
+namespace {
+
+constexpr std::string_view kForce = "--force";
+constexpr long kFirstPgm = 1;
+constexpr long kLastPgm = static_cast<long>(tavi::kPgmCount);
+
+// The communicator connection of one command with the options page's side
+// of it: the state poll runs while the connection is open, and the command
+// ends with the close unless the connection ended already.
+class TaviSession {
+public:
+    explicit TaviSession(Session& session) : link_(session) {}
+    ~TaviSession() { finish(); }
+
+    bool open()
+    {
+        if (!link_.open())
+            return false;
+        tasks_.emplace(link_.link());
+        tasks_->connectionOpened();
+        return true;
+    }
+
+    // Stops the poll and closes a connection that is still open.
+    bool finish()
+    {
+        if (tasks_)
+            tasks_->poll().stop();
+        return !link_.link().connection.isOpen() || link_.close();
+    }
+
+    TaviTasks& tasks() { return *tasks_; }
+    link::Link& link() { return link_.link(); }
+    CliSink& sink() { return link_.sink(); }
+
+private:
+    LinkSession link_;
+    std::optional<TaviTasks> tasks_; // after link_: ends before the link
+};
+
+const std::vector<std::string>& arguments(Session& session) { return session.commandLine.arguments; }
+
+bool expectOneArgument(Session& session, std::string_view what)
+{
+    if (arguments(session).size() == 1)
+        return true;
+    usageError(session.env.err, "command '" + session.commandLine.command + "' takes one argument: " +
+                                    std::string(what));
+    return false;
+}
+
+// The exit status of a command whose result is good, after the close.
+int finishWith(TaviSession& tavi, bool good)
+{
+    const bool closed = tavi.finish();
+    return good && closed ? kExitSuccess : kExitFailure;
+}
+
+void printResult(Session& session, TaviSession& tavi, int textId, bool good)
+{
+    if (good)
+        session.env.out << strings::utf8(textId) << std::endl;
+    else
+        tavi.sink().printLine(strings::utf8(textId));
+}
+
+// The bearer byte of the accept reply, which the control reply slot still
+// holds right after the opening; 0 ("Unknown") when it holds another reply.
+std::uint8_t acceptReplyBearer(link::Link& link)
+{
+    const auto reply = link.socket.controlReply();
+    if (reply.size() < link::kHeaderSize || reply[link::offset::kCommand] != link::control::kLoginAccepted)
+        return 0;
+    return reply[link::offset::kBearer];
+}
+
+// Prints the update's stages, progress and new version as they come.
+class FirmwarePrinter final : public NoticeSink {
+public:
+    explicit FirmwarePrinter(CliSink& sink) : sink_(sink) {}
+
+    void post(const Notice& notice) override
+    {
+        const auto* n = std::get_if<CommunicatorNotice>(&notice);
+        if (!n)
+            return;
+        switch (n->kind) {
+        case CommunicatorNotice::Kind::FirmwareStage:
+            sink_.printLine(strings::utf8(static_cast<int>(n->value)));
+            break;
+        case CommunicatorNotice::Kind::FirmwareProgress:
+            sink_.printLine(strings::utf8(text_id::kCompleted) + std::to_string(n->value) + "%");
+            break;
+        case CommunicatorNotice::Kind::FirmwareVersion:
+            sink_.printLine(strings::utf8(text_id::kUpdatingTo) + " " +
+                            firmwareVersionText(static_cast<std::uint32_t>(n->value)));
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    CliSink& sink_;
+};
+
+} // namespace
+
+int runTaviInfo(Session& session)
+{
+    if (!arguments(session).empty())
+        return usageError(session.env.err, "command 'tavi-info' takes no argument");
+    TaviSession tavi(session);
+    if (!tavi.open())
+        return kExitFailure;
+    const auto payload = tavi.link().connection.modelInfo();
+    const auto info = TaviModelInfo::parse(payload);
+    if (!info) {
+        tavi.sink().printLine("The communicator's description is incomplete (" + std::to_string(payload.size()) +
+                              " of " + std::to_string(TaviModelInfo::kSize) + " bytes).");
+        return finishWith(tavi, false);
+    }
+    for (const TaviInfoLine& line : taviAcceptReplyTexts(*info, tavi.link().connection.bootLoaderMode(),
+                                                         acceptReplyBearer(tavi.link()),
+                                                         tavi.link().socket.peer().address))
+        session.env.out << line.label << ": " << line.value << '\n';
+    session.env.out.flush();
+    return finishWith(tavi, true);
+}
+
+int runTaviRead(Session& session)
+{
+    if (!expectOneArgument(session, "OUT.bin"))
+        return kExitUsage;
+    const std::filesystem::path file = arguments(session).front();
+    TaviSession tavi(session);
+    if (!tavi.open())
+        return kExitFailure;
+    const int text = tavi.tasks().readOptions();
+    const bool read = text == text_id::kDownloadingSuccessfully;
+    printResult(session, tavi, text, read);
+    if (!read)
+        return finishWith(tavi, false);
+    const TaviOptions record = tavi.tasks().record();
+    if (const std::string why = writeFileAtomically(file, record.bytes); !why.empty()) {
+        tavi.sink().printLine(file.string() + ": " + why);
+        return finishWith(tavi, false);
+    }
+    return finishWith(tavi, true);
+}
+
+int runTaviWrite(Session& session)
+{
+    std::vector<std::string> files;
+    bool force = false;
+    for (const std::string& arg : arguments(session)) {
+        if (arg == kForce)
+            force = true;
+        else
+            files.push_back(arg);
+    }
+    if (files.size() != 1)
+        return usageError(session.env.err, "command 'tavi-write' takes one argument: IN.bin [--force]");
+
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    if (!readWholeFile(files.front(), bytes, why)) {
+        session.env.err << files.front() << ": " << why << std::endl;
+        return kExitFailure;
+    }
+    if (bytes.size() != tavi::kOptionsSize) {
+        session.env.err << files.front() << ": holds " << bytes.size() << " bytes; an options record holds "
+                        << tavi::kOptionsSize << "." << std::endl;
+        return kExitFailure;
+    }
+    TaviOptions record;
+    std::copy(bytes.begin(), bytes.end(), record.bytes.begin());
+
+    TaviSession tavi(session);
+    if (!tavi.open())
+        return kExitFailure;
+    tavi.tasks().setRecord(record);
+    tavi.tasks().setHooks({{}, {}, [&] {
+                               if (!force)
+                                   tavi.sink().printLine(strings::utf8(tavi_text_id::kSettingsNotChanged));
+                               return force;
+                           }});
+    const auto text = tavi.tasks().writeOptions();
+    if (!text)
+        return finishWith(tavi, false);
+    const bool written = *text == text_id::kUploadedSuccessfully;
+    printResult(session, tavi, *text, written);
+    return finishWith(tavi, written);
+}
+
+int runTaviPgm(Session& session)
+{
+    if (!expectOneArgument(session, "N (1 to 4)"))
+        return kExitUsage;
+    const auto pgm = parseDecimal(arguments(session).front(), kFirstPgm, kLastPgm);
+    if (!pgm)
+        return usageError(session.env.err, "invalid PGM '" + arguments(session).front() + "': expected 1 to 4");
+    TaviSession tavi(session);
+    if (!tavi.open())
+        return kExitFailure;
+    const TaviPgmResult result = tavi.tasks().togglePgm(static_cast<std::uint8_t>(*pgm - kFirstPgm));
+    if (!result.ok()) {
+        tavi.sink().printLine(strings::utf8(result.textId));
+        return finishWith(tavi, false);
+    }
+    session.env.out << "PGM" << (result.pgm + kFirstPgm) << " "
+                    << strings::utf8(result.state ? text_id::kOn : text_id::kOff) << std::endl;
+    return finishWith(tavi, true);
+}
+
+int runFirmwareUpdate(Session& session)
+{
+    if (!expectOneArgument(session, "HOST:PORT"))
+        return kExitUsage;
+    const auto server = parseHostPort(arguments(session).front());
+    if (!server)
+        return usageError(session.env.err,
+                          "invalid update server '" + arguments(session).front() + "': expected HOST:PORT");
+    TaviSession tavi(session);
+    if (!tavi.open())
+        return kExitFailure;
+    if (const auto info = TaviModelInfo::parse(tavi.link().connection.modelInfo()))
+        tavi.sink().printLine(strings::utf8(text_id::kCurrentVersion) + " " +
+                              firmwareCurrentVersionText(*info, tavi.link().connection.bootLoaderMode()));
+    FirmwarePrinter printer(tavi.sink());
+    const int result = tavi.tasks().firmware().run(server->host, server->port, printer);
+    // Nothing to update is as good an end as a new firmware.
+    return finishWith(tavi, result == kFirmwareDownloaded || result == text_id::kFirmwareUpToDate);
+}
+
+} // namespace qarvo::cli

@@ -1,0 +1,69 @@
+#pragma once
+// User-interface languages: English is built in; any other language is a
+// pack "Rps" + code + ".qm" in the program directory that translates the
+// string table. The language is chosen once at start-up for the whole run.
+#include <QString>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace qarvo::app {
+
+inline constexpr const char* kEnglishCode = "ENU";
+inline constexpr const char* kEnglishName = "English";
+inline constexpr int kMaxLanguageCodeLength = 3;
+// Texts every pack carries about itself: its display name and its code.
+inline constexpr int kLanguageNameTextId = 1801;
+inline constexpr int kLanguageCodeTextId = 1802;
+
+// The stored language value as a language code (at most three characters).
+QString languageCode(const QString& stored);
+// "Rps" + code + ".qm".
+QString packFileName(const QString& code);
+
+// One text of a pack, by string-table id; empty when the pack lacks it.
+QString packText(const QTranslator& pack, int id);
+
+struct LanguageEntry {
+    QString name;
+    QString code;
+    bool operator==(const LanguageEntry&) const = default;
+};
+
+// English first, then every readable pack of the directory with its own
+// name and code, in file name order.
+std::vector<LanguageEntry> availableLanguages(const QString& directory);
+// The entry whose code is the current one; the first when none is.
+int currentLanguageIndex(const std::vector<LanguageEntry>& entries, const QString& currentCode);
+
+// The language of this run. Installs its pack into the application, so
+// every string-table text comes from it, and removes it again when it goes.
+class CurrentLanguage {
+public:
+    enum class Result { English, Loaded, Missing };
+
+    CurrentLanguage() = default;
+    ~CurrentLanguage();
+    CurrentLanguage(const CurrentLanguage&) = delete;
+    CurrentLanguage& operator=(const CurrentLanguage&) = delete;
+
+    // Takes the stored language value: "ENU" is English without a pack;
+    // any other value (an empty one too) needs its pack, and without it the
+    // run is in English (Missing: the caller tells the user).
+    Result load(const QString& directory, const QString& storedLanguage);
+
+    // The code of the run: the pack's, or "ENU".
+    QString code() const { return code_; }
+    bool english() const { return !pack_; }
+    // The loaded pack, or nullptr in English.
+    const QTranslator* pack() const { return pack_.get(); }
+
+private:
+    void unload();
+
+    QString code_ = QString::fromLatin1(kEnglishCode);
+    std::unique_ptr<QTranslator> pack_;
+};
+
+} // namespace qarvo::app

@@ -1,0 +1,363 @@
+#include "gui/CMainFrame.h"
+
+#include "app/Passwords.h"
+#include "app/Strings.h"
+#include "gui/CommandToolBar.h"
+#include "gui/CPageInst.h"
+#include "gui/CPageLog.h"
+#include "gui/CPageMaster.h"
+#include "gui/CPageOnline.h"
+#include "gui/CPageTavi.h"
+#include "gui/CTabPassDlg.h"
+#include "gui/CProgressDlg.h"
+#include "gui/ProgramTexts.h"
+#include "gui/ShellTexts.h"
+#include "gui/StatusPanes.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+
+namespace qarvo::gui {
+namespace {
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+// One menu: its title and its entries in order (Act::Count: a separator).
+struct MenuRow {
+    int titleId;
+    std::initializer_list<Act> entries;
+};
+
+constexpr Act kSeparator = Act::Count;
+
+} // namespace
+
+CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app::CurrentLanguage& language,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      setup_(std::move(setup)),
+      settings_(settings),
+      language_(language),
+      sink_([this](const Notice& notice) { handleNotice(notice); }),
+      actions_(this)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    createMenus();
+    toolBar_ = new CommandToolBar(actions_, this);
+    addToolBar(toolBar_);
+    createPageToolBar();
+    panes_ = new StatusPanes(*statusBar());
+    createPages();
+
+    link::ConnectionSettings connection;
+    readConnectionSettings(connection);
+    startSession(std::move(connection));
+    connectCommands();
+    updateTitle();
+    setCurrentPage(kOnlinePage);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // A wait for the communicator's call would hold its task for minutes.
+    if (session_ && session_->link.connection.waitingForCall())
+        session_->link.connection.cancelWait();
+    linkTasks_.clear();
+    session_.reset();
+}
+
+void CMainFrame::createMenus()
+{
+    const MenuRow menus[] = {
+        {text_id::kMenuFile,
+         {Act::New, Act::Open, Act::Save, Act::SaveAs, kSeparator, Act::Print, Act::PrintPreview, Act::PrintSetup,
+          kSeparator, kSeparator, Act::Exit}},
+        {text_id::kMenuCommunication,
+         {Act::ConnectToPanel, Act::CallMe, Act::WaitForCall, Act::Abort, kSeparator, Act::ConnectToCommunicator,
+          Act::CommunicatorCallMe}},
+        {text_id::kMenuSettings, {Act::ConnectionOptions, Act::ChangePasswords, Act::SelectLanguage}},
+        {text_id::kMenuHelp, {Act::About}},
+    };
+    for (const MenuRow& row : menus) {
+        QMenu* menu = menuBar()->addMenu(text(row.titleId));
+        menu->setObjectName(QStringLiteral("menu%1").arg(row.titleId));
+        QAction* lastSeparator = nullptr;
+        for (Act act : row.entries)
+            if (act == kSeparator)
+                lastSeparator = menu->addSeparator();
+            else
+                menu->addAction(actions_[act]);
+        if (row.titleId == text_id::kMenuFile) {
+            fileMenu_ = menu;
+            recentEnd_ = lastSeparator; // the recent documents stand before it
+        }
+    }
+    actions_[Act::New]->setShortcut(QKeySequence::New);
+    actions_[Act::Open]->setShortcut(QKeySequence::Open);
+    actions_[Act::Save]->setShortcut(QKeySequence::Save);
+    actions_[Act::Print]->setShortcut(QKeySequence::Print);
+    rebuildRecentFiles();
+}
+
+void CMainFrame::createPageToolBar()
+{
+    pageBar_ = new QToolBar(this);
+    pageBar_->setObjectName(QStringLiteral("pageToolBar"));
+    pageBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (int page = 0; page < app::kPageCount; ++page) {
+        QAction* a = actions_[showPageAct(page)];
+        a->setCheckable(true);
+        pageBar_->addAction(a);
+    }
+    // Toolbars give way to a narrow window: their buttons move into the
+    // overflow menu instead of holding the window's width.
+    pageBar_->setMinimumWidth(1);
+    addToolBarBreak();
+    addToolBar(pageBar_);
+}
+
+void CMainFrame::createPages()
+{
+    sheet_ = new QStackedWidget(this);
+    sheet_->setObjectName(QStringLiteral("propertySheet"));
+    pages_ = {new CPageOnline, new CPageMaster, new CPageInst, new CPageLog, new CPageTavi};
+    for (CPage* p : pages_)
+        sheet_->addWidget(p);
+    setCentralWidget(sheet_);
+    connect(taviPage(), &CPageTavi::statusText, this,
+            [this](int textId) { panes_->setConnectionStatus(kCommunicatorPane, textId); });
+    connect(taviPage(), &CPageTavi::error, this, [this](int textId) { showText(MessageKind::Error, textId); });
+}
+
+QString CMainFrame::settingsFile() const
+{
+    return QDir(setup_.programDirectory).filePath(QString::fromLatin1(link::kSettingsFileName));
+}
+
+void CMainFrame::readConnectionSettings(link::ConnectionSettings& settings)
+{
+    const auto loaded = link::loadSettings(settingsFile().toStdString(), settings);
+    if (setup_.demoSettings)
+        setup_.demoSettings(settings);
+    else if (loaded == link::SettingsLoad::Missing)
+        showText(MessageKind::Warning, text_id::kConfigMissing);
+}
+
+void CMainFrame::startSession(link::ConnectionSettings settings)
+{
+    session_ = std::make_unique<app::PanelSession>(sink_, std::move(settings), setup_.timing);
+    std::string error;
+    if (!session_->start(&error))
+        prompter().message(this, MessageKind::Error,
+                           text(text_id::kSocketCannotBeInitialized) + u'\n' + QString::fromStdString(error));
+    refreshCommands();
+}
+
+CPageMaster* CMainFrame::masterPage() const { return static_cast<CPageMaster*>(page(kMasterPage)); }
+CPageTavi* CMainFrame::taviPage() const { return static_cast<CPageTavi*>(page(kTaviPage)); }
+
+int CMainFrame::currentPage() const { return sheet_->currentIndex(); }
+
+void CMainFrame::setCurrentPage(int page)
+{
+    sheet_->setCurrentIndex(page);
+    toolBar_->configure(page);
+    syncPageButtons();
+}
+
+void CMainFrame::syncPageButtons()
+{
+    for (int p = 0; p < app::kPageCount; ++p)
+        actions_[showPageAct(p)]->setChecked(p == currentPage());
+}
+
+bool CMainFrame::showPage(int page)
+{
+    const bool allowed = checkPagePassword(page);
+    if (allowed && page != currentPage())
+        setCurrentPage(page);
+    syncPageButtons();
+    return allowed;
+}
+
+bool CMainFrame::checkPagePassword(int page)
+{
+    using namespace app::passwords;
+    const QString stored = settings_.password(page);
+    if (stored.isEmpty())
+        return true;
+    CTabPassDlg dialog(this->page(page)->name(), this);
+    if (prompter().exec(dialog) != QDialog::Accepted)
+        return false;
+    const Check check = checkEntry(stored, dialog.password());
+    if (check == Check::Accepted)
+        return true;
+    showText(MessageKind::Warning, messageFor(check));
+    return false;
+}
+
+bool CMainFrame::revealForFocus(int page)
+{
+    if (page == currentPage())
+        return true;
+    if (const auto refusal = app::passwords::hiddenFocusRefusal(page, settings_.passwords())) {
+        showText(MessageKind::Warning, *refusal);
+        return false;
+    }
+    setCurrentPage(page);
+    return true;
+}
+
+void CMainFrame::showText(MessageKind kind, int textId) { prompter().message(this, kind, text(textId)); }
+
+// ------------------------------------------------------------ notices
+
+void CMainFrame::handleNotice(const Notice& notice)
+{
+    std::visit(Overloaded{
+                   [this](const MessageNotice& n) { onMessage(n); },
+                   [this](const ReportNotice& n) { onReport(n); },
+                   [this](const ProgressNotice& n) { onProgress(n); },
+                   [this](const ImageChangedNotice&) { showImage(); },
+                   [this](const RefreshNotice&) { refreshCommands(); },
+                   [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId); },
+                   [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
+               },
+               notice);
+}
+
+void CMainFrame::onMessage(const MessageNotice& notice)
+{
+    const QString message = notice.number ? strings::format(notice.textId, *notice.number) : text(notice.textId);
+    prompter().message(this, MessageKind::Information, message);
+}
+
+void CMainFrame::onReport(const ReportNotice& notice)
+{
+    switch (notice.kind) {
+    case report_kind::kWorkerEnded:
+        for (CPage* p : pages_)
+            p->workerEnded();
+        break;
+    case report_kind::kOperationStarting:
+        for (CPage* p : pages_)
+            p->operationStarting(static_cast<int>(notice.value));
+        break;
+    default:
+        page(kOnlinePage)->report(notice);
+        break;
+    }
+}
+
+CProgressDlg& CMainFrame::progress()
+{
+    if (!progress_)
+        progress_ = new CProgressDlg([this] { session_->worker.cancelOperation(); }, this);
+    return *progress_;
+}
+
+void CMainFrame::onProgress(const ProgressNotice& notice)
+{
+    enum SubCode { kShow = 0, kPrepare = 1, kStep = 2, kClose = 3, kShowFormatted = 4 };
+    switch (notice.subCode) {
+    case kShow:
+        progress().showCaption(text(notice.textId));
+        break;
+    case kShowFormatted:
+        progress().showCaption(!notice.textId ? QString()
+                               : notice.number ? strings::format(notice.textId, *notice.number)
+                                               : text(notice.textId));
+        break;
+    case kPrepare:
+        progress().prepare();
+        break;
+    case kStep:
+        progress().step(static_cast<int>(notice.value));
+        showImage();
+        break;
+    case kClose:
+        if (progress_)
+            progress_->finish();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::showImage()
+{
+    for (CPage* p : pages_)
+        p->showImage();
+}
+
+void CMainFrame::refreshCommands()
+{
+    actions_.refresh(session_->link.commands, session_->worker.running());
+    toolBar_->configure(currentPage());
+}
+
+// ------------------------------------------------------------ window
+
+void CMainFrame::applyPlacement(const app::WindowPlacement& placement)
+{
+    move(placement.left, placement.top);
+    resize(placement.width, placement.height);
+}
+
+app::WindowPlacement CMainFrame::currentPlacement() const { return {x(), y(), width(), height()}; }
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (session_->worker.panelLinkUp() || session_->link.connection.isOpen()) {
+        showText(MessageKind::Information, text_id::kCloseConnectionBeforeExit);
+        event->ignore();
+        return;
+    }
+    settings_.setPlacement(currentPlacement());
+    settings_.sync();
+    event->accept();
+}
+
+void CMainFrame::updateTitle()
+{
+    const QString name = documentPath_.isEmpty() ? templateField(TemplateField::Untitled)
+                                                 : QFileInfo(documentPath_).fileName();
+    setWindowTitle(name + QStringLiteral(" - ") + applicationTitle());
+}
+
+void CMainFrame::rememberRecentFile(const QString& path)
+{
+    settings_.setRecentFiles(app::withRecentFile(settings_.recentFiles(), QFileInfo(path).absoluteFilePath()));
+    rebuildRecentFiles();
+}
+
+void CMainFrame::rebuildRecentFiles()
+{
+    qDeleteAll(recentActions_);
+    recentActions_.clear();
+    const QStringList files = settings_.recentFiles();
+    if (files.isEmpty()) {
+        auto* none = new QAction(text(shell_text::kMenuRecentFile), fileMenu_);
+        none->setEnabled(false);
+        recentActions_ << none;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        auto* entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), fileMenu_);
+        const QString path = files[i];
+        connect(entry, &QAction::triggered, this, [this, path] { openDocument(path); });
+        recentActions_ << entry;
+    }
+    fileMenu_->insertActions(recentEnd_, recentActions_);
+}
+
+} // namespace qarvo::gui

@@ -1,0 +1,162 @@
+#pragma once
+// The main window: the frame around the settings document and its five
+// pages. It owns the panel session (link, document, worker), carries the
+// menus, the command and page toolbars and the status bar, turns the
+// notices of core into what the user sees, and refuses to close while a
+// connection is up.
+#include "app/Languages.h"
+#include "app/PanelSession.h"
+#include "app/UserSettings.h"
+#include "gui/GuiSink.h"
+#include "gui/Prompter.h"
+#include "gui/ShellActions.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+
+namespace qarvo::gui {
+
+class CommandToolBar;
+class CPage;
+class CPageMaster;
+class CPageOnline;
+class CPageTavi;
+class CProgressDlg;
+class StatusPanes;
+
+enum PageIndex : int { kOnlinePage = 0, kMasterPage = 1, kInstallerPage = 2, kEventLogPage = 3, kTaviPage = 4 };
+
+struct FrameSetup {
+    QString programDirectory;
+    Timing timing{};
+    // Set in demo mode: points the connection settings at the embedded
+    // simulator (a missing settings file is then no reason for a warning).
+    std::function<void(link::ConnectionSettings&)> demoSettings;
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(FrameSetup setup, app::UserSettings& settings, const app::CurrentLanguage& language,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    app::PanelSession& session() { return *session_; }
+    const ShellActions& actions() const { return actions_; }
+    QAction* action(Act act) const { return actions_[act]; }
+    CommandToolBar* commandToolBar() const { return toolBar_; }
+    QToolBar* pageToolBar() const { return pageBar_; }
+    StatusPanes& panes() const { return *panes_; }
+    CPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
+    CPageMaster* masterPage() const;
+    CPageTavi* taviPage() const;
+    CProgressDlg* progressDialog() const { return progress_; }
+    int currentPage() const;
+    QString settingsFile() const;
+    QString documentPath() const { return documentPath_; }
+
+    // Shows the page without a password check and reconfigures the toolbar.
+    void setCurrentPage(int page);
+    // The page switch command: the page's password check, then the switch.
+    bool showPage(int page);
+    // A control on a page that is not shown takes the focus (a page's
+    // check failed there): the page is shown unless its password forbids.
+    bool revealForFocus(int page);
+
+    bool openDocument(const QString& path);
+    bool saveDocument(const QString& path);
+    // Connects to the panel in direct mode without asking (the demo's start).
+    void connectToPanelNow();
+
+    void applyPlacement(const app::WindowPlacement& placement);
+    app::WindowPlacement currentPlacement() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createPageToolBar();
+    void createPages();
+    void connectCommands();
+    void readConnectionSettings(link::ConnectionSettings& settings);
+    void startSession(link::ConnectionSettings settings);
+
+    // Notices from core, on the main thread.
+    void handleNotice(const Notice& notice);
+    void onMessage(const MessageNotice& notice);
+    void onReport(const ReportNotice& notice);
+    void onProgress(const ProgressNotice& notice);
+    void showImage();
+    void refreshCommands();
+    CProgressDlg& progress();
+
+    // Commands.
+    void fileNew();
+    void fileOpen();
+    void fileSave();
+    void fileSaveAs();
+    void about();
+    void connectToPanel();
+    void callMe();
+    void waitForCall();
+    void abortCommunication();
+    void connectToCommunicator();
+    void communicatorCallMe();
+    void connectionOptions();
+    void changePasswords();
+    void selectLanguage();
+    void startPageOperation(int code);
+    void startPanelSession(link::ConnectionMode mode);
+    // The connection dialog before a panel or communicator connection;
+    // false when it was cancelled.
+    template <class Dialog>
+    bool askConnection();
+    void openCommunicator(link::ConnectionMode mode);
+    bool checkPagePassword(int page);
+    void takeMasterIds();
+    void writeMasterIds();
+    // Runs a blocking link exchange off the main thread.
+    void runLinkTask(std::function<void()> task);
+
+    void updateTitle();
+    void rememberRecentFile(const QString& path);
+    void rebuildRecentFiles();
+    void syncPageButtons();
+    void showText(MessageKind kind, int textId);
+
+    FrameSetup setup_;
+    app::UserSettings& settings_;
+    const app::CurrentLanguage& language_;
+    GuiSink sink_; // outlives the session, whose threads post to it
+    std::unique_ptr<app::PanelSession> session_;
+    ShellActions actions_;
+    CommandToolBar* toolBar_ = nullptr;
+    QToolBar* pageBar_ = nullptr;
+    StatusPanes* panes_ = nullptr;
+    QStackedWidget* sheet_ = nullptr;
+    std::array<CPage*, app::kPageCount> pages_{};
+    CProgressDlg* progress_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentEnd_ = nullptr;
+    QList<QAction*> recentActions_;
+    QString documentPath_;
+
+    struct LinkTask {
+        std::shared_ptr<std::atomic<bool>> done;
+        std::jthread thread;
+    };
+    std::vector<LinkTask> linkTasks_; // joined before the session goes
+};
+
+} // namespace qarvo::gui

@@ -1,0 +1,264 @@
+// The main window's commands: documents, connections, settings, pages.
+#include "gui/CAboutDlg.h"
+#include "gui/CCallbackDlg.h"
+#include "gui/CConnectToDlg.h"
+#include "gui/CIpSettingsDlg.h"
+#include "gui/CLanguageDialog.h"
+#include "gui/CMainFrame.h"
+#include "gui/CNewPassDlg.h"
+#include "gui/CPageMaster.h"
+#include "gui/ProgramTexts.h"
+#include "gui/ShellTexts.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+namespace qarvo::gui {
+
+void CMainFrame::connectCommands()
+{
+    const std::pair<Act, void (CMainFrame::*)()> handlers[] = {
+        {Act::New, &CMainFrame::fileNew},
+        {Act::Open, &CMainFrame::fileOpen},
+        {Act::Save, &CMainFrame::fileSave},
+        {Act::SaveAs, &CMainFrame::fileSaveAs},
+        {Act::About, &CMainFrame::about},
+        {Act::ConnectToPanel, &CMainFrame::connectToPanel},
+        {Act::CallMe, &CMainFrame::callMe},
+        {Act::WaitForCall, &CMainFrame::waitForCall},
+        {Act::Abort, &CMainFrame::abortCommunication},
+        {Act::ConnectToCommunicator, &CMainFrame::connectToCommunicator},
+        {Act::CommunicatorCallMe, &CMainFrame::communicatorCallMe},
+        {Act::ConnectionOptions, &CMainFrame::connectionOptions},
+        {Act::ChangePasswords, &CMainFrame::changePasswords},
+        {Act::SelectLanguage, &CMainFrame::selectLanguage},
+    };
+    for (const auto& [act, handler] : handlers)
+        connect(actions_[act], &QAction::triggered, this, handler);
+    connect(actions_[Act::Exit], &QAction::triggered, this, &QWidget::close);
+
+    const std::pair<Act, int> operations[] = {
+        {Act::ReadMaster, operations::kReadMaster},       {Act::WriteMaster, operations::kWriteMaster},
+        {Act::ReadInstaller, operations::kReadInstaller}, {Act::WriteInstaller, operations::kWriteInstaller},
+        {Act::ReadEventLog, operations::kReadEventLog},
+    };
+    for (const auto& [act, code] : operations)
+        connect(actions_[act], &QAction::triggered, this, [this, code = code] { startPageOperation(code); });
+
+    for (int p = 0; p < app::kPageCount; ++p)
+        connect(actions_[showPageAct(p)], &QAction::triggered, this, [this, p] { showPage(p); });
+}
+
+// ------------------------------------------------------------ documents
+
+void CMainFrame::fileNew()
+{
+    session_->doc.newDocument();
+    documentPath_.clear();
+    showImage();
+    updateTitle();
+}
+
+void CMainFrame::fileOpen()
+{
+    const QString path = prompter().openFileName(this, documentFilter());
+    if (!path.isEmpty())
+        openDocument(path);
+}
+
+bool CMainFrame::openDocument(const QString& path)
+{
+    const std::string error = session_->doc.open(path.toStdString());
+    if (!error.empty()) {
+        prompter().message(this, MessageKind::Error, QString::fromStdString(error));
+        return false;
+    }
+    documentPath_ = path;
+    rememberRecentFile(path);
+    showImage();
+    updateTitle();
+    return true;
+}
+
+void CMainFrame::fileSave()
+{
+    if (documentPath_.isEmpty())
+        fileSaveAs();
+    else
+        saveDocument(documentPath_);
+}
+
+void CMainFrame::fileSaveAs()
+{
+    const QString proposed = documentPath_.isEmpty()
+        ? templateField(TemplateField::Untitled) + templateField(TemplateField::Extension)
+        : documentPath_;
+    QString path = prompter().saveFileName(this, documentFilter(), proposed);
+    if (path.isEmpty())
+        return;
+    const QString extension = templateField(TemplateField::Extension);
+    if (!path.endsWith(extension, Qt::CaseInsensitive))
+        path += extension;
+    saveDocument(path);
+}
+
+bool CMainFrame::saveDocument(const QString& path)
+{
+    const std::string error = session_->doc.save(path.toStdString());
+    if (!error.empty()) {
+        prompter().message(this, MessageKind::Error, QString::fromStdString(error));
+        return false;
+    }
+    documentPath_ = path;
+    rememberRecentFile(path);
+    updateTitle();
+    return true;
+}
+
+void CMainFrame::about()
+{
+    CAboutDlg dialog(versionTexts(), this);
+    prompter().exec(dialog);
+}
+
+// ------------------------------------------------------------ connections
+
+void CMainFrame::takeMasterIds()
+{
+    if (currentPage() != kMasterPage)
+        return;
+    if (const auto ids = masterPage()->idFields()) {
+        session_->link.settings.panelId = ids->panelId;
+        session_->link.settings.pcId = ids->pcId;
+    }
+}
+
+void CMainFrame::writeMasterIds()
+{
+    const link::ConnectionSettings& s = session_->link.settings;
+    masterPage()->setIdFields({s.effectivePanelId(), s.effectivePcId()});
+}
+
+template <class Dialog>
+bool CMainFrame::askConnection()
+{
+    link::ConnectionSettings& s = session_->link.settings;
+    if (session_->link.connection.isOpen() && s.useDefaultIds)
+        return true;
+    Dialog dialog(s, this);
+    if (prompter().exec(dialog) != QDialog::Accepted)
+        return false;
+    dialog.applyTo(s);
+    return true;
+}
+
+void CMainFrame::startPanelSession(link::ConnectionMode mode)
+{
+    writeMasterIds();
+    session_->worker.setConnectionMode(mode);
+    startPageOperation(operations::kNoOperation);
+}
+
+void CMainFrame::connectToPanel()
+{
+    takeMasterIds();
+    if (askConnection<CConnectToDlg>())
+        startPanelSession(link::ConnectionMode::Direct);
+}
+
+void CMainFrame::connectToPanelNow() { startPanelSession(link::ConnectionMode::Direct); }
+
+void CMainFrame::callMe()
+{
+    takeMasterIds();
+    if (askConnection<CCallbackDlg>())
+        startPanelSession(link::ConnectionMode::Callback);
+}
+
+void CMainFrame::waitForCall()
+{
+    if (currentPage() == kTaviPage) {
+        openCommunicator(link::ConnectionMode::WaitForCall);
+        return;
+    }
+    session_->worker.setConnectionMode(link::ConnectionMode::WaitForCall);
+    startPageOperation(operations::kNoOperation);
+}
+
+void CMainFrame::connectToCommunicator()
+{
+    CConnectToDlg dialog(session_->link.settings, this);
+    if (prompter().exec(dialog) != QDialog::Accepted)
+        return;
+    dialog.applyTo(session_->link.settings);
+    openCommunicator(link::ConnectionMode::Direct);
+}
+
+void CMainFrame::communicatorCallMe()
+{
+    if (!session_->link.connection.isOpen()) {
+        CCallbackDlg dialog(session_->link.settings, this);
+        if (prompter().exec(dialog) != QDialog::Accepted)
+            return;
+        dialog.applyTo(session_->link.settings);
+    }
+    openCommunicator(link::ConnectionMode::Callback);
+}
+
+void CMainFrame::openCommunicator(link::ConnectionMode mode)
+{
+    runLinkTask([this, mode] { session_->link.connection.open(mode, false); });
+}
+
+void CMainFrame::abortCommunication()
+{
+    const bool communicatorPage = currentPage() == kTaviPage;
+    runLinkTask([this, communicatorPage] { session_->worker.abort(communicatorPage); });
+}
+
+void CMainFrame::startPageOperation(int code)
+{
+    session_->worker.startPageOperation(code);
+    refreshCommands();
+}
+
+void CMainFrame::runLinkTask(std::function<void()> task)
+{
+    std::erase_if(linkTasks_, [](const LinkTask& t) { return t.done->load(); });
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    linkTasks_.push_back({done, std::jthread([task = std::move(task), done] {
+                              task();
+                              *done = true;
+                          })});
+}
+
+// ------------------------------------------------------------ settings
+
+void CMainFrame::connectionOptions()
+{
+    CIpSettingsDlg dialog(session_->link.settings, settingsFile(), this);
+    if (prompter().exec(dialog) != QDialog::Accepted)
+        return;
+    dialog.applyTo(session_->link.settings);
+    masterPage()->setIdFields(dialog.ids());
+}
+
+void CMainFrame::changePasswords()
+{
+    CNewPassDlg dialog(settings_.passwords(), currentPage(), this);
+    if (prompter().exec(dialog) == QDialog::Accepted)
+        settings_.setPasswords(dialog.passwords());
+}
+
+void CMainFrame::selectLanguage()
+{
+    CLanguageDialog dialog(app::availableLanguages(setup_.programDirectory), language_.code(), this);
+    if (prompter().exec(dialog) != QDialog::Accepted)
+        return;
+    const QString code = dialog.selectedCode();
+    settings_.setLanguage(code);
+    if (code != language_.code())
+        showText(MessageKind::Information, text_id::kRestartToApplyLanguage);
+}
+
+} // namespace qarvo::gui

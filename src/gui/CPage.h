@@ -1,0 +1,42 @@
+#pragma once
+// What every page of the main window's property sheet offers the frame:
+// its name, and the frame's hand-over of images, operation starts and ends
+// and reports. A page whose contents are not built yet says so plainly.
+#include "base/NoticeSink.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace qarvo::gui {
+
+class CPage : public QWidget {
+    Q_OBJECT
+public:
+    CPage(int nameTextId, QWidget* parent = nullptr);
+
+    int nameTextId() const { return nameTextId_; }
+    QString name() const;
+
+    // The panel memory image changed: show it again.
+    virtual void showImage() {}
+    // An operation with this code is about to start.
+    virtual void operationStarting(int /*code*/) {}
+    // The operation worker ended: reset the displays.
+    virtual void workerEnded() {}
+    // An operation report that this page displays.
+    virtual void report(const ReportNotice& /*notice*/) {}
+
+    // Whether the page shows its placeholder (its contents are built later).
+    bool placeholder() const { return placeholder_ != nullptr; }
+
+protected:
+    // The plain note that stands where the page's controls will be.
+    void showPlaceholder();
+
+private:
+    int nameTextId_;
+    QLabel* placeholder_ = nullptr;
+};
+
+} // namespace qarvo::gui

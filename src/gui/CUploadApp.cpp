@@ -1,0 +1,141 @@
+#include "gui/CUploadApp.h"
+
+#include "app/Passwords.h"
+#include "gui/CLoginDlg.h"
+#include "gui/CMainFrame.h"
+#include "gui/DemoPeers.h"
+#include "gui/ProgramTexts.h"
+#include "gui/Prompter.h"
+#include "gui/ShellTexts.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <iostream>
+
+namespace qarvo::gui {
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    CommandLine line;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--home") && i + 1 < arguments.size())
+            line.home = arguments[++i];
+        else if (a == QLatin1String("--demo"))
+            line.demo = true;
+        else if (!a.startsWith(u'-') && line.document.isEmpty())
+            line.document = a;
+    }
+    return line;
+}
+
+QString programDirectory(const CommandLine& line, const QString& homeVariable, const QString& executableDirectory)
+{
+    if (!line.home.isEmpty())
+        return line.home;
+    if (!homeVariable.isEmpty())
+        return homeVariable;
+    return executableDirectory;
+}
+
+CUploadApp::CUploadApp(QStringList arguments)
+    : arguments_(std::move(arguments)), line_(parseCommandLine(arguments_))
+{
+}
+
+CUploadApp::~CUploadApp()
+{
+    frame_.reset();
+    demo_.reset();
+}
+
+bool CUploadApp::locateProgram()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    if (path.isEmpty()) {
+        prompter().message(nullptr, MessageKind::Error, text(shell_text::kNoModuleName),
+                           QMessageBox::Yes | QMessageBox::No);
+        return false;
+    }
+    programDirectory_ = gui::programDirectory(line_, qEnvironmentVariable(kHomeVariable),
+                                              QFileInfo(path).absolutePath());
+    return true;
+}
+
+void CUploadApp::loadLanguage()
+{
+    if (language_.load(programDirectory_, settings_.language()) == app::CurrentLanguage::Result::Missing)
+        prompter().message(nullptr, MessageKind::Error, text(shell_text::kNoLanguagePack),
+                           QMessageBox::Yes | QMessageBox::No);
+    setVersionTexts(versionTextsOf(language_));
+}
+
+std::optional<QString> CUploadApp::login(const app::PagePasswords& passwords)
+{
+    using Outcome = app::passwords::LoginAttempts::Outcome;
+    app::passwords::LoginAttempts attempts(passwords);
+    for (;;) {
+        CLoginDlg dialog;
+        if (prompter().exec(dialog) != QDialog::Accepted)
+            return std::nullopt;
+        const Outcome outcome = attempts.submit(dialog.password());
+        if (outcome == Outcome::Accepted)
+            return attempts.loginText();
+        prompter().message(nullptr, MessageKind::Warning, text(attempts.message()));
+        if (outcome == Outcome::Failed)
+            return std::nullopt;
+    }
+}
+
+bool CUploadApp::startDemo()
+{
+    demo_ = std::make_unique<DemoPeers>();
+    if (demo_->start())
+        return true;
+    std::cerr << "The embedded simulator could not start on 127.0.0.1." << std::endl;
+    demo_.reset();
+    return false;
+}
+
+void CUploadApp::createMainFrame()
+{
+    FrameSetup setup{programDirectory_, timing_, {}};
+    if (demo_)
+        setup.demoSettings = [demo = demo_.get()](link::ConnectionSettings& s) { demo->pointSettingsAt(s); };
+    frame_ = std::make_unique<CMainFrame>(std::move(setup), settings_, language_);
+}
+
+bool CUploadApp::initInstance()
+{
+    if (!locateProgram()) {
+        exitCode_ = kStartFailed;
+        return false;
+    }
+    loadLanguage();
+    const app::PagePasswords passwords = settings_.passwords();
+    QString loginText;
+    if (app::passwords::loginRequired(passwords)) {
+        const auto entered = login(passwords);
+        if (!entered) {
+            exitCode_ = kStartFailed;
+            return false;
+        }
+        loginText = *entered;
+    }
+    if (line_.demo)
+        startDemo();
+    createMainFrame();
+    if (!line_.document.isEmpty())
+        frame_->openDocument(line_.document);
+    frame_->applyPlacement(settings_.placement());
+    frame_->show();
+    firstPage_ = app::passwords::firstPage(passwords, loginText);
+    frame_->setCurrentPage(firstPage_);
+    if (demo_)
+        QTimer::singleShot(0, frame_.get(), [frame = frame_.get()] { frame->connectToPanelNow(); });
+    return true;
+}
+
+} // namespace qarvo::gui

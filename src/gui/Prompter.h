@@ -1,0 +1,44 @@
+#pragma once
+// Everything the shell asks the user goes through the prompter: message
+// boxes, modal dialogs and file names. The program uses the real widgets;
+// tests install their own prompter and answer without blocking.
+#include <QMessageBox>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace qarvo::gui {
+
+enum class MessageKind { Error, Warning, Information, Question };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A message box; returns the button pressed.
+    virtual QMessageBox::StandardButton message(QWidget* parent, MessageKind kind, const QString& text,
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok) = 0;
+    // Runs a modal dialog; returns its result (QDialog::Accepted or Rejected).
+    virtual int exec(QDialog& dialog) = 0;
+    // A file name to open or to save as; empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& proposed) = 0;
+};
+
+// The prompter in use (the widgets one unless another was installed).
+Prompter& prompter();
+// Installs a prompter (nullptr: back to the widgets one). The caller keeps it.
+void setPrompter(Prompter* replacement);
+
+// The widgets prompter: real message boxes, exec(), file dialogs.
+class WidgetPrompter : public Prompter {
+public:
+    QMessageBox::StandardButton message(QWidget* parent, MessageKind kind, const QString& text,
+                                        QMessageBox::StandardButtons buttons) override;
+    int exec(QDialog& dialog) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
+};
+
+} // namespace qarvo::gui

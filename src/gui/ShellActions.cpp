@@ -1,0 +1,99 @@
+#include "gui/ShellActions.h"
+
+#include "gui/ShellTexts.h"
+
+#include <QAction>
+
+namespace qarvo::gui {
+namespace {
+
+using namespace shell_text;
+
+struct ActionRow {
+    Act act;
+    const char* name;
+    int textId;   // menu text, or the label of a toolbar-only command
+    int promptId; // "status line\ntool tip", 0: none
+    std::optional<Command> state;
+};
+
+constexpr ActionRow kActions[] = {
+    {Act::New, "fileNew", kMenuNew, 0, {}},
+    {Act::Open, "fileOpen", kMenuOpen, 0, {}},
+    {Act::Save, "fileSave", kMenuSave, 0, {}},
+    {Act::SaveAs, "fileSaveAs", kMenuSaveAs, 0, {}},
+    {Act::Print, "filePrint", kMenuPrint, 0, Command::Print},
+    {Act::PrintPreview, "filePrintPreview", kMenuPrintPreview, 0, Command::PrintPreview},
+    {Act::PrintSetup, "filePrintSetup", kMenuPrintSetup, 0, {}},
+    {Act::Exit, "appExit", kMenuExit, 0, {}},
+    {Act::About, "appAbout", kMenuAbout, 0, {}},
+    {Act::ConnectToPanel, "connectToPanel", kMenuConnectToPanel, 0, Command::ConnectToPanel},
+    {Act::CallMe, "callMe", kMenuCallMe, 0, Command::CallMe},
+    {Act::WaitForCall, "waitForCall", kMenuWaitForCall, kPromptWaitForCall, Command::WaitForCall},
+    {Act::Abort, "abort", kMenuAbort, kPromptAbort, Command::Abort},
+    {Act::ConnectToCommunicator, "connectToCommunicator", kMenuConnectToCommunicator, kPromptConnectToCommunicator,
+     Command::ConnectToCommunicator},
+    {Act::CommunicatorCallMe, "communicatorCallMe", kMenuCommunicatorCallMe, kPromptCommunicatorCallMe,
+     Command::CommunicatorCallMe},
+    {Act::ConnectionOptions, "connectionOptions", kMenuConnectionOptions, 0, {}},
+    {Act::ChangePasswords, "changePasswords", kMenuChangePasswords, kPromptChangePasswords, {}},
+    {Act::SelectLanguage, "selectLanguage", kMenuSelectLanguage, kPromptSelectLanguage, {}},
+    {Act::ReadMaster, "readMaster", text_id::kToolDownload, 0, Command::ReadMaster},
+    {Act::WriteMaster, "writeMaster", text_id::kToolUpload, 0, Command::WriteMaster},
+    {Act::ReadInstaller, "readInstaller", text_id::kToolDownload, 0, Command::ReadInstaller},
+    {Act::WriteInstaller, "writeInstaller", text_id::kToolUpload, 0, Command::WriteInstaller},
+    {Act::ReadEventLog, "readEventLog", text_id::kToolEvents, 0, Command::ReadEventLog},
+    {Act::ReadTaviOptions, "readTaviOptions", text_id::kToolDownload, kPromptReadTaviOptions,
+     Command::ReadTaviOptions},
+    {Act::WriteTaviOptions, "writeTaviOptions", text_id::kToolUpload, kPromptWriteTaviOptions,
+     Command::WriteTaviOptions},
+    {Act::FirmwareUpdate, "firmwareUpdate", text_id::kToolUpdate, kPromptFirmwareUpdate, Command::FirmwareUpdate},
+    {Act::ShowOnline, "showOnline", text_id::kPageOnlineStatus, kPromptShowOnline, {}},
+    {Act::ShowMaster, "showMaster", text_id::kPageMasterFunctions, kPromptShowMaster, {}},
+    {Act::ShowInstaller, "showInstaller", text_id::kPageInstallerFunctions, kPromptShowInstaller, {}},
+    {Act::ShowEventLog, "showEventLog", text_id::kPageEventLog, kPromptShowEventLog, {}},
+    {Act::ShowTavi, "showTavi", text_id::kPageTavi, kPromptShowTavi, {}},
+};
+static_assert(std::size(kActions) == kActCount, "one row per action");
+
+constexpr bool rowsInActOrder()
+{
+    for (std::size_t i = 0; i < std::size(kActions); ++i)
+        if (static_cast<std::size_t>(kActions[i].act) != i)
+            return false;
+    return true;
+}
+static_assert(rowsInActOrder(), "rows in the order of Act");
+
+// Actions that replace the open document.
+constexpr Act kDocumentReplacing[] = {Act::New, Act::Open};
+
+} // namespace
+
+Act showPageAct(int page) { return static_cast<Act>(static_cast<int>(Act::ShowOnline) + page); }
+
+ShellActions::ShellActions(QObject* owner)
+{
+    for (const ActionRow& row : kActions) {
+        auto* action = new QAction(text(row.textId), owner);
+        action->setObjectName(QString::fromLatin1(row.name));
+        if (row.promptId) {
+            action->setStatusTip(statusPart(row.promptId));
+            action->setToolTip(toolTipPart(row.promptId));
+        }
+        actions_[static_cast<std::size_t>(row.act)] = action;
+    }
+}
+
+std::optional<Command> ShellActions::stateOf(Act act) { return kActions[static_cast<std::size_t>(act)].state; }
+
+void ShellActions::refresh(const CommandStates& states, bool documentBusy)
+{
+    for (const ActionRow& row : kActions)
+        if (row.state)
+            (*this)[row.act]->setEnabled(states.enabled(*row.state));
+    for (Act act : kDocumentReplacing)
+        (*this)[act]->setEnabled(!documentBusy);
+}
+
+} // namespace qarvo::gui

@@ -1,0 +1,195 @@
+// The shell against the simulated communicator and panel on 127.0.0.1:
+// connecting through the GUI's commands, a page read's progress display,
+// the close refusal while connected, aborting, and the demo start.
+#include "GuiTestSupport.h"
+
+#include "gui/CMainFrame.h"
+#include "gui/CPageMaster.h"
+#include "gui/CommandToolBar.h"
+#include "gui/CProgressDlg.h"
+#include "gui/CUploadApp.h"
+#include "gui/DemoPeers.h"
+#include "gui/ShellTexts.h"
+#include "gui/StatusPanes.h"
+#include "sim/SimCommunicator.h"
+#include "sim/SimPanel.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace qarvo;
+using namespace qarvo::gui;
+using qarvo::testing::ScriptedPrompter;
+
+namespace {
+constexpr int kLinkTimeout = 10000;
+}
+
+class ConnectTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::TestHome> home;
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<DemoPeers> peers;
+
+    std::unique_ptr<CUploadApp> startApp(QStringList extra = {})
+    {
+        auto app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home->path()} + extra);
+        app->setTiming(testing::fastTiming());
+        if (!app->initInstance())
+            return nullptr;
+        return app;
+    }
+
+    static bool connected(CMainFrame& frame)
+    {
+        return frame.panes().text(kPanelPane) == text(text_id::kConnected) && frame.session().worker.panelLinkUp();
+    }
+
+    // Ends the panel link, then the communicator connection, as a user would.
+    static void disconnect(CMainFrame& frame)
+    {
+        frame.action(Act::Abort)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!frame.session().worker.running(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(frame.action(Act::Abort)->isEnabled(), kLinkTimeout);
+        frame.action(Act::Abort)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!frame.session().link.connection.isOpen(), kLinkTimeout);
+    }
+
+private slots:
+    void init()
+    {
+        home = std::make_unique<testing::TestHome>();
+        testing::resetSettings();
+        prompter = std::make_unique<ScriptedPrompter>();
+        peers = std::make_unique<DemoPeers>();
+        QVERIFY(peers->start());
+        link::ConnectionSettings settings;
+        peers->pointSettingsAt(settings);
+        home->writeConnectionSettings(settings);
+    }
+
+    void cleanup()
+    {
+        prompter.reset();
+        peers.reset();
+        home.reset();
+    }
+
+    void connectThroughTheCommandsAndReadTheMasterPage()
+    {
+        auto app = startApp();
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
+        QCOMPARE(frame.panes().colour(kPanelPane), QColor(255, 0, 0));
+
+        prompter->answer([](QDialog& dialog) {
+            // The dialog proposes the record read from PanelRPS.cfg.
+            if (dialog.findChild<QLineEdit*>("address")->text() != "127.0.0.1")
+                return int(QDialog::Rejected);
+            return testing::pressOk(dialog);
+        });
+        frame.action(Act::ConnectToPanel)->trigger();
+        QCOMPARE(prompter->dialogs, QStringList{"connectToDialog"});
+        QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
+        QCOMPARE(frame.panes().colour(kPanelPane), QColor(0, 255, 0));
+        QVERIFY(frame.session().link.connection.isOpen());
+        QVERIFY(peers->panel().identified());
+        QCOMPARE(frame.masterPage()->idFields(), std::optional<IdCodes>(IdCodes{0, 0}));
+        QTRY_VERIFY(frame.action(Act::ReadMaster)->isEnabled());
+        QVERIFY(!frame.action(Act::ConnectToPanel)->isEnabled());
+        QVERIFY(!frame.action(Act::New)->isEnabled()); // the worker may write into the document
+
+        frame.setCurrentPage(kMasterPage);
+        QVERIFY(frame.commandToolBar()->slotAction(9)->isEnabled());
+        QVERIFY(!frame.progressDialog()); // created when it first shows
+        frame.commandToolBar()->slotAction(9)->trigger(); // "Download" on the master page
+        QTRY_VERIFY_WITH_TIMEOUT(frame.progressDialog(), kLinkTimeout);
+        CProgressDlg* progress = frame.progressDialog();
+        QCOMPARE(progress->caption(), QString("Reading master page"));
+        QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(frame.session().worker.currentCode() == operations::kIdlePoll, kLinkTimeout);
+        QVERIFY(connected(frame));
+
+        // Closing while connected is refused.
+        QVERIFY(!frame.close());
+        QVERIFY(prompter->shown(text_id::kCloseConnectionBeforeExit));
+        QVERIFY(frame.isVisible());
+
+        disconnect(frame);
+        QTRY_COMPARE(frame.panes().text(kPanelPane), QString("Disconnected"));
+        QCOMPARE(frame.panes().colour(kPanelPane), QColor(255, 0, 0));
+        QVERIFY(prompter->shown(text_id::kTaviStillConnected));
+        QVERIFY(frame.close());
+    }
+
+    void progressDisplayOpensForAPageRead()
+    {
+        auto app = startApp();
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
+        prompter->answer(testing::pressOk);
+        frame.action(Act::ConnectToPanel)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
+        frame.action(Act::ShowMaster)->trigger();
+        QTRY_VERIFY(frame.action(Act::ReadMaster)->isEnabled());
+        frame.action(Act::ReadMaster)->trigger(); // creates the display when it first shows
+        QTRY_VERIFY_WITH_TIMEOUT(frame.progressDialog(), kLinkTimeout);
+        QSignalSpy displayed(frame.progressDialog(), &CProgressDlg::displayed);
+        QSignalSpy dismissed(frame.progressDialog(), &CProgressDlg::dismissed);
+        QTRY_VERIFY_WITH_TIMEOUT(frame.session().worker.currentCode() == operations::kIdlePoll, kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!frame.progressDialog()->isVisible(), kLinkTimeout);
+
+        // A second read: the spies see it from its start.
+        QTRY_VERIFY(frame.action(Act::ReadMaster)->isEnabled());
+        frame.action(Act::ReadMaster)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(displayed.count() == 1, kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(dismissed.count() == 1, kLinkTimeout);
+        QCOMPARE(displayed.at(0).at(0).toString(), QString("Reading master page"));
+        disconnect(frame);
+        QVERIFY(frame.close());
+    }
+
+    void closingWithOnlyTheCommunicatorOpenIsRefused()
+    {
+        auto app = startApp();
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
+        frame.setCurrentPage(kTaviPage);
+        prompter->answer(testing::pressOk);
+        frame.action(Act::ConnectToCommunicator)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(frame.session().link.connection.isOpen(), kLinkTimeout);
+        QTRY_COMPARE(frame.panes().text(kCommunicatorPane), QString("Connected"));
+        QCOMPARE(frame.panes().text(kPanelPane), QString("Disconnected"));
+        QVERIFY(!frame.close());
+        QVERIFY(prompter->shown(text_id::kCloseConnectionBeforeExit));
+
+        QTRY_VERIFY(frame.action(Act::Abort)->isEnabled());
+        frame.action(Act::Abort)->trigger(); // on the communicator page: the communicator closes
+        QTRY_VERIFY_WITH_TIMEOUT(!frame.session().link.connection.isOpen(), kLinkTimeout);
+        QTRY_COMPARE(frame.panes().text(kCommunicatorPane), QString("Disconnected"));
+        QVERIFY(frame.close());
+    }
+
+    void demoConnectsToTheEmbeddedSimulatorAtStart()
+    {
+        auto app = startApp({"--demo"});
+        QVERIFY(app);
+        QVERIFY(app->demo());
+        CMainFrame& frame = *app->mainFrame();
+        QVERIFY(prompter->dialogs.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
+        const link::ConnectionSettings& s = frame.session().link.settings;
+        QCOMPARE(s.communicatorAddress, 0x7F000001u);
+        QCOMPARE(s.communicatorPort, app->demo()->communicator().port());
+        QVERIFY(app->demo()->panel().identified());
+        disconnect(frame);
+    }
+};
+
+QTEST_MAIN(ConnectTest)
+#include "ConnectTest.moc"

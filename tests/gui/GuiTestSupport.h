@@ -1,0 +1,81 @@
+#pragma once
+// What the shell's tests share: a prompter that answers every dialog and
+// records every message, and a temporary program directory with its own
+// settings store.
+#include "base/Timing.h"
+#include "gui/Prompter.h"
+#include "link/ConnectionSettings.h"
+
+#include <QDialog>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace qarvo::testing {
+
+class ScriptedPrompter : public gui::Prompter {
+public:
+    using Answer = std::function<int(QDialog&)>;
+    struct Message {
+        gui::MessageKind kind;
+        QString text;
+    };
+
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    QMessageBox::StandardButton message(QWidget* parent, gui::MessageKind kind, const QString& text,
+                                        QMessageBox::StandardButtons buttons) override;
+    // Takes the next queued answer; a dialog without one is cancelled.
+    int exec(QDialog& dialog) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
+
+    void answer(Answer a) { answers.push_back(std::move(a)); }
+    // The texts of the messages shown, in order.
+    QStringList messageTexts() const;
+    bool shown(int textId) const;
+    int count(int textId) const;
+
+    std::deque<Answer> answers;
+    std::vector<Message> messages;
+    QStringList dialogs; // object names of the dialogs run
+    QString fileToOpen;
+    QString fileToSave;
+};
+
+// Answers: press OK (or the dialog's accept button) and report the result;
+// type into a line edit first; cancel.
+int pressOk(QDialog& dialog);
+ScriptedPrompter::Answer typeAndOk(const QString& field, const QString& text);
+ScriptedPrompter::Answer cancelDialog();
+
+// A temporary program directory and settings store, used for the test's
+// whole run.
+class TestHome {
+public:
+    TestHome();
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    void writeConnectionSettings(const link::ConnectionSettings& settings) const;
+    // Copies the built language pack of the code into the directory.
+    bool installPack(const QString& code) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Clears the "Settings" section and the recent files, and stores English
+// so that no language message comes up.
+void resetSettings(const QString& language = QStringLiteral("ENU"));
+
+// Connection settings as a user's saved file holds them: the communicator's
+// defaults with a callback server named.
+link::ConnectionSettings savedSettings();
+
+// Link time-outs short enough for tests.
+Timing fastTiming();
+
+} // namespace qarvo::testing

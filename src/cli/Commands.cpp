@@ -14,6 +14,7 @@ namespace {
 constexpr std::array kCommands{
     CommandRow{"connect", "open the communicator connection, then close it", false, runConnect},
     CommandRow{"demo", "run a session with the embedded simulator", true, runDemo},
+    CommandRow{"identify", "identify the panel: its model and identity values", false, runIdentify},
     CommandRow{"status", "show the panel's online status: partitions, troubles, clock, zones, PGMs", false, runStatus},
     CommandRow{"arm", "[--partition A|B]: arm the system or a partition", false, runArm},
     CommandRow{"disarm", "[--partition A|B]: disarm the system or a partition", false, runDisarm},

@@ -5,6 +5,7 @@
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
 #include "online/OnlineModel.h"
+#include "panel/PanelModels.h"
 #include "operations/OperationCodes.h"
 #include "operations/StatusDecoder.h"
 
@@ -449,6 +450,24 @@ int runStatus(Session& session)
     if (!link.connect())
         return kExitFailure;
     printView(session.env.out, link.model());
+    return kExitSuccess;
+}
+
+int runIdentify(Session& session)
+{
+    if (!noArguments(session))
+        return kExitUsage;
+    PanelLink link(session);
+    if (!link.connect())
+        return kExitFailure;
+    const panel::PanelIdentity& id = link.identity();
+    std::ostream& out = session.env.out;
+    out << utf8(strings::format(panel::modelTextId(id.typeCode), id.typeCode).trimmed()) << '\n'
+        << "type code " << static_cast<int>(id.typeCode) << '\n'
+        << "zones " << id.zoneCount << '\n'
+        << "user records " << id.userRecordCount << '\n'
+        << "PGM outputs " << id.pgmCount << '\n'
+        << "keypads " << id.keypadCount << std::endl;
     return kExitSuccess;
 }
 

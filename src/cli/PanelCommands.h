@@ -8,6 +8,8 @@
 
 namespace qarvo::cli {
 
+// identify: the model text and the panel identity values, as decimal numbers.
+int runIdentify(Session& session);
 // status: partition texts, troubles, chime, panel and PC clocks, zones, PGMs.
 int runStatus(Session& session);
 // arm | disarm | stop-autoarm [--partition A|B]

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace qarvo::link {
@@ -17,11 +18,14 @@ std::string hex(unsigned value, int minDigits)
     return text;
 }
 
-// Lines 2 and 4 are whole lines; empty lines before them are skipped.
-std::string nextNonEmptyLine(std::istream& in)
+// Lines 2 and 4 are whole lines, read by their place: the rest of the
+// previous line (a number) is dropped, then the next line is taken as it
+// stands. An empty address is written as an empty line, so skipping empty
+// lines would shift every later value and lose a file we wrote ourselves.
+std::string lineAfterToken(std::istream& in)
 {
     std::string line;
-    in >> std::ws;
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     std::getline(in, line);
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
@@ -48,9 +52,9 @@ SettingsLoad loadSettings(const std::filesystem::path& file, ConnectionSettings&
         return SettingsLoad::Missing;
     ConnectionSettings s = settings;
     bool ok = readToken(in, s.ownPort, std::dec);
-    s.callbackServer = nextNonEmptyLine(in);
+    s.callbackServer = lineAfterToken(in);
     ok = ok && readToken(in, s.callbackPort, std::dec);
-    s.updateServer = nextNonEmptyLine(in);
+    s.updateServer = lineAfterToken(in);
     ok = ok && readToken(in, s.updatePort, std::dec) && readToken(in, s.communicatorPort, std::dec) &&
          readToken(in, s.communicatorAddress, std::hex);
     std::string password;

@@ -288,3 +288,22 @@ TEST_F(CliApp, HelpListsOptionsAndCommands)
 }
 
 } // namespace
+
+// -------------------------------------------------------------- identify
+
+TEST_F(CliApp, IdentifyPrintsTheModelAndTheIdentityValues)
+{
+    const RunResult r = run({"--demo", "identify"});
+    ASSERT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_TRUE(contains(r.out, "Sirus (8 PGMs, 16 zones, wireless)")) << r.out;
+    EXPECT_TRUE(contains(r.out, "type code 36\nzones 16\nuser records 46\nPGM outputs 8\nkeypads 8\n")) << r.out;
+    EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kDisconnecting))) << "the link is ended" << r.err;
+}
+
+TEST_F(CliApp, IdentifyWithAWrongPanelIdFailsWithTheSystemsText)
+{
+    const RunResult r = run({"--demo", "--panel-id", "1234", "identify"});
+    EXPECT_NE(r.status, kExitSuccess);
+    EXPECT_TRUE(contains(r.err, "Wrong panel identification code.")) << r.err;
+    EXPECT_FALSE(contains(r.out, "zones")) << r.out;
+}

@@ -184,12 +184,22 @@ TEST_F(SettingsFile, OwnPortZeroLeavesTheChoiceToTheSystem)
     EXPECT_EQ(back.ownPort, 0);
 }
 
-TEST_F(SettingsFile, EmptyLinesBeforeTheTwoAddressLinesAreSkipped)
+// An empty address is written as an empty line and must read back in its
+// place, or every later value would shift and the file would be lost.
+TEST_F(SettingsFile, EmptyAddressLinesReadBackInTheirPlace)
 {
-    write("40001\n\n\ncallback.example.test\n50002\n\n10.1.2.3\n51070\n51071\nc0a8000a\na1B2\n00ab\n0\n0c0d\nbeef\n");
-    ConnectionSettings s;
-    ASSERT_EQ(loadSettings(file_, s), SettingsLoad::Loaded);
-    EXPECT_EQ(s, sample());
+    ConnectionSettings written = sample();
+    written.callbackServer.clear();
+    written.updateServer.clear();
+    ASSERT_TRUE(saveSettings(file_, written));
+    ConnectionSettings back;
+    ASSERT_EQ(loadSettings(file_, back), SettingsLoad::Loaded);
+    EXPECT_EQ(back, written);
+
+    ASSERT_TRUE(saveSettings(file_, ConnectionSettings{}));
+    ConnectionSettings defaults = sample();
+    ASSERT_EQ(loadSettings(file_, defaults), SettingsLoad::Loaded);
+    EXPECT_EQ(defaults, ConnectionSettings{});
 }
 
 TEST_F(SettingsFile, AddressLinesAreReadWholeWithTheirSpaces)

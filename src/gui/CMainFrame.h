@@ -42,6 +42,8 @@ struct FrameSetup {
     // Set in demo mode: points the connection settings at the embedded
     // simulator (a missing settings file is then no reason for a warning).
     std::function<void(link::ConnectionSettings&)> demoSettings;
+    // Set in demo mode: the embedded communicator calls this port soon.
+    std::function<void(std::uint16_t port)> demoCallProgram;
 };
 
 class CMainFrame : public QMainWindow {
@@ -123,6 +125,7 @@ private:
     template <class Dialog>
     bool askConnection();
     void openCommunicator(link::ConnectionMode mode);
+    void demoCallsLater();
     bool checkPagePassword(int page);
     void takeMasterIds();
     void writeMasterIds();

@@ -177,12 +177,19 @@ void CMainFrame::callMe()
 
 void CMainFrame::waitForCall()
 {
+    demoCallsLater();
     if (currentPage() == kTaviPage) {
         openCommunicator(link::ConnectionMode::WaitForCall);
         return;
     }
     session_->worker.setConnectionMode(link::ConnectionMode::WaitForCall);
     startPageOperation(operations::kNoOperation);
+}
+
+void CMainFrame::demoCallsLater()
+{
+    if (setup_.demoCallProgram)
+        setup_.demoCallProgram(session_->link.socket.localPort());
 }
 
 void CMainFrame::connectToCommunicator()

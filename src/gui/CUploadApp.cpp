@@ -101,9 +101,11 @@ bool CUploadApp::startDemo()
 
 void CUploadApp::createMainFrame()
 {
-    FrameSetup setup{programDirectory_, timing_, {}};
-    if (demo_)
+    FrameSetup setup{programDirectory_, timing_, {}, {}};
+    if (demo_) {
         setup.demoSettings = [demo = demo_.get()](link::ConnectionSettings& s) { demo->pointSettingsAt(s); };
+        setup.demoCallProgram = [demo = demo_.get()](std::uint16_t port) { demo->callProgramLater(port); };
+    }
     frame_ = std::make_unique<CMainFrame>(std::move(setup), settings_, language_);
 }
 

@@ -1,5 +1,8 @@
 #include "gui/DemoPeers.h"
 
+#include <condition_variable>
+#include <mutex>
+
 namespace qarvo::gui {
 namespace {
 constexpr std::uint32_t kLoopback = 0x7F000001;
@@ -8,7 +11,11 @@ constexpr const char* kLoopbackText = "127.0.0.1";
 
 DemoPeers::DemoPeers() { communicator_.setPanel(&panel_); }
 
-DemoPeers::~DemoPeers() { communicator_.stop(); }
+DemoPeers::~DemoPeers()
+{
+    caller_ = {};
+    communicator_.stop();
+}
 
 bool DemoPeers::start() { return communicator_.start(); }
 
@@ -19,6 +26,22 @@ void DemoPeers::pointSettingsAt(link::ConnectionSettings& settings)
     settings.callbackServer = kLoopbackText;
     settings.callbackPort = communicator_.callbackPort();
     settings.password = communicator_.config().password;
+}
+
+} // namespace qarvo::gui
+
+namespace qarvo::gui {
+
+void DemoPeers::callProgramLater(std::uint16_t programPort)
+{
+    caller_ = std::jthread([this, programPort](std::stop_token stop) {
+        std::mutex mutex;
+        std::condition_variable_any wake;
+        std::unique_lock lock(mutex);
+        wake.wait_for(lock, stop, kDemoCallDelay, [] { return false; });
+        if (!stop.stop_requested())
+            communicator_.callProgram(programPort);
+    });
 }
 
 } // namespace qarvo::gui

@@ -175,6 +175,39 @@ private slots:
         QVERIFY(frame.close());
     }
 
+    void callMeConnectsThroughTheCallbackServer()
+    {
+        auto app = startApp();
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
+        prompter->answer([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("account")->setText("0042");
+            return testing::pressOk(dialog);
+        });
+        frame.action(Act::CallMe)->trigger();
+        QCOMPARE(prompter->dialogs, QStringList{"callbackDialog"});
+        QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
+        QCOMPARE(frame.session().link.settings.account, 0x42);
+        const std::vector<std::uint8_t> request = peers->communicator().lastCallbackPayload();
+        QCOMPARE(request.size(), std::size_t(4));
+        QCOMPARE(request[0], std::uint8_t(0x42)); // the account, low byte first
+        disconnect(frame);
+    }
+
+    void waitForACallInTheDemoIsAnsweredByTheCommunicator()
+    {
+        auto app = startApp({"--demo"});
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
+        QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
+        disconnect(frame);
+        QTRY_VERIFY_WITH_TIMEOUT(frame.action(Act::WaitForCall)->isEnabled(), kLinkTimeout);
+        frame.action(Act::WaitForCall)->trigger();
+        QVERIFY(prompter->dialogs.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
+        disconnect(frame);
+    }
+
     void demoConnectsToTheEmbeddedSimulatorAtStart()
     {
         auto app = startApp({"--demo"});

@@ -43,7 +43,7 @@ class ShellTest : public QObject {
     {
         if (withSettingsFile)
             home->writeConnectionSettings(testing::savedSettings());
-        frame = std::make_unique<CMainFrame>(FrameSetup{home->path(), testing::fastTiming(), {}}, *settings,
+        frame = std::make_unique<CMainFrame>(FrameSetup{home->path(), testing::fastTiming(), {}, {}}, *settings,
                                              *language);
     }
 

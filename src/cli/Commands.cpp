@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/DocumentCommands.h"
 #include "cli/LinkSession.h"
 #include "cli/PanelCommands.h"
 #include "cli/TaviCommands.h"
@@ -24,6 +25,14 @@ constexpr std::array kCommands{
     CommandRow{"chime", "turn the chime on or off", false, runChime},
     CommandRow{"sync-time", "set the panel clock from this computer's", false, runSyncTime},
     CommandRow{"pgm", "N: switch the panel's PGM output N", false, runPgm},
+    CommandRow{"new", "DOC.rps [--type CODE]: a new settings document for panel type CODE (default 24)", false, runNew},
+    CommandRow{"read-installer", "DOC.rps: read the installer page into the document (made when missing)", false,
+               runReadInstaller},
+    CommandRow{"read-master", "DOC.rps: read the master page into the document (made when missing)", false,
+               runReadMaster},
+    CommandRow{"write-installer", "DOC.rps: write the document's installer page to the panel", false,
+               runWriteInstaller},
+    CommandRow{"write-master", "DOC.rps: write the document's master page to the panel", false, runWriteMaster},
     CommandRow{"tavi-info", "show the communicator's model information", false, runTaviInfo},
     CommandRow{"tavi-read", "OUT.bin: read the communicator options into the file", false, runTaviRead},
     CommandRow{"tavi-write", "IN.bin [--force]: write the file's communicator options", false, runTaviWrite},
@@ -61,11 +70,6 @@ int runConnect(Session& session)
     return link.close() ? kExitSuccess : kExitFailure;
 }
 
-int runDemo(Session& session)
-{
-    // The demo grows with the simulated panel; for now it shows the
-    // communicator connection.
-    return runConnect(session);
-}
+int runDemo(Session& session) { return runDocumentDemo(session); }
 
 } // namespace qarvo::cli

@@ -1,5 +1,7 @@
 #include "cli/Demo.h"
 
+#include "cli/DocumentCommands.h"
+
 #include <condition_variable>
 #include <mutex>
 
@@ -10,7 +12,10 @@ constexpr std::uint32_t kLoopback = 0x7F000001;
 constexpr const char* kLoopbackText = "127.0.0.1";
 } // namespace
 
-Demo::Demo(std::chrono::milliseconds callDelay) : callDelay_(callDelay) {}
+Demo::Demo(std::chrono::milliseconds callDelay) : callDelay_(callDelay)
+{
+    panel_.setMemory(demoProgramming(panel_.typeCode()));
+}
 
 Demo::~Demo()
 {
@@ -18,7 +23,11 @@ Demo::~Demo()
     communicator_.stop();
 }
 
-bool Demo::start() { return communicator_.start(); }
+bool Demo::start()
+{
+    communicator_.setPanel(&panel_);
+    return communicator_.start();
+}
 
 void Demo::pointSettingsAt(link::ConnectionSettings& settings)
 {

@@ -3,6 +3,7 @@
 // settings are pointed at, so every command can run without hardware.
 #include "link/ConnectionSettings.h"
 #include "sim/SimCommunicator.h"
+#include "sim/SimPanel.h"
 
 #include <chrono>
 #include <cstdint>
@@ -34,8 +35,11 @@ public:
     std::string description() const;
 
     sim::SimCommunicator& communicator() { return communicator_; }
+    // The alarm panel behind the simulated communicator.
+    sim::SimPanel& panel() { return panel_; }
 
 private:
+    sim::SimPanel panel_; // first: outlives the communicator that answers with it
     sim::SimCommunicator communicator_;
     std::chrono::milliseconds callDelay_;
     std::jthread caller_; // last: stopped before the communicator goes

@@ -198,7 +198,7 @@ int runTaviWrite(Session& session)
     tavi.tasks().setRecord(record);
     tavi.tasks().setHooks({{}, {}, [&] {
                                if (!force)
-                                   tavi.sink().printLine(strings::utf8(tavi_text_id::kSettingsNotChanged));
+                                   tavi.sink().printLine(strings::utf8(text_id::kSettingsNotChanged));
                                return force;
                            }});
     const auto text = tavi.tasks().writeOptions();

@@ -806,13 +806,13 @@ TEST_F(TaviCli, WriteOfUnchangedSettingsAsksAndSendsNothingWithoutForce)
     const auto file = writeRecord(acceptedDefaults());
     const CliRun asked = run({"tavi-write", file.string()});
     EXPECT_EQ(asked.status, cli::kExitFailure);
-    EXPECT_TRUE(contains(asked.err, strings::utf8(tavi_text_id::kSettingsNotChanged))) << asked.err;
+    EXPECT_TRUE(contains(asked.err, strings::utf8(text_id::kSettingsNotChanged))) << asked.err;
     EXPECT_EQ(communicator.counters.optionWrites, 0u);
     EXPECT_EQ(communicator.counters.closes, 1u) << "the command still ends with the close";
 
     const CliRun forced = run({"tavi-write", file.string(), "--force"});
     EXPECT_EQ(forced.status, cli::kExitSuccess) << forced.err;
-    EXPECT_FALSE(contains(forced.err, strings::utf8(tavi_text_id::kSettingsNotChanged)));
+    EXPECT_FALSE(contains(forced.err, strings::utf8(text_id::kSettingsNotChanged)));
     EXPECT_TRUE(contains(forced.out, strings::utf8(text_id::kUploadedSuccessfully)));
     EXPECT_EQ(communicator.counters.optionWrites, 1u);
 }

@@ -726,6 +726,9 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9000, "Config file is missed or corrupted. Defaults will be used."},
     {9001, "Socket cannot be initialized"},
     {9002, "Port number must be between 10 and 65535. Repeat."},
+    {9003, "Please enter a number from 0 to %d."},
+    {9004, "Please enter an IPv4 address or a host name of at most %d characters."},
+    {9005, "Settings are not changed\nAre you sure?"},
     // Settings store and status bar labels
     {57348, "Qarvo"},
     {59144, "Tavi"},

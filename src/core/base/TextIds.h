@@ -20,6 +20,9 @@ inline constexpr int kPanelBusy = 60;
 inline constexpr int kConfigMissing = 9000;
 inline constexpr int kSocketCannotBeInitialized = 9001;
 inline constexpr int kPortNumberOutOfRange = 9002;
+inline constexpr int kEnterNumberUpTo = 9003;
+inline constexpr int kEnterServerAddress = 9004;
+inline constexpr int kSettingsNotChanged = 9005;
 
 // Connection status panes
 inline constexpr int kConnecting = 16;

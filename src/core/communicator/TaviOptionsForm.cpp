@@ -211,7 +211,7 @@ public:
             record_.setServerHost(server, host);
             return false;
         }
-        error_ = TaviFormError{tavi_text_id::kEnterServerAddress, static_cast<long>(kMaxHostLength),
+        error_ = TaviFormError{text_id::kEnterServerAddress, static_cast<long>(kMaxHostLength),
                                serverControl(server, TaviControl::PrimaryAddress)};
         return false;
     }
@@ -223,7 +223,7 @@ private:
             return std::nullopt;
         const auto value = parseDecimal(text, max);
         if (!value)
-            error_ = TaviFormError{tavi_text_id::kEnterNumberUpTo, static_cast<long>(max), control};
+            error_ = TaviFormError{text_id::kEnterNumberUpTo, static_cast<long>(max), control};
         return value;
     }
 

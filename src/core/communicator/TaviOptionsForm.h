@@ -7,17 +7,13 @@
 #include "communicator/TaviOptions.h"
 
 #include <array>
+#include "base/TextIds.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace qarvo {
-
-// Texts of the store failures that the string table has no number for.
-namespace tavi_text_id {
-inline constexpr int kEnterNumberUpTo = 9100;      // "Please enter a number from 0 to %d."
-inline constexpr int kEnterServerAddress = 9101;   // "Please enter an IPv4 address or a host name of at most %d characters."
-} // namespace tavi_text_id
 
 // Items of the four PGM unit boxes and the two protocol boxes, in order.
 namespace tavi_combo {

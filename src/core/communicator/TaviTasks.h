@@ -5,6 +5,7 @@
 // operation lock, the state poll while the connection is open, and the
 // firmware update. Each exchange runs blocking on the caller's thread or on
 // a short-lived thread of its own; results go to the link's notice sink.
+#include "base/TextIds.h"
 #include "base/Timing.h"
 #include "communicator/FirmwareUpdate.h"
 #include "communicator/LinkPoll.h"
@@ -28,10 +29,6 @@ inline constexpr std::uint8_t kWriteAccepted = 1; // also accepted: kWriteOption
 inline constexpr std::uint8_t kPgmToggle = 49;
 } // namespace tavi_command
 
-namespace tavi_text_id {
-inline constexpr int kSettingsNotChanged = 9102; // "Settings are not changed\nAre you sure?"
-} // namespace tavi_text_id
-
 // A PGM toggle's outcome: the PGM the communicator names and its new state,
 // or the text of the failure.
 struct TaviPgmResult {
@@ -49,7 +46,7 @@ public:
         std::function<bool()> panelOperationRunning;
         std::function<bool(Millis)> waitWorkerStopped;
         // The question before writing a record equal to the reference copy
-        // (text tavi_text_id::kSettingsNotChanged); true means Yes. Without
+        // (text text_id::kSettingsNotChanged); true means Yes. Without
         // a hook the answer is No.
         std::function<bool()> confirmUnchangedWrite;
     };

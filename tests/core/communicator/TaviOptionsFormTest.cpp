@@ -137,7 +137,7 @@ TEST(TaviFormPgmTime, MinutesThatDoNotFitSixteenBitsAreRefused)
     TaviOptions record = TaviOptions::builtInDefaults();
     const auto error = storeTaviOptions(form, kDefaultCaps, record);
     ASSERT_TRUE(error);
-    EXPECT_EQ(*error, (TaviFormError{tavi_text_id::kEnterNumberUpTo, 1092, taviControl(TaviControl::PgmTimeFirst, 1)}));
+    EXPECT_EQ(*error, (TaviFormError{text_id::kEnterNumberUpTo, 1092, taviControl(TaviControl::PgmTimeFirst, 1)}));
     EXPECT_EQ(record, TaviOptions::builtInDefaults());
 }
 
@@ -171,16 +171,16 @@ TEST(TaviFormStore, RefusalsNameTextNumberAndControl)
         {[](TaviOptionsForm& f) { f.account = "1FFFF"; }, {text_id::kHexDigitCode, 4, TaviControl::Account}},
         {[](TaviOptionsForm& f) { f.account = "12G4"; }, {text_id::kHexDigitCode, 4, TaviControl::Account}},
         {[](TaviOptionsForm& f) { f.account = "000000001"; }, {text_id::kHexDigitCode, 4, TaviControl::Account}},
-        {[](TaviOptionsForm& f) { f.port = "65536"; }, {tavi_text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
-        {[](TaviOptionsForm& f) { f.port = ""; }, {tavi_text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
-        {[](TaviOptionsForm& f) { f.port = "-1"; }, {tavi_text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
-        {[](TaviOptionsForm& f) { f.port = "12a"; }, {tavi_text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
+        {[](TaviOptionsForm& f) { f.port = "65536"; }, {text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
+        {[](TaviOptionsForm& f) { f.port = ""; }, {text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
+        {[](TaviOptionsForm& f) { f.port = "-1"; }, {text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
+        {[](TaviOptionsForm& f) { f.port = "12a"; }, {text_id::kEnterNumberUpTo, 65535, TaviControl::Port}},
         {[](TaviOptionsForm& f) { f.servers[0].gprsKeepAlive = "256"; },
-         {tavi_text_id::kEnterNumberUpTo, 255, TaviControl::PrimaryGprsKeepAlive}},
+         {text_id::kEnterNumberUpTo, 255, TaviControl::PrimaryGprsKeepAlive}},
         {[](TaviOptionsForm& f) { f.servers[1].keepAlive = "99999999999999999999"; },
-         {tavi_text_id::kEnterNumberUpTo, 65535, TaviControl::SecondaryKeepAlive}},
+         {text_id::kEnterNumberUpTo, 65535, TaviControl::SecondaryKeepAlive}},
         {[](TaviOptionsForm& f) { f.gprsEvents[3] = "x"; },
-         {tavi_text_id::kEnterNumberUpTo, 65535, taviControl(TaviControl::GprsEventFirst, 3)}},
+         {text_id::kEnterNumberUpTo, 65535, taviControl(TaviControl::GprsEventFirst, 3)}},
     };
     for (const Case& c : cases) {
         TaviOptionsForm form = shownDefaults();
@@ -338,7 +338,7 @@ TEST(TaviFormAddress, FourDotsIsText)
 
 TEST(TaviFormAddress, TextLimitsAndInvalidLiterals)
 {
-    const TaviFormError refused{tavi_text_id::kEnterServerAddress, 29, TaviControl::PrimaryAddress};
+    const TaviFormError refused{text_id::kEnterServerAddress, 29, TaviControl::PrimaryAddress};
     const std::vector<std::string> refusedAddresses{"256.1.1.1", "1.2.3.",    "1..2.3",
                                                     "1.2.3.4 5", "1,2.3.4.5", std::string(30, 'h')};
     for (const std::string& address : refusedAddresses) {

@@ -1,0 +1,363 @@
+#include "cli/DocumentCommands.h"
+
+#include "app/PanelSession.h"
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "cli/CliSink.h"
+#include "communicator/TaviOptions.h"
+#include "operations/OperationCodes.h"
+#include "panel/FieldCodecs.h"
+#include "panel/PanelModels.h"
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <thread>
+
+namespace qarvo::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
+constexpr std::string_view kTypeOption = "--type";
+constexpr const char* kDemoDocument = "demo.rps";
+
+// The page transfers as commands.
+struct TransferCommand {
+    int code;
+    bool read;
+    const char* page; // for the report
+};
+constexpr TransferCommand kReadInstallerCommand{operations::kReadInstaller, true, "installer page"};
+constexpr TransferCommand kReadMasterCommand{operations::kReadMaster, true, "master page"};
+constexpr TransferCommand kWriteInstallerCommand{operations::kWriteInstaller, false, "installer page"};
+constexpr TransferCommand kWriteMasterCommand{operations::kWriteMaster, false, "master page"};
+
+// What the demo panel holds besides its model's defaults.
+constexpr const char* kDemoZoneNames[] = {"Front door", "Hall", "Kitchen", "Garage"};
+constexpr const char* kDemoWelcome = "QarvoIP demo";
+
+void printProblem(std::ostream& err, const std::string& text) { err << kProgramName << ": " << text << std::endl; }
+
+std::string modelName(std::uint8_t typeCode)
+{
+    std::string name = strings::utf8(panel::modelTextId(typeCode));
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
+
+// A new document of the model, with the communicator's built-in options.
+void makeNewDocument(panel::CUploadDoc& doc, std::uint8_t typeCode)
+{
+    doc.newDocument();
+    panel::PanelIdentity model;
+    model.setFromModel(typeCode);
+    doc.checkModel(model);
+    doc.setTaviOptions(TaviOptions::builtInDefaults().bytes);
+}
+
+// "24", "0x24": a hexadecimal panel type code.
+std::optional<std::uint8_t> parseTypeCode(std::string text)
+{
+    if (text.starts_with("0x") || text.starts_with("0X"))
+        text.erase(0, 2);
+    const auto code = parseHex16(text);
+    if (!code || !panel::findPanelModel(static_cast<std::uint8_t>(*code)) || *code > 0xFF)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(*code);
+}
+
+// The one DOC.rps argument of a transfer command.
+std::optional<fs::path> documentArgument(Session& session)
+{
+    const auto& args = session.commandLine.arguments;
+    if (args.size() != 1) {
+        usageError(session.env.err, "command '" + session.commandLine.command + "' takes one argument: DOC.rps");
+        return std::nullopt;
+    }
+    return fs::path(args.front());
+}
+
+// One command's panel session around a settings document: connects and
+// identifies the panel, runs page transfers, and ends as a user would, with
+// the end-of-link request and then the communicator's close.
+class DocumentRun {
+public:
+    explicit DocumentRun(Session& session)
+        : session_(session), sink_(session.env.err), panel_(sink_, session.settings, session.env.timing)
+    {
+        panel_.worker.setConnectionMode(session.commandLine.options.mode);
+    }
+    ~DocumentRun() { finish(); }
+    DocumentRun(const DocumentRun&) = delete;
+    DocumentRun& operator=(const DocumentRun&) = delete;
+
+    panel::CUploadDoc& doc() { return panel_.doc; }
+    const panel::PanelIdentity& identity() const { return panel_.doc.identity(); }
+
+    // Opens the file into the document; a missing file gives a new
+    // document when createMissing is set.
+    bool load(const fs::path& path, bool createMissing)
+    {
+        std::error_code error;
+        if (fs::exists(path, error)) {
+            const std::string problem = doc().open(path);
+            if (problem.empty())
+                return true;
+            printProblem(session_.env.err, path.string() + ": " + problem);
+            return false;
+        }
+        if (!createMissing) {
+            printProblem(session_.env.err, path.string() + ": no such settings file");
+            return false;
+        }
+        makeNewDocument(doc(), panel::kDefaultTypeCode);
+        return true;
+    }
+
+    bool save(const fs::path& path)
+    {
+        const std::string problem = doc().save(path);
+        if (problem.empty())
+            return true;
+        printProblem(session_.env.err, path.string() + ": " + problem);
+        return false;
+    }
+
+    // Opens the connection and waits until the panel is identified and the
+    // link is idle.
+    bool connect()
+    {
+        if (!open())
+            return false;
+        panel_.worker.startPageOperation(operations::kNoOperation);
+        return waitFor([&] { return idle() ? Wait::Done : Wait::Pending; });
+    }
+
+    // Runs one page transfer; true when it reached its end.
+    bool transfer(int code)
+    {
+        std::size_t next = sink_.notices().size();
+        bool started = false;
+        bool completed = false;
+        if (!panel_.worker.startPageOperation(code))
+            return false;
+        return waitFor([&] {
+            const std::vector<Notice> notices = sink_.notices();
+            for (; next < notices.size(); ++next) {
+                const auto* progress = std::get_if<ProgressNotice>(&notices[next]);
+                started = started || (progress && progress->subCode == kProgressCaption);
+                completed = completed || std::holds_alternative<ImageChangedNotice>(notices[next]);
+            }
+            if (!idle())
+                return Wait::Pending;
+            if (completed)
+                return Wait::Done;
+            // Back in the idle poll without its end: cancelled, or ended by
+            // the panel's alarm report.
+            return started ? Wait::Failed : Wait::Pending;
+        });
+    }
+
+    // Ends the panel link with its end-of-link request and closes the connection.
+    void finish()
+    {
+        if (!panel_.worker.running() && !panel_.link.connection.isOpen())
+            return;
+        panel_.worker.abort(true);
+        if (panel_.link.connection.isOpen() && panel_.link.connection.close() != link::result::kClosed)
+            sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
+    }
+
+private:
+    // The progress display's "show with caption" sub-code: the operation has started.
+    static constexpr int kProgressCaption = 4;
+    enum class Wait { Pending, Done, Failed };
+
+    bool open()
+    {
+        std::string error;
+        if (!panel_.start(&error)) {
+            sink_.printLine(strings::utf8(text_id::kSocketCannotBeInitialized) + (error.empty() ? "" : ": " + error));
+            return false;
+        }
+        const link::ConnectionMode mode = session_.commandLine.options.mode;
+        if (mode == link::ConnectionMode::WaitForCall) {
+            sink_.printLine("Waiting for the communicator's call on UDP port " +
+                            std::to_string(panel_.link.socket.localPort()) + "...");
+            if (session_.demo)
+                session_.demo->callProgramLater(panel_.link.socket.localPort());
+        }
+        const int result = panel_.link.connection.open(mode, false);
+        if (result == link::result::kOpen)
+            return true;
+        if (result >= link::result::kNoCall && result <= link::result::kWrongPassword)
+            sink_.printLine(strings::utf8(result));
+        return false;
+    }
+
+    bool idle() const
+    {
+        const operations::OperationWorker& worker = panel_.worker;
+        return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll && !worker.operationActive();
+    }
+
+    // Polls until the wait is over; false when it failed or the worker
+    // ended (the worker's own time-outs bound every wait).
+    bool waitFor(const std::function<Wait()>& state)
+    {
+        for (;;) {
+            const Wait now = state();
+            if (now != Wait::Pending)
+                return now == Wait::Done;
+            if (!panel_.worker.running())
+                return false;
+            std::this_thread::sleep_for(kPollInterval);
+        }
+    }
+
+    Session& session_;
+    CliSink sink_;
+    app::PanelSession panel_;
+};
+
+int runTransfer(Session& session, const TransferCommand& command)
+{
+    const auto path = documentArgument(session);
+    if (!path)
+        return kExitUsage;
+    DocumentRun run(session);
+    if (!run.load(*path, command.read))
+        return kExitFailure;
+    const std::uint8_t documentModel = run.doc().layout().typeCode();
+    if (!run.connect())
+        return kExitFailure;
+    if (!command.read && run.doc().layout().typeCode() != documentModel) {
+        // The model check has put the new model's defaults in place of the
+        // document: writing them would wipe the panel's programming.
+        printProblem(session.env.err, path->string() + " holds the settings of another panel model (" +
+                                          modelName(documentModel) + "); nothing was written.");
+        return kExitFailure;
+    }
+    if (!run.transfer(command.code))
+        return kExitFailure;
+    run.finish();
+    if (command.read && !run.save(*path))
+        return kExitFailure;
+    const std::string model = modelName(run.identity().typeCode);
+    session.env.out << (command.read ? "Read the " : "Wrote the ") << command.page
+                    << (command.read ? " of " + model + " into " : " of " + path->string() + " to ")
+                    << (command.read ? path->string() : model) << std::endl;
+    return kExitSuccess;
+}
+
+void printIdentity(std::ostream& out, const panel::PanelIdentity& identity)
+{
+    out << "Panel: " << modelName(identity.typeCode) << '\n'
+        << "Zones: " << identity.zoneCount << '\n'
+        << "User code records: " << identity.userRecordCount << '\n'
+        << "PGM outputs: " << identity.pgmCount << '\n'
+        << "Keypads: " << identity.keypadCount << '\n';
+}
+
+// What the demo read: the welcome message and the named zones.
+void printProgramming(std::ostream& out, const panel::CUploadDoc& doc)
+{
+    const auto welcome = doc.bytes(panel::Setting::WelcomeMessage);
+    if (!welcome.empty())
+        out << "Welcome message: " << panel::decodeText16(welcome) << '\n';
+    for (int zone = 1; zone <= doc.identity().zoneCount && zone <= 16; ++zone) {
+        const std::string name = panel::decodeText16(doc.bytes(panel::zoneName(zone)));
+        if (!name.empty())
+            out << "Zone " << zone << ": " << name << '\n';
+    }
+}
+
+} // namespace
+
+int runNew(Session& session)
+{
+    const auto& args = session.commandLine.arguments;
+    std::optional<fs::path> path;
+    std::uint8_t typeCode = panel::kDefaultTypeCode;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string type;
+        if (arg == kTypeOption && i + 1 < args.size()) {
+            type = args[++i];
+        } else if (arg.starts_with(std::string(kTypeOption) + "=")) {
+            type = arg.substr(kTypeOption.size() + 1);
+        } else if (!path && !arg.starts_with("--")) {
+            path = arg;
+            continue;
+        } else {
+            return usageError(session.env.err, "new takes DOC.rps [--type CODE]: '" + arg + "'");
+        }
+        const auto code = parseTypeCode(type);
+        if (!code)
+            return usageError(session.env.err, "--type: expected a panel type code from 21 to 29 (hexadecimal)");
+        typeCode = *code;
+    }
+    if (!path)
+        return usageError(session.env.err, "new takes DOC.rps [--type CODE]");
+    std::error_code error;
+    if (fs::exists(*path, error)) {
+        printProblem(session.env.err, path->string() + " already exists; it was left as it is.");
+        return kExitFailure;
+    }
+    panel::CUploadDoc doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
+    makeNewDocument(doc, typeCode);
+    if (const std::string problem = doc.save(*path); !problem.empty()) {
+        printProblem(session.env.err, path->string() + ": " + problem);
+        return kExitFailure;
+    }
+    session.env.out << "New settings for " << modelName(typeCode) << " in " << path->string() << std::endl;
+    return kExitSuccess;
+}
+
+int runReadInstaller(Session& session) { return runTransfer(session, kReadInstallerCommand); }
+int runReadMaster(Session& session) { return runTransfer(session, kReadMasterCommand); }
+int runWriteInstaller(Session& session) { return runTransfer(session, kWriteInstallerCommand); }
+int runWriteMaster(Session& session) { return runTransfer(session, kWriteMasterCommand); }
+
+int runDocumentDemo(Session& session)
+{
+    if (!session.commandLine.arguments.empty())
+        return usageError(session.env.err, "demo takes no argument: '" + session.commandLine.arguments.front() + "'");
+    const fs::path path = fs::current_path() / kDemoDocument;
+    DocumentRun run(session);
+    if (!run.load(path, true) || !run.connect())
+        return kExitFailure;
+    printIdentity(session.env.out, run.identity());
+    for (const TransferCommand& command : {kReadInstallerCommand, kReadMasterCommand}) {
+        if (!run.transfer(command.code))
+            return kExitFailure;
+        session.env.out << "Read the " << command.page << '\n';
+    }
+    run.finish();
+    if (!run.save(path))
+        return kExitFailure;
+    printProgramming(session.env.out, run.doc());
+    session.env.out << "Saved " << path.string() << std::endl;
+    return kExitSuccess;
+}
+
+std::vector<std::uint8_t> demoProgramming(std::uint8_t typeCode)
+{
+    panel::CUploadDoc doc("");
+    makeNewDocument(doc, typeCode);
+    for (int zone = 1; zone <= static_cast<int>(std::size(kDemoZoneNames)); ++zone) {
+        const auto name = panel::encodeText16(kDemoZoneNames[zone - 1]);
+        std::ranges::copy(name, doc.bytes(panel::zoneName(zone)).begin());
+    }
+    if (auto welcome = doc.bytes(panel::Setting::WelcomeMessage); !welcome.empty())
+        std::ranges::copy(panel::encodeText16(kDemoWelcome), welcome.begin());
+    const auto image = doc.image().bytes();
+    return {image.begin(), image.end()};
+}
+
+} // namespace qarvo::cli

@@ -1,0 +1,218 @@
+// The settings document commands of qarvoip-cli, run in-process against the
+// embedded demo or a simulated communicator and panel of the test's own.
+#include "cli/CliApp.h"
+#include "cli/DocumentCommands.h"
+
+#include "communicator/TaviOptions.h"
+#include "e2e/PanelFixture.h"
+#include "panel/CUploadDoc.h"
+#include "panel/FieldCodecs.h"
+#include "sim/SimCommunicator.h"
+#include "sim/SimPanel.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace qarvo;
+using namespace qarvo::cli;
+using Args = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::vector<char> fileBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+panel::CUploadDoc openDocument(const fs::path& path)
+{
+    panel::CUploadDoc doc("Current log");
+    EXPECT_EQ(doc.open(path), "") << path;
+    return doc;
+}
+
+panel::CUploadDoc defaultsOf(std::uint8_t typeCode)
+{
+    panel::CUploadDoc doc("Current log");
+    doc.newDocument();
+    panel::PanelIdentity model;
+    model.setFromModel(typeCode);
+    doc.checkModel(model);
+    return doc;
+}
+
+std::string zoneName(const panel::CUploadDoc& doc, int zone)
+{
+    return panel::decodeText16(doc.bytes(panel::zoneName(zone)));
+}
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class DocumentCommands : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    fs::path dir() const { return dir_.path().toStdString(); }
+    fs::path file(const char* name) const { return dir() / name; }
+
+    RunResult run(const Args& args)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        CliEnvironment env{out, err, dir(), std::nullopt, qarvo::testing::fastPanelTiming()};
+        RunResult r;
+        r.status = runCli(args, env);
+        r.out = out.str();
+        r.err = err.str();
+        return r;
+    }
+
+    QTemporaryDir dir_;
+};
+
+// A simulated communicator and panel that PanelRPS.cfg in the test's
+// directory points at.
+struct OwnPanel {
+    explicit OwnPanel(const fs::path& programDirectory)
+    {
+        communicator.setPanel(&panel);
+        EXPECT_TRUE(communicator.start());
+        link::ConnectionSettings s;
+        s.communicatorAddress = 0x7F000001;
+        s.communicatorPort = communicator.port();
+        s.password = communicator.config().password;
+        EXPECT_TRUE(link::saveSettings(programDirectory / link::kSettingsFileName, s));
+    }
+    ~OwnPanel() { communicator.stop(); }
+
+    sim::SimPanel panel;
+    sim::SimCommunicator communicator;
+};
+
+} // namespace
+
+TEST_F(DocumentCommands, NewWritesTheDefaultsOfTheChosenModelAndNeverOverwrites)
+{
+    const RunResult r = run({"new", file("v1.rps").string(), "--type", "21"});
+    ASSERT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_TRUE(contains(r.out, "v1.rps")) << r.out;
+    const auto doc = openDocument(file("v1.rps"));
+    EXPECT_EQ(doc.layout().typeCode(), 0x21);
+    // Opening lays the model out again, which puts its model byte at address 0.
+    const auto defaults = defaultsOf(0x21);
+    EXPECT_EQ(doc.image()[0], 0xAB);
+    EXPECT_TRUE(std::equal(doc.image().bytes().begin() + 1, doc.image().bytes().end(),
+                           defaults.image().bytes().begin() + 1));
+    EXPECT_EQ(doc.taviOptions(), TaviOptions::builtInDefaults().bytes);
+
+    const auto before = fileBytes(file("v1.rps"));
+    const RunResult again = run({"new", file("v1.rps").string()});
+    EXPECT_EQ(again.status, kExitFailure);
+    EXPECT_TRUE(contains(again.err, "already exists")) << again.err;
+    EXPECT_EQ(fileBytes(file("v1.rps")), before);
+
+    ASSERT_EQ(run({"new", file("plain.rps").string()}).status, kExitSuccess);
+    EXPECT_EQ(openDocument(file("plain.rps")).layout().typeCode(), 0x24) << "0x24 when no type is given";
+    ASSERT_EQ(run({"new", file("hex.rps").string(), "--type=0x29"}).status, kExitSuccess);
+    EXPECT_EQ(openDocument(file("hex.rps")).layout().typeCode(), 0x29);
+
+    for (const Args& bad : {Args{"new", file("x.rps").string(), "--type", "2A"}, Args{"new", "--type", "24"},
+                            Args{"new", file("x.rps").string(), "--type", "zz"}, Args{"new"}}) {
+        EXPECT_EQ(run(bad).status, kExitUsage) << bad.back();
+        EXPECT_FALSE(fs::exists(file("x.rps")));
+    }
+}
+
+TEST_F(DocumentCommands, AReadMakesTheMissingDocumentAndAWriteNeedsOne)
+{
+    const RunResult read = run({"--demo", "read-installer", file("new.rps").string()});
+    ASSERT_EQ(read.status, kExitSuccess) << read.err;
+    EXPECT_TRUE(contains(read.out, "Read the installer page")) << read.out;
+    const auto doc = openDocument(file("new.rps"));
+    EXPECT_EQ(zoneName(doc, 1), "Front door");
+    EXPECT_EQ(panel::decodeText16(doc.bytes(panel::Setting::WelcomeMessage)), "QarvoIP demo");
+    // Ended as a user would: the end-of-link request, then the close.
+    EXPECT_TRUE(contains(read.err, "Disconnecting...")) << read.err;
+
+    ASSERT_EQ(run({"--demo", "read-master", file("new.rps").string()}).status, kExitSuccess);
+
+    const RunResult write = run({"--demo", "write-master", file("missing.rps").string()});
+    EXPECT_EQ(write.status, kExitFailure);
+    EXPECT_TRUE(contains(write.err, "no such settings file")) << write.err;
+    EXPECT_FALSE(fs::exists(file("missing.rps")));
+    EXPECT_EQ(run({"--demo", "read-installer"}).status, kExitUsage);
+}
+
+TEST_F(DocumentCommands, WritesReachThePanelAndReadsComeBackIntoTheFile)
+{
+    OwnPanel own(dir());
+    // The panel holds the demo programming; the document is edited.
+    own.panel.setMemory(demoProgramming(0x24));
+    ASSERT_EQ(run({"new", file("edit.rps").string()}).status, kExitSuccess);
+    {
+        auto doc = openDocument(file("edit.rps"));
+        std::ranges::copy(panel::encodeText16("Back door"), doc.bytes(panel::zoneName(2)).begin());
+        doc.bytes(panel::Setting::AmbushDigit)[0] = panel::encodeAmbushDigit(3);
+        ASSERT_EQ(doc.save(file("edit.rps")), "");
+    }
+    const RunResult installer = run({"write-installer", file("edit.rps").string()});
+    ASSERT_EQ(installer.status, kExitSuccess) << installer.err;
+    EXPECT_TRUE(contains(installer.out, "Wrote the installer page")) << installer.out;
+    const auto memory = own.panel.memory();
+    EXPECT_EQ(panel::decodeText16(std::span(memory).subspan(0x310, 16)), "Back door");
+    EXPECT_EQ(own.panel.memoryByte(0x001), 0x0F) << "the ambush digit is the master's";
+    EXPECT_EQ(own.panel.counters().completions, 1u);
+
+    ASSERT_EQ(run({"write-master", file("edit.rps").string()}).status, kExitSuccess);
+    EXPECT_EQ(own.panel.memoryByte(0x001), panel::encodeAmbushDigit(3));
+    EXPECT_EQ(own.panel.counters().endOfLinks, 2u);
+    EXPECT_FALSE(own.communicator.sessionOpen()) << "each command closes the connection";
+
+    // The panel changes; a read brings it into the document.
+    const std::uint8_t renamed[] = {'G', 'a', 't', 'e'};
+    own.panel.writeMemory(0x300, renamed);
+    ASSERT_EQ(run({"read-installer", file("edit.rps").string()}).status, kExitSuccess);
+    EXPECT_EQ(zoneName(openDocument(file("edit.rps")), 1), "Gate");
+}
+
+TEST_F(DocumentCommands, AWriteToAPanelOfAnotherModelWritesNothing)
+{
+    OwnPanel own(dir());
+    ASSERT_EQ(run({"new", file("v1.rps").string(), "--type", "21"}).status, kExitSuccess);
+    const auto memoryBefore = own.panel.memory();
+    const RunResult r = run({"write-installer", file("v1.rps").string()});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_TRUE(contains(r.err, "nothing was written")) << r.err;
+    EXPECT_EQ(own.panel.memory(), memoryBefore);
+    EXPECT_EQ(own.panel.counters().memoryWrites, 0u);
+    EXPECT_EQ(openDocument(file("v1.rps")).layout().typeCode(), 0x21) << "the file is left as it was";
+    EXPECT_EQ(own.panel.counters().endOfLinks, 1u);
+}
+
+TEST_F(DocumentCommands, TheDemoIdentifiesReadsBothPagesIntoDemoRpsAndReports)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(dir());
+    const RunResult r = run({"demo"});
+    fs::current_path(before);
+    ASSERT_EQ(r.status, kExitSuccess) << r.err;
+    for (const char* line : {"Zones: 16", "User code records: 46", "Read the installer page", "Read the master page",
+                             "Zone 1: Front door", "Welcome message: QarvoIP demo", "demo.rps"})
+        EXPECT_TRUE(contains(r.out, line)) << line << "\n" << r.out;
+    const auto doc = openDocument(file("demo.rps"));
+    const auto expected = demoProgramming(0x24);
+    for (std::uint32_t a : {0x300u, 0x30Fu, 0x17Cu, 0x416u, 0x524u, 0x094u})
+        EXPECT_EQ(doc.image()[a], expected[a]) << std::hex << a;
+}

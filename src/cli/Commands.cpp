@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/DocumentCommands.h"
+#include "cli/EventLogCommands.h"
 #include "cli/LinkSession.h"
 #include "cli/PanelCommands.h"
 #include "cli/TaviCommands.h"
@@ -33,6 +34,8 @@ constexpr std::array kCommands{
     CommandRow{"write-installer", "DOC.rps: write the document's installer page to the panel", false,
                runWriteInstaller},
     CommandRow{"write-master", "DOC.rps: write the document's master page to the panel", false, runWriteMaster},
+    CommandRow{"read-events", "[--all] [--mark-read] [--txt OUT.txt] [--doc DOC.rps]: read the panel's event log",
+               false, runReadEvents},
     CommandRow{"tavi-info", "show the communicator's model information", false, runTaviInfo},
     CommandRow{"tavi-read", "OUT.bin: read the communicator options into the file", false, runTaviRead},
     CommandRow{"tavi-write", "IN.bin [--force]: write the file's communicator options", false, runTaviWrite},

@@ -1,6 +1,7 @@
 #include "cli/Demo.h"
 
 #include "cli/DocumentCommands.h"
+#include "cli/EventLogCommands.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -14,6 +15,7 @@ constexpr const char* kLoopbackText = "127.0.0.1";
 
 Demo::Demo(std::chrono::milliseconds callDelay) : callDelay_(callDelay)
 {
+    panel_.setEventLog(demoEvents(), kDemoUnreadEvents);
     panel_.setMemory(demoProgramming(panel_.typeCode()));
 }
 

@@ -17,6 +17,9 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
                                   {}})
 {
     worker.setCommunicatorPoll(&tavi.poll());
+    auto reader = std::make_unique<eventlog::EventLogReader>(eventlog::EventLogReader::workerOf(worker), doc, sink);
+    eventLogReader_ = reader.get();
+    addStep(operations::kReadEventLog, std::move(reader));
     for (auto& transfer : operations::makePageTransfers(doc, sink, [this] { worker.enterIdle(); })) {
         const int code = transfer->operationCode();
         addStep(code, std::move(transfer));

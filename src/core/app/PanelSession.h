@@ -5,6 +5,7 @@
 #include "base/NoticeSink.h"
 #include "base/Timing.h"
 #include "communicator/TaviTasks.h"
+#include "eventlog/EventLogReader.h"
 #include "link/Link.h"
 #include "operations/OperationWorker.h"
 #include "panel/CUploadDoc.h"
@@ -35,12 +36,16 @@ public:
     // Keeps an operation step alive for the session and hands it to the worker.
     void addStep(int code, std::unique_ptr<operations::OperationStep> step);
 
+    // Operation 7. The front-end sets the options before it starts the reading.
+    eventlog::EventLogReader& eventLogReader() { return *eventLogReader_; }
+
 private:
     // The model check: a panel of another model than the document is laid
     // out for resets the document to that model's defaults, once.
     void onPanelIdentified();
 
     std::vector<std::unique_ptr<operations::OperationStep>> steps_;
+    eventlog::EventLogReader* eventLogReader_ = nullptr;
 };
 
 } // namespace qarvo::app

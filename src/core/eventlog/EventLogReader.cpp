@@ -1,0 +1,302 @@
+#include "eventlog/EventLogReader.h"
+
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "eventlog/EventDecoder.h"
+#include "operations/OperationWorker.h"
+#include "panel/FixedRegion.h"
+
+#include <algorithm>
+
+namespace qarvo::eventlog {
+
+namespace {
+
+using namespace event_step;
+using namespace event_message;
+
+// The system event "All events have been marked as read." (class 2, or 6
+// with both partitions): the panel logs it when it marks its events.
+constexpr std::uint8_t kMarkedAsReadCode = 244;
+constexpr int kSystemClass = 2;
+constexpr int kSystemClassBothPartitions = 6;
+
+constexpr int kDaysPerWeek = 7;
+constexpr char kUnknownName[] = "???";
+constexpr char kSpaceLine[] = " ";
+
+QByteArray utf8(const QString& text)
+{
+    return text.toUtf8();
+}
+
+// Sunday is 0, as the panel's weekday names are ordered.
+QString shortWeekdayName(const QDate& date)
+{
+    if (!date.isValid())
+        return QString::fromLatin1(kUnknownName);
+    return strings::text(text_id::kShortWeekdaySun + date.dayOfWeek() % kDaysPerWeek);
+}
+
+QString fullMonthName(const QDateTime& now)
+{
+    if (!now.isValid())
+        return strings::text(text_id::kOldLog);
+    return strings::text(text_id::kMonthJanuary + now.date().month() - 1);
+}
+
+// The date and time fields of a clock that cannot be read are zero.
+struct LocalFields {
+    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
+};
+
+LocalFields fieldsOf(const QDateTime& now)
+{
+    if (!now.isValid())
+        return {};
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {d.day(), d.month(), d.year(), t.hour(), t.minute(), t.second()};
+}
+
+} // namespace
+
+EventLogReader::Worker EventLogReader::workerOf(operations::OperationWorker& worker)
+{
+    return {[&worker] { return worker.currentCode(); }, [&worker] { worker.enterIdle(); }};
+}
+
+EventLogReader::EventLogReader(Worker worker, panel::CUploadDoc& doc, NoticeSink& sink)
+    : worker_(std::move(worker)), doc_(doc), sink_(sink), now_([] { return QDateTime::currentDateTime(); })
+{
+}
+
+void EventLogReader::setOptions(const EventLogOptions& options)
+{
+    markAsRead_ = options.markAsRead;
+    allEvents_ = options.allEvents;
+}
+
+EventLogOptions EventLogReader::options() const
+{
+    return {markAsRead_, allEvents_};
+}
+
+// ---------------------------------------------------------------- texts
+
+QString EventLogReader::groupName(const QString& panelIdCode, const QDateTime& now)
+{
+    const LocalFields f = fieldsOf(now);
+    const QString time = QString::asprintf("%02d:%02d:%02d", f.hour, f.minute, f.second);
+    return strings::text(text_id::kLogPrefix) +
+           QString::asprintf("%s %s %02d, %04d %s", utf8(panelIdCode).constData(), utf8(fullMonthName(now)).constData(),
+                             f.day, f.year, utf8(time).constData());
+}
+
+QString EventLogReader::readOnLine(const QDateTime& now)
+{
+    const LocalFields f = fieldsOf(now);
+    return QString::asprintf("%s %s, %s/%02d/%04d, %02d:%02d:%02d", utf8(strings::text(text_id::kEventLogReadOn)).constData(),
+                             utf8(shortWeekdayName(now.date())).constData(),
+                             utf8(shortMonthName(f.month - 1)).constData(), f.day, f.year, f.hour, f.minute,
+                             f.second);
+}
+
+QString EventLogReader::eventLine(int number, const QString& decoded)
+{
+    return QString::asprintf("        %03d %s", number, utf8(decoded).constData());
+}
+
+QString EventLogReader::panelIdCode() const
+{
+    const panel::PanelImage& image = doc_.image();
+    return QString::asprintf("%02X%02X", image[panel::fixed::kPanelIdCode], image[panel::fixed::kPanelIdCode + 1]);
+}
+
+// ---------------------------------------------------------------- steps
+
+void EventLogReader::run(operations::StepIo& io)
+{
+    Outcome outcome = Outcome::Next;
+    switch (io.step) {
+    case kCountUnread:
+        outcome = !allEvents_ && isReply(io.reply, kReply, kCountUnread) ? countRead(io) : start(io);
+        break;
+    case kCountAll:
+        outcome = isReply(io.reply, kReply, kCountAll) ? countRead(io) : request(io, kCountAll);
+        break;
+    case kReadHeader:
+        outcome = isReply(io.reply, kHeaderReply, kReadHeader) ? headerRead(io) : request(io, kReadHeader);
+        break;
+    case kRecord:
+    case kRecordAlternate:
+        outcome = isReply(io.reply, kReply, io.step) ? recordRead(io) : request(io, io.step);
+        break;
+    case kMarkAsRead:
+        outcome = isReply(io.reply, kReply, kMarkAsRead) ? marked(io) : request(io, kMarkAsRead);
+        break;
+    default:
+        outcome = start(io);
+        break;
+    }
+    // Break, a time-out or a lost connection took the worker out of this
+    // operation while the step ran: tell the panel to stop the upload.
+    if (outcome == Outcome::Next && worker_.currentCode() != operations::kReadEventLog)
+        link::buildMessage(io.out, kStopUpload);
+}
+
+bool EventLogReader::isReply(const CCommBuff& reply, std::uint8_t code, std::uint8_t step) const
+{
+    return reply.code() == code && reply.at(1) == step;
+}
+
+EventLogReader::Outcome EventLogReader::request(operations::StepIo& io, std::uint8_t step)
+{
+    io.step = step;
+    link::buildMessage(io.out, {kRequest, step});
+    return Outcome::Next;
+}
+
+EventLogReader::Outcome EventLogReader::start(operations::StepIo& io)
+{
+    showStatus(text_id::kReadEventsNumber);
+    return request(io, allEvents_ ? kCountAll : kCountUnread);
+}
+
+EventLogReader::Outcome EventLogReader::countRead(operations::StepIo& io)
+{
+    const int count = io.reply.at(2) << 8 | io.reply.at(3);
+    eventCount_ = std::min(count, kMaxEventsRead);
+    eventIndex_ = 0;
+    showStatus(text_id::kEventsNumberRead);
+    if (eventCount_ == 0) {
+        // No new group: the note goes into the group that is there.
+        insertLine(strings::text(text_id::kNoEventsRecorded));
+        return finish(io, 0);
+    }
+    return request(io, kReadHeader);
+}
+
+EventLogReader::Outcome EventLogReader::headerRead(operations::StepIo& io)
+{
+    const auto minuteOfMonth = static_cast<std::uint16_t>(io.reply.at(4) << 8 | io.reply.at(5));
+    clock_.set(LogClock::kYearBase + io.reply.at(2), io.reply.at(3), minuteOfMonth);
+    const panel::PanelIdentity& identity = doc_.identity();
+    counts_ = PanelCounts{identity.typeCode, identity.zoneCount, identity.userRecordCount, identity.keypadCount};
+    shownPercent_ = -1;
+    return request(io, kRecord);
+}
+
+bool EventLogReader::onlyMarkedAsRead(std::uint8_t code, std::uint16_t word) const
+{
+    const int eventClass = splitEventWord(code, word).eventClass;
+    return markAsRead_ && eventCount_ == 1 && code == kMarkedAsReadCode &&
+           (eventClass == kSystemClass || eventClass == kSystemClassBothPartitions);
+}
+
+EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)
+{
+    const std::uint8_t code = io.reply.at(2);
+    const auto word = static_cast<std::uint16_t>(io.reply.at(3) << 8 | io.reply.at(4));
+    if (eventIndex_ == 0) {
+        // The only unread event says the log was marked: there is nothing new.
+        if (onlyMarkedAsRead(code, word)) {
+            sink_.post(MessageNotice{text_id::kAllEventsMarkedRead, {}});
+            return finish(io, 0);
+        }
+        startGroup();
+    }
+    const QString decoded = decodeEventRecord(counts_, clock_, code, word);
+    // Records without a line still count, so the numbers of the others keep their places.
+    if (!decoded.isEmpty())
+        insertLine(eventLine(eventCount_ - eventIndex_, decoded));
+    ++eventIndex_;
+    io.percent = static_cast<std::uint8_t>(eventIndex_ * 100 / eventCount_);
+    showProgress();
+
+    if (eventIndex_ < eventCount_)
+        return request(io, io.step == kRecord ? kRecordAlternate : kRecord);
+    if (markAsRead_) {
+        showStatus(text_id::kClearEventLog);
+        return request(io, kMarkAsRead);
+    }
+    return finish(io, text_id::kEventLogRead);
+}
+
+EventLogReader::Outcome EventLogReader::marked(operations::StepIo& io)
+{
+    return finish(io, text_id::kEventLogReadAndCleared);
+}
+
+EventLogReader::Outcome EventLogReader::finish(operations::StepIo& io, int closingLineId)
+{
+    if (closingLineId)
+        insertLine(strings::text(closingLineId));
+    worker_.enterIdle();
+    link::buildMessage(io.out, kTransferEnd);
+    if (listener_.ended)
+        listener_.ended();
+    return Outcome::Finished;
+}
+
+// ---------------------------------------------------------------- log group
+
+panel::EventLog& EventLogReader::currentGroup()
+{
+    auto& logs = doc_.logs();
+    if (logs.empty())
+        logs.push_back(panel::EventLog{strings::utf8(text_id::kCurrentLog), {}});
+    return logs.front();
+}
+
+void EventLogReader::startGroup()
+{
+    auto& logs = doc_.logs();
+    if (logs.empty() || logs.front().name != strings::utf8(text_id::kCurrentLog))
+        logs.insert(logs.begin(), panel::EventLog{});
+    const QDateTime now = now_();
+    logs.front().name = groupName(panelIdCode(), now).toStdString();
+    doc_.markModified();
+    if (listener_.groupStarted)
+        listener_.groupStarted();
+
+    lineCounter_ = 0;
+    insertLine(QString::fromLatin1(kSpaceLine));
+    lineCounter_ = 0;
+    insertLine(readOnLine(now));
+}
+
+// Lines go in at the line counter, which then moves past them. The group
+// may have been replaced since the counter was set (a document opened in
+// between), so the position is kept inside it.
+void EventLogReader::insertLine(const QString& line)
+{
+    auto& lines = currentGroup().lines;
+    const int position = std::clamp(lineCounter_, 0, static_cast<int>(lines.size()));
+    std::string text = line.toStdString();
+    lines.insert(lines.begin() + position, text);
+    lineCounter_ = position + 1;
+    doc_.markModified();
+    if (listener_.lineInserted)
+        listener_.lineInserted(position, text);
+}
+
+void EventLogReader::showStatus(int textId)
+{
+    sink_.post(StatusNotice{Pane::Panel, textId});
+}
+
+// The status pane shows the per cent; it is posted when it changes, not
+// with every record.
+void EventLogReader::showProgress()
+{
+    const int percent = eventIndex_ * 100 / eventCount_;
+    if (percent == shownPercent_)
+        return;
+    shownPercent_ = percent;
+    showStatus(text_id::kReadEventLogPercent);
+    if (listener_.progress)
+        listener_.progress(percent);
+}
+
+} // namespace qarvo::eventlog

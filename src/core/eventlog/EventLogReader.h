@@ -1,0 +1,138 @@
+#pragma once
+// Reading the panel's event log, operation 7 of the operation worker. The
+// reader asks the panel how many events it holds, reads the log header
+// (the time of the newest event) and then every record, newest first,
+// turning each into a dated line of the document's first log group.
+// Optionally it has the panel mark the events as read.
+//
+// run() is called on the worker thread with every reply while operation 7
+// is current; it writes the document's first log group there.
+#include "base/NoticeSink.h"
+#include "eventlog/EventCodeTables.h"
+#include "eventlog/LogClock.h"
+#include "operations/OperationCodes.h"
+#include "panel/CUploadDoc.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace qarvo::operations {
+class OperationWorker;
+}
+
+namespace qarvo::eventlog {
+
+// The event log page's two check boxes, read when the reading needs them.
+struct EventLogOptions {
+    bool markAsRead = false; // "Mark events as read after uploading"
+    bool allEvents = false;  // "Read the entire log including events marked as read"
+};
+
+// The reader's steps. Each is also the second byte of its request (D3 nn)
+// and of the reply that answers it.
+namespace event_step {
+inline constexpr std::uint8_t kCountUnread = 1;
+inline constexpr std::uint8_t kReadHeader = 2;
+inline constexpr std::uint8_t kCountAll = 5;
+inline constexpr std::uint8_t kRecord = 8;
+inline constexpr std::uint8_t kRecordAlternate = 12;
+inline constexpr std::uint8_t kMarkAsRead = 16;
+} // namespace event_step
+
+namespace event_message {
+inline constexpr std::uint8_t kRequest = 0xD3;
+inline constexpr std::uint8_t kReply = 0xD6;       // counts, records, marking
+inline constexpr std::uint8_t kHeaderReply = 0xD7; // D7 02 yy mm t_hi t_lo
+// The operation is over: read RAM 0x1A/0x1B, which asks nothing of the panel.
+inline constexpr std::uint8_t kTransferEnd[] = {0xE6, 0x90, 0x1A, 0x00, 0x00};
+// Sent instead of the next request when the worker has left operation 7.
+inline constexpr std::uint8_t kStopUpload[] = {0xE6, 0x10, 0x30, 0x00, 0x00};
+} // namespace event_message
+
+// The panel keeps more, but only the newest 800 events are read.
+inline constexpr int kMaxEventsRead = 800;
+
+class EventLogReader final : public operations::OperationStep {
+public:
+    // What the reader needs of the worker.
+    struct Worker {
+        std::function<int()> currentCode;
+        std::function<void()> enterIdle;
+    };
+    static Worker workerOf(operations::OperationWorker& worker);
+
+    // Where a page that shows the first group learns of changes as they
+    // happen. Called on the worker thread.
+    struct Listener {
+        std::function<void()> groupStarted; // the first group was made or renamed
+        std::function<void(int position, const std::string& line)> lineInserted;
+        std::function<void(int percent)> progress; // with status 82
+        std::function<void()> ended; // the reading finished and handed the worker back to idle
+    };
+
+    EventLogReader(Worker worker, panel::CUploadDoc& doc, NoticeSink& sink);
+
+    // Set by the front-end before it starts operation 7.
+    void setOptions(const EventLogOptions& options);
+    EventLogOptions options() const;
+    void setListener(Listener listener) { listener_ = std::move(listener); }
+    // The computer's local clock, which dates the log group (replaceable for
+    // tests; an invalid time stands for a clock that cannot be read).
+    void setLocalClock(std::function<QDateTime()> now) { now_ = std::move(now); }
+
+    void run(operations::StepIo& io) override;
+
+    int eventCount() const { return eventCount_; }
+    int eventIndex() const { return eventIndex_; }
+
+    // "LOG <panel id> <Month> dd, yyyy hh:mm:ss"; "Old log" for the month
+    // when the time is invalid.
+    static QString groupName(const QString& panelIdCode, const QDateTime& now);
+    // "Event log read on <Ddd>, <Mon>/dd/yyyy, hh:mm:ss".
+    static QString readOnLine(const QDateTime& now);
+    // "        nnn <decoded line>".
+    static QString eventLine(int number, const QString& decoded);
+
+private:
+    enum class Outcome { Next, Finished };
+
+    Outcome start(operations::StepIo& io);
+    Outcome countRead(operations::StepIo& io);
+    Outcome headerRead(operations::StepIo& io);
+    Outcome recordRead(operations::StepIo& io);
+    Outcome marked(operations::StepIo& io);
+    Outcome request(operations::StepIo& io, std::uint8_t step);
+    Outcome finish(operations::StepIo& io, int closingLineId);
+
+    bool isReply(const CCommBuff& reply, std::uint8_t code, std::uint8_t step) const;
+    bool onlyMarkedAsRead(std::uint8_t code, std::uint16_t word) const;
+    void startGroup();
+    panel::EventLog& currentGroup();
+    void insertLine(const QString& line);
+    void showStatus(int textId);
+    void showProgress();
+    QString panelIdCode() const;
+
+    Worker worker_;
+    panel::CUploadDoc& doc_;
+    NoticeSink& sink_;
+    Listener listener_;
+    std::function<QDateTime()> now_;
+    std::atomic<bool> markAsRead_{false};
+    std::atomic<bool> allEvents_{false};
+
+    // Worker-thread state.
+    std::atomic<int> eventCount_{0};
+    std::atomic<int> eventIndex_{0};
+    int lineCounter_ = 0;
+    int shownPercent_ = -1;
+    PanelCounts counts_;
+    LogClock clock_;
+};
+
+} // namespace qarvo::eventlog

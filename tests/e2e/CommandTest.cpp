@@ -2,12 +2,16 @@
 // link, simulated communicator and the simulated panel's RAM.
 #include "PanelFixture.h"
 
+#include "app/Strings.h"
 #include "base/Clock.h"
 #include "base/TextIds.h"
+#include "cli/CliApp.h"
 #include "operations/CommandTransactions.h"
 #include "panel/CUploadDoc.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using namespace qarvo;
 using namespace qarvo::operations;
@@ -250,4 +254,122 @@ TEST(CommandPgm, BistableOutputIsSwitched)
               (std::vector<Bytes>{{0xE5, 0x90, 0x4C, 0x00}, {0xE6, 0x08, 0x25, 0x80, 0x80}}));
     EXPECT_EQ(f.panel.ram(0x25), 0x80);
     EXPECT_TRUE(showedCaption(f.sink, text_id::kChangingPgmStatus));
+}
+
+// ---------------------------------------------------------------- qarvoip-cli
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun runCli(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliEnvironment env{out, err, {}, std::nullopt, qarvo::testing::fastPanelTiming()};
+    const int status = cli::runCli(args, env);
+    return {status, out.str(), err.str()};
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The line of the output that starts with the prefix (after indentation).
+std::string lineStarting(const std::string& text, const std::string& prefix)
+{
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find_first_not_of(' ') != std::string::npos && line.substr(line.find_first_not_of(' ')).starts_with(prefix))
+            return line;
+    return {};
+}
+
+} // namespace
+
+TEST(CommandCli, StatusPrintsTheOnlineView)
+{
+    const CliRun run = runCli({"--demo", "status"});
+    ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
+    EXPECT_EQ(lineStarting(run.out, "System is:"), "System is: DISARMED");
+    EXPECT_EQ(lineStarting(run.out, "System troubles:"), "System troubles: No system troubles");
+    EXPECT_EQ(lineStarting(run.out, "Global chime:"), "Global chime: OFF");
+    EXPECT_EQ(lineStarting(run.out, "Panel Time/Date:"), "Panel Time/Date: 14:07, 05 Mar 2026");
+    EXPECT_TRUE(contains(lineStarting(run.out, "Panel:"), "Sirus"));
+    EXPECT_TRUE(contains(lineStarting(run.out, "Z16"), "01/delayed 1"));
+    EXPECT_TRUE(lineStarting(run.out, "Z17").empty());
+    EXPECT_TRUE(contains(lineStarting(run.out, "8 "), "= OFF")) << "eight PGM rows";
+    EXPECT_TRUE(lineStarting(run.out, "Partition B is:").empty());
+}
+
+TEST(CommandCli, ArmShowsTheArmedSystem)
+{
+    const CliRun run = runCli({"--demo", "arm"});
+    ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
+    EXPECT_EQ(lineStarting(run.out, "System is:"), "System is: ARMED");
+    EXPECT_TRUE(contains(run.err, strings::utf8(text_id::kArming)));
+}
+
+TEST(CommandCli, RefusalIsPrintedAndFails)
+{
+    for (const auto& [command, text] : {std::pair{"disarm", text_id::kPanelAlreadyDisarmed},
+                                        std::pair{"stop-autoarm", text_id::kSystemNotWithinAutoarming}}) {
+        const CliRun run = runCli({"--demo", command});
+        EXPECT_EQ(run.status, cli::kExitFailure) << command;
+        EXPECT_TRUE(contains(run.err, strings::utf8(text))) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+}
+
+TEST(CommandCli, BypassShowsTheZoneBypassedAndRefusesTheOppositeState)
+{
+    const CliRun bypass = runCli({"--demo", "bypass", "3"});
+    ASSERT_EQ(bypass.status, cli::kExitSuccess) << bypass.err;
+    EXPECT_TRUE(lineStarting(bypass.out, "Z03").ends_with("x       -")) << lineStarting(bypass.out, "Z03");
+    EXPECT_TRUE(lineStarting(bypass.out, "Z04").ends_with("-       -"));
+
+    const CliRun unbypass = runCli({"--demo", "unbypass", "3"});
+    EXPECT_EQ(unbypass.status, cli::kExitFailure);
+    EXPECT_TRUE(contains(unbypass.err, "zone 3 is not bypassed")) << unbypass.err;
+}
+
+TEST(CommandCli, ChimeClockAndPgm)
+{
+    const CliRun chime = runCli({"--demo", "chime"});
+    ASSERT_EQ(chime.status, cli::kExitSuccess) << chime.err;
+    EXPECT_EQ(lineStarting(chime.out, "Global chime:"), "Global chime: ON");
+
+    const CliRun pgm = runCli({"--demo", "pgm", "2"});
+    ASSERT_EQ(pgm.status, cli::kExitSuccess) << pgm.err;
+    EXPECT_TRUE(contains(lineStarting(pgm.out, "2 "), "= ON"));
+    EXPECT_TRUE(contains(lineStarting(pgm.out, "1 "), "= OFF"));
+
+    const CliRun clock = runCli({"--demo", "sync-time"});
+    ASSERT_EQ(clock.status, cli::kExitSuccess) << clock.err;
+    const std::string panelClock = lineStarting(clock.out, "Panel Time/Date:");
+    EXPECT_EQ(panelClock.substr(panelClock.find(',')),
+              lineStarting(clock.out, "PC Time/Date:").substr(lineStarting(clock.out, "PC Time/Date:").find(',')))
+        << "the panel took this computer's date: " << panelClock;
+}
+
+TEST(CommandCli, BadArgumentsAreUsageErrors)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--demo", "bypass"}, {"--demo", "bypass", "17"}, {"--demo", "bypass", "x"},
+          {"--demo", "pgm", "0"}, {"--demo", "arm", "--partition", "C"}, {"--demo", "arm", "extra"},
+          {"--demo", "chime", "now"}, {"--demo", "status", "x"}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, cli::kExitUsage) << args.back();
+        EXPECT_FALSE(contains(run.err, strings::utf8(text_id::kConnecting))) << "refused before connecting";
+    }
+}
+
+TEST(CommandCli, PartitionBOnAnUnpartitionedPanelIsNotRequested)
+{
+    const CliRun run = runCli({"--demo", "disarm", "--partition", "B"});
+    EXPECT_EQ(run.status, cli::kExitFailure);
+    EXPECT_TRUE(contains(run.err, "no partition B")) << run.err;
+    EXPECT_FALSE(contains(run.err, strings::utf8(text_id::kDisarmingPartitionB)));
 }

@@ -4,6 +4,7 @@
 #include "base/TextIds.h"
 #include "eventlog/EventDecoder.h"
 #include "operations/OperationWorker.h"
+#include "operations/TransferPlan.h"
 #include "panel/FixedRegion.h"
 
 #include <algorithm>
@@ -233,7 +234,8 @@ EventLogReader::Outcome EventLogReader::finish(operations::StepIo& io, int closi
     if (closingLineId)
         insertLine(strings::text(closingLineId));
     worker_.enterIdle();
-    link::buildMessage(io.out, kTransferEnd);
+    // The same end as a memory page transfer's.
+    link::buildMessage(io.out, operations::memory_message::kTransferEnd);
     if (listener_.ended)
         listener_.ended();
     return Outcome::Finished;

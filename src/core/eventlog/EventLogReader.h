@@ -48,8 +48,6 @@ namespace event_message {
 inline constexpr std::uint8_t kRequest = 0xD3;
 inline constexpr std::uint8_t kReply = 0xD6;       // counts, records, marking
 inline constexpr std::uint8_t kHeaderReply = 0xD7; // D7 02 yy mm t_hi t_lo
-// The operation is over: read RAM 0x1A/0x1B, which asks nothing of the panel.
-inline constexpr std::uint8_t kTransferEnd[] = {0xE6, 0x90, 0x1A, 0x00, 0x00};
 // Sent instead of the next request when the worker has left operation 7.
 inline constexpr std::uint8_t kStopUpload[] = {0xE6, 0x10, 0x30, 0x00, 0x00};
 } // namespace event_message

@@ -1,6 +1,9 @@
 #include "cli/CliSink.h"
 
+#include "online/PgmRefusal.h"
+
 #include "app/Strings.h"
+#include "base/TextIds.h"
 
 namespace qarvo::cli {
 
@@ -13,6 +16,9 @@ enum ProgressCode : int { kShowCaptionId = 0, kPrepare = 1, kStep = 2, kClose = 
 
 std::string messageText(const MessageNotice& message)
 {
+    // The PGM refusal names the PGM that was chosen.
+    if (message.textId == text_id::kPgm1NotSwitchable && message.number)
+        return online::pgmNotSwitchableText(static_cast<int>(*message.number)).toStdString();
     if (message.number)
         return strings::format(message.textId, *message.number).toStdString();
     return strings::utf8(message.textId);

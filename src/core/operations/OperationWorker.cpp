@@ -3,6 +3,7 @@
 #include "base/TextIds.h"
 #include "operations/StatusDecoder.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace qarvo::operations {
@@ -483,7 +484,9 @@ OperationWorker::Flow OperationWorker::dispatch(const CCommBuff& message)
         StepIo io{message, out_, step_, percent_};
         step->run(io);
         if (code == kToggleChime) {
-            const long progress = currentCode() == kToggleChime ? (step_ * 100L - 100) / 2 : 100;
+            // The chime's formula passes 100 on the step that waits for the
+            // write's echo; the display never shows more than complete.
+            const long progress = currentCode() == kToggleChime ? std::min(100L, (step_ * 100L - 100) / 2) : 100;
             link_.sink.post(ProgressNotice{2, progress, 0, {}});
         } else if (code != kReadEventLog) {
             link_.sink.post(ProgressNotice{2, percent_, 0, {}});

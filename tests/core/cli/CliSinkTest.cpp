@@ -41,6 +41,13 @@ TEST(CliSink, MessageWithANumberPrintsTheFilledFormat)
     EXPECT_EQ(messageText({text_id::kHexDigitCode, 4}), "It has to have a 4 digit code (HEX).");
 }
 
+TEST(CliSink, PgmRefusalNamesTheChosenPgm)
+{
+    const std::string text = messageText({text_id::kPgm1NotSwitchable, 3});
+    EXPECT_EQ(text.rfind("PGM3", 0), 0u) << text;
+    EXPECT_EQ(text.find("PGM1"), std::string::npos) << text;
+}
+
 TEST(CliSink, StatusPrintsThePaneText)
 {
     std::ostringstream err;

@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
+#include "cli/PanelConnection.h"
 #include "communicator/TaviOptions.h"
 #include "operations/OperationCodes.h"
 #include "panel/FieldCodecs.h"
@@ -178,27 +179,7 @@ private:
     static constexpr int kProgressCaption = 4;
     enum class Wait { Pending, Done, Failed };
 
-    bool open()
-    {
-        std::string error;
-        if (!panel_.start(&error)) {
-            sink_.printLine(strings::utf8(text_id::kSocketCannotBeInitialized) + (error.empty() ? "" : ": " + error));
-            return false;
-        }
-        const link::ConnectionMode mode = session_.commandLine.options.mode;
-        if (mode == link::ConnectionMode::WaitForCall) {
-            sink_.printLine("Waiting for the communicator's call on UDP port " +
-                            std::to_string(panel_.link.socket.localPort()) + "...");
-            if (session_.demo)
-                session_.demo->callProgramLater(panel_.link.socket.localPort());
-        }
-        const int result = panel_.link.connection.open(mode, false);
-        if (result == link::result::kOpen)
-            return true;
-        if (result >= link::result::kNoCall && result <= link::result::kWrongPassword)
-            sink_.printLine(strings::utf8(result));
-        return false;
-    }
+    bool open() { return openPanelConnection(session_, sink_, panel_); }
 
     bool idle() const
     {

@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
+#include "cli/PanelConnection.h"
 #include "online/OnlineModel.h"
 #include "panel/PanelModels.h"
 #include "operations/OperationCodes.h"
@@ -264,27 +265,7 @@ public:
     }
 
 private:
-    bool open()
-    {
-        std::string error;
-        if (!panel_.start(&error)) {
-            sink_.printLine(strings::utf8(text_id::kSocketCannotBeInitialized) + (error.empty() ? "" : ": " + error));
-            return false;
-        }
-        const link::ConnectionMode mode = session_.commandLine.options.mode;
-        if (mode == link::ConnectionMode::WaitForCall) {
-            sink_.printLine("Waiting for the communicator's call on UDP port " +
-                            std::to_string(panel_.link.socket.localPort()) + "...");
-            if (session_.demo)
-                session_.demo->callProgramLater(panel_.link.socket.localPort());
-        }
-        const int result = panel_.link.connection.open(mode, false);
-        if (result == link::result::kOpen)
-            return true;
-        if (result >= link::result::kNoCall && result <= link::result::kWrongPassword)
-            sink_.printLine(strings::utf8(result));
-        return false;
-    }
+    bool open() { return openPanelConnection(session_, sink_, panel_); }
 
     bool idle() const
     {

@@ -62,6 +62,7 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     link::ConnectionSettings connection;
     readConnectionSettings(connection);
     startSession(std::move(connection));
+    onlinePage()->bind(*session_);
     connectCommands();
     updateTitle();
     setCurrentPage(kOnlinePage);
@@ -164,6 +165,7 @@ void CMainFrame::startSession(link::ConnectionSettings settings)
 }
 
 CPageMaster* CMainFrame::masterPage() const { return static_cast<CPageMaster*>(page(kMasterPage)); }
+CPageOnline* CMainFrame::onlinePage() const { return static_cast<CPageOnline*>(page(kOnlinePage)); }
 CPageTavi* CMainFrame::taviPage() const { return static_cast<CPageTavi*>(page(kTaviPage)); }
 
 int CMainFrame::currentPage() const { return sheet_->currentIndex(); }

@@ -61,6 +61,7 @@ public:
     StatusPanes& panes() const { return *panes_; }
     CPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
     CPageMaster* masterPage() const;
+    CPageOnline* onlinePage() const;
     CPageTavi* taviPage() const;
     CProgressDlg* progressDialog() const { return progress_; }
     int currentPage() const;

@@ -73,6 +73,25 @@ constexpr auto kTable = std::to_array<ShellText>({
     {9135, "Copyright (C) Qarvo"},
     {9137, "(no recent files)"},
     {9138, "The connection settings cannot be written to PanelRPS.cfg."},
+    // Zone indicator images: what each of the nine says, and the legend
+    // in the tool tip of an indicator column's header.
+    {9300, "Not active"},
+    {9301, "Active"},
+    {9302, "Active (earlier report)"},
+    {9303, "Partition A"},
+    {9304, "Partitions A and B"},
+    {9305, "Partition B"},
+    {9306, "Partition A, not reported yet"},
+    {9307, "Partitions A and B, not reported yet"},
+    {9308, "Partition B, not reported yet"},
+    {9310, "%1 (%2). Filled mark: active. A / B: the partition it is active in. "
+           "Dashed outline: not reported yet in partitioned mode. Empty: not active."},
+    {9311, "door ajar"},
+    {9312, "hollow triangle"},
+    {9313, "burst with !"},
+    {9314, "triangle with !"},
+    {9315, "circle with a bar"},
+    {9316, "house"},
 });
 
 constexpr bool idsStrictlyAscending()

@@ -95,6 +95,10 @@ inline constexpr int kProductVersion = 9136;
 // Recent documents and the title of a document without a file
 inline constexpr int kNoRecentFiles = 9137;
 inline constexpr int kSettingsNotWritten = 9138;
+// Online page: the legend of an indicator column, then the shape of each
+// indicator's mark in column order.
+inline constexpr int kIndicatorLegend = 9310;
+inline constexpr int kIndicatorShapeFirst = 9311;
 } // namespace shell_text
 
 } // namespace qarvo::gui

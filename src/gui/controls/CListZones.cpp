@@ -70,11 +70,14 @@ CListZones::CListZones(const online::OnlineModel& model, QWidget* parent)
     // the list scrolls sideways.
     QHeaderView* header = horizontalHeader();
     header->setHighlightSections(false);
-    header->setMinimumSectionSize(kStatusImageSize.width() + kCellMargin);
+    header->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("Z00")) + 2 * kCellMargin);
     for (int c = 0; c < ZoneListModel::kColumnCount; ++c) {
-        const QString title = zones_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        header->resizeSection(c, std::max(header->fontMetrics().horizontalAdvance(title) + 3 * kCellMargin,
-                                          kStatusImageSize.width() + kCellMargin));
+        int widest = 0;
+        for (const QString& line : zones_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().split(u'\n'))
+            widest = std::max(widest, header->fontMetrics().horizontalAdvance(line));
+        const bool images = ZoneListModel::indicatorOfColumn(c).has_value();
+        header->resizeSection(c, std::max(widest + 2 * kCellMargin,
+                                          images ? kStatusImageSize.width() + kCellMargin : 0));
     }
     fitDescription();
 
@@ -103,7 +106,7 @@ int CListZones::refresh() { return zones_->refresh(); }
 
 int CListZones::minimumDescriptionWidth() const
 {
-    return fontMetrics().horizontalAdvance(QStringLiteral(" A&B  00/delayed 1 "));
+    return fontMetrics().horizontalAdvance(QStringLiteral(" A&B  01/delayed 1"));
 }
 
 void CListZones::fitDescription()

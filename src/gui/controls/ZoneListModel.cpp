@@ -78,8 +78,15 @@ QVariant ZoneListModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
-    if (role == Qt::DisplayRole)
-        return text(headerId(section));
+    if (role == Qt::DisplayRole) {
+        // Indicator headers are set on two lines, so that the six columns
+        // stay as narrow as their images.
+        QString title = text(headerId(section));
+        if (indicatorOfColumn(section))
+            if (const qsizetype space = title.indexOf(u' '); space > 0)
+                title[space] = u'\n';
+        return title;
+    }
     if (role == Qt::ToolTipRole && indicatorOfColumn(section))
         return legend(section);
     return {};

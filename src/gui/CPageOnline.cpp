@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -141,11 +142,23 @@ void CPageOnline::build()
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* contents = new QWidget;
+    auto* layout = new QVBoxLayout(contents);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
     layout->addWidget(buildStatusArea());
     layout->addWidget(splitter, 1);
+
+    // The window may be made narrower than the page needs: the page then
+    // scrolls instead of holding the window's size.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("onlineScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(contents);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 }
 
 QWidget* CPageOnline::buildStatusArea()

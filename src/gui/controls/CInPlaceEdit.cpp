@@ -1,33 +1,12 @@
 #include "gui/controls/CInPlaceEdit.h"
 
+#include "gui/controls/CharFilterValidator.h"
 #include "gui/controls/GridModel.h"
 
 #include <QLineEdit>
-#include <QValidator>
 
 namespace qarvo::gui {
 namespace {
-
-// Lets through what the cell's kind accepts, character by character; hex
-// digits are turned to upper case as they are typed.
-class CellCharValidator : public QValidator {
-public:
-    CellCharValidator(cells::CellKind kind, QObject* parent) : QValidator(parent), kind_(kind) {}
-
-    State validate(QString& input, int&) const override
-    {
-        for (const QChar c : input) {
-            if (c.unicode() > 0x7F || !cells::acceptsChar(kind_, static_cast<char>(c.unicode())))
-                return Invalid;
-        }
-        if (kind_ == cells::CellKind::Hex)
-            input = input.toUpper();
-        return Acceptable;
-    }
-
-private:
-    cells::CellKind kind_;
-};
 
 // The width the box needs for its text, at least the cell's, at most up to
 // the right edge of the grid's visible area.
@@ -52,7 +31,8 @@ QWidget* CInPlaceEdit::createEditor(QWidget* parent, const QStyleOptionViewItem&
     if (const int length = cells::editorLength(rule); length > 0)
         edit->setMaxLength(length);
     if (rule.kind != cells::CellKind::Text)
-        edit->setValidator(new CellCharValidator(rule.kind, edit));
+        edit->setValidator(new CharFilterValidator([kind = rule.kind](char c) { return cells::acceptsChar(kind, c); },
+                                                   edit, rule.kind == cells::CellKind::Hex));
     connect(edit, &QLineEdit::textChanged, edit, [edit] { fitWidth(edit, edit->property("cell").toRect()); });
     return edit;
 }

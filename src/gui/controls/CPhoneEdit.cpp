@@ -1,0 +1,13 @@
+#include "gui/controls/CPhoneEdit.h"
+
+#include "base/CellEditRules.h"
+#include "gui/controls/CharFilterValidator.h"
+
+namespace qarvo::gui {
+
+CPhoneEdit::CPhoneEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setValidator(new CharFilterValidator(cells::isPhoneChar, this));
+}
+
+} // namespace qarvo::gui

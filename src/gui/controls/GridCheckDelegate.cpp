@@ -14,6 +14,12 @@ void GridCheckDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     cell.text.clear();
     const QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+    // Without a text the style highlights nothing; a selected row must show
+    // across its check cells too.
+    if (cell.state & QStyle::State_Selected) {
+        const auto group = cell.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        painter->fillRect(cell.rect, cell.palette.brush(group, QPalette::Highlight));
+    }
 
     QStyleOptionViewItem box = cell;
     box.features |= QStyleOptionViewItem::HasCheckIndicator;

@@ -14,6 +14,12 @@
 
 namespace qarvo::gui {
 
+// The pages give colours as 0xBBGGRR values.
+inline QColor colourFromBgr(quint32 bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+
 struct GridColumnType {
     cells::CellKind kind = cells::CellKind::Text;
     bool editable = true;

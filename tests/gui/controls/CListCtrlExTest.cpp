@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
+#include <QPixmap>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QAbstractItemView>
@@ -56,7 +58,7 @@ std::unique_ptr<CListCtrlEx> makeGrid()
     hex.blankZero = true;
     grid->setColumnType(Hex, hex);
     GridColumnType flag = typed(CellKind::Check);
-    flag.background = QColor(0xFF, 0xC0, 0xC0);
+    flag.background = colourFromBgr(0xC0C0FF); // the users' attribute columns
     grid->setColumnType(Flag, flag);
     GridColumnType list = typed(CellKind::List);
     list.items = QStringList{"00/unused", "01/delayed 1", "04/instant"};
@@ -312,6 +314,57 @@ private slots:
                           QPoint(view->sectionViewportPosition(Flag) + view->sectionSize(Flag) / 2, view->height() / 2));
         QCOMPARE(header.count(), 1);
         QCOMPARE(header.at(0).at(0).toInt(), int(Flag));
+    }
+
+    // Every column kind, a locked cell, a read-only column, check states 0,
+    // 1 and fixed, rendered at 1x and 2x for a look; the colour rules are
+    // checked on the pictures.
+    void galleryRendersEveryKindAt1xAnd2x()
+    {
+        grid->setText(0, Time, "07:05");
+        grid->setText(1, Time, "--:--");
+        grid->setText(0, Type, "04/instant");
+        grid->setText(0, Pgm, "18:30");
+        grid->setCheckState(0, Flag, 1);
+        grid->setCheckState(2, Flag, 2);
+        grid->setLocked(1, Code, true);
+        grid->setCurrentIndex({});
+        grid->clearSelection();
+        const QString dir = qEnvironmentVariable("QARVO_GALLERY_DIR", QDir::tempPath());
+        const QModelIndex locked = grid->model()->index(1, Code);
+        const QModelIndex flag = grid->model()->index(4, Flag);
+        const QModelIndex note = grid->model()->index(4, Note);
+        const QModelIndex open = grid->model()->index(4, Code);
+        const QPalette palette = QGuiApplication::palette();
+        for (const int ratio : {1, 2}) {
+            QPixmap picture(grid->size() * ratio);
+            picture.setDevicePixelRatio(ratio);
+            grid->render(&picture);
+            QVERIFY(picture.save(QStringLiteral("%1/grid-gallery-%2x.png").arg(dir).arg(ratio)));
+            const QImage image = picture.toImage();
+            const auto at = [&](const QModelIndex& index) {
+                const QPoint corner = grid->viewport()->mapTo(grid.get(), grid->visualRect(index).topLeft());
+                return image.pixelColor((corner + QPoint(2, 2)) * ratio);
+            };
+            QCOMPARE(at(locked), palette.color(QPalette::Button));
+            QCOMPARE(at(note), palette.color(QPalette::Button));
+            QCOMPARE(at(flag), QColor(0xFF, 0xC0, 0xC0));
+            QCOMPARE(at(open), palette.color(QPalette::Base));
+        }
+        // An open picker with its on/off switch, and an edit box over its cell.
+        clickInSelectedRow(3, Pgm);
+        QVERIFY(editorOf(*grid, 3, Pgm));
+        click(5, Hex);
+        click(5, Hex);
+        auto* edit = qobject_cast<QLineEdit*>(editorOf(*grid, 5, Hex));
+        QVERIFY(edit);
+        QTest::keyClicks(edit, "ab");
+        QCOMPARE(edit->geometry(), grid->visualRect(grid->model()->index(5, Hex)));
+        QCOMPARE(edit->text(), QString("AB"));
+        QPixmap editing(grid->size() * 2);
+        editing.setDevicePixelRatio(2);
+        grid->render(&editing);
+        QVERIFY(editing.save(dir + "/grid-gallery-editing-2x.png"));
     }
 };
 

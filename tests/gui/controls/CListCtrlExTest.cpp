@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("locked") << int(Code) << true;
         QTest::newRow("read-only column") << int(Note) << false;
         QTest::newRow("untyped column") << int(Label) << false;
+        QTest::newRow("locked check") << int(Flag) << true;
     }
     void lockedReadOnlyAndUntypedCellsDoNotEdit()
     {
@@ -185,14 +186,32 @@ private slots:
         QFETCH(bool, lock);
         grid->setLocked(4, column, lock);
         const QString before = grid->text(4, column);
+        QSignalSpy edited(grid.get(), &CListCtrlEx::cellEdited);
         clickInSelectedRow(4, column);
         QVERIFY(!editorOf(*grid, 4, column));
         for (const auto key : {Qt::Key_F2, Qt::Key_Return, Qt::Key_7}) {
             QTest::keyClick(grid.get(), key);
             QVERIFY(!editorOf(*grid, 4, column));
         }
-        QCOMPARE(grid->pasteText("5555"), 0);
+        QTest::keyClick(grid.get(), Qt::Key_Space);
+        QCOMPARE(grid->pasteText("1"), 0);
         QCOMPARE(grid->text(4, column), before);
+        QCOMPARE(grid->checkState(4, column), 0);
+        QCOMPARE(edited.count(), 0);
+    }
+
+    void enterAndF2StartEditing()
+    {
+        for (const auto key : {Qt::Key_Return, Qt::Key_F2}) {
+            grid->setCurrentIndex(grid->model()->index(7, Code));
+            QVERIFY(!editorOf(*grid, 7, Code));
+            QTest::keyClick(grid.get(), key);
+            auto* edit = qobject_cast<QLineEdit*>(editorOf(*grid, 7, Code));
+            QVERIFY(edit);
+            QCOMPARE(edit->text(), QString("1234"));
+            QTest::keyClick(edit, Qt::Key_Escape);
+            QTRY_VERIFY(!editorOf(*grid, 7, Code));
+        }
     }
 
     void typingStartsEditReplacingText()
@@ -235,12 +254,12 @@ private slots:
 
     void listPicksItemAndTimePickerSwitchesOnAndOff()
     {
+        grid->setText(2, Type, "01/delayed 1");
         clickInSelectedRow(2, Type);
         auto* combo = qobject_cast<QComboBox*>(editorOf(*grid, 2, Type));
         QVERIFY(combo);
-        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(combo->currentIndex(), 1);
         QTRY_VERIFY2(combo->view()->isVisible(), "a click drops the list down");
-        QTest::keyClick(combo->view(), Qt::Key_Down);
         QTest::keyClick(combo->view(), Qt::Key_Down);
         QTest::keyClick(combo->view(), Qt::Key_Return);
         QTRY_VERIFY(!editorOf(*grid, 2, Type));

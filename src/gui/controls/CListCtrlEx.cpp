@@ -63,6 +63,13 @@ void CListCtrlEx::defineColumn(int column, const QString& header, int widthHint,
     setColumnWidth(column, std::max(fromHint, forHeader));
 }
 
+void CListCtrlEx::setColumnCount(int columns)
+{
+    for (int column = std::max(columns, 0); column < model_->columnCount(); ++column)
+        setItemDelegateForColumn(column, nullptr);
+    model_->setColumnCount(columns);
+}
+
 void CListCtrlEx::setColumnType(int column, const GridColumnType& type)
 {
     model_->setColumnType(column, type);

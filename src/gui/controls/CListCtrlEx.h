@@ -45,6 +45,7 @@ public:
     void setRowCount(int rows) { model_->setRowCount(rows); }
     int rowCount() const { return model_->rowCount(); }
     int columnCount() const { return model_->columnCount(); }
+    void setColumnCount(int columns);
     // Whether the grid allows edits at all.
     void setEditable(bool editable) { model_->setEditable(editable); }
 

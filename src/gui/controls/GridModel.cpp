@@ -218,6 +218,18 @@ void GridModel::setRowCount(int rows)
     }
 }
 
+void GridModel::setColumnCount(int columns)
+{
+    columns = std::max(columns, 0);
+    if (columns >= columnCount())
+        return;
+    beginRemoveColumns({}, columns, columnCount() - 1);
+    columns_.resize(static_cast<std::size_t>(columns));
+    for (auto& row : cells_)
+        row.resize(columns_.size());
+    endRemoveColumns();
+}
+
 void GridModel::setEditable(bool editable)
 {
     editable_ = editable;

@@ -49,6 +49,9 @@ public:
     const GridColumnType* columnType(int column) const;
     Qt::Alignment columnAlignment(int column) const;
     void setRowCount(int rows);
+    // Drops the columns from the count on (a change of panel model
+    // rebuilds the zone grid with fewer attribute columns).
+    void setColumnCount(int columns);
     // The grid as a whole allows edits (a page can show a grid read-only).
     void setEditable(bool editable);
 

@@ -300,6 +300,32 @@ private slots:
         QCOMPARE(edited.count(), 4);
     }
 
+    void editBoxWidensWithItsTextUpToTheGridsEdge()
+    {
+        grid->setColumnType(Note, typed(CellKind::Text, 60));
+        clickInSelectedRow(0, Note);
+        auto* edit = qobject_cast<QLineEdit*>(editorOf(*grid, 0, Note));
+        QVERIFY(edit);
+        const QRect cell = grid->visualRect(grid->model()->index(0, Note));
+        QCOMPARE(edit->width(), cell.width());
+        QTest::keyClicks(edit, "Front door and the long corridor");
+        QVERIFY(edit->width() > cell.width());
+        QTest::keyClicks(edit, QString(28, QLatin1Char('x')));
+        QCOMPARE(edit->geometry().right(), grid->viewport()->width() - 1);
+    }
+
+    void fewerColumnsDropTheirCellsAndTypes()
+    {
+        grid->setCheckState(0, Flag, 1);
+        grid->setColumnCount(Flag);
+        QCOMPARE(grid->columnCount(), int(Flag));
+        QCOMPARE(grid->text(0, Hex), QString("1F"));
+        grid->defineColumn(Flag, "A", 25);
+        QCOMPARE(grid->checkState(0, Flag), 0);
+        QCOMPARE(grid->grid().kind(Flag), CellKind::None);
+        QVERIFY(!grid->itemDelegateForColumn(Flag));
+    }
+
     void copyGivesSelectedRangeAsTabSeparatedText()
     {
         grid->setCheckState(1, Flag, 1);

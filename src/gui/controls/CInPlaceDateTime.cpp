@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QTimeEdit>
 
 namespace qarvo::gui {
@@ -25,7 +26,14 @@ public:
         if (withSwitch) {
             on = new QCheckBox(this);
             layout->addWidget(on);
-            connect(on, &QCheckBox::toggled, time, &QWidget::setEnabled);
+            // The focus stays inside the picker when the time is switched off.
+            connect(on, &QCheckBox::toggled, this, [this](bool checked) {
+                if (!checked && time->hasFocus())
+                    on->setFocus();
+                time->setEnabled(checked);
+                if (checked && on->hasFocus())
+                    time->setFocus();
+            });
         }
         time->setDisplayFormat(QString::fromLatin1(kTimeFormat));
         time->setFrame(false);
@@ -96,6 +104,12 @@ bool CInPlaceDateTime::eventFilter(QObject* object, QEvent* event)
     auto* picker = child ? dynamic_cast<TimePicker*>(child->parentWidget()) : nullptr;
     if (!picker) // the picker itself: Enter, Escape and Tab as every editor
         return QStyledItemDelegate::eventFilter(object, event);
+    // Space switches the time on and off from the keyboard, wherever the
+    // focus is inside the picker.
+    if (event->type() == QEvent::KeyPress && picker->on && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        picker->on->toggle();
+        return true;
+    }
     if (event->type() == QEvent::FocusOut && isOpen(picker)) {
         const QWidget* focus = QApplication::focusWidget();
         if (!focus || !picker->isAncestorOf(focus)) {

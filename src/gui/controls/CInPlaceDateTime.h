@@ -1,8 +1,8 @@
 #pragma once
 // The in-place time picker of the time cells. It opens at the cell's time
 // (hours above 23 and minutes above 59 read as 0). A kind-7 cell's picker
-// carries an on/off switch: off stores "--:--", and a cell showing "--:--"
-// opens switched off.
+// carries an on/off switch (Space toggles it): off stores "--:--", and a
+// cell showing "--:--" opens switched off.
 #include <QStyledItemDelegate>
 
 namespace qarvo::gui {

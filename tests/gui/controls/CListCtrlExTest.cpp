@@ -279,8 +279,18 @@ private slots:
         QTRY_VERIFY(!editorOf(*grid, 2, Pgm));
         QCOMPARE(grid->text(2, Pgm), QString("06:45"));
         QCOMPARE(grid->time(2, Pgm), (cells::HourMinute{6, 45}));
-        grid->setTime(2, Pgm, std::nullopt);
+
+        click(2, Pgm);
+        time = editorOf(*grid, 2, Pgm)->findChild<QTimeEdit*>();
+        QVERIFY(time);
+        QTest::keyClick(time, Qt::Key_Space);
+        QVERIFY(QApplication::focusWidget() && editorOf(*grid, 2, Pgm)->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!editorOf(*grid, 2, Pgm));
         QCOMPARE(grid->text(2, Pgm), QString("--:--"));
+        QCOMPARE(grid->time(2, Pgm), std::nullopt);
+        grid->setTime(2, Pgm, cells::HourMinute{23, 5});
+        QCOMPARE(grid->text(2, Pgm), QString("23:05"));
     }
 
     void pasteFillsEditableCellsOnly()

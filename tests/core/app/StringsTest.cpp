@@ -333,7 +333,7 @@ TEST(TextIds, NamesAreUniqueAndIdsUnique)
 // text would otherwise go unchecked.
 TEST(TextIds, ListCoversEveryConstantOfTheHeader)
 {
-    const auto header = std::filesystem::path(__FILE__).parent_path() / "../../../src/core/base/TextIds.h";
+    const auto header = std::filesystem::path(QARVO_SOURCE_DIR) / "src/core/base/TextIds.h";
     std::ifstream in(header);
     ASSERT_TRUE(in) << header;
     std::stringstream content;

@@ -90,6 +90,8 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {85, "Hardware error"},
     {86, "Please close connection before exit"},
     // Grid headers, units, online status words, PGM types and report events
+    {98, "hours"},
+    {99, "min"},
     {104, "sec"},
     {105, "min"},
     {116, "Login password:"},
@@ -499,6 +501,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {2335, "Report fire, medical emergency"},
     {2336, "Codes"},
     {2337, "Allow programming of"},
+    {2338, "NOTE! Contact ID 0xAA codes will be reported as 0x00."},
     {2339, "To disable reporting of a specific event, type '0', '00' or leave it blank."},
     {2343, "when the siren activation time expires"},
     {2344, "when the zone loop closes back"},
@@ -729,6 +732,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9003, "Please enter a number from 0 to %d."},
     {9004, "Please enter an IPv4 address or a host name of at most %d characters."},
     {9005, "Settings are not changed\nAre you sure?"},
+    {9006, "Please enter a number from 1 to %d."},
     // Settings store and status bar labels
     {57348, "Qarvo"},
     {59144, "Tavi"},

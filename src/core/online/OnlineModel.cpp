@@ -2,7 +2,7 @@
 
 #include "app/Strings.h"
 #include "online/ClockTexts.h"
-#include "online/TypeLists.h"
+#include "panel/TypeLists.h"
 #include "operations/OperationCodes.h"
 #include "panel/PanelModels.h"
 #include "panel/RamLocations.h"
@@ -15,6 +15,8 @@ namespace qarvo::online {
 namespace {
 
 using operations::OperationCode;
+using panel::pgmTypeTextId;
+using panel::zoneTypeTextId;
 
 // The page's own texts of the label and buttons (the control ids).
 constexpr int kPageSystemLabel = 2416;

@@ -1,8 +1,8 @@
-#include "online/TypeLists.h"
+#include "panel/TypeLists.h"
 
 #include <algorithm>
 
-namespace qarvo::online {
+namespace qarvo::panel {
 namespace {
 
 constexpr std::uint8_t kOldestModel = 0x21;
@@ -44,6 +44,15 @@ std::span<const TypeName> pgmTypeList()
     return kPgmTypes;
 }
 
+std::vector<TypeName> pgmTypeItems(std::uint8_t panelTypeCode)
+{
+    std::vector<TypeName> items;
+    for (const TypeName& t : kPgmTypes)
+        if (panelTypeCode != kOldestModel || t.onOldestModel)
+            items.push_back(t);
+    return items;
+}
+
 std::optional<int> zoneTypeTextId(std::uint8_t code)
 {
     const TypeName* type = find(kZoneTypes, code);
@@ -58,4 +67,4 @@ std::optional<int> pgmTypeTextId(std::uint8_t code, std::uint8_t panelTypeCode)
     return type->textId;
 }
 
-} // namespace qarvo::online
+} // namespace qarvo::panel

@@ -1,4 +1,4 @@
-#include "online/TypeLists.h"
+#include "panel/TypeLists.h"
 
 #include "app/Strings.h"
 
@@ -9,7 +9,7 @@
 #include <set>
 
 using namespace qarvo;
-using namespace qarvo::online;
+using namespace qarvo::panel;
 
 TEST(TypeLists, EveryEntryIsNamedByItsOwnCode)
 {

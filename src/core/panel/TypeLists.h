@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
-namespace qarvo::online {
+namespace qarvo::panel {
 
 struct TypeName {
     std::uint8_t code; // the number before the "/" of the text
@@ -20,10 +21,14 @@ std::span<const TypeName> zoneTypeList();
 // lacks some of them.
 std::span<const TypeName> pgmTypeList();
 
+// The PGM types a panel of the given type code offers, in list order: the
+// items of the PGM type boxes, whose index the page forms store.
+std::vector<TypeName> pgmTypeItems(std::uint8_t panelTypeCode);
+
 // The text id naming a zone type, nullopt for a code not in the list.
 std::optional<int> zoneTypeTextId(std::uint8_t code);
 // The text id naming a PGM type on a panel of the given type code, nullopt
 // when that panel's list lacks the code.
 std::optional<int> pgmTypeTextId(std::uint8_t code, std::uint8_t panelTypeCode);
 
-} // namespace qarvo::online
+} // namespace qarvo::panel

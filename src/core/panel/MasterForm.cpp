@@ -1,0 +1,206 @@
+#include "panel/MasterForm.h"
+
+#include "base/TextIds.h"
+#include "panel/FixedRegion.h"
+
+#include <algorithm>
+
+namespace qarvo::panel {
+
+namespace {
+
+namespace mc = master_control;
+
+constexpr int kAmbushLargestDigit = 9;
+constexpr int kVoiceCountWidth = 2;
+constexpr int kRoundCountWidth = 3;
+
+struct CountField {
+    std::string MasterForm::*field;
+    Setting setting;
+    int control;
+    int width;
+};
+
+constexpr CountField kRoundCounts[] = {
+    {&MasterForm::roundPeriod, Setting::RoundPeriod, mc::kRoundPeriod, kRoundCountWidth},
+    {&MasterForm::warningTime, Setting::RoundWarningTime, mc::kWarningTime, kRoundCountWidth},
+};
+constexpr CountField kVoiceCounts[] = {
+    {&MasterForm::voiceReportingTime, Setting::VoiceReportingTime, mc::kVoiceReportingTime, kVoiceCountWidth},
+    {&MasterForm::voiceDialingSequences, Setting::VoiceDialingSequences, mc::kVoiceDialingSequences,
+     kVoiceCountWidth},
+};
+
+// When a time edit must hold a time.
+enum class Need : std::uint8_t { Never, Always, TimedAutoarmA, TimedAutodisarmA, TimedAutoarmB, TimedAutodisarmB };
+
+struct TimeField {
+    std::string MasterForm::*field;
+    Setting hour;
+    int control;
+    Need need;
+    bool partitionB; // needed only while partitions are enabled
+};
+
+constexpr TimeField kTimes[] = {
+    {&MasterForm::partitionAAutoarm, Setting::PartitionAAutoarmHour, mc::kPartitionAAutoarm, Need::TimedAutoarmA, false},
+    {&MasterForm::partitionAAutodisarm, Setting::PartitionAAutodisarmHour, mc::kPartitionAAutodisarm,
+     Need::TimedAutodisarmA, false},
+    {&MasterForm::partitionBAutoarm, Setting::PartitionBAutoarmHour, mc::kPartitionBAutoarm, Need::TimedAutoarmB, true},
+    {&MasterForm::partitionBAutodisarm, Setting::PartitionBAutodisarmHour, mc::kPartitionBAutodisarm,
+     Need::TimedAutodisarmB, true},
+    {&MasterForm::partitionAInactivity, Setting::PartitionAInactivityHour, mc::kPartitionAInactivity, Need::Always,
+     false},
+    {&MasterForm::partitionBInactivity, Setting::PartitionBInactivityHour, mc::kPartitionBInactivity, Need::Always,
+     true},
+    {&MasterForm::roundsStart, Setting::RoundsStartHour, mc::kRoundsStart, Need::Never, false},
+    {&MasterForm::roundsFinish, Setting::RoundsFinishHour, mc::kRoundsFinish, Need::Never, false},
+};
+
+// "Follow me" 01 to 04; the image keeps them in the order 04 to 01.
+constexpr std::array<Setting, kFollowMeNumbers> kFollowMe{Setting::FollowMe01, Setting::FollowMe02,
+                                                          Setting::FollowMe03, Setting::FollowMe04};
+
+bool needed(const TimeField& t, const PartitionSwitches& s)
+{
+    if (t.partitionB && !s.partitions)
+        return false;
+    switch (t.need) {
+    case Need::Never: return false;
+    case Need::Always: return true;
+    case Need::TimedAutoarmA: return s.aTimedAutoarming;
+    case Need::TimedAutodisarmA: return s.aTimedAutodisarming;
+    case Need::TimedAutoarmB: return s.bTimedAutoarming;
+    case Need::TimedAutodisarmB: return s.bTimedAutodisarming;
+    }
+    return false;
+}
+
+std::uint8_t byteOf(const FormContext& c, const PanelImage& image, Setting s, std::uint8_t absent = 0xFF)
+{
+    const auto b = c.layout.bytes(image, s);
+    return b.empty() ? absent : b[0];
+}
+
+PgmTimeCell showTimeCell(const FormContext& c, const PanelImage& image, Setting hour)
+{
+    std::string time = showTime(c.layout, image, hour);
+    return {!time.empty(), std::move(time)};
+}
+
+void storeTimeCell(const PgmTimeCell& cell, Setting hour, FormWriter& w, FormPlace place)
+{
+    if (cell.on && !parseHourMinute(cell.time)) {
+        w.fail(text_id::kIncorrectHourMin, std::nullopt, place);
+        return;
+    }
+    w.storeTime(cell.on ? cell.time : std::string(), hour, false, place);
+}
+
+void storeAmbushDigit(const std::string& text, FormWriter& w)
+{
+    const FormPlace place{mc::kAmbushDigit};
+    if (text.empty())
+        w.fail(text_id::kHasToHaveValue, std::nullopt, place);
+    else if (text.size() != 1 || text[0] < '0' || text[0] > '9')
+        w.fail(text_id::kEnterNumberUpTo, kAmbushLargestDigit, place);
+    else
+        w.setByte(Setting::AmbushDigit, encodeAmbushDigit(text[0] - '0'));
+}
+
+} // namespace
+
+void showMaster(const FormContext& c, const PanelImage& image, const UserNames& names, MasterForm& form)
+{
+    form.ambushDigit = std::to_string(decodeAmbushDigit(byteOf(c, image, Setting::AmbushDigit)));
+
+    const int digits = codeDigitCount(byteOf(c, image, Setting::GeneralOptions1));
+    form.users.assign(static_cast<std::size_t>(c.userRows(kUserGridRows)), CodeRow{});
+    for (std::size_t r = 0; r < form.users.size(); ++r) {
+        showCodeRow(image.range(fixed::userRecordOffset(int(r)), fixed::kCodeRecordSize), digits, form.users[r]);
+        form.users[r].name = names[r];
+    }
+
+    for (std::size_t i = 0; i < kFollowMe.size(); ++i)
+        form.followMe[i] = decodePhone(c.layout.bytes(image, kFollowMe[i]));
+    showOptionByte(Setting::VoiceModuleOptions, byteOf(c, image, Setting::VoiceModuleOptions), form.voiceOptions);
+    for (const CountField& f : kVoiceCounts)
+        form.*f.field = formatCount(byteOf(c, image, f.setting), f.width);
+    for (const CountField& f : kRoundCounts)
+        form.*f.field = formatCount(byteOf(c, image, f.setting), f.width);
+    for (const TimeField& t : kTimes)
+        form.*t.field = showTime(c.layout, image, t.hour);
+
+    form.pgmTimes.assign(static_cast<std::size_t>(c.pgmRows()), PgmTimesRow{});
+    for (int k = 1; k <= c.pgmRows(); ++k) {
+        PgmTimesRow& row = form.pgmTimes[std::size_t(k - 1)];
+        row.activation = showTimeCell(c, image, pgmOnHour(k));
+        row.deactivation = showTimeCell(c, image, pgmOffHour(k));
+    }
+}
+
+void storeMaster(const MasterForm& form, const PartitionSwitches& switches, const FormContext& c, FormWriter& w,
+                 UserNames& names)
+{
+    storeAmbushDigit(form.ambushDigit, w);
+    for (const CountField& f : kRoundCounts)
+        w.storeCount(form.*f.field, f.setting, {f.control});
+    for (const TimeField& t : kTimes)
+        w.storeTime(form.*t.field, t.hour, needed(t, switches), {t.control});
+    for (std::size_t i = 0; i < kFollowMe.size(); ++i)
+        w.setBytes(kFollowMe[i], encodePhone(form.followMe[i]));
+
+    const std::size_t rows = std::min(form.users.size(), std::size_t(c.userRows(kUserGridRows)));
+    for (std::size_t r = 0; r < rows && w.ok(); ++r) {
+        storeCodeRow(form.users[r], c.pgmRows(), w.image().range(fixed::userRecordOffset(int(r)), fixed::kCodeRecordSize),
+                     w, {mc::kUserGrid, int(r)});
+        names[r] = form.users[r].name;
+    }
+
+    const std::size_t pgms = std::min(form.pgmTimes.size(), std::size_t(c.pgmRows()));
+    for (std::size_t i = 0; i < pgms; ++i) {
+        const int k = int(i) + 1;
+        storeTimeCell(form.pgmTimes[i].activation, pgmOnHour(k), w,
+                      {mc::kPgmGrid, int(i), master_pgm_column::kActivation});
+        storeTimeCell(form.pgmTimes[i].deactivation, pgmOffHour(k), w,
+                      {mc::kPgmGrid, int(i), master_pgm_column::kDeactivation});
+    }
+
+    w.setByte(Setting::VoiceModuleOptions, optionByte(Setting::VoiceModuleOptions, form.voiceOptions, c.model));
+    for (const CountField& f : kVoiceCounts)
+        w.storeCount(form.*f.field, f.setting, {f.control});
+}
+
+MasterEnables masterEnables(const PartitionSwitches& s, const PanelModel& model, int pgmCount)
+{
+    MasterEnables e;
+    e.partitionAAutoarm = s.aTimedAutoarming;
+    e.partitionAAutodisarm = s.aTimedAutodisarming;
+    e.partitionBGroup = s.partitions;
+    e.partitionBAutoarm = s.partitions && s.bTimedAutoarming;
+    e.partitionBAutodisarm = s.partitions && s.bTimedAutodisarming;
+    e.enableVoiceModule = bitPresent(BitPresence::NotLimited, model);
+    e.batteryVoiceReport = bitPresent(BitPresence::NotLimited, model);
+    e.selectiveFollowMe = bitPresent(BitPresence::SelectiveFollowMe, model);
+    e.pgmColumns = std::clamp(pgmCount, 0, kPgmOutputs);
+    return e;
+}
+
+void toggleCodeColumn(std::vector<CodeRow>& rows, int column, int pgmCount)
+{
+    if (rows.empty() || column < 0)
+        return;
+    const auto cell = [column](CodeRow& row) -> bool* {
+        if (column < kCodeAttributeCount)
+            return &row.attributes[std::size_t(column)];
+        return &row.pgms[std::size_t(column - kCodeAttributeCount)];
+    };
+    if (column >= kCodeAttributeCount + std::clamp(pgmCount, 0, kPgmOutputs))
+        return;
+    const bool state = !*cell(rows.front());
+    for (CodeRow& row : rows)
+        *cell(row) = state;
+}
+
+} // namespace qarvo::panel

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace qarvo;
 using qarvo::testing::SessionFixture;
 
@@ -35,4 +37,8 @@ TEST_P(FormsFromPanel, ImageToFormsToImageIsByteIdentical)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, FormsFromPanel, ::testing::ValuesIn(panel::kPanelModels),
-                         [](const auto& info) { return "Type" + std::to_string(info.param.typeCode); });
+                         [](const auto& info) {
+                             char name[8];
+                             std::snprintf(name, sizeof name, "Type%02X", unsigned(info.param.typeCode));
+                             return std::string(name);
+                         });

@@ -1,5 +1,7 @@
 #include "FormsTestSupport.h"
 
+#include <cstdio>
+
 using namespace qarvo::panel;
 using namespace qarvo::panel::test;
 
@@ -32,4 +34,8 @@ TEST_P(FormsRoundTrip, DefaultsAndEditedValuesComeBackByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, FormsRoundTrip, ::testing::ValuesIn(kPanelModels),
-                         [](const auto& info) { return "Type" + std::to_string(info.param.typeCode); });
+                         [](const auto& info) {
+                             char name[8];
+                             std::snprintf(name, sizeof name, "Type%02X", unsigned(info.param.typeCode));
+                             return std::string(name);
+                         });

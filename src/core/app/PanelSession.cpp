@@ -11,7 +11,7 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
     : sink(sink),
       link(sink, std::move(settings), timing),
       doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
-      worker(link, doc.identity(), operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }}),
+      worker(link, identifiedPanel, operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }}),
       tavi(link, TaviTasks::Hooks{[this] { return worker.running(); },
                                   [this](Millis timeout) { return worker.waitStopped(timeout); },
                                   {}})
@@ -44,7 +44,7 @@ void PanelSession::addStep(int code, std::unique_ptr<operations::OperationStep> 
 
 void PanelSession::onPanelIdentified()
 {
-    if (doc.checkModel(doc.identity())) {
+    if (doc.checkModel(identifiedPanel)) {
         sink.post(ImageChangedNotice{});
         sink.post(MessageNotice{text_id::kDifferentPanel, {}});
     }

@@ -26,7 +26,13 @@ public:
 
     NoticeSink& sink;
     link::Link link;
+    // The session owns the document. The worker's steps change it only
+    // under doc.lock(), one whole step at a time; the front-end holds the
+    // same lock to read what a running operation may change.
     panel::CUploadDoc doc;
+    // What the panel said of itself at identification, written on the
+    // worker thread; the model check copies it into the document.
+    panel::PanelIdentity identifiedPanel;
     operations::OperationWorker worker;
     // The communicator options page's side: its exchanges, the state poll
     // (which the worker pauses while it talks to the panel) and the

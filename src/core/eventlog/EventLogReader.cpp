@@ -110,6 +110,7 @@ QString EventLogReader::eventLine(int number, const QString& decoded)
 
 QString EventLogReader::panelIdCode() const
 {
+    const auto held = doc_.lock();
     const panel::PanelImage& image = doc_.image();
     return QString::asprintf("%02X%02X", image[panel::fixed::kPanelIdCode], image[panel::fixed::kPanelIdCode + 1]);
 }
@@ -182,8 +183,11 @@ EventLogReader::Outcome EventLogReader::headerRead(operations::StepIo& io)
 {
     const auto minuteOfMonth = static_cast<std::uint16_t>(io.reply.at(4) << 8 | io.reply.at(5));
     clock_.set(LogClock::kYearBase + io.reply.at(2), io.reply.at(3), minuteOfMonth);
-    const panel::PanelIdentity& identity = doc_.identity();
-    counts_ = PanelCounts{identity.typeCode, identity.zoneCount, identity.userRecordCount, identity.keypadCount};
+    {
+        const auto held = doc_.lock();
+        const panel::PanelIdentity& identity = doc_.identity();
+        counts_ = PanelCounts{identity.typeCode, identity.zoneCount, identity.userRecordCount, identity.keypadCount};
+    }
     shownPercent_ = -1;
     return request(io, kRecord);
 }
@@ -251,21 +255,30 @@ panel::EventLog& EventLogReader::currentGroup()
     return logs.front();
 }
 
+// The new group, its name and its first two lines go into the document as
+// one change, so nobody sees a named group without its read-on line.
 void EventLogReader::startGroup()
 {
-    auto& logs = doc_.logs();
-    if (logs.empty() || logs.front().name != strings::utf8(text_id::kCurrentLog))
-        logs.insert(logs.begin(), panel::EventLog{});
     const QDateTime now = now_();
-    logs.front().name = groupName(panelIdCode(), now).toStdString();
-    doc_.markModified();
+    std::string readOn = readOnLine(now).toStdString();
+    {
+        const auto held = doc_.lock();
+        auto& logs = doc_.logs();
+        if (logs.empty() || logs.front().name != strings::utf8(text_id::kCurrentLog))
+            logs.insert(logs.begin(), panel::EventLog{});
+        logs.front().name = groupName(panelIdCode(), now).toStdString();
+        auto& lines = logs.front().lines;
+        lines.insert(lines.begin(), kSpaceLine);
+        lines.insert(lines.begin(), readOn);
+        lineCounter_ = 1;
+        doc_.markModified();
+    }
     if (listener_.groupStarted)
         listener_.groupStarted();
-
-    lineCounter_ = 0;
-    insertLine(QString::fromLatin1(kSpaceLine));
-    lineCounter_ = 0;
-    insertLine(readOnLine(now));
+    if (listener_.lineInserted) {
+        listener_.lineInserted(0, kSpaceLine);
+        listener_.lineInserted(0, readOn);
+    }
 }
 
 // Lines go in at the line counter, which then moves past them. The group
@@ -273,12 +286,16 @@ void EventLogReader::startGroup()
 // between), so the position is kept inside it.
 void EventLogReader::insertLine(const QString& line)
 {
-    auto& lines = currentGroup().lines;
-    const int position = std::clamp(lineCounter_, 0, static_cast<int>(lines.size()));
-    std::string text = line.toStdString();
-    lines.insert(lines.begin() + position, text);
+    const std::string text = line.toStdString();
+    int position = 0;
+    {
+        const auto held = doc_.lock();
+        auto& lines = currentGroup().lines;
+        position = std::clamp(lineCounter_, 0, static_cast<int>(lines.size()));
+        lines.insert(lines.begin() + position, text);
+        doc_.markModified();
+    }
     lineCounter_ = position + 1;
-    doc_.markModified();
     if (listener_.lineInserted)
         listener_.lineInserted(position, text);
 }

@@ -6,7 +6,9 @@
 // Optionally it has the panel mark the events as read.
 //
 // run() is called on the worker thread with every reply while operation 7
-// is current; it writes the document's first log group there.
+// is current. Each change to the document's first log group (the new group
+// with its first lines, or one more line) is made whole under the
+// document's lock; the listener hears of it afterwards, on the worker thread.
 #include "base/NoticeSink.h"
 #include "eventlog/EventCodeTables.h"
 #include "eventlog/LogClock.h"

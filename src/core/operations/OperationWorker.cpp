@@ -59,9 +59,11 @@ OperationWorker::OperationWorker(link::Link& link, panel::PanelIdentity& identit
                            [this] {
                                zoneCount_ = identity_.zoneCount;
                                pgmCount_ = identity_.pgmCount;
-                               link_.sink.post(ReportNotice{report_kind::kPanelIdentified, {}, identity_.typeCode});
+                               // The owner takes the values first, so whoever the report
+                               // reaches finds them in the document.
                                if (hooks_.panelIdentified)
                                    hooks_.panelIdentified();
+                               link_.sink.post(ReportNotice{report_kind::kPanelIdentified, {}, identity_.typeCode});
                            }})
 {
 }
@@ -185,6 +187,15 @@ void OperationWorker::abort(bool communicatorPageShown)
 }
 
 void OperationWorker::cancelOperation() { link_.socket.workerStopEvent.set(); }
+
+bool OperationWorker::breakOperation(int code)
+{
+    std::lock_guard lock(lock_);
+    if (current_ != code || code <= kIdlePoll)
+        return false;
+    current_ = kIdlePoll;
+    return true;
+}
 
 bool OperationWorker::waitStopped(Millis timeout)
 {

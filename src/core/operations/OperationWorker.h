@@ -92,6 +92,10 @@ public:
     void abort(bool communicatorPageShown = false);
     // The progress display's Cancel: drop the running operation (or end the link when idle).
     void cancelOperation();
+    // Ends the user operation with this code if it is still the one in
+    // force, as the event log page's "Break" does: the worker is back in the
+    // idle poll with the next reply. Any other state is left alone.
+    bool breakOperation(int code);
     // Waits until a worker that runs has ended.
     bool waitStopped(Millis timeout);
 

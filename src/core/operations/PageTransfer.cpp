@@ -62,6 +62,7 @@ void PageTransfer::run(StepIo& io)
 
 void PageTransfer::start(StepIo& io)
 {
+    const auto held = doc_.lock();
     if (items_.empty() || itemsTypeCode_ != doc_.layout().typeCode()) {
         items_ = masterItems(doc_.layout());
         itemsTypeCode_ = doc_.layout().typeCode();
@@ -85,8 +86,10 @@ void PageTransfer::enterStage(StepIo& io)
         const Stage& s = stage();
         cursor_ = s.range.start;
         item_ = 0;
-        if (s.kind == StageKind::Write && s.source == WriteSource::WriteBuffer)
+        if (s.kind == StageKind::Write && s.source == WriteSource::WriteBuffer) {
+            const auto held = doc_.lock();
             copyForWriting(doc_.image(), *writeBuffer_, s.range);
+        }
         // A page select or the completion command always has its request.
         if ((!isRange(s.kind) && !isItems(s.kind)) || moreInStage()) {
             sentStep_ = s.step;
@@ -166,6 +169,7 @@ bool PageTransfer::moreInStage() const
 void PageTransfer::finishStage()
 {
     const Stage& s = stage();
+    const auto held = doc_.lock(); // the item list goes in as one piece
     if (s.kind == StageKind::Read)
         commit(s.range);
     if (s.kind == StageKind::ReadItems)
@@ -193,6 +197,7 @@ void PageTransfer::buildRequest()
         set({kReadFour, low(cursor_)});
         return;
     case StageKind::Write: {
+        const auto held = doc_.lock();
         const auto d = four(s.source == WriteSource::WriteBuffer ? *writeBuffer_ : doc_.image(), cursor_);
         set({kWriteFour, low(cursor_), d[0], d[1], d[2], d[3]});
         return;
@@ -204,6 +209,7 @@ void PageTransfer::buildRequest()
     }
     case StageKind::WriteItems: {
         const MemoryItem& item = plan_.items[item_];
+        const auto held = doc_.lock();
         const auto d = four(doc_.image(), item.address);
         if (item.size == kTransferUnit)
             set({kWriteFour, low(item.address), d[0], d[1], d[2], d[3]});
@@ -230,6 +236,7 @@ void PageTransfer::send(StepIo& io)
 // the document modified.
 void PageTransfer::commit(MemoryRange range)
 {
+    const auto held = doc_.lock();
     panel::PanelImage& image = doc_.image();
     bool changed = false;
     for (std::uint32_t a = range.start; a < range.end && a < panel::PanelImage::kSize; ++a) {

@@ -5,13 +5,13 @@
 // moves the transfer on, anything else sends the same request again, so
 // late, repeated or foreign replies never fail a transfer.
 //
-// Threading: run() is called on the worker thread and reads and writes the
-// document's panel memory image and its modified flag. The document belongs
-// to the session: the pages gather into the image before a transfer starts
-// and show it again on the image-changed notice, and the user interface must
-// not edit the image while a transfer runs. (The installer write sends each
-// range from a copy taken when the range starts, the master write and the
-// reads work on the image itself.)
+// Threading: run() is called on the worker thread. A read gathers the
+// panel's bytes in a staging image of its own and commits each finished
+// range (or the whole item list) into the document in one piece under the
+// document's lock; writes take their bytes from the document under the same
+// lock. So a save, a print or a page refresh on the user-interface thread
+// sees each range either as it was or as the panel holds it. (The installer
+// write sends each range from a copy taken when the range starts.)
 #include "base/NoticeSink.h"
 #include "operations/OperationCodes.h"
 #include "operations/TransferPlan.h"

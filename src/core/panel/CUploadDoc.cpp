@@ -69,6 +69,8 @@ CUploadDoc::CUploadDoc(std::string currentLogName) : currentLogName_(std::move(c
 
 void CUploadDoc::newDocument()
 {
+    const auto held = lock();
+    ++revision_;
     identity_.setFromModel(kDefaultTypeCode);
     buildLayout();
     loadDefaults();
@@ -101,6 +103,7 @@ void CUploadDoc::resetLogs()
 
 bool CUploadDoc::checkModel(const PanelIdentity& identified)
 {
+    const auto held = lock();
     if (!findPanelModel(identified.typeCode))
         return false;
     identity_ = identified;
@@ -108,8 +111,14 @@ bool CUploadDoc::checkModel(const PanelIdentity& identified)
         return false;
     buildLayout();
     loadDefaults();
-    modified_ = true;
+    markModified();
     return true;
+}
+
+bool CUploadDoc::isModified() const
+{
+    const auto held = lock();
+    return modified_;
 }
 
 void CUploadDoc::setUserName(std::size_t index, std::string name)
@@ -117,29 +126,30 @@ void CUploadDoc::setUserName(std::size_t index, std::string name)
     if (index >= userNames_.size())
         return;
     userNames_[index] = std::move(name);
-    modified_ = true;
+    markModified();
 }
 
 void CUploadDoc::setPanelNotes(std::string notes)
 {
     panelNotes_ = std::move(notes);
-    modified_ = true;
+    markModified();
 }
 
 void CUploadDoc::setReservedText(std::string text)
 {
     reservedText_ = std::move(text);
-    modified_ = true;
+    markModified();
 }
 
 void CUploadDoc::setTaviOptions(const TaviOptionsBytes& record)
 {
     taviOptions_ = record;
-    modified_ = true;
+    markModified();
 }
 
 std::vector<std::uint8_t> CUploadDoc::serialize() const
 {
+    const auto held = lock();
     ArchiveWriter out;
     out.writeByte(kFormatMark);
     out.writeByte(identity_.typeCode);
@@ -179,6 +189,8 @@ std::string CUploadDoc::deserialize(std::span<const std::uint8_t> bytes)
 
     fresh->buildLayout();
     fresh->modified_ = false;
+    const auto held = lock();
+    fresh->revision_ = revision_ + 1;
     *this = std::move(*fresh);
     return {};
 }
@@ -195,8 +207,18 @@ std::string CUploadDoc::open(const std::filesystem::path& path)
 
 std::string CUploadDoc::save(const std::filesystem::path& path)
 {
-    const std::string error = writeFileAtomically(path, serialize());
-    if (error.empty())
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t saved = 0;
+    {
+        const auto held = lock();
+        bytes = serialize();
+        saved = revision_;
+    }
+    // The file is written without the lock, so the worker is held up only
+    // while the contents are copied.
+    const std::string error = writeFileAtomically(path, bytes);
+    const auto held = lock();
+    if (error.empty() && revision_ == saved)
         modified_ = false;
     return error;
 }

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,6 +21,20 @@ struct EventLog {
     std::string name;
     std::vector<std::string> lines;
     friend bool operator==(const EventLog&, const EventLog&) = default;
+};
+
+// The lock that serialises every access to one document. It stays with its
+// document object: copying or moving a document's contents into another
+// object leaves each object its own lock.
+class DocumentLock {
+public:
+    DocumentLock() = default;
+    DocumentLock(const DocumentLock&) {}
+    DocumentLock& operator=(const DocumentLock&) { return *this; }
+    std::recursive_mutex& mutex() const { return mutex_; }
+
+private:
+    mutable std::recursive_mutex mutex_;
 };
 
 class CUploadDoc {
@@ -47,7 +62,9 @@ public:
     // the whole file read; otherwise this document stays as it was. Returns ""
     // or why the file was refused.
     std::string open(const std::filesystem::path& path);
-    // Writes the ".rps" file atomically. Returns "" or why nothing was saved.
+    // Writes the ".rps" file atomically: the contents as they stand between
+    // two worker steps. Returns "" or why nothing was saved. A change made
+    // while the file was written keeps the document modified.
     std::string save(const std::filesystem::path& path);
 
     std::vector<std::uint8_t> serialize() const;
@@ -95,8 +112,22 @@ public:
 
     // Changed since the last new, open or save. Setters raise it; whoever
     // edits the image or the logs in place calls markModified.
-    bool isModified() const { return modified_; }
-    void markModified() { modified_ = true; }
+    bool isModified() const;
+    void markModified() { modified_ = true; ++revision_; }
+    // Counts the changes made; it never goes back.
+    std::uint64_t revision() const { return revision_; }
+
+    // One owner, two threads: the operation worker applies each step's
+    // result (a committed memory range, a log group or line, a model change)
+    // while holding this lock, and the user interface holds it to read what
+    // a worker may be changing (saving, printing, showing the pages). Either
+    // side therefore sees the document as it was before or after a whole
+    // step. newDocument, open, save, serialize, checkModel and isModified take it
+    // themselves; the lock is recursive, so a holder may call them.
+    [[nodiscard]] std::unique_lock<std::recursive_mutex> lock() const
+    {
+        return std::unique_lock(lock_.mutex());
+    }
 
 private:
     void resetLogs();
@@ -111,6 +142,8 @@ private:
     std::vector<EventLog> logs_;
     TaviOptionsBytes taviOptions_{};
     bool modified_ = false;
+    std::uint64_t revision_ = 0;
+    DocumentLock lock_;
 };
 
 } // namespace qarvo::panel

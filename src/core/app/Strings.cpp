@@ -167,4 +167,24 @@ QString formatNumbers(int id, std::initializer_list<long> numbers)
     return fillNumbers(text(id), std::span<const long>(numbers.begin(), numbers.size()));
 }
 
+QString formatTexts(int id, std::initializer_list<QString> texts, std::initializer_list<long> numbers)
+{
+    // The texts go in last, in place of a character no text table uses, so
+    // that nothing in them is read as a conversion.
+    constexpr QChar kPlaceholder(0xE000);
+    QString pattern = text(id);
+    pattern.replace(QLatin1String("%s"), QString(kPlaceholder));
+    if (numbers.size() > 0)
+        pattern = fillNumbers(pattern, std::span<const long>(numbers.begin(), numbers.size()));
+    QString result;
+    auto next = texts.begin();
+    for (const QChar ch : pattern) {
+        if (ch == kPlaceholder)
+            result += next != texts.end() ? *next++ : QString();
+        else
+            result += ch;
+    }
+    return result;
+}
+
 } // namespace qarvo::strings

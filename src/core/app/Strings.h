@@ -23,6 +23,11 @@ QString format(int id, long number);
 // whose conversions are not exactly that many integer ones comes back as it is.
 QString formatNumbers(int id, std::initializer_list<long> numbers);
 
+// The text with each "%s" filled with the next of texts (file names, command
+// lines: taken as they are, a '%' in them is no conversion), and its number
+// conversions with numbers, in order.
+QString formatTexts(int id, std::initializer_list<QString> texts, std::initializer_list<long> numbers = {});
+
 // The source key under which a language pack translates an id ("qarvo_<id>",
 // context "Strings").
 inline constexpr const char* kTranslationContext = "Strings";

@@ -142,6 +142,30 @@ inline constexpr int kOldLog = 5242;
 inline constexpr int kPrintFileHeader = 176;
 inline constexpr int kPrintPageOfPages = 177; // two numbers: formatNumbers
 
+// Event log page and its exports
+inline constexpr int kViewEventLog = 2505;
+inline constexpr int kMarkEventsAsRead = 2506;
+inline constexpr int kReadEntireLog = 2507;
+inline constexpr int kBreakReading = 2508;
+inline constexpr int kExportPdf = 2509;
+inline constexpr int kExportTxt = 2510;
+inline constexpr int kCurrentLogEntry = 2513;
+inline constexpr int kCouldNotCreateFile = 9400;          // (format) %s the file
+inline constexpr int kNoTemporaryPath = 9401;             // (format) error code
+inline constexpr int kNoTemporaryFileName = 9402;         // (format) error code
+inline constexpr int kCouldNotCreateTemporaryFile = 9403; // (format) %s the file
+inline constexpr int kConverterNotStarted = 9404;         // (format) %s command line, error code
+inline constexpr int kConverterFailed = 9405;             // (format) %s the converter's message
+inline constexpr int kConverterTimedOut = 9406;           // (format) seconds
+inline constexpr int kTextFilesFilter = 9407;
+inline constexpr int kPdfFilesFilter = 9408;
+inline constexpr int kProposedTextExport = 9409;
+inline constexpr int kProposedPdfExport = 9410;
+inline constexpr int kConverterUsage = 9411;
+inline constexpr int kConverterCannotRead = 9412;  // (format) %s the file, %s why
+inline constexpr int kConverterCannotWrite = 9413; // (format) %s the file
+inline constexpr int kConverterExitCode = 9414;    // (format) exit code
+
 // Online status page
 inline constexpr int kEntryTime = 132;
 inline constexpr int kNotReady = 133;

@@ -1,0 +1,38 @@
+#pragma once
+// The event log's PDF file, made by the converter program Text2PDF that is
+// installed beside the program: the lines go into a temporary text file
+// (the text export's form), the converter turns it into the chosen PDF file,
+// and the temporary file is removed again. The export only counts as done
+// when the converter ended in time with exit code 0 and left a file that is
+// a PDF; anything else comes back as the message for the error box.
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
+namespace qarvo::eventlog {
+
+// How long the converter may run before it is ended.
+inline constexpr std::chrono::milliseconds kConverterWait{60000};
+// The temporary text file's name starts with this.
+inline constexpr char kTemporaryPrefix[] = "c52pdf";
+// The converter's file name in the program's directory.
+QString converterPath(const QString& programDirectory);
+
+struct PdfExportSetup {
+    QString converter;                             // full path of the converter program
+    std::chrono::milliseconds wait = kConverterWait;
+    QString temporaryDirectory;                    // empty: the system's
+};
+
+struct PdfExportResult {
+    bool made = false; // the PDF file is there: open it
+    QString error;     // otherwise why not, for the error box
+};
+
+// Runs the whole export. The chosen file is replaced (the save dialog asked
+// about overwriting it), so a failed conversion never leaves an older PDF
+// behind that could be taken for the new one.
+PdfExportResult exportPdf(const QStringList& lines, const QString& pdfPath, const PdfExportSetup& setup);
+
+} // namespace qarvo::eventlog

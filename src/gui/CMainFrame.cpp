@@ -64,6 +64,7 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     startSession(std::move(connection));
     onlinePage()->bind(*session_);
     connectCommands();
+    attachLogPage();
     updateTitle();
     setCurrentPage(kOnlinePage);
 }
@@ -166,6 +167,18 @@ void CMainFrame::startSession(link::ConnectionSettings settings)
 
 CPageMaster* CMainFrame::masterPage() const { return static_cast<CPageMaster*>(page(kMasterPage)); }
 CPageOnline* CMainFrame::onlinePage() const { return static_cast<CPageOnline*>(page(kOnlinePage)); }
+CPageLog* CMainFrame::logPage() const { return static_cast<CPageLog*>(page(kEventLogPage)); }
+
+// The event log page views the session's document and prints for the frame.
+void CMainFrame::attachLogPage()
+{
+    logPage()->attach(*session_, [this] {
+        return documentPath_.isEmpty() ? templateField(TemplateField::Untitled) : documentPath_;
+    });
+    connect(actions_[Act::Print], &QAction::triggered, logPage(), &CPageLog::print);
+    connect(actions_[Act::PrintPreview], &QAction::triggered, logPage(), &CPageLog::printPreview);
+    connect(actions_[Act::PrintSetup], &QAction::triggered, logPage(), &CPageLog::printSetup);
+}
 CPageTavi* CMainFrame::taviPage() const { return static_cast<CPageTavi*>(page(kTaviPage)); }
 
 int CMainFrame::currentPage() const { return sheet_->currentIndex(); }
@@ -298,6 +311,8 @@ void CMainFrame::onProgress(const ProgressNotice& notice)
 
 void CMainFrame::showImage()
 {
+    // A running transfer commits into the image under the same lock.
+    const auto held = session_->doc.lock();
     for (CPage* p : pages_)
         p->showImage();
 }

@@ -28,6 +28,7 @@ namespace qarvo::gui {
 
 class CommandToolBar;
 class CPage;
+class CPageLog;
 class CPageMaster;
 class CPageOnline;
 class CPageTavi;
@@ -62,6 +63,7 @@ public:
     CPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
     CPageMaster* masterPage() const;
     CPageOnline* onlinePage() const;
+    CPageLog* logPage() const;
     CPageTavi* taviPage() const;
     CProgressDlg* progressDialog() const { return progress_; }
     int currentPage() const;
@@ -92,6 +94,7 @@ private:
     void createPageToolBar();
     void createPages();
     void connectCommands();
+    void attachLogPage();
     void readConnectionSettings(link::ConnectionSettings& settings);
     void startSession(link::ConnectionSettings settings);
 

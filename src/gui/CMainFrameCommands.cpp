@@ -6,6 +6,7 @@
 #include "gui/CLanguageDialog.h"
 #include "gui/CMainFrame.h"
 #include "gui/CNewPassDlg.h"
+#include "gui/CPageLog.h"
 #include "gui/CPageMaster.h"
 #include "gui/ProgramTexts.h"
 #include "gui/ShellTexts.h"
@@ -56,6 +57,7 @@ void CMainFrame::fileNew()
     session_->doc.newDocument();
     documentPath_.clear();
     showImage();
+    logPage()->refreshFromDocument();
     updateTitle();
 }
 
@@ -76,6 +78,7 @@ bool CMainFrame::openDocument(const QString& path)
     documentPath_ = path;
     rememberRecentFile(path);
     showImage();
+    logPage()->refreshFromDocument();
     updateTitle();
     return true;
 }

@@ -1,5 +1,7 @@
 #include "gui/DemoPeers.h"
 
+#include "sim/DemoEventLog.h"
+
 #include <condition_variable>
 #include <mutex>
 
@@ -7,9 +9,17 @@ namespace qarvo::gui {
 namespace {
 constexpr std::uint32_t kLoopback = 0x7F000001;
 constexpr const char* kLoopbackText = "127.0.0.1";
+// More than one reading takes: the event log page shows 800 at a time.
+constexpr std::size_t kDemoEvents = 1000;
 } // namespace
 
-DemoPeers::DemoPeers() { communicator_.setPanel(&panel_); }
+DemoPeers::DemoPeers()
+{
+    panel_.setEventLog(sim::demoEventLog(kDemoEvents, panel_.typeCode()), kDemoEvents);
+    // The newest event: 5 March 2026, 14:07.
+    panel_.setEventLogHeader({.minuteOfMonth = 4 * 1440 + 14 * 60 + 7, .monthIndex = 2, .year = 26});
+    communicator_.setPanel(&panel_);
+}
 
 DemoPeers::~DemoPeers()
 {

@@ -2,8 +2,10 @@
 
 #include "gui/ProgramTexts.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace qarvo::gui {
 namespace {
@@ -34,6 +36,8 @@ Prompter& prompter()
 }
 
 void setPrompter(Prompter* replacement) { installed = replacement; }
+
+void Prompter::openWithDesktop(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 QMessageBox::StandardButton WidgetPrompter::message(QWidget* parent, MessageKind kind, const QString& text,
                                                     QMessageBox::StandardButtons buttons)

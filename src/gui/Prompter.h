@@ -24,6 +24,8 @@ public:
     // A file name to open or to save as; empty when cancelled.
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& proposed) = 0;
+    // Opens a file with the desktop's default application for it.
+    virtual void openWithDesktop(const QString& path);
 };
 
 // The prompter in use (the widgets one unless another was installed).

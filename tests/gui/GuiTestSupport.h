@@ -32,6 +32,8 @@ public:
     int exec(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
+    // Records the file instead of opening it.
+    void openWithDesktop(const QString& path) override { opened << path; }
 
     void answer(Answer a) { answers.push_back(std::move(a)); }
     // The texts of the messages shown, in order.
@@ -44,6 +46,7 @@ public:
     QStringList dialogs; // object names of the dialogs run
     QString fileToOpen;
     QString fileToSave;
+    QStringList opened; // files handed to the desktop
 };
 
 // Answers: press OK (or the dialog's accept button) and report the result;

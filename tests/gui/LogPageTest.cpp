@@ -1,0 +1,409 @@
+// The event log page: its options rule, choosing a log, printing through
+// a PDF printer read back with the poppler tools, the text and PDF exports
+// with the converter's failures, and a whole reading from the demo panel.
+#include "GuiTestSupport.h"
+
+#include "app/Strings.h"
+#include "eventlog/TextExport.h"
+#include "gui/CMainFrame.h"
+#include "gui/CPageLog.h"
+#include "gui/CUploadApp.h"
+#include "gui/LogLinesModel.h"
+#include "gui/LogPrinter.h"
+#include "gui/ProgramTexts.h"
+#include "gui/StatusPanes.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListView>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace qarvo;
+using namespace qarvo::gui;
+using qarvo::testing::ScriptedPrompter;
+
+namespace {
+
+constexpr int kLinkTimeout = 20000;
+
+// Runs a poppler tool and returns its standard output.
+QString poppler(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(tool, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pageCount(const QString& pdf)
+{
+    const QString info = poppler("pdfinfo", {pdf});
+    for (const QString& line : info.split(u'\n'))
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+QStringList pageText(const QString& pdf, int page)
+{
+    const QString text =
+        poppler("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    QStringList lines;
+    for (const QString& line : text.split(u'\n'))
+        if (!line.trimmed().isEmpty() && line != "\f")
+            lines << line.simplified(); // the text, its runs of blanks as one
+    return lines;
+}
+
+QStringList numbered(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    return lines;
+}
+
+std::vector<std::string> utf8Lines(const QStringList& lines)
+{
+    std::vector<std::string> out;
+    for (const QString& line : lines)
+        out.push_back(line.toStdString());
+    return out;
+}
+
+// A converter stand-in: a shell script with this body.
+QString writeScript(const QString& path, const QByteArray& body)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("#!/bin/sh\n" + body + "\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+} // namespace
+
+class LogPageTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::TestHome> home;
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<app::UserSettings> settings;
+    std::unique_ptr<app::CurrentLanguage> language;
+    std::unique_ptr<CMainFrame> frame;
+
+    CPageLog& page() { return *frame->logPage(); }
+
+    void setLogs(std::vector<panel::EventLog> logs)
+    {
+        frame->session().doc.logs() = std::move(logs);
+        page().refreshFromDocument();
+    }
+
+    // A PDF printer whose page holds exactly linesPerPage lines.
+    static void shapePrinter(QPrinter& printer, const QString& file, int linesPerPage)
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setResolution(72);
+        printer.setFullPage(false);
+        const int t = LogPrinter::lineHeight(printer);
+        const int height = (linesPerPage + 2) * t + 4 * (t / 4) + t / 2;
+        printer.setPageSize(QPageSize(QSizeF(400, height), QPageSize::Point, {}, QPageSize::ExactMatch));
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    }
+
+private slots:
+    void init()
+    {
+        home = std::make_unique<testing::TestHome>();
+        testing::resetSettings();
+        prompter = std::make_unique<ScriptedPrompter>();
+        settings = std::make_unique<app::UserSettings>();
+        language = std::make_unique<app::CurrentLanguage>();
+        home->writeConnectionSettings(testing::savedSettings());
+        frame = std::make_unique<CMainFrame>(FrameSetup{home->path(), testing::fastTiming(), {}, {}}, *settings,
+                                             *language);
+    }
+
+    void cleanup()
+    {
+        frame.reset();
+        prompter.reset();
+        home.reset();
+    }
+
+    void entireLogRule_data()
+    {
+        QTest::addColumn<bool>("markBefore");
+        QTest::addColumn<bool>("entire");
+        QTest::addColumn<bool>("markAfter");
+        QTest::addColumn<bool>("markEnabled");
+        QTest::newRow("ticking unticks and disables") << true << true << false << false;
+        QTest::newRow("unticking enables, leaves unticked") << true << false << false << true;
+        QTest::newRow("untouched while unticked") << true << false << false << true;
+    }
+
+    void entireLogRule()
+    {
+        QFETCH(bool, markBefore);
+        QFETCH(bool, entire);
+        QFETCH(bool, markAfter);
+        QFETCH(bool, markEnabled);
+        page().markAsReadBox()->setChecked(markBefore);
+        page().entireLogBox()->setChecked(true);
+        page().entireLogBox()->setChecked(entire);
+        QCOMPARE(page().markAsReadBox()->isChecked(), markAfter);
+        QCOMPARE(page().markAsReadBox()->isEnabled(), markEnabled);
+        // The reading takes the options as the boxes show them.
+        const eventlog::EventLogOptions options = frame->session().eventLogReader().options();
+        QCOMPARE(options.allEvents, entire);
+        QCOMPARE(options.markAsRead, markAfter);
+    }
+
+    void markAsReadReachesTheReading()
+    {
+        page().markAsReadBox()->setChecked(true);
+        QVERIFY(frame->session().eventLogReader().options().markAsRead);
+    }
+
+    void choosingALogShowsItsLinesAndAnIndexBeyondChangesNothing()
+    {
+        setLogs({{"Current log", {"a", "b"}}, {"LOG 0000 March 05, 2026 14:07:09", {"x", "y", "z"}}});
+        QCOMPARE(page().logSelector()->count(), 2);
+        QCOMPARE(page().viewedLines(), QStringList({"a", "b"}));
+        page().logSelector()->setCurrentIndex(1);
+        QCOMPARE(page().viewedLines(), QStringList({"x", "y", "z"}));
+        for (int beyond : {2, 7, -1}) {
+            page().chooseLog(beyond);
+            QCOMPARE(page().viewedLog(), 1);
+            QCOMPARE(page().viewedLines(), QStringList({"x", "y", "z"}));
+        }
+        frame->action(Act::New)->trigger(); // a new document: back to its one empty log
+        QCOMPARE(page().logSelector()->count(), 1);
+        QCOMPARE(page().viewedLines(), QStringList());
+    }
+
+    void modelAnnouncesAnInsertedBlockAsAnInsertion()
+    {
+        LogLinesModel model;
+        model.setLines({"read on", " "});
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        model.setLines({"read on", "800", "799", " "});
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 1);
+        QCOMPARE(inserted.at(0).at(2).toInt(), 2);
+        model.setLines({"other"});
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.lines(), QStringList{"other"});
+    }
+
+    void emptyLogPrintsOnePage()
+    {
+        setLogs({{"Current log", {}}});
+        const QString pdf = home->file("empty.pdf");
+        QPrinter& printer = page().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        prompter->answer([](QDialog&) { return int(QDialog::Accepted); });
+        frame->action(Act::Print)->trigger();
+        QCOMPARE(prompter->dialogs, QStringList{"printDialog"});
+        QCOMPARE(pageCount(pdf), 1);
+        const QStringList text = pageText(pdf, 1);
+        QCOMPARE(text.size(), 2);
+        QCOMPARE(text.first(), "File: " + templateField(TemplateField::Untitled));
+        QCOMPARE(text.last(), QString("Page: 1/1"));
+    }
+
+    void linesFallIntoPagesOfL()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        const QString pdf = home->file("long.pdf");
+        shapePrinter(printer, pdf, 50);
+        QCOMPARE(LogPrinter::pagination(printer, 101).linesPerPage, 50);
+        LogPrinter::print(printer, "doc.rps", numbered(101));
+        QCOMPARE(pageCount(pdf), 3);
+        QCOMPARE(pageText(pdf, 1).size(), 52);
+        QCOMPARE(pageText(pdf, 3), QStringList({"File: doc.rps", "line 101", "Page: 3/3"}));
+    }
+
+    void textExportWritesTheFileAndOpensIt()
+    {
+        setLogs({{"Current log", {"a", "b"}}});
+        const QString path = home->file("my events");
+        prompter->fileToSave = path;
+        QTest::mouseClick(page().findChild<QPushButton*>("exportTxt"), Qt::LeftButton);
+        QFile file(path + ".txt");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), eventlog::textExportBytes({"a", "b"}));
+        QCOMPARE(prompter->opened, QStringList{path + ".txt"});
+    }
+
+    void textExportThatCannotWriteSaysSoAndOpensNothing()
+    {
+        const QString path = home->file("no such folder/Events.txt");
+        prompter->fileToSave = path;
+        page().exportTxt();
+        QCOMPARE(prompter->messageTexts(), QStringList{"Error: Could not create file '" + path + "'"});
+        QVERIFY(prompter->opened.isEmpty());
+        prompter->fileToSave.clear(); // cancelled
+        page().exportTxt();
+        QCOMPARE(prompter->messages.size(), std::size_t(1));
+    }
+
+    void pdfExportRunsTheConverterWithPathsWithSpaces()
+    {
+        const QStringList lines = {"        002  10:00  05.Mar.2026 Partition A     Arming by user 2",
+                                   "        001  09:40  05.Mar.2026  AC power loss"};
+        setLogs({{"Current log", utf8Lines(lines)}});
+        QDir(home->path()).mkpath("temp dir");
+        page().setPdfExportSetup({QStringLiteral(QARVO_TEXT2PDF), eventlog::kConverterWait, home->file("temp dir")});
+        const QString pdf = home->file("my exports/Event log.pdf");
+        QDir(home->path()).mkpath("my exports");
+        prompter->fileToSave = pdf;
+        page().exportPdf();
+        QCOMPARE(prompter->messageTexts(), QStringList());
+        QCOMPARE(prompter->opened, QStringList{pdf});
+        QCOMPARE(pageText(pdf, 1), QStringList({lines[0].simplified(), lines[1].simplified()}));
+        QVERIFY(QDir(home->file("temp dir")).isEmpty()); // the temporary file is gone
+    }
+
+    void failingConverterShowsItsMessageAndOpensNothing()
+    {
+        setLogs({{"Current log", {"a"}}});
+        const QString pdf = home->file("Events.pdf");
+        QFile stale(pdf);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("%PDF-1.4 an older export");
+        stale.close();
+        QDir(home->path()).mkpath("temp");
+        const QString converter = writeScript(home->file("failing"), "echo 'No room left on the disk' >&2\nexit 1");
+        page().setPdfExportSetup({converter, eventlog::kConverterWait, home->file("temp")});
+        prompter->fileToSave = pdf;
+        page().exportPdf();
+        QCOMPARE(prompter->messageTexts(), QStringList{"Error: The PDF file was not made.\nNo room left on the disk"});
+        QVERIFY(prompter->messages.front().kind == MessageKind::Error);
+        QVERIFY(prompter->opened.isEmpty());
+        QVERIFY(!QFile::exists(pdf)); // no older export left to be taken for this one
+        QVERIFY(QDir(home->file("temp")).isEmpty());
+    }
+
+    void converterThatRunsTooLongIsEnded()
+    {
+        setLogs({{"Current log", {"a"}}});
+        QDir(home->path()).mkpath("temp");
+        const QString pidFile = home->file("converter.pid");
+        const QString converter =
+            writeScript(home->file("slow"), "echo $$ > '" + pidFile.toUtf8() + "'\nexec sleep 30");
+        page().setPdfExportSetup({converter, std::chrono::milliseconds(500), home->file("temp")});
+        prompter->fileToSave = home->file("Events.pdf");
+        page().exportPdf();
+        QCOMPARE(prompter->messageTexts(),
+                 QStringList{"Error: The PDF converter did not finish within 1 seconds and was stopped. Nothing was "
+                             "opened."});
+        QVERIFY(prompter->opened.isEmpty());
+        QVERIFY(QDir(home->file("temp")).isEmpty());
+        QFile pid(pidFile);
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        const QByteArray number = pid.readAll().trimmed();
+        QVERIFY(!number.isEmpty());
+        QVERIFY(!QFile::exists("/proc/" + number)); // ended and reaped
+    }
+
+    void converterThatCannotStartIsReported()
+    {
+        setLogs({{"Current log", {"a"}}});
+        page().setPdfExportSetup({home->file("missing converter"), eventlog::kConverterWait, {}});
+        prompter->fileToSave = home->file("Events.pdf");
+        page().exportPdf();
+        QCOMPARE(prompter->messages.size(), std::size_t(1));
+        QVERIFY(prompter->messages.front().text.startsWith("Error executing command: '" + home->file("missing converter")));
+        QVERIFY(prompter->opened.isEmpty());
+    }
+
+    // The demo panel holds 1000 unread events, of which a reading takes the
+    // newest 800; the list grows while they arrive.
+    void demoReadingFillsTheListLive()
+    {
+        frame.reset();
+        CUploadApp app(QStringList{"qarvoip", "--home", home->path(), "--demo"});
+        app.setTiming(testing::fastTiming());
+        QVERIFY(app.initInstance());
+        CMainFrame& demo = *app.mainFrame();
+        QTRY_VERIFY_WITH_TIMEOUT(demo.session().worker.panelLinkUp() &&
+                                     demo.session().worker.currentCode() == operations::kIdlePoll,
+                                 kLinkTimeout);
+        demo.setCurrentPage(kEventLogPage);
+        CPageLog& log = *demo.logPage();
+        QSignalSpy inserted(log.lineList()->model(), &QAbstractItemModel::rowsInserted);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::ReadEventLog)->isEnabled(), kLinkTimeout);
+        demo.action(Act::ReadEventLog)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(log.viewedLines().size() == 803, kLinkTimeout);
+        QVERIFY2(inserted.count() > 2, "the lines arrived in one piece, not while the reading ran");
+        const QStringList lines = log.viewedLines();
+        QVERIFY(lines.first().startsWith("Event log read on"));
+        QVERIFY(lines[1].startsWith("        800 "));
+        QVERIFY(lines[800].startsWith("        001 "));
+        QCOMPARE(lines[801], strings::text(text_id::kEventLogRead));
+        QCOMPARE(lines[802], QString(" "));
+        QCOMPARE(log.logSelector()->count(), 1);
+        QVERIFY(log.logSelector()->currentText().startsWith("LOG "));
+
+        if (const QString dir = qEnvironmentVariable("QARVO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+            demo.resize(1100, 760);
+            QVERIFY(demo.grab().save(QDir(dir).filePath("event-log-page.png")));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QDir(dir).filePath("event-log-print.pdf"));
+            LogPrinter::print(printer, "demo.rps", lines);
+        }
+        demo.action(Act::Abort)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().worker.running(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::Abort)->isEnabled(), kLinkTimeout);
+        demo.action(Act::Abort)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().link.connection.isOpen(), kLinkTimeout);
+    }
+
+    void breakEndsTheReadingAndKeepsItsLines()
+    {
+        frame.reset();
+        CUploadApp app(QStringList{"qarvoip", "--home", home->path(), "--demo"});
+        app.setTiming(testing::fastTiming());
+        QVERIFY(app.initInstance());
+        CMainFrame& demo = *app.mainFrame();
+        QTRY_VERIFY_WITH_TIMEOUT(demo.session().worker.panelLinkUp() &&
+                                     demo.session().worker.currentCode() == operations::kIdlePoll,
+                                 kLinkTimeout);
+        CPageLog& log = *demo.logPage();
+        log.breakButton()->click(); // no reading: nothing happens
+        QCOMPARE(demo.session().worker.currentCode(), int(operations::kIdlePoll));
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::ReadEventLog)->isEnabled(), kLinkTimeout);
+        demo.action(Act::ReadEventLog)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(log.viewedLines().size() > 20, kLinkTimeout);
+        log.breakButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(demo.session().worker.currentCode() == operations::kIdlePoll, kLinkTimeout);
+        const qsizetype kept = log.viewedLines().size();
+        QVERIFY(kept > 20 && kept < 803);
+        QVERIFY(demo.session().worker.panelLinkUp());
+        demo.action(Act::Abort)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().worker.running(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::Abort)->isEnabled(), kLinkTimeout);
+        demo.action(Act::Abort)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().link.connection.isOpen(), kLinkTimeout);
+    }
+};
+
+QTEST_MAIN(LogPageTest)
+#include "LogPageTest.moc"

@@ -179,6 +179,7 @@ void CMainFrame::attachLogPage()
     connect(actions_[Act::PrintPreview], &QAction::triggered, logPage(), &CPageLog::printPreview);
     connect(actions_[Act::PrintSetup], &QAction::triggered, logPage(), &CPageLog::printSetup);
 }
+
 CPageTavi* CMainFrame::taviPage() const { return static_cast<CPageTavi*>(page(kTaviPage)); }
 
 int CMainFrame::currentPage() const { return sheet_->currentIndex(); }

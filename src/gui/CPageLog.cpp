@@ -21,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -79,12 +80,23 @@ void CPageLog::buildControls()
     buttons->addStretch(1);
     buttons->addWidget(exportPdf_);
     buttons->addWidget(exportTxt_);
-    auto* layout = new QVBoxLayout(this);
+    auto* contents = new QWidget;
+    auto* layout = new QVBoxLayout(contents);
     layout->addLayout(top);
     layout->addWidget(list_, 1);
     layout->addWidget(markAsRead_);
     layout->addWidget(entireLog_);
     layout->addLayout(buttons);
+    // A window narrower than the controls need scrolls the page instead of
+    // being held at the page's width.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("logScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(contents);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
     connect(selector_, &QComboBox::currentIndexChanged, this, &CPageLog::chooseLog);
     connect(entireLog_, &QCheckBox::toggled, this, [this] { applyEntireLogRule(); });

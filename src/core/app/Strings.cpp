@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <climits>
+#include <cstdio>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -99,15 +100,25 @@ QString unescapePercent(QStringView literal)
     return literal.toString().replace(QStringLiteral("%%"), QStringLiteral("%"));
 }
 
+// The C library's printf, whose alternative forms ("%#08X": "0X00001F") the
+// texts are written for.
+template <class Number>
+QString printOne(const QByteArray& format, Number number)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format.constData(), number);
+    return QString::fromLatin1(buffer);
+}
+
 QString formatOne(const NumberConversion& conv, long number)
 {
     if (conv.isSigned)
-        return QString::asprintf(conv.printfFormat.constData(), static_cast<long long>(number));
+        return printOne(conv.printfFormat, static_cast<long long>(number));
     // A negative value prints as the panel's 32-bit word would.
     const unsigned long long value = (number < 0 && number >= INT32_MIN)
         ? static_cast<std::uint32_t>(number)
         : static_cast<unsigned long long>(number);
-    return QString::asprintf(conv.printfFormat.constData(), value);
+    return printOne(conv.printfFormat, value);
 }
 
 QString fillNumbers(const QString& text, std::span<const long> numbers)

@@ -280,6 +280,12 @@ const NamedId kNamedIds[] = {
     NAMED(kEventUploadAborted), NAMED(kReadEventsNumber), NAMED(kEventsNumberRead),
     NAMED(kReadEventLogPercent), NAMED(kClearEventLog), NAMED(kAllEventsMarkedRead),
     NAMED(kCurrentLog), NAMED(kOldLog), NAMED(kPrintFileHeader), NAMED(kPrintPageOfPages),
+    NAMED(kViewEventLog), NAMED(kMarkEventsAsRead), NAMED(kReadEntireLog), NAMED(kBreakReading), NAMED(kExportPdf),
+    NAMED(kExportTxt), NAMED(kCurrentLogEntry), NAMED(kCouldNotCreateFile), NAMED(kNoTemporaryPath),
+    NAMED(kNoTemporaryFileName), NAMED(kCouldNotCreateTemporaryFile), NAMED(kConverterNotStarted),
+    NAMED(kConverterFailed), NAMED(kConverterTimedOut), NAMED(kTextFilesFilter), NAMED(kPdfFilesFilter),
+    NAMED(kProposedTextExport), NAMED(kProposedPdfExport), NAMED(kConverterUsage), NAMED(kConverterCannotRead),
+    NAMED(kConverterCannotWrite), NAMED(kConverterExitCode),
     NAMED(kEntryTime), NAMED(kNotReady), NAMED(kReadyForForced), NAMED(kTamperTrouble),
     NAMED(kInvalidPgmType), NAMED(kInvalidZoneType), NAMED(kPgmOnOrOff), NAMED(kTurnPgmOn),
     NAMED(kTurnPgmOff), NAMED(kStartPgm), NAMED(kStopPgm), NAMED(kChimeOnOrOff),
@@ -331,6 +337,26 @@ TEST(TextIds, NamesAreUniqueAndIdsUnique)
 
 // The list above must cover the header: a constant added there without a
 // text would otherwise go unchecked.
+// File names and command lines go in as they are, after the numbers.
+TEST(Strings, FormatTextsFillsTextsThenNumbers)
+{
+    struct Case {
+        int id;
+        std::initializer_list<QString> texts;
+        std::initializer_list<long> numbers;
+        QString expected;
+    };
+    const Case cases[] = {
+        {text_id::kCouldNotCreateFile, {"/tmp/100% done.txt"}, {}, "Error: Could not create file '/tmp/100% done.txt'"},
+        {text_id::kConverterNotStarted, {"Text2PDF \"a %d.txt\" \"b.pdf\""}, {2},
+         "Error executing command: 'Text2PDF \"a %d.txt\" \"b.pdf\"' [0X000002]\n"},
+        {text_id::kConverterCannotRead, {"in.txt", "No such file"}, {}, "Cannot read the text file 'in.txt': No such file"},
+        {text_id::kNoTemporaryPath, {}, {0x1F}, "Error: Could not get temporary path. [0X00001F]"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(strings::formatTexts(c.id, c.texts, c.numbers), c.expected) << c.id;
+}
+
 TEST(TextIds, ListCoversEveryConstantOfTheHeader)
 {
     const auto header = std::filesystem::path(QARVO_SOURCE_DIR) / "src/core/base/TextIds.h";

@@ -10,6 +10,7 @@
 #include <memory>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace qarvo::cli {
 
@@ -33,8 +34,11 @@ link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const Cli
     if (options.demo)
         return settings;
     const auto file = programDirectory(options, env.homeVariable, env.executableDirectory) / link::kSettingsFileName;
-    if (link::loadSettings(file, settings) == link::SettingsLoad::Missing)
+    std::vector<int> refusedLines;
+    if (link::loadSettings(file, settings, &refusedLines) == link::SettingsLoad::Missing)
         env.err << strings::utf8(text_id::kConfigMissing) << std::endl;
+    for (int line : refusedLines)
+        env.err << strings::format(text_id::kConfigValueRefused, line).toStdString() << std::endl;
     return settings;
 }
 

@@ -10,7 +10,6 @@
 #include <memory>
 #include <sstream>
 #include <system_error>
-#include <vector>
 
 namespace qarvo::cli {
 
@@ -34,11 +33,8 @@ link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const Cli
     if (options.demo)
         return settings;
     const auto file = programDirectory(options, env.homeVariable, env.executableDirectory) / link::kSettingsFileName;
-    std::vector<int> refusedLines;
-    if (link::loadSettings(file, settings, &refusedLines) == link::SettingsLoad::Missing)
+    if (link::loadSettings(file, settings) == link::SettingsLoad::Missing)
         env.err << strings::utf8(text_id::kConfigMissing) << std::endl;
-    for (int line : refusedLines)
-        env.err << strings::format(text_id::kConfigValueRefused, line).toStdString() << std::endl;
     return settings;
 }
 

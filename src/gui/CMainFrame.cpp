@@ -148,16 +148,11 @@ QString CMainFrame::settingsFile() const
 
 void CMainFrame::readConnectionSettings(link::ConnectionSettings& settings)
 {
-    std::vector<int> refusedLines;
-    const auto loaded = link::loadSettings(settingsFile().toStdString(), settings, &refusedLines);
-    if (setup_.demoSettings) {
+    const auto loaded = link::loadSettings(settingsFile().toStdString(), settings);
+    if (setup_.demoSettings)
         setup_.demoSettings(settings);
-        return;
-    }
-    if (loaded == link::SettingsLoad::Missing)
+    else if (loaded == link::SettingsLoad::Missing)
         showText(MessageKind::Warning, text_id::kConfigMissing);
-    for (int line : refusedLines)
-        prompter().message(this, MessageKind::Warning, strings::format(text_id::kConfigValueRefused, line));
 }
 
 void CMainFrame::startSession(link::ConnectionSettings settings)

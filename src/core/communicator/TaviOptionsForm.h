@@ -61,8 +61,6 @@ struct TaviServerForm {
     std::string address;       // IPv4 literal or host name
     std::string keepAlive;     // seconds over Ethernet
     std::string gprsKeepAlive; // minutes over GPRS
-
-    bool operator==(const TaviServerForm&) const = default;
 };
 
 struct TaviPgmRowForm {
@@ -70,16 +68,12 @@ struct TaviPgmRowForm {
     std::string time;
     int unit = tavi_combo::kUnitSec;
     std::string eventCode;
-
-    bool operator==(const TaviPgmRowForm&) const = default;
 };
 
 struct TaviSimForm {
     std::string apn;
     std::string user;
     std::string password;
-
-    bool operator==(const TaviSimForm&) const = default;
 };
 
 struct TaviOptionsForm {

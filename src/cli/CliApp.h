@@ -3,6 +3,7 @@
 // connection settings (PanelRPS.cfg, options, the embedded demo) and runs
 // one command. Streams and the environment are passed in, so tests run the
 // whole program in-process.
+#include "base/Clock.h"
 #include "base/Timing.h"
 #include "cli/Demo.h"
 
@@ -26,6 +27,7 @@ struct CliEnvironment {
     std::optional<std::string> homeVariable; // the value of QARVOIP_HOME, if set
     Timing timing{};
     std::chrono::milliseconds demoCallDelay = Demo::kCallDelay;
+    const Clock* clock = &systemClock();   // the computer's clock, which sync-time gives the panel
 };
 
 // The standard streams, the directory of the running executable and

@@ -198,7 +198,7 @@ public:
     explicit PanelLink(Session& session)
         : session_(session),
           sink_(session.env.err),
-          panel_(sink_, session.settings, session.env.timing),
+          panel_(sink_, session.settings, session.env.timing, *session.env.clock),
           status_(panel_, sink_),
           patience_(2 * session.env.timing.workerReply)
     {

@@ -248,11 +248,13 @@ Message SimPanel::ramRequest(std::span<const std::uint8_t> m)
 
 // Commands written to the command location. The end of the link is
 // confirmed with the request's own bytes, after which the panel waits for a
-// new identification; a panel set not to confirm answers nothing and stays
-// connected.
+// new identification; a panel set not to confirm answers nothing, one set
+// to refuse answers the no-answer message, and either stays connected.
 std::optional<Message> SimPanel::commandLocationWrite(std::uint8_t value)
 {
     if (value == kEndOfLink) {
+        if (config_.refuseEndOfLink)
+            return noAnswer();
         if (!config_.confirmEndOfLink)
             return Message{};
         ram_.write(ramloc::kCommandLocation, value);

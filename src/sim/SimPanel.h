@@ -37,6 +37,7 @@ struct SimPanelConfig {
     std::uint16_t challenge = 0x5A3C;
     std::uint8_t condition = 0; // RAM 0x49: bit 7 makes the program end the link after identification
     bool confirmEndOfLink = true;
+    bool refuseEndOfLink = false; // answers the end-of-link request with the no-answer message instead
     RamClock clock{5, 3, 26, 14, 7, 9};
 };
 

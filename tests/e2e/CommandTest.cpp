@@ -8,10 +8,9 @@
 #include "cli/CliApp.h"
 #include "operations/CommandTransactions.h"
 #include "panel/CUploadDoc.h"
+#include "support/CliRun.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 using namespace qarvo;
 using namespace qarvo::operations;
@@ -260,31 +259,14 @@ TEST(CommandPgm, BistableOutputIsSwitched)
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using qarvo::testing::CliRun;
+using qarvo::testing::contains;
 
-CliRun runCli(const std::vector<std::string>& args)
+CliRun runCli(const std::vector<std::string>& args, const Clock& clock = systemClock())
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::CliEnvironment env{out, err, {}, std::nullopt, qarvo::testing::fastPanelTiming()};
-    const int status = cli::runCli(args, env);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// The line of the output that starts with the prefix (after indentation).
-std::string lineStarting(const std::string& text, const std::string& prefix)
-{
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-        if (line.find_first_not_of(' ') != std::string::npos && line.substr(line.find_first_not_of(' ')).starts_with(prefix))
-            return line;
-    return {};
+    qarvo::testing::CliSetup setup;
+    setup.clock = &clock;
+    return qarvo::testing::runCommandLine(args, setup);
 }
 
 } // namespace
@@ -293,22 +275,22 @@ TEST(CommandCli, StatusPrintsTheOnlineView)
 {
     const CliRun run = runCli({"--demo", "status"});
     ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
-    EXPECT_EQ(lineStarting(run.out, "System is:"), "System is: DISARMED");
-    EXPECT_EQ(lineStarting(run.out, "System troubles:"), "System troubles: No system troubles");
-    EXPECT_EQ(lineStarting(run.out, "Global chime:"), "Global chime: OFF");
-    EXPECT_EQ(lineStarting(run.out, "Panel Time/Date:"), "Panel Time/Date: 14:07, 05 Mar 2026");
-    EXPECT_TRUE(contains(lineStarting(run.out, "Panel:"), "Sirus"));
-    EXPECT_TRUE(contains(lineStarting(run.out, "Z16"), "01/delayed 1"));
-    EXPECT_TRUE(lineStarting(run.out, "Z17").empty());
-    EXPECT_TRUE(contains(lineStarting(run.out, "8 "), "= OFF")) << "eight PGM rows";
-    EXPECT_TRUE(lineStarting(run.out, "Partition B is:").empty());
+    EXPECT_EQ(run.line("System is:"), "System is: DISARMED");
+    EXPECT_EQ(run.line("System troubles:"), "System troubles: No system troubles");
+    EXPECT_EQ(run.line("Global chime:"), "Global chime: OFF");
+    EXPECT_EQ(run.line("Panel Time/Date:"), "Panel Time/Date: 14:07, 05 Mar 2026");
+    EXPECT_TRUE(contains(run.line("Panel:"), "Sirus"));
+    EXPECT_TRUE(contains(run.line("Z16"), "01/delayed 1"));
+    EXPECT_TRUE(run.line("Z17").empty());
+    EXPECT_TRUE(contains(run.line("8 "), "= OFF")) << "eight PGM rows";
+    EXPECT_TRUE(run.line("Partition B is:").empty());
 }
 
 TEST(CommandCli, ArmShowsTheArmedSystem)
 {
     const CliRun run = runCli({"--demo", "arm"});
     ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
-    EXPECT_EQ(lineStarting(run.out, "System is:"), "System is: ARMED");
+    EXPECT_EQ(run.line("System is:"), "System is: ARMED");
     EXPECT_TRUE(contains(run.err, strings::utf8(text_id::kArming)));
 }
 
@@ -327,8 +309,8 @@ TEST(CommandCli, BypassShowsTheZoneBypassedAndRefusesTheOppositeState)
 {
     const CliRun bypass = runCli({"--demo", "bypass", "3"});
     ASSERT_EQ(bypass.status, cli::kExitSuccess) << bypass.err;
-    EXPECT_TRUE(lineStarting(bypass.out, "Z03").ends_with("x       -")) << lineStarting(bypass.out, "Z03");
-    EXPECT_TRUE(lineStarting(bypass.out, "Z04").ends_with("-       -"));
+    EXPECT_TRUE(bypass.line("Z03").ends_with("x       -")) << bypass.line("Z03");
+    EXPECT_TRUE(bypass.line("Z04").ends_with("-       -"));
 
     const CliRun unbypass = runCli({"--demo", "unbypass", "3"});
     EXPECT_EQ(unbypass.status, cli::kExitFailure);
@@ -339,19 +321,18 @@ TEST(CommandCli, ChimeClockAndPgm)
 {
     const CliRun chime = runCli({"--demo", "chime"});
     ASSERT_EQ(chime.status, cli::kExitSuccess) << chime.err;
-    EXPECT_EQ(lineStarting(chime.out, "Global chime:"), "Global chime: ON");
+    EXPECT_EQ(chime.line("Global chime:"), "Global chime: ON");
 
     const CliRun pgm = runCli({"--demo", "pgm", "2"});
     ASSERT_EQ(pgm.status, cli::kExitSuccess) << pgm.err;
-    EXPECT_TRUE(contains(lineStarting(pgm.out, "2 "), "= ON"));
-    EXPECT_TRUE(contains(lineStarting(pgm.out, "1 "), "= OFF"));
+    EXPECT_TRUE(contains(pgm.line("2 "), "= ON"));
+    EXPECT_TRUE(contains(pgm.line("1 "), "= OFF"));
 
-    const CliRun clock = runCli({"--demo", "sync-time"});
+    // The demo panel's clock shows 14:07 on 5 March 2026.
+    const FixedClock newYearsEve{LocalTime{2027, 12, 31, 23, 59, 30}};
+    const CliRun clock = runCli({"--demo", "sync-time"}, newYearsEve);
     ASSERT_EQ(clock.status, cli::kExitSuccess) << clock.err;
-    const std::string panelClock = lineStarting(clock.out, "Panel Time/Date:");
-    EXPECT_EQ(panelClock.substr(panelClock.find(',')),
-              lineStarting(clock.out, "PC Time/Date:").substr(lineStarting(clock.out, "PC Time/Date:").find(',')))
-        << "the panel took this computer's date: " << panelClock;
+    EXPECT_EQ(clock.line("Panel Time/Date:"), "Panel Time/Date: 23:59, 31 Dec 2027") << "the panel took this computer's time";
 }
 
 TEST(CommandCli, BadArgumentsAreUsageErrors)

@@ -1,5 +1,7 @@
 #include "LinkFixture.h"
 
+#include "support/Eventually.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -8,6 +10,7 @@ using namespace qarvo;
 using namespace qarvo::link;
 using namespace std::chrono_literals;
 using qarvo::testing::LinkFixture;
+using qarvo::testing::eventually;
 
 namespace {
 
@@ -19,13 +22,30 @@ sim::CommunicatorConfig withCipher(bool encipher)
     return c;
 }
 
-int openWithCall(LinkFixture& f, std::uint16_t delayMs = 50)
+// The communicator calls once the program waits for its call.
+int openWithCall(LinkFixture& f)
 {
     std::jthread caller([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-        f.communicator.callProgram(f.link->socket.localPort());
+        if (eventually([&] { return f.link->connection.waitingForCall(); }))
+            f.communicator.callProgram(f.link->socket.localPort());
     });
     return f.link->connection.open(ConnectionMode::WaitForCall, false);
+}
+
+// A successful opening after a failed one: everything the program sent
+// before it has reached the communicator by the time it is open.
+void openAgain(LinkFixture& f, bool closeSent)
+{
+    // The close that follows a failure is answered; its answer is let in
+    // first, so that it is not taken for the answer to the next hello.
+    if (closeSent)
+        ASSERT_TRUE(f.link->socket.controlReplyEvent.wait(2s));
+    f.communicator.configure([](sim::CommunicatorConfig& c) {
+        c.answerHello = true;
+        c.makeRequest = true;
+    });
+    f.link->settings.password = f.communicator.config().password;
+    ASSERT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kOpen);
 }
 
 } // namespace
@@ -69,9 +89,9 @@ TEST(ConnectionFailures, WrongPasswordClosesAndReports57)
     f.link->settings.password = "12";
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kWrongPassword);
     EXPECT_EQ(f.communicator.lastPassword(), "12") << "two characters then two zero bytes";
-    std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(f.communicator.counters.closes, 1u) << "a close packet follows the failure";
     EXPECT_FALSE(f.link->connection.isOpen());
+    openAgain(f, true);
+    EXPECT_EQ(f.communicator.counters.closes, 1u) << "a close packet follows the failure";
 }
 
 TEST(ConnectionFailures, SilentCommunicatorGives54)
@@ -80,8 +100,8 @@ TEST(ConnectionFailures, SilentCommunicatorGives54)
     c.answerHello = false;
     LinkFixture f(c);
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kNoCall);
-    std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(f.communicator.counters.closes, 1u);
+    openAgain(f, true);
+    EXPECT_EQ(f.communicator.counters.closes, 1u) << "a close packet follows the failure";
 }
 
 TEST(ConnectionFailures, NoConnectionRequestGives55)
@@ -89,11 +109,13 @@ TEST(ConnectionFailures, NoConnectionRequestGives55)
     sim::CommunicatorConfig c;
     c.makeRequest = false;
     LinkFixture f(c);
-    // Each failure sends a close; its answer is let in before the next try.
+    // Each failure sends a close. The communicator's answer is let in
+    // before the next try, so that it is not taken for the callback
+    // server's answer; a wait for the call takes no answer at all.
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kNoRequest);
-    std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(f.link->socket.controlReplyEvent.wait(2s));
+    EXPECT_EQ(f.communicator.counters.closes, 1u);
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Callback, false), result::kNoRequest);
-    std::this_thread::sleep_for(100ms);
     EXPECT_EQ(f.link->connection.open(ConnectionMode::WaitForCall, false), result::kNoRequest);
 }
 
@@ -101,12 +123,11 @@ TEST(ConnectionFailures, CancelledWaitGives2WithoutAClosePacket)
 {
     LinkFixture f;
     std::jthread canceller([&] {
-        while (!f.link->connection.waitingForCall())
-            std::this_thread::sleep_for(5ms);
-        f.link->connection.cancelWait();
+        if (eventually([&] { return f.link->connection.waitingForCall(); }))
+            f.link->connection.cancelWait();
     });
     EXPECT_EQ(f.link->connection.open(ConnectionMode::WaitForCall, false), result::kCancelled);
-    std::this_thread::sleep_for(100ms);
+    openAgain(f, false);
     EXPECT_EQ(f.communicator.counters.closes, 0u);
 }
 

@@ -8,12 +8,15 @@
 #include "cli/CliApp.h"
 #include "eventlog/EventLogReader.h"
 #include "eventlog/TextExport.h"
+#include "support/CliRun.h"
+#include "support/Loopback.h"
+#include "support/StepDriver.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <QDateTime>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <atomic>
 #include <fstream>
@@ -58,16 +61,7 @@ struct StepHarness {
         reader.setLocalClock(readingTime);
     }
 
-    Bytes feed(const Bytes& reply)
-    {
-        CCommBuff in;
-        link::buildMessage(in, reply);
-        out.clear();
-        operations::StepIo io{in, out, step, percent};
-        reader.run(io);
-        const auto bytes = out.bytes();
-        return Bytes(bytes.begin(), bytes.end());
-    }
+    Bytes feed(const Bytes& reply) { return driver.feed(reply); }
 
     // Reads a log of the given records (newest first) up to its last request.
     Bytes readThrough(const std::vector<std::pair<std::uint8_t, std::uint16_t>>& newestFirst)
@@ -86,9 +80,6 @@ struct StepHarness {
     RecordingSink sink;
     std::atomic<int> code{kReadEventLog};
     int idleCalls = 0;
-    std::uint8_t step = 1;
-    std::uint8_t percent = 0;
-    CCommBuff out;
     EventLogReader reader{EventLogReader::Worker{[this] { return code.load(); },
                                                  [this] {
                                                      ++idleCalls;
@@ -96,6 +87,9 @@ struct StepHarness {
                                                      step = 1;
                                                  }},
                           doc, sink};
+    qarvo::testing::StepDriver driver{reader};
+    std::uint8_t& step = driver.step;
+    std::uint8_t& percent = driver.percent;
 };
 
 bool hasStatus(const RecordingSink& sink, int textId)
@@ -377,13 +371,8 @@ struct SessionFixture {
             communicator.setPanel(&duplicating);
         else
             communicator.setPanel(&panel);
-        link::ConnectionSettings settings;
-        settings.communicatorAddress = 0x7F000001;
-        settings.communicatorPort = communicator.port();
-        settings.callbackServer = "127.0.0.1";
-        settings.callbackPort = communicator.callbackPort();
-        settings.password = communicator.config().password;
-        session = std::make_unique<app::PanelSession>(sink, settings, qarvo::testing::fastPanelTiming());
+        session = std::make_unique<app::PanelSession>(
+            sink, qarvo::testing::settingsFor(communicator, communicator.config().password), qarvo::testing::fastTiming());
         if (!session->start())
             throw std::runtime_error("socket did not open");
         session->eventLogReader().setLocalClock(readingTime);
@@ -550,24 +539,11 @@ TEST(EventLogReading, ALateD608WhileStep12IsCurrentIsIgnored)
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::vector<std::string> lines; // of the output
-    std::string err;
-};
+using qarvo::testing::CliRun;
 
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& home)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::CliEnvironment env{out, err, home, std::nullopt, qarvo::testing::fastPanelTiming()};
-    CliRun r;
-    r.status = cli::runCli(args, env);
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);)
-        r.lines.push_back(line);
-    r.err = err.str();
-    return r;
+    return qarvo::testing::runCommandLine(args, {home});
 }
 
 // The log groups with lines of a settings document file.
@@ -595,27 +571,28 @@ const std::vector<std::string> kDemoUnreadLines{
 
 TEST(ReadEventsCommand, PrintsExportsAndSavesTheReading)
 {
-    QTemporaryDir home;
+    qarvo::testing::TempDir home;
     ASSERT_TRUE(home.isValid());
-    const std::filesystem::path dir = home.path().toStdString();
+    const std::filesystem::path dir = home.path();
     const std::filesystem::path txt = dir / "events.txt";
     const std::filesystem::path doc = dir / "panel.rps";
 
     const CliRun r = runCli({"--demo", "read-events", "--mark-read", "--txt", txt.string(), "--doc=" + doc.string()},
                             dir);
     ASSERT_EQ(r.status, cli::kExitSuccess) << r.err;
-    ASSERT_EQ(r.lines.size(), 7u) << r.err;
-    EXPECT_TRUE(r.lines.front().starts_with("Event log read on "));
-    EXPECT_EQ(std::vector<std::string>(r.lines.begin() + 1, r.lines.begin() + 5), kDemoUnreadLines);
-    EXPECT_EQ(r.lines[5], text(text_id::kEventLogReadAndCleared));
-    EXPECT_EQ(r.lines[6], " ");
+    const auto lines = r.outLines();
+    ASSERT_EQ(lines.size(), 7u) << r.err;
+    EXPECT_TRUE(lines.front().starts_with("Event log read on "));
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 5), kDemoUnreadLines);
+    EXPECT_EQ(lines[5], text(text_id::kEventLogReadAndCleared));
+    EXPECT_EQ(lines[6], " ");
     for (const char* progress : {"Read event log 25%", "Read event log 100%", "Clear event log"})
         EXPECT_NE(r.err.find(progress), std::string::npos) << progress;
     EXPECT_EQ(r.err.find("%02d"), std::string::npos) << "no raw formats";
 
     // The export holds the printed lines.
     QStringList printed;
-    for (const std::string& line : r.lines)
+    for (const std::string& line : lines)
         printed.push_back(QString::fromStdString(line));
     QFile exported(QString::fromStdString(txt.string()));
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
@@ -625,39 +602,40 @@ TEST(ReadEventsCommand, PrintsExportsAndSavesTheReading)
     // starts with an empty current log, which the file does not store).
     ASSERT_EQ(groupsIn(doc).size(), 1u);
     EXPECT_TRUE(groupsIn(doc)[0].name.starts_with("LOG 0000 ")) << groupsIn(doc)[0].name;
-    EXPECT_EQ(groupsIn(doc)[0].lines, r.lines);
+    EXPECT_EQ(groupsIn(doc)[0].lines, lines);
 
     // A second reading into the same document puts a new group in front
     // (the demo panel starts afresh, so all six events are there to read).
     const CliRun all = runCli({"--demo", "read-events", "--all", "--doc", doc.string()}, dir);
     ASSERT_EQ(all.status, cli::kExitSuccess) << all.err;
-    EXPECT_EQ(all.lines.size(), 9u);
-    EXPECT_EQ(all.lines[7], text(text_id::kEventLogRead));
+    const auto allLines = all.outLines();
+    EXPECT_EQ(allLines.size(), 9u);
+    EXPECT_EQ(allLines[7], text(text_id::kEventLogRead));
     const auto groups = groupsIn(doc);
     ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].lines, all.lines);
-    EXPECT_EQ(groups[1].lines, r.lines);
+    EXPECT_EQ(groups[0].lines, allLines);
+    EXPECT_EQ(groups[1].lines, lines);
 }
 
 TEST(ReadEventsCommand, RefusesUnknownArgumentsAndAMissingFileName)
 {
-    QTemporaryDir home;
+    qarvo::testing::TempDir home;
     ASSERT_TRUE(home.isValid());
-    const std::filesystem::path dir = home.path().toStdString();
+    const std::filesystem::path dir = home.path();
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--demo", "read-events", "--everything"}, {"--demo", "read-events", "--txt"},
           {"--demo", "read-events", "--doc="}}) {
         const CliRun r = runCli(args, dir);
         EXPECT_EQ(r.status, cli::kExitUsage) << args.back();
-        EXPECT_TRUE(r.lines.empty());
+        EXPECT_TRUE(r.out.empty());
     }
 }
 
 TEST(ReadEventsCommand, ADocumentThatCannotBeReadIsLeftAlone)
 {
-    QTemporaryDir home;
+    qarvo::testing::TempDir home;
     ASSERT_TRUE(home.isValid());
-    const std::filesystem::path dir = home.path().toStdString();
+    const std::filesystem::path dir = home.path();
     const std::filesystem::path doc = dir / "broken.rps";
     {
         std::ofstream broken(doc, std::ios::binary);
@@ -665,7 +643,7 @@ TEST(ReadEventsCommand, ADocumentThatCannotBeReadIsLeftAlone)
     }
     const CliRun r = runCli({"--demo", "read-events", "--doc", doc.string()}, dir);
     EXPECT_EQ(r.status, cli::kExitFailure);
-    EXPECT_TRUE(r.lines.empty());
+    EXPECT_TRUE(r.out.empty());
     std::ifstream again(doc, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), "not a settings document");
 }

@@ -5,28 +5,15 @@
 #include "operations/OperationWorker.h"
 #include "panel/PanelIdentity.h"
 #include "sim/SimPanel.h"
+#include "support/Eventually.h"
 
 #include <functional>
-#include <thread>
 
 namespace qarvo::testing {
 
-inline Timing fastPanelTiming()
-{
-    Timing t = fastTiming();
-    t.workerReply = Millis(1500);
-    t.receiverData = Millis(4000);
-    t.workerStartPause = Millis(10);
-    t.idlePollPause = Millis(10);
-    t.abortPause = Millis(5);
-    t.reconnectDelay = Millis(100);
-    t.pollStarted = Millis(100);
-    return t;
-}
-
 struct PanelFixture : LinkFixture {
     explicit PanelFixture(sim::SimPanelConfig panelConfig = {}, sim::CommunicatorConfig config = {},
-                          Timing timing = fastPanelTiming())
+                          Timing timing = fastTiming())
         : LinkFixture(std::move(config), timing), panel(panelConfig)
     {
         communicator.setPanel(&panel);
@@ -42,16 +29,9 @@ struct PanelFixture : LinkFixture {
 
     bool connect() { return worker->startPageOperation(operations::kNoOperation); }
 
-    // Polls until the condition holds or the time runs out.
-    static bool eventually(const std::function<bool()>& condition, Millis timeout = Millis(5000))
+    static bool eventually(const std::function<bool()>& condition, Millis timeout = kEventually)
     {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(Millis(5));
-        }
-        return true;
+        return testing::eventually(condition, timeout);
     }
 
     bool waitIdle() { return eventually([&] { return worker->panelLinkUp() && worker->currentCode() == 1; }); }

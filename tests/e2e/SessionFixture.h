@@ -5,28 +5,23 @@
 #include "PanelFixture.h"
 #include "app/PanelSession.h"
 #include "operations/OperationCodes.h"
+#include "support/Documents.h"
 
 #include <memory>
-#include <random>
 #include <vector>
 
 namespace qarvo::testing {
 
-using Bytes = std::vector<std::uint8_t>;
-
 struct SessionFixture {
     explicit SessionFixture(sim::SimPanelConfig panelConfig = {}, sim::CommunicatorConfig config = {},
-                            Timing timing = fastPanelTiming())
+                            Timing timing = fastTiming())
         : communicator(std::move(config)), panel(panelConfig)
     {
         if (!communicator.start())
             throw std::runtime_error("simulator did not start");
         communicator.setPanel(&panel);
-        link::ConnectionSettings settings;
-        settings.communicatorAddress = 0x7F000001;
-        settings.communicatorPort = communicator.port();
-        settings.password = communicator.config().password;
-        session = std::make_unique<app::PanelSession>(sink, settings, timing);
+        session = std::make_unique<app::PanelSession>(sink, settingsFor(communicator, communicator.config().password),
+                                                      timing);
         if (!session->start())
             throw std::runtime_error("socket did not open");
     }
@@ -48,7 +43,7 @@ struct SessionFixture {
 
     bool waitIdle(Millis timeout = Millis(5000))
     {
-        return PanelFixture::eventually(
+        return eventually(
             [&] { return session->worker.panelLinkUp() && session->worker.currentCode() == operations::kIdlePoll; },
             timeout);
     }
@@ -59,7 +54,7 @@ struct SessionFixture {
         const std::size_t before = imageChanges();
         if (!session->worker.startPageOperation(code))
             return false;
-        return PanelFixture::eventually(
+        return eventually(
             [&] { return imageChanges() > before && session->worker.currentCode() == operations::kIdlePoll; },
             timeout);
     }
@@ -80,16 +75,7 @@ struct SessionFixture {
     }
 
     // Random panel memory that keeps the panel's identification codes.
-    Bytes randomMemory(std::uint32_t seed) const
-    {
-        std::mt19937 random(seed);
-        Bytes memory(panel::PanelImage::kSize);
-        for (auto& b : memory)
-            b = static_cast<std::uint8_t>(random());
-        const Bytes now = panel.memory();
-        std::copy(now.begin() + 0x406, now.begin() + 0x40A, memory.begin() + 0x406);
-        return memory;
-    }
+    Bytes randomMemory(std::uint32_t seed) const { return randomImage(seed, panel.memory()); }
 
     Bytes image() const
     {

@@ -10,8 +10,8 @@
 #include "cli/CliApp.h"
 #include "communicator/TaviTasks.h"
 #include "link/Datagram.h"
-
-#include <QTemporaryDir>
+#include "support/CliRun.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +22,7 @@ using namespace qarvo;
 using namespace std::chrono_literals;
 using qarvo::testing::LinkFixture;
 using qarvo::testing::PanelFixture;
+using qarvo::testing::eventually;
 using Kind = CommunicatorNotice::Kind;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -80,11 +81,6 @@ struct TaviFixture : LinkFixture {
 
     TaviTasks tasks;
 };
-
-bool eventually(const std::function<bool()>& condition, Millis timeout = Millis(5000))
-{
-    return PanelFixture::eventually(condition, timeout);
-}
 
 sim::CommunicatorConfig withOptions(const TaviOptions& record)
 {
@@ -323,29 +319,45 @@ TEST(StatePoll, AfterAQuietSpellItShowsStateAndRssi)
 
 TEST(StatePoll, ControlTrafficKeepsThePollQuiet)
 {
-    TaviFixture f({}, taviTiming(Millis(500)));
+    const Millis idle{500};
+    TaviFixture f({}, taviTiming(idle));
     ASSERT_TRUE(f.open());
-    const auto until = std::chrono::steady_clock::now() + 1500ms;
-    while (std::chrono::steady_clock::now() < until) {
-        f.link->connection.activityEvent.set();
-        std::this_thread::sleep_for(20ms);
-    }
+    // Options read back to back for three idle times: each exchange is
+    // control traffic, so the poll never finds the link quiet.
+    const auto until = std::chrono::steady_clock::now() + 3 * idle;
+    while (std::chrono::steady_clock::now() < until)
+        ASSERT_EQ(f.tasks.readOptions(), text_id::kDownloadingSuccessfully);
     EXPECT_EQ(f.communicator.counters.statePolls, 0u);
     EXPECT_TRUE(eventually([&] { return f.communicator.counters.statePolls >= 1; }));
 }
 
+namespace {
+
+// A poll of its own on another communicator, with the same idle time: it
+// has polled `polls` times when this returns, long enough for any poll
+// that was free to run to have polled too.
+void letAnotherPollRun(Millis idle, unsigned polls)
+{
+    TaviFixture witness({}, taviTiming(idle));
+    ASSERT_TRUE(witness.open());
+    ASSERT_TRUE(eventually([&] { return witness.communicator.counters.statePolls >= polls; }));
+}
+
+} // namespace
+
 TEST(StatePoll, ASuspendedPollSendsNothingUntilResumed)
 {
-    TaviFixture f({}, taviTiming(Millis(60)));
+    const Millis idle{60};
+    TaviFixture f({}, taviTiming(idle));
     ASSERT_TRUE(f.open());
     f.tasks.poll().suspend();
     f.tasks.poll().suspend();
     const unsigned before = f.communicator.counters.statePolls; // at most one already under way
-    std::this_thread::sleep_for(600ms);
+    letAnotherPollRun(idle, 3);
     EXPECT_LE(f.communicator.counters.statePolls, std::max(before, 1u));
     const unsigned held = f.communicator.counters.statePolls;
     f.tasks.poll().resume();
-    std::this_thread::sleep_for(300ms);
+    letAnotherPollRun(idle, 3);
     EXPECT_EQ(f.communicator.counters.statePolls, held) << "still suspended once";
     f.tasks.poll().resume();
     EXPECT_TRUE(eventually([&] { return f.communicator.counters.statePolls > held; }));
@@ -368,7 +380,7 @@ TEST(StatePoll, ThreeLostPollsCloseTheConnectionWith6104)
     EXPECT_EQ(closes[0].value, link::result::kClosed);
     EXPECT_TRUE(f.link->commands.enabled(Command::ConnectToCommunicator));
     EXPECT_EQ(f.communicator.counters.closes, 0u) << "a lost connection is not closed by a packet";
-    std::this_thread::sleep_for(400ms);
+    letAnotherPollRun(Millis(80), 3);
     EXPECT_EQ(f.communicator.counters.statePolls, 3u) << "the poll has ended";
 }
 
@@ -418,7 +430,7 @@ TEST(TaviDisconnect, StopsThePollForGoodAndCloses)
     EXPECT_TRUE(std::any_of(statuses.begin(), statuses.end(),
                             [](const StatusNotice& s) { return s.textId == text_id::kDisconnecting; }));
     const unsigned polls = f.communicator.counters.statePolls;
-    std::this_thread::sleep_for(300ms);
+    letAnotherPollRun(Millis(100), 3);
     EXPECT_EQ(f.communicator.counters.statePolls, polls);
 }
 
@@ -680,7 +692,7 @@ TEST(StatePollAndWorker, TheWorkerSuspendsThePollWhileThePanelLinkIsUp)
     link::ConnectionSettings settings;
     settings.communicatorAddress = 0x7F000001;
     settings.communicatorPort = communicator.port();
-    Timing timing = qarvo::testing::fastPanelTiming();
+    Timing timing = qarvo::testing::fastTiming();
     timing.linkPollIdle = Millis(100);
     RecordingSink sink;
     {
@@ -706,13 +718,8 @@ TEST(StatePollAndWorker, TheWorkerSuspendsThePollWhileThePanelLinkIsUp)
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using qarvo::testing::CliRun;
+using qarvo::testing::contains;
 
 class TaviCli : public ::testing::Test {
 protected:
@@ -722,7 +729,7 @@ protected:
         ASSERT_TRUE(communicator.start());
     }
 
-    std::filesystem::path home() const { return home_.path().toStdString(); }
+    std::filesystem::path home() const { return home_.path(); }
 
     CliRun run(std::vector<std::string> args, bool demo = false)
     {
@@ -732,14 +739,7 @@ protected:
         else
             full.insert(full.end(), {"--address", "127.0.0.1", "--port", std::to_string(communicator.port())});
         full.insert(full.end(), args.begin(), args.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        cli::CliEnvironment env{out, err, home(), std::nullopt, taviTiming()};
-        CliRun r;
-        r.status = cli::runCli(full, env);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        return qarvo::testing::runCommandLine(full, {home(), std::nullopt, taviTiming()});
     }
 
     std::filesystem::path writeRecord(const TaviOptions& record, const std::string& name = "in.bin")
@@ -758,7 +758,7 @@ protected:
         return r;
     }
 
-    QTemporaryDir home_;
+    qarvo::testing::TempDir home_;
     sim::SimCommunicator communicator;
 };
 

@@ -1,7 +1,7 @@
 // The shell against the simulated communicator and panel on 127.0.0.1:
 // connecting through the GUI's commands, a page read's progress display,
 // the close refusal while connected, aborting, and the demo start.
-#include "GuiTestSupport.h"
+#include "WidgetTest.h"
 
 #include "gui/CMainFrame.h"
 #include "gui/CPageMaster.h"
@@ -29,16 +29,14 @@ namespace {
 constexpr int kLinkTimeout = 10000;
 }
 
-class ConnectTest : public QObject {
+class ConnectTest : public testing::WidgetTest {
     Q_OBJECT
 
-    std::unique_ptr<testing::TestHome> home;
-    std::unique_ptr<ScriptedPrompter> prompter;
     std::unique_ptr<DemoPeers> peers;
 
     std::unique_ptr<CUploadApp> startApp(QStringList extra = {})
     {
-        auto app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home->path()} + extra);
+        auto app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home().path()} + extra);
         app->setTiming(testing::fastTiming());
         if (!app->initInstance())
             return nullptr;
@@ -60,26 +58,18 @@ class ConnectTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!frame.session().link.connection.isOpen(), kLinkTimeout);
     }
 
-private slots:
-    void init()
+    void initTest() override
     {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetSettings();
-        prompter = std::make_unique<ScriptedPrompter>();
         peers = std::make_unique<DemoPeers>();
         QVERIFY(peers->start());
         link::ConnectionSettings settings;
         peers->pointSettingsAt(settings);
-        home->writeConnectionSettings(settings);
+        home().writeConnectionSettings(settings);
     }
 
-    void cleanup()
-    {
-        prompter.reset();
-        peers.reset();
-        home.reset();
-    }
+    void cleanupTest() override { peers.reset(); }
 
+private slots:
     void connectThroughTheCommandsAndReadTheMasterPage()
     {
         auto app = startApp();
@@ -87,14 +77,14 @@ private slots:
         CMainFrame& frame = *app->mainFrame();
         QCOMPARE(frame.panes().colour(kPanelPane), QColor(255, 0, 0));
 
-        prompter->answer([](QDialog& dialog) {
+        prompter().answer([](QDialog& dialog) {
             // The dialog proposes the record read from PanelRPS.cfg.
             if (dialog.findChild<QLineEdit*>("address")->text() != "127.0.0.1")
                 return int(QDialog::Rejected);
             return testing::pressOk(dialog);
         });
         frame.action(Act::ConnectToPanel)->trigger();
-        QCOMPARE(prompter->dialogs, QStringList{"connectToDialog"});
+        QCOMPARE(prompter().dialogs, QStringList{"connectToDialog"});
         QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
         QCOMPARE(frame.panes().colour(kPanelPane), QColor(0, 255, 0));
         QVERIFY(frame.session().link.connection.isOpen());
@@ -117,13 +107,13 @@ private slots:
 
         // Closing while connected is refused.
         QVERIFY(!frame.close());
-        QVERIFY(prompter->shown(text_id::kCloseConnectionBeforeExit));
+        QVERIFY(prompter().shown(text_id::kCloseConnectionBeforeExit));
         QVERIFY(frame.isVisible());
 
         disconnect(frame);
         QTRY_COMPARE(frame.panes().text(kPanelPane), QString("Disconnected"));
         QCOMPARE(frame.panes().colour(kPanelPane), QColor(255, 0, 0));
-        QVERIFY(prompter->shown(text_id::kTaviStillConnected));
+        QVERIFY(prompter().shown(text_id::kTaviStillConnected));
         QVERIFY(frame.close());
     }
 
@@ -132,7 +122,7 @@ private slots:
         auto app = startApp();
         QVERIFY(app);
         CMainFrame& frame = *app->mainFrame();
-        prompter->answer(testing::pressOk);
+        prompter().answer(testing::pressOk);
         frame.action(Act::ConnectToPanel)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
         frame.action(Act::ShowMaster)->trigger();
@@ -163,13 +153,13 @@ private slots:
         QVERIFY(app);
         CMainFrame& frame = *app->mainFrame();
         frame.setCurrentPage(kTaviPage);
-        prompter->answer(testing::pressOk);
+        prompter().answer(testing::pressOk);
         frame.action(Act::ConnectToCommunicator)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(frame.session().link.connection.isOpen(), kLinkTimeout);
         QTRY_COMPARE(frame.panes().text(kCommunicatorPane), QString("Connected"));
         QCOMPARE(frame.panes().text(kPanelPane), QString("Disconnected"));
         QVERIFY(!frame.close());
-        QVERIFY(prompter->shown(text_id::kCloseConnectionBeforeExit));
+        QVERIFY(prompter().shown(text_id::kCloseConnectionBeforeExit));
 
         QTRY_VERIFY(frame.action(Act::Abort)->isEnabled());
         frame.action(Act::Abort)->trigger(); // on the communicator page: the communicator closes
@@ -183,12 +173,12 @@ private slots:
         auto app = startApp();
         QVERIFY(app);
         CMainFrame& frame = *app->mainFrame();
-        prompter->answer([](QDialog& dialog) {
+        prompter().answer([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>("account")->setText("0042");
             return testing::pressOk(dialog);
         });
         frame.action(Act::CallMe)->trigger();
-        QCOMPARE(prompter->dialogs, QStringList{"callbackDialog"});
+        QCOMPARE(prompter().dialogs, QStringList{"callbackDialog"});
         QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
         QCOMPARE(frame.session().link.settings.account, 0x42);
         const std::vector<std::uint8_t> request = peers->communicator().lastCallbackPayload();
@@ -206,7 +196,7 @@ private slots:
         disconnect(frame);
         QTRY_VERIFY_WITH_TIMEOUT(frame.action(Act::WaitForCall)->isEnabled(), kLinkTimeout);
         frame.action(Act::WaitForCall)->trigger();
-        QVERIFY(prompter->dialogs.isEmpty());
+        QVERIFY(prompter().dialogs.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
         disconnect(frame);
     }
@@ -217,7 +207,7 @@ private slots:
         QVERIFY(app);
         QVERIFY(app->demo());
         CMainFrame& frame = *app->mainFrame();
-        QVERIFY(prompter->dialogs.isEmpty());
+        QVERIFY(prompter().dialogs.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(connected(frame), kLinkTimeout);
         const link::ConnectionSettings& s = frame.session().link.settings;
         QCOMPARE(s.communicatorAddress, 0x7F000001u);

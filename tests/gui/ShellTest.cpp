@@ -1,6 +1,6 @@
 // The main window without a peer: menus, toolbars, status panes, pages
 // and their passwords, the progress display, the dialogs and documents.
-#include "GuiTestSupport.h"
+#include "WidgetTest.h"
 
 #include "app/Strings.h"
 #include "gui/CIpSettingsDlg.h"
@@ -13,6 +13,7 @@
 #include "gui/ShellTexts.h"
 #include "gui/StatusPanes.h"
 #include "link/ConnectionSettings.h"
+#include "link/UDPSocket.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,11 +31,9 @@ using namespace qarvo;
 using namespace qarvo::gui;
 using qarvo::testing::ScriptedPrompter;
 
-class ShellTest : public QObject {
+class ShellTest : public testing::WidgetTest {
     Q_OBJECT
 
-    std::unique_ptr<testing::TestHome> home;
-    std::unique_ptr<ScriptedPrompter> prompter;
     std::unique_ptr<app::UserSettings> settings;
     std::unique_ptr<app::CurrentLanguage> language;
     std::unique_ptr<CMainFrame> frame;
@@ -42,32 +41,27 @@ class ShellTest : public QObject {
     void makeFrame(bool withSettingsFile = true)
     {
         if (withSettingsFile)
-            home->writeConnectionSettings(testing::savedSettings());
-        frame = std::make_unique<CMainFrame>(FrameSetup{home->path(), testing::fastTiming(), {}, {}}, *settings,
+            home().writeConnectionSettings(testing::savedSettings());
+        frame = std::make_unique<CMainFrame>(FrameSetup{home().path(), testing::fastTiming(), {}, {}}, *settings,
                                              *language);
     }
 
     QString menuText(int index) const { return frame->menuBar()->actions().at(index)->text(); }
 
-private slots:
-    void init()
+    void initTest() override
     {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetSettings();
-        prompter = std::make_unique<ScriptedPrompter>();
         settings = std::make_unique<app::UserSettings>();
         language = std::make_unique<app::CurrentLanguage>();
     }
 
-    void cleanup()
+    void cleanupTest() override
     {
         frame.reset();
         language.reset();
         settings.reset();
-        prompter.reset();
-        home.reset();
     }
 
+private slots:
     void menusCarryTheStringTableTexts()
     {
         makeFrame();
@@ -85,9 +79,9 @@ private slots:
     void missingSettingsFileWarnsAndTakesDefaults()
     {
         makeFrame(false);
-        QVERIFY(prompter->shown(text_id::kConfigMissing));
+        QVERIFY(prompter().shown(text_id::kConfigMissing));
         QCOMPARE(frame->session().link.settings, link::ConnectionSettings{});
-        QCOMPARE(prompter->messages[0].kind, MessageKind::Warning);
+        QCOMPARE(prompter().messages[0].kind, MessageKind::Warning);
     }
 
     void commandToolbarHasNineteenSlotsWithLabels()
@@ -136,7 +130,7 @@ private slots:
         frame->commandToolBar()->slotAction(4)->trigger(); // the Connect to dialog is cancelled
         QCOMPARE(communicator.count(), 1);
         QCOMPARE(panel.count(), 0);
-        QCOMPARE(prompter->dialogs, QStringList{"connectToDialog"});
+        QCOMPARE(prompter().dialogs, QStringList{"connectToDialog"});
     }
 
     void commandStatesEnableTheActions()
@@ -187,12 +181,13 @@ private slots:
         QTRY_COMPARE(frame->panes().text(2), QString("Connecting..."));
         sink.post(CommunicatorNotice{CommunicatorNotice::Kind::OpenResult, 57, {}});
         QTRY_COMPARE(frame->panes().text(2), QString("Disconnected"));
-        QVERIFY(prompter->shown(57));
+        QVERIFY(prompter().shown(57));
         sink.post(CommunicatorNotice{CommunicatorNotice::Kind::OpenResult, 2, {}});
-        QTest::qWait(20);
-        QCOMPARE(prompter->messages.size(), std::size_t(1)); // a cancelled wait shows nothing
         sink.post(CommunicatorNotice{CommunicatorNotice::Kind::OpenResult, 1, {}});
         QTRY_COMPARE(frame->panes().colour(2), QColor(0, 255, 0));
+        // The notices are taken in order: the cancelled wait was handled
+        // before the opening, and showed nothing.
+        QCOMPARE(prompter().messages.size(), std::size_t(1));
     }
 
     void messageNoticesFormatTheirNumber()
@@ -200,10 +195,10 @@ private slots:
         makeFrame();
         frame->session().sink.post(MessageNotice{5078, 7});
         frame->session().sink.post(MessageNotice{text_id::kPanelDoesntAnswer, {}});
-        QTRY_COMPARE(prompter->messages.size(), std::size_t(2));
-        QCOMPARE(prompter->messages[0].text, strings::format(5078, 7));
-        QVERIFY(prompter->messages[0].text.startsWith("Zone 7 is not bypassable"));
-        QCOMPARE(prompter->messages[1].text, gui::text(text_id::kPanelDoesntAnswer));
+        QTRY_COMPARE(prompter().messages.size(), std::size_t(2));
+        QCOMPARE(prompter().messages[0].text, strings::format(5078, 7));
+        QVERIFY(prompter().messages[0].text.startsWith("Zone 7 is not bypassable"));
+        QCOMPARE(prompter().messages[1].text, gui::text(text_id::kPanelDoesntAnswer));
     }
 
     void progressDisplayShowsStepsAndCancelsOnce()
@@ -257,37 +252,37 @@ private slots:
     {
         settings->setPasswords({"", "222222", "", "", ""});
         makeFrame();
-        prompter->answer(testing::typeAndOk("password", "22222"));
+        prompter().answer(testing::typeAndOk("password", "22222"));
         QVERIFY(!frame->showPage(kMasterPage));
-        QVERIFY(prompter->shown(text_id::kPasswordSixDigits));
+        QVERIFY(prompter().shown(text_id::kPasswordSixDigits));
         QCOMPARE(frame->currentPage(), kOnlinePage);
 
-        prompter->answer(testing::typeAndOk("password", "999999"));
+        prompter().answer(testing::typeAndOk("password", "999999"));
         QVERIFY(!frame->showPage(kMasterPage));
-        QVERIFY(prompter->shown(text_id::kInvalidPassword));
+        QVERIFY(prompter().shown(text_id::kInvalidPassword));
 
-        prompter->answer(testing::cancelDialog());
+        prompter().answer(testing::cancelDialog());
         QVERIFY(!frame->showPage(kMasterPage));
-        QCOMPARE(prompter->messages.size(), std::size_t(2)); // Cancel shows nothing
+        QCOMPARE(prompter().messages.size(), std::size_t(2)); // Cancel shows nothing
 
-        prompter->answer(testing::typeAndOk("password", "222222"));
+        prompter().answer(testing::typeAndOk("password", "222222"));
         frame->action(Act::ShowMaster)->trigger();
         QCOMPARE(frame->currentPage(), kMasterPage);
         QVERIFY(frame->action(Act::ShowMaster)->isChecked());
         QVERIFY(!frame->action(Act::ShowOnline)->isChecked());
 
         // The page already shown still asks.
-        const qsizetype asked = prompter->dialogs.size();
-        prompter->answer(testing::cancelDialog());
+        const qsizetype asked = prompter().dialogs.size();
+        prompter().answer(testing::cancelDialog());
         frame->action(Act::ShowMaster)->trigger();
-        QCOMPARE(prompter->dialogs.size(), asked + 1);
-        QCOMPARE(prompter->dialogs.last(), QString("tabPassDialog"));
+        QCOMPARE(prompter().dialogs.size(), asked + 1);
+        QCOMPARE(prompter().dialogs.last(), QString("tabPassDialog"));
         QCOMPARE(frame->currentPage(), kMasterPage);
 
         // Unguarded pages switch without a dialog.
         frame->action(Act::ShowEventLog)->trigger();
         QCOMPARE(frame->currentPage(), kEventLogPage);
-        QCOMPARE(prompter->dialogs.size(), asked + 1);
+        QCOMPARE(prompter().dialogs.size(), asked + 1);
     }
 
     void hiddenPageFocusFollowsThePasswordRule()
@@ -295,13 +290,13 @@ private slots:
         settings->setPasswords({"", "", "333333", "", ""});
         makeFrame();
         QVERIFY(!frame->revealForFocus(kInstallerPage));
-        QVERIFY(prompter->shown(text_id::kErrorInInstallerPage));
+        QVERIFY(prompter().shown(text_id::kErrorInInstallerPage));
         QCOMPARE(frame->currentPage(), kOnlinePage);
         QVERIFY(frame->revealForFocus(kMasterPage));
         QCOMPARE(frame->currentPage(), kMasterPage);
         QVERIFY(frame->revealForFocus(kTaviPage));
         QCOMPARE(frame->currentPage(), kTaviPage);
-        QVERIFY(prompter->dialogs.isEmpty());
+        QVERIFY(prompter().dialogs.isEmpty());
     }
 
     void changePasswordsEnablesOnlyTheShownPagesField()
@@ -309,7 +304,7 @@ private slots:
         settings->setPasswords({"", "222222", "", "", ""});
         makeFrame();
         frame->setCurrentPage(kInstallerPage);
-        prompter->answer([](QDialog& d) {
+        prompter().answer([](QDialog& d) {
             auto& dialog = static_cast<CNewPassDlg&>(d);
             for (int p = 0; p < 5; ++p)
                 if (dialog.field(p)->isEnabled() != (p == kInstallerPage))
@@ -323,10 +318,10 @@ private slots:
             return testing::pressOk(dialog);
         });
         frame->action(Act::ChangePasswords)->trigger();
-        QCOMPARE(prompter->count(text_id::kPasswordSixDigits), 1);
+        QCOMPARE(prompter().count(text_id::kPasswordSixDigits), 1);
         QCOMPARE(settings->passwords(), (app::PagePasswords{"", "222222", "333333", "", ""}));
 
-        prompter->answer(testing::cancelDialog());
+        prompter().answer(testing::cancelDialog());
         frame->action(Act::ChangePasswords)->trigger();
         QCOMPARE(settings->password(2), QString("333333"));
     }
@@ -344,7 +339,7 @@ private slots:
     {
         makeFrame();
         const link::ConnectionSettings before = frame->session().link.settings;
-        prompter->answer([](QDialog& dialog) {
+        prompter().answer([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>("port")->setText("9");
             if (testing::pressOk(dialog) == QDialog::Accepted)
                 return int(QDialog::Accepted);
@@ -354,15 +349,15 @@ private slots:
             return int(QDialog::Rejected);
         });
         frame->action(Act::ConnectionOptions)->trigger();
-        QCOMPARE(prompter->count(text_id::kPortNumberOutOfRange), 2);
-        QCOMPARE(prompter->messages[0].kind, MessageKind::Warning);
+        QCOMPARE(prompter().count(text_id::kPortNumberOutOfRange), 2);
+        QCOMPARE(prompter().messages[0].kind, MessageKind::Warning);
         QCOMPARE(frame->session().link.settings, before);
     }
 
     void ipSettingsOkAppliesTheConnectionPart()
     {
         makeFrame();
-        prompter->answer([](QDialog& dialog) {
+        prompter().answer([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>("address")->setText("127.0.0.2");
             dialog.findChild<QLineEdit*>("port")->setText("10");
             dialog.findChild<QLineEdit*>("callbackAddress")->setText("cb.example");
@@ -416,11 +411,16 @@ private slots:
     {
         makeFrame();
         frame->setCurrentPage(kTaviPage);
-        prompter->answer([](QDialog& dialog) {
+        // A port of the test's own, where nothing answers.
+        NullSink nobody;
+        link::UDPSocket silent(nobody);
+        QVERIFY(silent.open(0));
+        const int silentPort = silent.localPort();
+        prompter().answer([silentPort](QDialog& dialog) {
             if (dialog.findChild<QLineEdit*>("panelId")->isEnabled())
                 return int(QDialog::Rejected); // default IDs are on
             dialog.findChild<QLineEdit*>("address")->setText("127.0.0.1");
-            dialog.findChild<QSpinBox*>("port")->setValue(9); // nothing answers there
+            dialog.findChild<QSpinBox*>("port")->setValue(silentPort);
             dialog.findChild<QLineEdit*>("password")->setText("abcdef");
             return testing::pressOk(dialog);
         });
@@ -428,10 +428,10 @@ private slots:
         QCOMPARE(frame->session().link.settings.communicatorAddress, 0x7F000001u);
         QCOMPARE(frame->session().link.settings.password, std::string("abcd"));
         // Nothing listens on the communicator port: the opening fails with its text.
-        QTRY_VERIFY_WITH_TIMEOUT(prompter->shown(text_id::kNoCallFromCommunicator), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(prompter().shown(text_id::kNoCallFromCommunicator), 5000);
         QTRY_COMPARE(frame->panes().text(2), QString("Disconnected"));
 
-        prompter->answer([](QDialog& dialog) {
+        prompter().answer([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>("callbackAddress")->setText("127.0.0.1");
             dialog.findChild<QLineEdit*>("account")->setText("BEEF");
             return int(QDialog::Rejected);
@@ -442,9 +442,9 @@ private slots:
 
     void languageSelectionWritesTheCodeAndAsksForARestart()
     {
-        QVERIFY(home->installPack("DEU"));
+        QVERIFY(home().installPack("DEU"));
         makeFrame();
-        prompter->answer([](QDialog& dialog) {
+        prompter().answer([](QDialog& dialog) {
             auto* list = dialog.findChild<QListWidget*>("languages");
             if (list->count() != 2 || list->currentRow() != 0 || list->item(1)->text() != "Deutsch")
                 return int(QDialog::Rejected);
@@ -453,13 +453,13 @@ private slots:
         });
         frame->action(Act::SelectLanguage)->trigger();
         QCOMPARE(settings->language(), QString("DEU"));
-        QVERIFY(prompter->shown(text_id::kRestartToApplyLanguage));
+        QVERIFY(prompter().shown(text_id::kRestartToApplyLanguage));
 
-        prompter->messages.clear();
-        prompter->answer(testing::pressOk); // English again: the language in use
+        prompter().messages.clear();
+        prompter().answer(testing::pressOk); // English again: the language in use
         frame->action(Act::SelectLanguage)->trigger();
         QCOMPARE(settings->language(), QString("ENU"));
-        QVERIFY(prompter->messages.empty());
+        QVERIFY(prompter().messages.empty());
     }
 
     void documentsSaveOpenAndRefuseBadFiles()
@@ -467,30 +467,30 @@ private slots:
         makeFrame();
         panel::CUploadDoc& doc = frame->session().doc;
         doc.setPanelNotes("notes of the test");
-        prompter->fileToSave = home->file("first");
+        prompter().fileToSave = home().file("first");
         frame->action(Act::SaveAs)->trigger();
-        QCOMPARE(frame->documentPath(), home->file("first.rps"));
+        QCOMPARE(frame->documentPath(), home().file("first.rps"));
         QCOMPARE(frame->windowTitle(), QString("first.rps - QarvoIP"));
-        QCOMPARE(settings->recentFiles(), QStringList{home->file("first.rps")});
+        QCOMPARE(settings->recentFiles(), QStringList{home().file("first.rps")});
 
         frame->action(Act::New)->trigger();
         QCOMPARE(doc.panelNotes(), std::string());
         QCOMPARE(frame->windowTitle(), QString("untitled - QarvoIP"));
 
-        QFile bad(home->file("bad.rps"));
+        QFile bad(home().file("bad.rps"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("short");
         bad.close();
-        prompter->fileToOpen = bad.fileName();
+        prompter().fileToOpen = bad.fileName();
         frame->action(Act::Open)->trigger();
-        QCOMPARE(prompter->messages.size(), std::size_t(1));
-        QCOMPARE(prompter->messages[0].kind, MessageKind::Error);
+        QCOMPARE(prompter().messages.size(), std::size_t(1));
+        QCOMPARE(prompter().messages[0].kind, MessageKind::Error);
         QCOMPARE(frame->documentPath(), QString());
 
-        prompter->fileToOpen = home->file("first.rps");
+        prompter().fileToOpen = home().file("first.rps");
         frame->action(Act::Open)->trigger();
         QCOMPARE(doc.panelNotes(), std::string("notes of the test"));
-        QCOMPARE(frame->documentPath(), home->file("first.rps"));
+        QCOMPARE(frame->documentPath(), home().file("first.rps"));
     }
 
     void closingIsAllowedWithoutConnectionAndSavesPlacement()
@@ -501,7 +501,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         const app::WindowPlacement shown = frame->currentPlacement();
         QVERIFY(frame->close());
-        QVERIFY(!prompter->shown(text_id::kCloseConnectionBeforeExit));
+        QVERIFY(!prompter().shown(text_id::kCloseConnectionBeforeExit));
         QCOMPARE(settings->placement(), app::checkedPlacement(shown));
         QCOMPARE(settings->placement().width, 500);
     }

@@ -1,6 +1,6 @@
 // Start-up: program directory, language pack, login and first page,
 // window placement and the document of the command line.
-#include "GuiTestSupport.h"
+#include "WidgetTest.h"
 
 #include "gui/CAboutDlg.h"
 #include "gui/CMainFrame.h"
@@ -23,15 +23,13 @@ using namespace qarvo;
 using namespace qarvo::gui;
 using qarvo::testing::ScriptedPrompter;
 
-class StartupTest : public QObject {
+class StartupTest : public testing::WidgetTest {
     Q_OBJECT
 
-    std::unique_ptr<testing::TestHome> home;
-    std::unique_ptr<ScriptedPrompter> prompter;
 
     std::unique_ptr<CUploadApp> makeApp(QStringList extra = {})
     {
-        auto app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home->path()} + extra);
+        auto app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home().path()} + extra);
         app->setTiming(testing::fastTiming());
         return app;
     }
@@ -51,21 +49,9 @@ class StartupTest : public QObject {
 
     const app::PagePasswords allSet{"111111", "222222", "333333", "444444", "555555"};
 
+    void initTest() override { home().writeConnectionSettings(testing::savedSettings()); }
+
 private slots:
-    void init()
-    {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetSettings();
-        home->writeConnectionSettings(testing::savedSettings());
-        prompter = std::make_unique<ScriptedPrompter>();
-    }
-
-    void cleanup()
-    {
-        prompter.reset();
-        home.reset();
-    }
-
     void commandLineAndProgramDirectory()
     {
         const CommandLine line = parseCommandLine({"qarvoip", "--demo", "doc.rps", "--home", "/x", "other.rps"});
@@ -81,9 +67,9 @@ private slots:
     {
         auto app = makeApp();
         QVERIFY(app->initInstance());
-        QCOMPARE(app->programDirectory(), home->path());
-        QVERIFY(prompter->messages.empty());
-        QVERIFY(prompter->dialogs.isEmpty()); // no passwords: no login
+        QCOMPARE(app->programDirectory(), home().path());
+        QVERIFY(prompter().messages.empty());
+        QVERIFY(prompter().dialogs.isEmpty()); // no passwords: no login
         QCOMPARE(app->mainFrame()->currentPage(), kOnlinePage);
         QVERIFY(app->mainFrame()->isVisible());
         QCOMPARE(app->language().code(), QString("ENU"));
@@ -94,18 +80,18 @@ private slots:
         testing::resetSettings(QString());
         auto app = makeApp();
         QVERIFY(app->initInstance());
-        QCOMPARE(prompter->messageTexts(), QStringList{text(shell_text::kNoLanguagePack)});
-        QCOMPARE(prompter->messages[0].kind, MessageKind::Error);
+        QCOMPARE(prompter().messageTexts(), QStringList{text(shell_text::kNoLanguagePack)});
+        QCOMPARE(prompter().messages[0].kind, MessageKind::Error);
         QCOMPARE(app->mainFrame()->menuBar()->actions().at(0)->text(), QString("&File"));
     }
 
     void germanPackTranslatesTheShell()
     {
-        QVERIFY(home->installPack("DEU"));
+        QVERIFY(home().installPack("DEU"));
         testing::resetSettings("DEU");
         auto app = makeApp();
         QVERIFY(app->initInstance());
-        QVERIFY(prompter->messages.empty());
+        QVERIFY(prompter().messages.empty());
         CMainFrame* frame = app->mainFrame();
         const QList<QAction*> menus = frame->menuBar()->actions();
         QCOMPARE(menus.at(0)->text(), QString("&Datei"));
@@ -138,19 +124,19 @@ private slots:
     void loginAcceptsTheInstallerPasswordAndOpensItsPage()
     {
         setPasswords(allSet);
-        prompter->answer(testing::typeAndOk("password", "333333"));
+        prompter().answer(testing::typeAndOk("password", "333333"));
         auto app = makeApp();
         QVERIFY(app->initInstance());
-        QCOMPARE(prompter->dialogs, QStringList{"loginDialog"});
+        QCOMPARE(prompter().dialogs, QStringList{"loginDialog"});
         QCOMPARE(app->mainFrame()->currentPage(), kInstallerPage);
         QCOMPARE(app->mainFrame()->page(kInstallerPage)->name(), QString("Installer functions"));
-        QVERIFY(prompter->messages.empty());
+        QVERIFY(prompter().messages.empty());
     }
 
     void loginFieldIsMaskedSixDigits()
     {
         setPasswords(allSet);
-        prompter->answer([](QDialog& dialog) {
+        prompter().answer([](QDialog& dialog) {
             auto* field = dialog.findChild<QLineEdit*>("password");
             QTest::keyClicks(field, "5x555559");
             const bool masked = field->echoMode() == QLineEdit::Password;
@@ -164,16 +150,16 @@ private slots:
     void fiveDigitsGiveMessage49AndThreeWrongTriesEndTheProgram()
     {
         setPasswords(allSet);
-        prompter->answer(testing::typeAndOk("password", "33333"));
-        prompter->answer(testing::typeAndOk("password", "999999"));
-        prompter->answer(testing::typeAndOk("password", "33333"));
-        prompter->answer(testing::typeAndOk("password", "333333")); // never asked
+        prompter().answer(testing::typeAndOk("password", "33333"));
+        prompter().answer(testing::typeAndOk("password", "999999"));
+        prompter().answer(testing::typeAndOk("password", "33333"));
+        prompter().answer(testing::typeAndOk("password", "333333")); // never asked
         auto app = makeApp();
         QVERIFY(!app->initInstance());
         QCOMPARE(app->exitCode(), CUploadApp::kStartFailed);
         QVERIFY(!app->mainFrame());
-        QCOMPARE(prompter->dialogs.size(), 3);
-        QCOMPARE(prompter->messageTexts(),
+        QCOMPARE(prompter().dialogs.size(), 3);
+        QCOMPARE(prompter().messageTexts(),
                  (QStringList{text(text_id::kPasswordSixDigits), text(text_id::kInvalidPassword),
                               text(text_id::kPasswordSixDigits)}));
     }
@@ -181,10 +167,10 @@ private slots:
     void cancelledLoginEndsWithoutAMessage()
     {
         setPasswords(allSet);
-        prompter->answer(testing::cancelDialog());
+        prompter().answer(testing::cancelDialog());
         auto app = makeApp();
         QVERIFY(!app->initInstance());
-        QVERIFY(prompter->messages.empty());
+        QVERIFY(prompter().messages.empty());
     }
 
     void withOnePageOpenNoLoginAndThatPageFirst()
@@ -194,7 +180,7 @@ private slots:
         setPasswords(four);
         auto app = makeApp();
         QVERIFY(app->initInstance());
-        QVERIFY(prompter->dialogs.isEmpty());
+        QVERIFY(prompter().dialogs.isEmpty());
         QCOMPARE(app->mainFrame()->currentPage(), kEventLogPage);
     }
 
@@ -203,7 +189,7 @@ private slots:
         app::PagePasswords same = allSet;
         same[4] = same[2];
         setPasswords(same);
-        prompter->answer(testing::typeAndOk("password", same[2]));
+        prompter().answer(testing::typeAndOk("password", same[2]));
         auto app = makeApp();
         QVERIFY(app->initInstance());
         QCOMPARE(app->mainFrame()->currentPage(), kInstallerPage);
@@ -243,7 +229,7 @@ private slots:
 
     void documentOfTheCommandLineIsOpened()
     {
-        QString path = home->file("start.rps");
+        QString path = home().file("start.rps");
         {
             auto app = makeApp();
             QVERIFY(app->initInstance());
@@ -255,9 +241,9 @@ private slots:
         QCOMPARE(app->mainFrame()->session().doc.panelNotes(), std::string("from the command line"));
         QCOMPARE(app->mainFrame()->documentPath(), path);
 
-        auto missing = makeApp({home->file("none.rps")});
+        auto missing = makeApp({home().file("none.rps")});
         QVERIFY(missing->initInstance()); // starts with a new document and says why
-        QCOMPARE(prompter->messages.size(), std::size_t(1));
+        QCOMPARE(prompter().messages.size(), std::size_t(1));
         QVERIFY(missing->mainFrame()->documentPath().isEmpty());
     }
 };

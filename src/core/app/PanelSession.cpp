@@ -7,7 +7,7 @@
 
 namespace qarvo::app {
 
-PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, Timing timing)
+PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, Timing timing, const Clock& clock)
     : sink(sink),
       link(sink, std::move(settings), timing),
       doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
@@ -24,7 +24,7 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
         const int code = transfer->operationCode();
         addStep(code, std::move(transfer));
     }
-    for (auto& command : operations::makeCommandSteps(worker, doc.identity(), doc.layout()))
+    for (auto& command : operations::makeCommandSteps(worker, doc.identity(), doc.layout(), clock))
         addStep(command.code, std::move(command.step));
 }
 

@@ -2,6 +2,7 @@
 // One program's panel session, assembled in one place for both front-ends:
 // the communicator link, the settings document, the operation worker and
 // the operations it runs.
+#include "base/Clock.h"
 #include "base/NoticeSink.h"
 #include "base/Timing.h"
 #include "communicator/TaviTasks.h"
@@ -18,7 +19,9 @@ namespace qarvo::app {
 
 class PanelSession {
 public:
-    PanelSession(NoticeSink& sink, link::ConnectionSettings settings, Timing timing = {});
+    // The clock is the one the panel clock is set from.
+    PanelSession(NoticeSink& sink, link::ConnectionSettings settings, Timing timing = {},
+                 const Clock& clock = systemClock());
     ~PanelSession();
 
     // Binds the socket (see link::Link::start).

@@ -1,6 +1,7 @@
 #include "app/StringTable.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
+#include "support/SourceTree.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -359,7 +360,7 @@ TEST(Strings, FormatTextsFillsTextsThenNumbers)
 
 TEST(TextIds, ListCoversEveryConstantOfTheHeader)
 {
-    const auto header = std::filesystem::path(QARVO_SOURCE_DIR) / "src/core/base/TextIds.h";
+    const auto header = qarvo::testing::sourcePath("src/core/base/TextIds.h");
     std::ifstream in(header);
     ASSERT_TRUE(in) << header;
     std::stringstream content;

@@ -4,85 +4,51 @@
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
-#include "e2e/LinkFixture.h"
-#include "link/ConnectionSettings.h"
-#include "link/UDPSocket.h"
 #include "sim/SimCommunicator.h"
-
-#include <QTemporaryDir>
+#include "support/CliRun.h"
+#include "support/Eventually.h"
+#include "support/Loopback.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 using namespace qarvo;
 using namespace qarvo::cli;
 using namespace std::chrono_literals;
 using Args = std::vector<std::string>;
+using qarvo::testing::CliRun;
+using qarvo::testing::contains;
+using qarvo::testing::runCommandLine;
 
 namespace {
 
 const std::string kConfigWarning = strings::utf8(text_id::kConfigMissing);
 const std::string kConnectedThenDisconnected = "Connected\nDisconnected\n";
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// A UDP port that was free a moment ago.
-std::uint16_t freeLoopbackPort()
-{
-    NullSink sink;
-    link::UDPSocket probe(sink);
-    if (!probe.open(0))
-        return 0;
-    const std::uint16_t port = probe.localPort();
-    probe.close();
-    return port;
-}
-
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 // An empty program directory of its own for each test.
 class CliApp : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(home_.isValid()); }
 
-    std::filesystem::path home() const { return home_.path().toStdString(); }
+    std::filesystem::path home() const { return home_.path(); }
 
-    RunResult run(const Args& args, std::optional<std::string> homeVariable = std::nullopt,
-            std::filesystem::path executableDirectory = {})
+    // The program directory is the test's own unless another is given.
+    CliRun run(const Args& args, std::optional<std::string> homeVariable = std::nullopt,
+               std::filesystem::path executableDirectory = {})
     {
-        std::ostringstream out;
-        std::ostringstream err;
-        CliEnvironment env{out, err, executableDirectory.empty() ? home() : executableDirectory,
-                           std::move(homeVariable), qarvo::testing::fastTiming()};
-        RunResult r;
-        r.status = runCli(args, env);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        return runCommandLine(args, {executableDirectory.empty() ? home() : executableDirectory,
+                                     std::move(homeVariable)});
     }
 
-    // PanelRPS.cfg in the program directory, pointing at the communicator.
-    void writeSettingsFor(sim::SimCommunicator& communicator, const std::string& password,
-                          std::filesystem::path dir = {})
+    void writeSettingsFor(sim::SimCommunicator& communicator, const std::string& password)
     {
-        link::ConnectionSettings s;
-        s.communicatorAddress = 0x7F000001;
-        s.communicatorPort = communicator.port();
-        s.callbackServer = "127.0.0.1";
-        s.callbackPort = communicator.callbackPort();
-        s.password = password;
-        ASSERT_TRUE(link::saveSettings((dir.empty() ? home() : dir) / link::kSettingsFileName, s));
+        ASSERT_TRUE(qarvo::testing::writeSettingsFor(communicator, home(), password));
     }
 
-    QTemporaryDir home_;
+    qarvo::testing::TempDir home_;
 };
 
 // -------------------------------------------------------------- --demo
@@ -91,7 +57,7 @@ class CliDemoModes : public CliApp, public ::testing::WithParamInterface<const c
 
 TEST_P(CliDemoModes, ConnectsToTheEmbeddedCommunicatorAndCloses)
 {
-    const RunResult r = run({"--demo", "--mode", GetParam(), "connect"});
+    const CliRun r = run({"--demo", "--mode", GetParam(), "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(r.out, kConnectedThenDisconnected);
     EXPECT_FALSE(contains(r.err, kConfigWarning)) << "the demo does without PanelRPS.cfg";
@@ -103,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, CliDemoModes, ::testing::Values("direct", "callb
 
 TEST_F(CliApp, WaitModeSaysItWaitsForTheCall)
 {
-    const RunResult r = run({"--demo", "--mode", "wait", "connect"});
+    const CliRun r = run({"--demo", "--mode", "wait", "connect"});
     ASSERT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.err, "Waiting for the communicator's call on UDP port")) << r.err;
     EXPECT_FALSE(contains(r.err, strings::utf8(text_id::kConnecting))) << "nothing is sent in wait mode";
@@ -114,7 +80,7 @@ TEST_F(CliApp, DemoCommandRunsWithoutTheDemoOption)
     // The demo reads the demo panel into demo.rps in the current directory.
     const std::filesystem::path cwd = std::filesystem::current_path();
     std::filesystem::current_path(home());
-    const RunResult r = run({"demo"});
+    const CliRun r = run({"demo"});
     std::filesystem::current_path(cwd);
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.out, "Saved")) << r.out;
@@ -123,7 +89,7 @@ TEST_F(CliApp, DemoCommandRunsWithoutTheDemoOption)
 
 TEST_F(CliApp, WrongPasswordFailsWithTheSystemsText)
 {
-    const RunResult r = run({"--demo", "--password", "9999", "connect"});
+    const CliRun r = run({"--demo", "--password", "9999", "connect"});
     EXPECT_NE(r.status, kExitSuccess);
     EXPECT_TRUE(contains(r.err, "Wrong password")) << r.err;
     EXPECT_FALSE(contains(r.out, "Connected")) << r.out;
@@ -134,7 +100,7 @@ TEST_F(CliApp, DemoIgnoresTheSettingsFile)
     sim::SimCommunicator elsewhere;
     ASSERT_TRUE(elsewhere.start());
     writeSettingsFor(elsewhere, "0000");
-    const RunResult r = run({"--demo", "connect"});
+    const CliRun r = run({"--demo", "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(elsewhere.counters.hellos, 0u);
 }
@@ -155,7 +121,7 @@ protected:
 TEST_F(CliAgainstCommunicator, SettingsComeFromTheHomeDirectory)
 {
     writeSettingsFor(communicator_, "4321");
-    const RunResult r = run({"--home", home().string(), "connect"}, std::nullopt, "/nonexistent");
+    const CliRun r = run({"--home", home().string(), "connect"}, std::nullopt, "/nonexistent");
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(r.out, kConnectedThenDisconnected);
     EXPECT_FALSE(contains(r.err, kConfigWarning));
@@ -168,7 +134,7 @@ TEST_F(CliAgainstCommunicator, HomeVariableThenExecutableDirectoryLocateTheFile)
     writeSettingsFor(communicator_, "4321");
     EXPECT_EQ(run({"connect"}, home().string(), "/nonexistent").status, kExitSuccess);
     EXPECT_EQ(run({"connect"}, std::nullopt, home()).status, kExitSuccess);
-    const RunResult wrongHome = run({"--home", "/nonexistent", "--address", "127.0.0.1", "--port",
+    const CliRun wrongHome = run({"--home", "/nonexistent", "--address", "127.0.0.1", "--port",
                                std::to_string(communicator_.port()), "--password", "4321", "connect"},
                               home().string(), home());
     EXPECT_EQ(wrongHome.status, kExitSuccess) << wrongHome.err;
@@ -178,16 +144,16 @@ TEST_F(CliAgainstCommunicator, HomeVariableThenExecutableDirectoryLocateTheFile)
 TEST_F(CliAgainstCommunicator, OptionsOverrideTheFile)
 {
     writeSettingsFor(communicator_, "1111");
-    const RunResult refused = run({"--home", home().string(), "connect"});
+    const CliRun refused = run({"--home", home().string(), "connect"});
     EXPECT_NE(refused.status, kExitSuccess);
     EXPECT_TRUE(contains(refused.err, strings::utf8(text_id::kWrongPassword)));
-    const RunResult accepted = run({"--home", home().string(), "--password", "4321", "connect"});
+    const CliRun accepted = run({"--home", home().string(), "--password", "4321", "connect"});
     EXPECT_EQ(accepted.status, kExitSuccess) << accepted.err;
 }
 
 TEST_F(CliAgainstCommunicator, MissingFileWarnsAndUsesDefaultsWithTheOptions)
 {
-    const RunResult r = run({"--home", home().string(), "--address", "127.0.0.1", "--port",
+    const CliRun r = run({"--home", home().string(), "--address", "127.0.0.1", "--port",
                        std::to_string(communicator_.port()), "--password", "4321", "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.err, kConfigWarning)) << r.err;
@@ -197,7 +163,7 @@ TEST_F(CliAgainstCommunicator, MissingFileWarnsAndUsesDefaultsWithTheOptions)
 TEST_F(CliAgainstCommunicator, CallbackModeSendsAccountAndOwnPort)
 {
     writeSettingsFor(communicator_, "4321");
-    const RunResult r = run({"--home", home().string(), "--mode", "callback", "--account", "1234", "connect"});
+    const CliRun r = run({"--home", home().string(), "--mode", "callback", "--account", "1234", "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(communicator_.counters.callbackRequests, 1u);
     EXPECT_EQ(communicator_.counters.hellos, 0u);
@@ -206,7 +172,7 @@ TEST_F(CliAgainstCommunicator, CallbackModeSendsAccountAndOwnPort)
 
 TEST_F(CliAgainstCommunicator, CallbackOptionNamesTheServer)
 {
-    const RunResult r = run({"--home", home().string(), "--mode", "callback", "--password", "4321", "--callback",
+    const CliRun r = run({"--home", home().string(), "--mode", "callback", "--password", "4321", "--callback",
                        "127.0.0.1:" + std::to_string(communicator_.callbackPort()), "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(communicator_.counters.callbackRequests, 1u);
@@ -215,15 +181,24 @@ TEST_F(CliAgainstCommunicator, CallbackOptionNamesTheServer)
 TEST_F(CliAgainstCommunicator, WaitModeAnswersTheCommunicatorsCall)
 {
     writeSettingsFor(communicator_, "4321");
-    const std::uint16_t ownPort = freeLoopbackPort();
+    // Port 0: the program binds any free port and says which.
+    qarvo::testing::CliInBackground program({"--home", home().string(), "--mode", "wait", "--own-port", "0", "connect"},
+                                            {home()});
+    const std::string waiting = "Waiting for the communicator's call on UDP port ";
+    std::uint16_t ownPort = 0;
+    ASSERT_TRUE(qarvo::testing::eventually([&] {
+        const std::string err = program.errSoFar();
+        const auto at = err.find(waiting);
+        if (at == std::string::npos)
+            return false;
+        ownPort = static_cast<std::uint16_t>(std::stoul(err.substr(at + waiting.size())));
+        return true;
+    }));
     ASSERT_NE(ownPort, 0);
-    std::jthread caller([&] {
-        std::this_thread::sleep_for(300ms);
-        communicator_.callProgram(ownPort);
-    });
-    const RunResult r = run({"--home", home().string(), "--mode", "wait", "--own-port", std::to_string(ownPort), "connect"});
+    communicator_.callProgram(ownPort);
+    const CliRun r = program.finish();
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
-    EXPECT_TRUE(contains(r.err, "UDP port " + std::to_string(ownPort))) << r.err;
+    EXPECT_EQ(r.out, kConnectedThenDisconnected);
     EXPECT_EQ(communicator_.counters.hellos, 0u);
     EXPECT_EQ(communicator_.counters.callbackRequests, 0u);
 }
@@ -237,7 +212,7 @@ TEST_F(CliApp, SilentCommunicatorGivesNoCall)
     sim::SimCommunicator silent(config);
     ASSERT_TRUE(silent.start());
     writeSettingsFor(silent, "5307");
-    const RunResult r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", home().string(), "connect"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kNoCallFromCommunicator))) << r.err;
     EXPECT_EQ(r.out, "");
@@ -250,7 +225,7 @@ TEST_F(CliApp, CommunicatorThatNeverCallsGivesNoRequest)
     sim::SimCommunicator mute(config);
     ASSERT_TRUE(mute.start());
     writeSettingsFor(mute, "5307");
-    const RunResult r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", home().string(), "connect"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kCommunicatorNoRequest))) << r.err;
 }
@@ -262,7 +237,7 @@ TEST_F(CliApp, UnansweredCloseIsAFailure)
     sim::SimCommunicator communicator(config);
     ASSERT_TRUE(communicator.start());
     writeSettingsFor(communicator, "5307");
-    const RunResult r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", home().string(), "connect"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.out, "Connected\n");
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kErrorWhileDisconnecting))) << r.err;
@@ -274,7 +249,7 @@ TEST_F(CliApp, InvalidCommandLinesExitWithStatusTwo)
 {
     for (const Args& args : {Args{}, Args{"--demo"}, Args{"frobnicate"}, Args{"--bogus", "connect"},
                              Args{"--port", "0", "connect"}, Args{"--demo", "connect", "extra"}}) {
-        const RunResult r = run(args);
+        const CliRun r = run(args);
         EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(args);
         EXPECT_TRUE(contains(r.err, "qarvoip-cli: ")) << r.err;
         EXPECT_TRUE(contains(r.err, "--help")) << r.err;
@@ -284,7 +259,7 @@ TEST_F(CliApp, InvalidCommandLinesExitWithStatusTwo)
 
 TEST_F(CliApp, HelpListsOptionsAndCommands)
 {
-    const RunResult r = run({"--help"});
+    const CliRun r = run({"--help"});
     EXPECT_EQ(r.status, kExitSuccess);
     EXPECT_EQ(r.out, usage());
     for (const char* word : {"Usage: qarvoip-cli", "--mode", "--demo", "connect", "demo"})
@@ -297,7 +272,7 @@ TEST_F(CliApp, HelpListsOptionsAndCommands)
 
 TEST_F(CliApp, IdentifyPrintsTheModelAndTheIdentityValues)
 {
-    const RunResult r = run({"--demo", "identify"});
+    const CliRun r = run({"--demo", "identify"});
     ASSERT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.out, "Sirus (8 PGMs, 16 zones, wireless)")) << r.out;
     EXPECT_TRUE(contains(r.out, "type code 36\nzones 16\nuser records 46\nPGM outputs 8\nkeypads 8\n")) << r.out;
@@ -306,7 +281,7 @@ TEST_F(CliApp, IdentifyPrintsTheModelAndTheIdentityValues)
 
 TEST_F(CliApp, IdentifyWithAWrongPanelIdFailsWithTheSystemsText)
 {
-    const RunResult r = run({"--demo", "--panel-id", "1234", "identify"});
+    const CliRun r = run({"--demo", "--panel-id", "1234", "identify"});
     EXPECT_NE(r.status, kExitSuccess);
     EXPECT_TRUE(contains(r.err, "Wrong panel identification code.")) << r.err;
     EXPECT_FALSE(contains(r.out, "zones")) << r.out;

@@ -4,27 +4,26 @@
 #include "cli/DocumentCommands.h"
 
 #include "communicator/TaviOptions.h"
-#include "e2e/PanelFixture.h"
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
-#include "sim/SimCommunicator.h"
-#include "sim/SimPanel.h"
-
-#include <QTemporaryDir>
+#include "support/CliRun.h"
+#include "support/Documents.h"
+#include "support/Loopback.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 using namespace qarvo;
 using namespace qarvo::cli;
 using Args = std::vector<std::string>;
+using qarvo::testing::CliRun;
+using qarvo::testing::contains;
+using qarvo::testing::OwnPanel;
 namespace fs = std::filesystem;
 
 namespace {
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::vector<char> fileBytes(const fs::path& path)
 {
@@ -39,86 +38,41 @@ panel::CUploadDoc openDocument(const fs::path& path)
     return doc;
 }
 
-panel::CUploadDoc defaultsOf(std::uint8_t typeCode)
-{
-    panel::CUploadDoc doc("Current log");
-    doc.newDocument();
-    panel::PanelIdentity model;
-    model.setFromModel(typeCode);
-    doc.checkModel(model);
-    return doc;
-}
-
 std::string zoneName(const panel::CUploadDoc& doc, int zone)
 {
     return panel::decodeText16(doc.bytes(panel::zoneName(zone)));
 }
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class DocumentCommands : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
-    fs::path dir() const { return dir_.path().toStdString(); }
-    fs::path file(const char* name) const { return dir() / name; }
+    fs::path dir() const { return dir_.path(); }
+    fs::path file(const char* name) const { return dir_.file(name); }
 
-    RunResult run(const Args& args)
-    {
-        std::ostringstream out;
-        std::ostringstream err;
-        CliEnvironment env{out, err, dir(), std::nullopt, qarvo::testing::fastPanelTiming()};
-        RunResult r;
-        r.status = runCli(args, env);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
+    CliRun run(const Args& args) { return qarvo::testing::runCommandLine(args, {dir()}); }
 
-    QTemporaryDir dir_;
-};
-
-// A simulated communicator and panel that PanelRPS.cfg in the test's
-// directory points at.
-struct OwnPanel {
-    explicit OwnPanel(const fs::path& programDirectory)
-    {
-        communicator.setPanel(&panel);
-        EXPECT_TRUE(communicator.start());
-        link::ConnectionSettings s;
-        s.communicatorAddress = 0x7F000001;
-        s.communicatorPort = communicator.port();
-        s.password = communicator.config().password;
-        EXPECT_TRUE(link::saveSettings(programDirectory / link::kSettingsFileName, s));
-    }
-    ~OwnPanel() { communicator.stop(); }
-
-    sim::SimPanel panel;
-    sim::SimCommunicator communicator;
+    qarvo::testing::TempDir dir_;
 };
 
 } // namespace
 
 TEST_F(DocumentCommands, NewWritesTheDefaultsOfTheChosenModelAndNeverOverwrites)
 {
-    const RunResult r = run({"new", file("v1.rps").string(), "--type", "21"});
+    const CliRun r = run({"new", file("v1.rps").string(), "--type", "21"});
     ASSERT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.out, "v1.rps")) << r.out;
     const auto doc = openDocument(file("v1.rps"));
     EXPECT_EQ(doc.layout().typeCode(), 0x21);
     // Opening lays the model out again, which puts its model byte at address 0.
-    const auto defaults = defaultsOf(0x21);
+    const auto defaults = qarvo::testing::documentFor(0x21);
     EXPECT_EQ(doc.image()[0], 0xAB);
     EXPECT_TRUE(std::equal(doc.image().bytes().begin() + 1, doc.image().bytes().end(),
                            defaults.image().bytes().begin() + 1));
     EXPECT_EQ(doc.taviOptions(), TaviOptions::builtInDefaults().bytes);
 
     const auto before = fileBytes(file("v1.rps"));
-    const RunResult again = run({"new", file("v1.rps").string()});
+    const CliRun again = run({"new", file("v1.rps").string()});
     EXPECT_EQ(again.status, kExitFailure);
     EXPECT_TRUE(contains(again.err, "already exists")) << again.err;
     EXPECT_EQ(fileBytes(file("v1.rps")), before);
@@ -137,7 +91,7 @@ TEST_F(DocumentCommands, NewWritesTheDefaultsOfTheChosenModelAndNeverOverwrites)
 
 TEST_F(DocumentCommands, AReadMakesTheMissingDocumentAndAWriteNeedsOne)
 {
-    const RunResult read = run({"--demo", "read-installer", file("new.rps").string()});
+    const CliRun read = run({"--demo", "read-installer", file("new.rps").string()});
     ASSERT_EQ(read.status, kExitSuccess) << read.err;
     EXPECT_TRUE(contains(read.out, "Read the installer page")) << read.out;
     const auto doc = openDocument(file("new.rps"));
@@ -148,7 +102,7 @@ TEST_F(DocumentCommands, AReadMakesTheMissingDocumentAndAWriteNeedsOne)
 
     ASSERT_EQ(run({"--demo", "read-master", file("new.rps").string()}).status, kExitSuccess);
 
-    const RunResult write = run({"--demo", "write-master", file("missing.rps").string()});
+    const CliRun write = run({"--demo", "write-master", file("missing.rps").string()});
     EXPECT_EQ(write.status, kExitFailure);
     EXPECT_TRUE(contains(write.err, "no such settings file")) << write.err;
     EXPECT_FALSE(fs::exists(file("missing.rps")));
@@ -158,6 +112,7 @@ TEST_F(DocumentCommands, AReadMakesTheMissingDocumentAndAWriteNeedsOne)
 TEST_F(DocumentCommands, WritesReachThePanelAndReadsComeBackIntoTheFile)
 {
     OwnPanel own(dir());
+    ASSERT_TRUE(own.ready);
     // The panel holds the demo programming; the document is edited.
     own.panel.setMemory(demoProgramming(0x24));
     ASSERT_EQ(run({"new", file("edit.rps").string()}).status, kExitSuccess);
@@ -167,7 +122,7 @@ TEST_F(DocumentCommands, WritesReachThePanelAndReadsComeBackIntoTheFile)
         doc.bytes(panel::Setting::AmbushDigit)[0] = panel::encodeAmbushDigit(3);
         ASSERT_EQ(doc.save(file("edit.rps")), "");
     }
-    const RunResult installer = run({"write-installer", file("edit.rps").string()});
+    const CliRun installer = run({"write-installer", file("edit.rps").string()});
     ASSERT_EQ(installer.status, kExitSuccess) << installer.err;
     EXPECT_TRUE(contains(installer.out, "Wrote the installer page")) << installer.out;
     const auto memory = own.panel.memory();
@@ -190,9 +145,10 @@ TEST_F(DocumentCommands, WritesReachThePanelAndReadsComeBackIntoTheFile)
 TEST_F(DocumentCommands, AWriteToAPanelOfAnotherModelWritesNothing)
 {
     OwnPanel own(dir());
+    ASSERT_TRUE(own.ready);
     ASSERT_EQ(run({"new", file("v1.rps").string(), "--type", "21"}).status, kExitSuccess);
     const auto memoryBefore = own.panel.memory();
-    const RunResult r = run({"write-installer", file("v1.rps").string()});
+    const CliRun r = run({"write-installer", file("v1.rps").string()});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_TRUE(contains(r.err, "nothing was written")) << r.err;
     EXPECT_EQ(own.panel.memory(), memoryBefore);
@@ -205,7 +161,7 @@ TEST_F(DocumentCommands, TheDemoIdentifiesReadsBothPagesIntoDemoRpsAndReports)
 {
     const fs::path before = fs::current_path();
     fs::current_path(dir());
-    const RunResult r = run({"demo"});
+    const CliRun r = run({"demo"});
     fs::current_path(before);
     ASSERT_EQ(r.status, kExitSuccess) << r.err;
     for (const char* line : {"Zones: 16", "User code records: 46", "Read the installer page", "Read the master page",

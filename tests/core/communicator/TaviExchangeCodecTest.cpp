@@ -6,9 +6,11 @@
 #include "communicator/LinkPoll.h"
 #include "communicator/TaskThreads.h"
 #include "link/Datagram.h"
+#include "support/Eventually.h"
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <vector>
 
 namespace qarvo {
@@ -142,9 +144,7 @@ TEST_F(LinkPollBookkeeping, APollOnAClosedConnectionEndsQuietly)
     poll.start();
     ASSERT_TRUE(poll.waitStarted(Millis(1000)));
     // The idle time runs out on a closed connection: no polls, no loss.
-    for (int i = 0; i < 200 && poll.running(); ++i)
-        std::this_thread::sleep_for(Millis(5));
-    EXPECT_FALSE(poll.running());
+    EXPECT_TRUE(qarvo::testing::eventually([&] { return !poll.running(); }));
     EXPECT_EQ(losses, 0);
 }
 
@@ -161,20 +161,27 @@ TEST(TaskThreadsTest, EndedTasksAreReclaimedAndJoinWaitsForTheRest)
 {
     TaskThreads threads;
     std::atomic<int> done{0};
-    threads.start([&] { ++done; });
-    for (int i = 0; i < 200 && done == 0; ++i)
-        std::this_thread::sleep_for(Millis(1));
-    std::this_thread::sleep_for(Millis(20));
-    std::atomic<bool> release{false};
-    threads.start([&] {
-        while (!release)
-            std::this_thread::sleep_for(Millis(1));
+    int started = 0;
+    auto startCounting = [&] {
+        threads.start([&] { ++done; });
+        ++started;
+    };
+    startCounting();
+    // Each start reclaims the tasks that have ended: once the ones before
+    // it have, only the task just started is held.
+    EXPECT_TRUE(qarvo::testing::eventually([&] {
+        startCounting();
+        return threads.held() == 1;
+    }));
+    std::promise<void> release;
+    threads.start([&, released = release.get_future().share()] {
+        released.wait();
         ++done;
     });
-    EXPECT_EQ(threads.held(), 1u) << "the ended task was reclaimed";
-    release = true;
+    ++started;
+    release.set_value();
     threads.join();
-    EXPECT_EQ(done, 2);
+    EXPECT_EQ(done, started);
     EXPECT_EQ(threads.held(), 0u);
 }
 

@@ -1,5 +1,6 @@
 #include "base/TextIds.h"
 #include "operations/CommandTransactions.h"
+#include "support/StepDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -38,38 +39,25 @@ public:
     int idle = 0;
 };
 
-// Runs one transaction the way the worker does: one call per reply, the
-// step counter and per cent kept between the calls.
+// One transaction with the worker's part played by the test.
 class Transaction {
 public:
     Transaction(int code, FakeHost& host, const Clock& clock = systemClock())
-        : host_(host), step_(makeCommandStep(code, host, clock))
+        : host_(host), step_(makeCommandStep(code, host, clock)), driver_(*step_)
     {
     }
 
     // The first call; the worker hands over whatever message arrived.
     Bytes start() { return answer({0x1E}); }
-
-    Bytes answer(const Bytes& reply)
-    {
-        CCommBuff in;
-        std::copy(reply.begin(), reply.end(), in.data.begin());
-        in.count = static_cast<std::uint16_t>(reply.size());
-        out_.clear();
-        StepIo io{in, out_, step, percent};
-        step_->run(io);
-        return Bytes(out_.data.begin(), out_.data.begin() + out_.count);
-    }
+    Bytes answer(const Bytes& reply) { return driver_.feed(reply); }
 
     bool ended() const { return host_.idle > 0; }
-
-    std::uint8_t step = 1;
-    std::uint8_t percent = 0;
+    std::uint8_t percent() const { return driver_.percent; }
 
 private:
     FakeHost& host_;
     std::unique_ptr<OperationStep> step_;
-    CCommBuff out_;
+    qarvo::testing::StepDriver driver_;
 };
 
 std::vector<int> ids(const std::vector<MessageNotice>& messages)
@@ -108,14 +96,14 @@ TEST(PartitionCommand, ArmReadsTheStateAndTheToggleThenSendsTheKeypadCommand)
     FakeHost host;
     Transaction arm(kArm, host);
     EXPECT_EQ(arm.start(), (Bytes{0xE5, 0x10, 0x30, 0x00}));
-    EXPECT_EQ(arm.percent, 16);
+    EXPECT_EQ(arm.percent(), 16);
     EXPECT_EQ(arm.answer({0xE5, 0x10, 0x30, 0x00}), (Bytes{0xE5, 0x10, 0x24, 0x00}));
-    EXPECT_EQ(arm.percent, 33);
+    EXPECT_EQ(arm.percent(), 33);
     EXPECT_EQ(arm.answer({0xE5, 0x10, 0x24, 0x08}), (Bytes{0xE6, 0x58, 0x23, 0xCC, 0x00})) << "bit 3 set: t = 0";
-    EXPECT_EQ(arm.percent, 66);
+    EXPECT_EQ(arm.percent(), 66);
     EXPECT_FALSE(arm.ended());
     EXPECT_EQ(arm.answer({0xE6, 0x58, 0x23, 0xCC, 0x00}), kStatusPoll);
-    EXPECT_EQ(arm.percent, 100);
+    EXPECT_EQ(arm.percent(), 100);
     EXPECT_TRUE(arm.ended());
     EXPECT_TRUE(host.messages.empty());
 }
@@ -233,7 +221,7 @@ TEST(ClockCommand, WritesTheLocalTimeWhenTheKeypadsAreFree)
     FixedClock clock(kFifthOfMarch);
     Transaction set(kSetClock, host, clock);
     EXPECT_EQ(set.start(), (Bytes{0xE5, 0x10, 0x24, 0x00}));
-    EXPECT_EQ(set.percent, 5);
+    EXPECT_EQ(set.percent(), 5);
     EXPECT_EQ(set.answer({0xE5, 0x10, 0x24, 0x00}), (Bytes{0xE6, 0x10, 0x21, 0x00, 0x00}));
     EXPECT_EQ(set.answer({0xE6, 0x10, 0x21, 0x00, 0xA0}), (Bytes{0xE6, 0x88, 0x12, 0x05, 0x03}))
         << "bits 5 and 7 of the second byte do not count";
@@ -241,10 +229,10 @@ TEST(ClockCommand, WritesTheLocalTimeWhenTheKeypadsAreFree)
     EXPECT_EQ(set.answer({0xE6, 0x88, 0x14, 0x1A, 0x0E}), (Bytes{0xE6, 0x88, 0x16, 0x07, 0x09}));
     EXPECT_EQ(set.answer({0xE6, 0x88, 0x16, 0x07, 0x09}), (Bytes{0xE5, 0x01, 0x24, 0xEF}));
     EXPECT_EQ(set.answer({0xE5, 0x01, 0x24, 0xEF}), (Bytes{0xE5, 0x02, 0x24, 0x30}));
-    EXPECT_EQ(set.percent, 77);
+    EXPECT_EQ(set.percent(), 77);
     EXPECT_FALSE(set.ended());
     EXPECT_EQ(set.answer({0xE5, 0x02, 0x24, 0x30}), (Bytes{0xE6, 0x90, 0x1A, 0x00, 0x00})) << "the transfer end";
-    EXPECT_EQ(set.percent, 88);
+    EXPECT_EQ(set.percent(), 88);
     EXPECT_TRUE(set.ended());
 }
 
@@ -282,9 +270,9 @@ TEST(ClockCommand, ControlBitsAreCheckedWhenTheirEchoDiffers)
     EXPECT_EQ(set.answer({0xE5, 0x01, 0x24, 0x00}), (Bytes{0xE5, 0x02, 0x24, 0x30}));
     const Bytes readControl{0xE5, 0x10, 0x24, 0x00};
     EXPECT_EQ(set.answer({0xE5, 0x02, 0x24, 0x20}), readControl);
-    EXPECT_EQ(set.percent, 88);
+    EXPECT_EQ(set.percent(), 88);
     EXPECT_EQ(set.answer({0xE5, 0x10, 0x24, 0x20}), (Bytes{0xE5, 0x02, 0x24, 0x30})) << "bit 4 not yet set";
-    EXPECT_EQ(set.percent, 100);
+    EXPECT_EQ(set.percent(), 100);
     EXPECT_EQ(set.answer({0x13, 0x24}), readControl);
     EXPECT_EQ(set.answer({0xE5, 0x10, 0x24, 0x10}), (Bytes{0xE6, 0x90, 0x1A, 0x00, 0x00}));
     EXPECT_TRUE(set.ended());
@@ -321,12 +309,12 @@ TEST(ChimeCommand, ClearsASetChimeInBothPartitions)
     FakeHost host;
     Transaction chime(kToggleChime, host);
     EXPECT_EQ(chime.start(), (Bytes{0xE5, 0x10, 0x30, 0x00}));
-    EXPECT_EQ(chime.percent, 25);
+    EXPECT_EQ(chime.percent(), 25);
     EXPECT_EQ(chime.answer({0xE5, 0x10, 0x30, 0x18}), (Bytes{0xE6, 0x01, 0x30, 0xEF, 0xEF}));
-    EXPECT_EQ(chime.percent, 50);
+    EXPECT_EQ(chime.percent(), 50);
     EXPECT_EQ(chime.answer({0xE6, 0x01, 0x30, 0xEF}), (Bytes{0xE6, 0x01, 0x30, 0xEF, 0xEF})) << "short echo";
     EXPECT_EQ(chime.answer({0xE6, 0x01, 0x30, 0xEF, 0xEF}), kStatusPoll);
-    EXPECT_EQ(chime.percent, 100);
+    EXPECT_EQ(chime.percent(), 100);
     EXPECT_TRUE(chime.ended());
 }
 
@@ -374,14 +362,14 @@ TEST(BypassCommand, UnpartitionedReadsTheAttributeThenTheSystemState)
     host.arg = 2; // zone 3: record at 0x00A, attributes at 0x00B
     Transaction bypass(kBypass, host);
     EXPECT_EQ(bypass.start(), (Bytes{0xE5, 0x88, 0x6F, 0x00}));
-    EXPECT_EQ(bypass.percent, 12);
+    EXPECT_EQ(bypass.percent(), 12);
     EXPECT_EQ(bypass.answer({0xE5, 0x88, 0x6F, 0x04}), (Bytes{0xE5, 0x88, 0x6F, 0x00})) << "another page";
     EXPECT_EQ(bypass.answer({0xE5, 0x88, 0x6F, 0x00}), (Bytes{0x43, 0x0B}));
     EXPECT_EQ(bypass.answer({0x44, 0x0B, 0x20}), (Bytes{0xE5, 0x10, 0x30, 0x00}));
     EXPECT_EQ(bypass.answer({0xE5, 0x10, 0x30, 0x10}), (Bytes{0xE5, 0x04, 0x3A, 0x20}));
-    EXPECT_EQ(bypass.percent, 75);
+    EXPECT_EQ(bypass.percent(), 75);
     EXPECT_EQ(bypass.answer({0xE5, 0x04, 0x3A, 0x20}), kStatusPoll);
-    EXPECT_EQ(bypass.percent, 100);
+    EXPECT_EQ(bypass.percent(), 100);
     EXPECT_TRUE(bypass.ended());
     EXPECT_TRUE(host.messages.empty());
 }
@@ -495,12 +483,12 @@ TEST(PgmCommand, SwitchesABistableOutput)
     host.arg = 2; // PGM 3
     Transaction pgm(kChangePgm, host);
     EXPECT_EQ(pgm.start(), (Bytes{0xE5, 0x90, 0x4E, 0x00}));
-    EXPECT_EQ(pgm.percent, 25);
+    EXPECT_EQ(pgm.percent(), 25);
     EXPECT_EQ(pgm.answer({0xE5, 0x90, 0x4D, 0x49}), (Bytes{0xE5, 0x90, 0x4E, 0x00})) << "another PGM's type";
     EXPECT_EQ(pgm.answer({0xE5, 0x90, 0x4E, 0x49}), (Bytes{0xE6, 0x08, 0x25, 0x20, 0x20}));
     EXPECT_EQ(pgm.answer({0xE6, 0x08, 0x26, 0x20, 0x20}), (Bytes{0xE6, 0x08, 0x25, 0x20, 0x20}));
     EXPECT_EQ(pgm.answer({0xE6, 0x08, 0x25, 0x20, 0x20}), kStatusPoll);
-    EXPECT_EQ(pgm.percent, 100);
+    EXPECT_EQ(pgm.percent(), 100);
     EXPECT_TRUE(host.messages.empty());
 }
 

@@ -4,40 +4,20 @@
 #include "core/sim/SimPanelTestSupport.h"
 #include "operations/PageTransfer.h"
 #include "panel/PanelModels.h"
+#include "support/Documents.h"
+#include "support/StepDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <random>
 
 using namespace qarvo;
 using namespace qarvo::operations;
 using qarvo::sim::testing::Bytes;
+using qarvo::testing::documentFor;
+using qarvo::testing::randomImage;
 
 namespace {
-
-panel::CUploadDoc documentFor(std::uint8_t typeCode, int userRecords = panel::kModelUserRecordCount)
-{
-    panel::CUploadDoc doc("Current log");
-    doc.newDocument();
-    panel::PanelIdentity identity;
-    identity.setFromModel(typeCode);
-    doc.checkModel(identity);
-    if (userRecords != doc.identity().userRecordCount) {
-        doc.identity().userRecordCount = userRecords;
-        doc.buildLayout();
-    }
-    return doc;
-}
-
-Bytes randomImage(std::uint32_t seed)
-{
-    std::mt19937 random(seed);
-    Bytes image(panel::PanelImage::kSize);
-    for (auto& b : image)
-        b = static_cast<std::uint8_t>(random());
-    return image;
-}
 
 // A sink that runs a probe when a notice is posted.
 struct ProbeSink final : NoticeSink {
@@ -80,10 +60,7 @@ struct Harness {
     std::vector<Exchange> run(Transfer which, const std::function<Bytes(std::size_t, Bytes)>& tamper = {},
                               const std::function<void(std::size_t, const Bytes&)>& beforeSend = {})
     {
-        PageTransfer transfer(which, doc, sink, [this] {
-            ++idleCalls;
-            step = 1;
-        });
+        PageTransfer transfer(which, doc, sink, [this] { ++idleCalls; });
         return runWith(transfer, tamper, beforeSend);
     }
 
@@ -91,26 +68,22 @@ struct Harness {
                                   const std::function<void(std::size_t, const Bytes&)>& beforeSend = {})
     {
         std::vector<Exchange> exchanges;
-        CCommBuff reply;
-        CCommBuff out;
-        step = 1;
+        qarvo::testing::StepDriver driver(transfer);
+        Bytes reply;
         const int idleBefore = idleCalls;
         for (int guard = 0; guard < 20000; ++guard) {
-            StepIo io{reply, out, step, percent};
-            transfer.run(io);
-            const Bytes request(out.bytes().begin(), out.bytes().end());
+            const Bytes request = driver.feed(reply);
             if (idleCalls != idleBefore) {
-                finalPercent = percent;
+                finalPercent = driver.percent;
                 transferEnd = request;
                 return exchanges;
             }
-            exchanges.push_back({request, step, percent});
+            exchanges.push_back({request, driver.step, driver.percent});
             if (beforeSend)
                 beforeSend(exchanges.size() - 1, request);
-            Bytes answer = sim::testing::ask(panelSim, request);
+            reply = sim::testing::ask(panelSim, request);
             if (tamper)
-                answer = tamper(exchanges.size() - 1, answer);
-            link::buildMessage(reply, answer);
+                reply = tamper(exchanges.size() - 1, reply);
         }
         ADD_FAILURE() << "the transfer did not end";
         return exchanges;
@@ -126,8 +99,6 @@ struct Harness {
     panel::CUploadDoc doc;
     sim::SimPanel panelSim;
     ProbeSink sink;
-    std::uint8_t step = 1;
-    std::uint8_t percent = 0;
     std::uint8_t finalPercent = 0;
     int idleCalls = 0;
     Bytes transferEnd;
@@ -480,10 +451,7 @@ TEST(PageTransferRun, InstallerWriteOnAFullModelWritesTheExtendedBlockBeforeComp
 TEST(PageTransferRun, MasterItemListIsKeptUntilTheTypeCodeChanges)
 {
     Harness h(0x24);
-    PageTransfer transfer(Transfer::ReadMaster, h.doc, h.sink, [&] {
-        ++h.idleCalls;
-        h.step = 1;
-    });
+    PageTransfer transfer(Transfer::ReadMaster, h.doc, h.sink, [&] { ++h.idleCalls; });
     h.runWith(transfer);
     EXPECT_EQ(transfer.plan().items.size(), 23u);
     EXPECT_EQ(transfer.completions(), 1u);

@@ -463,6 +463,18 @@ TEST(SimPanelEndOfLink, SilentPanelLeavesTheLinkUp)
     EXPECT_EQ(ask(panel, {0xE5, 0xB8, 0x5C, 0x03}), (Bytes{0xE5, 0xB8, 0x5C, 0x03}));
 }
 
+TEST(SimPanelEndOfLink, RefusingPanelAnswersNoAnswerAndLeavesTheLinkUp)
+{
+    SimPanel panel({.refuseEndOfLink = true});
+    identify(panel);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ask(panel, {0xE5, 0xB8, 0x5C, 0x03}), (Bytes{0x13, 0x24}));
+    EXPECT_TRUE(panel.identified());
+    EXPECT_EQ(panel.counters().refused, 3u);
+    EXPECT_EQ(panel.counters().endOfLinks, 0u);
+    EXPECT_EQ(panel.ram(0x5C), 0x00) << "the request is not carried out";
+}
+
 // --- injections -------------------------------------------------------------
 
 TEST(SimPanelInjection, NoAnswerRepliesStandInForTheRequests)

@@ -2,9 +2,9 @@
 // What the shell's tests share: a prompter that answers every dialog and
 // records every message, and a temporary program directory with its own
 // settings store.
-#include "base/Timing.h"
 #include "gui/Prompter.h"
 #include "link/ConnectionSettings.h"
+#include "support/Timing.h"
 
 #include <QDialog>
 #include <QTemporaryDir>
@@ -77,8 +77,5 @@ void resetSettings(const QString& language = QStringLiteral("ENU"));
 // Connection settings as a user's saved file holds them: the communicator's
 // defaults with a callback server named.
 link::ConnectionSettings savedSettings();
-
-// Link time-outs short enough for tests.
-Timing fastTiming();
 
 } // namespace qarvo::testing

@@ -1,0 +1,23 @@
+#pragma once
+// Settings documents and panel memory images to test with.
+#include "panel/CUploadDoc.h"
+#include "panel/PanelModels.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace qarvo::testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A new document laid out for the model, holding its defaults; a user
+// record count other than the model's lays the document out again for it.
+panel::CUploadDoc documentFor(std::uint8_t typeCode, int userRecords = panel::kModelUserRecordCount);
+
+// A whole programming memory of random bytes, the same for the same seed.
+// When keepIdentity is given, the panel and PC identification codes are
+// taken from it, so that a panel given the image still identifies.
+Bytes randomImage(std::uint32_t seed, std::span<const std::uint8_t> keepIdentity = {});
+
+} // namespace qarvo::testing

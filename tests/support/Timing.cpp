@@ -1,0 +1,22 @@
+#include "support/Timing.h"
+
+namespace qarvo::testing {
+
+Timing fastTiming()
+{
+    Timing t = Timing{}.scaled(0.05);
+    t.controlReply = Millis(800);
+    t.directCallWait = Millis(600);
+    t.callbackCallWait = Millis(600);
+    t.waitForCall = Millis(1200);
+    t.workerReply = Millis(1500);
+    t.receiverData = Millis(4000);
+    t.workerStartPause = Millis(10);
+    t.idlePollPause = Millis(10);
+    t.abortPause = Millis(5);
+    t.reconnectDelay = Millis(100);
+    t.pollStarted = Millis(100);
+    return t;
+}
+
+} // namespace qarvo::testing

@@ -196,11 +196,11 @@ int runTaviWrite(Session& session)
     if (!tavi.open())
         return kExitFailure;
     tavi.tasks().setRecord(record);
-    tavi.tasks().setHooks({{}, {}, [&] {
-                               if (!force)
-                                   tavi.sink().printLine(strings::utf8(text_id::kSettingsNotChanged));
-                               return force;
-                           }});
+    tavi.tasks().setConfirmUnchangedWrite([&] {
+        if (!force)
+            tavi.sink().printLine(strings::utf8(text_id::kSettingsNotChanged));
+        return force;
+    });
     const auto text = tavi.tasks().writeOptions();
     if (!text)
         return finishWith(tavi, false);
@@ -245,6 +245,8 @@ int runFirmwareUpdate(Session& session)
                               firmwareCurrentVersionText(*info, tavi.link().connection.bootLoaderMode()));
     FirmwarePrinter printer(tavi.sink());
     const int result = tavi.tasks().firmware().run(server->host, server->port, printer);
+    if (result == text_id::kUpdateServerUnknown)
+        tavi.sink().printLine(strings::utf8(result) + "\n" + server->host);
     // Nothing to update is as good an end as a new firmware.
     return finishWith(tavi, result == kFirmwareDownloaded || result == text_id::kFirmwareUpToDate);
 }

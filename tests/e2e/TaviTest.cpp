@@ -196,10 +196,10 @@ TEST(TaviWrite, UnchangedSettingsAskTheQuestionAndNoSendsNothing)
 
     int asked = 0;
     bool answer = false;
-    f.tasks.setHooks({{}, {}, [&] {
-                          ++asked;
-                          return answer;
-                      }});
+    f.tasks.setConfirmUnchangedWrite([&] {
+        ++asked;
+        return answer;
+    });
     const TaviOptions reference = f.tasks.reference();
     EXPECT_EQ(f.tasks.writeOptions(), std::nullopt);
     EXPECT_EQ(asked, 1);
@@ -238,14 +238,37 @@ TEST(TaviWrite, TheReplyCommandDecidesTheText)
         config.writeReplyCommand = static_cast<std::uint8_t>(replyCommand);
         TaviFixture f(config);
         ASSERT_TRUE(f.open());
-        f.tasks.setHooks({{}, {}, [] { return true; }});
+        f.tasks.setConfirmUnchangedWrite([] { return true; });
         EXPECT_EQ(f.tasks.writeOptions(), text) << "reply command " << replyCommand;
     }
     TaviFixture silent;
     ASSERT_TRUE(silent.open());
     silent.communicator.configure([](sim::CommunicatorConfig& c) { c.answerOptions = false; });
-    silent.tasks.setHooks({{}, {}, [] { return true; }});
+    silent.tasks.setConfirmUnchangedWrite([] { return true; });
     EXPECT_EQ(silent.tasks.writeOptions(), text_id::kTaviTimeout);
+}
+
+TEST(TaviWrite, OnlyAConfirmedWriteBecomesTheReferenceCopy)
+{
+    for (const bool answered : {false, true}) {
+        sim::CommunicatorConfig config;
+        config.writeReplyCommand = 49; // a wrong reply: 6103
+        TaviFixture f(config);
+        ASSERT_TRUE(f.open());
+        if (!answered)
+            f.communicator.configure([](sim::CommunicatorConfig& c) { c.answerOptions = false; });
+        int asked = 0;
+        f.tasks.setConfirmUnchangedWrite([&] { return ++asked, true; });
+        const TaviOptions before = f.tasks.reference();
+        TaviOptions changed = f.tasks.record();
+        changed.setAccount(0x0BAD);
+        f.tasks.setRecord(changed);
+        EXPECT_EQ(f.tasks.writeOptions(), answered ? text_id::kErrorWhileUploading : text_id::kTaviTimeout);
+        EXPECT_EQ(f.tasks.reference(), before);
+        // The next write of the same record is no "unchanged" write.
+        f.tasks.writeOptions();
+        EXPECT_EQ(asked, 0);
+    }
 }
 
 TEST(TaviWrite, StartedOnItsOwnThreadItPostsTheResult)
@@ -256,8 +279,8 @@ TEST(TaviWrite, StartedOnItsOwnThreadItPostsTheResult)
     changed.setPort(51070);
     f.tasks.setRecord(changed);
     f.tasks.startWriteOptions();
-    EXPECT_EQ(f.tasks.reference(), changed) << "the reference copy changes as the write starts";
     f.tasks.joinTasks();
+    EXPECT_EQ(f.tasks.reference(), changed) << "a confirmed write becomes the reference copy";
     const auto results = f.notices(Kind::OptionsWriteResult);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].value, text_id::kUploadedSuccessfully);
@@ -377,7 +400,7 @@ TEST(StatePoll, ThreeLostPollsCloseTheConnectionWith6104)
     EXPECT_EQ(f.communicator.counters.statePolls, 3u);
     const auto closes = f.notices(Kind::CloseResult);
     ASSERT_EQ(closes.size(), 1u);
-    EXPECT_EQ(closes[0].value, link::result::kClosed);
+    EXPECT_EQ(closes[0].value, text_id::kTaviTimeout) << "a lost connection, not a closed one";
     EXPECT_TRUE(f.link->commands.enabled(Command::ConnectToCommunicator));
     EXPECT_EQ(f.communicator.counters.closes, 0u) << "a lost connection is not closed by a packet";
     letAnotherPollRun(Millis(80), 3);
@@ -426,9 +449,7 @@ TEST(TaviDisconnect, StopsThePollForGoodAndCloses)
     EXPECT_FALSE(f.link->connection.isOpen());
     EXPECT_FALSE(f.tasks.poll().running());
     EXPECT_EQ(f.communicator.counters.closes, 1u);
-    const auto statuses = f.sink.all<StatusNotice>();
-    EXPECT_TRUE(std::any_of(statuses.begin(), statuses.end(),
-                            [](const StatusNotice& s) { return s.textId == text_id::kDisconnecting; }));
+    EXPECT_EQ(f.notices(Kind::ClosingStarted).size(), 1u);
     const unsigned polls = f.communicator.counters.statePolls;
     letAnotherPollRun(Millis(100), 3);
     EXPECT_EQ(f.communicator.counters.statePolls, polls);
@@ -646,7 +667,7 @@ TEST(FirmwareUpdate, StartingTwiceWithTheSameHostNameResolvesItOnce)
     EXPECT_EQ(f.receivedPayload(fc::kStartUpdate), (Bytes{10, 0, 0, 1, 0xE8, 0x03}));
 }
 
-TEST(FirmwareUpdate, AHostThatCannotBeResolvedSendsTheLastAddress)
+TEST(FirmwareUpdate, AHostThatCannotBeResolvedIsRefusedBeforeAnythingIsSent)
 {
     TaviFixture f(firmwareConfig(sim::FirmwareOutcome::UpToDate));
     ASSERT_TRUE(f.open());
@@ -656,18 +677,35 @@ TEST(FirmwareUpdate, AHostThatCannotBeResolvedSendsTheLastAddress)
         return std::nullopt;
     });
     RecordingSink dialog;
-    f.tasks.firmware().run("nowhere.example", kUpdatePort, dialog);
-    EXPECT_EQ(f.receivedPayload(fc::kStartUpdate), (Bytes{0, 0, 0, 0, 0x7C, 0xC7}));
+    EXPECT_EQ(f.tasks.firmware().run("nowhere.example", kUpdatePort, dialog), text_id::kUpdateServerUnknown);
+    EXPECT_EQ(f.communicator.counters.firmwareRequests, 0u);
+    EXPECT_TRUE(values(dialog, Kind::FirmwareStage).empty());
 
-    f.tasks.firmware().run("192.168.1.20", kUpdatePort, dialog);
-    EXPECT_EQ(f.tasks.firmware().resolvedHost(), "192.168.1.20");
-    f.tasks.firmware().run("nowhere.example", kUpdatePort, dialog);
-    EXPECT_EQ(f.receivedPayload(fc::kStartUpdate), (Bytes{0xC0, 0xA8, 0x01, 0x14, 0x7C, 0xC7}));
-    // A literal that is no valid address is not resolved and keeps the address too.
-    f.tasks.firmware().run("1.2.3.999", kUpdatePort, dialog);
-    EXPECT_EQ(f.receivedPayload(fc::kStartUpdate), (Bytes{0xC0, 0xA8, 0x01, 0x14, 0x7C, 0xC7}));
+    EXPECT_EQ(f.tasks.firmware().run("192.168.1.20", kUpdatePort, dialog), text_id::kFirmwareUpToDate);
+    // Neither the host before nor a literal that is no address stands in for the host named.
+    for (const char* host : {"nowhere.example", "1.2.3.999"})
+        EXPECT_EQ(f.tasks.firmware().start(host, kUpdatePort, dialog), text_id::kUpdateServerUnknown) << host;
+    EXPECT_EQ(f.communicator.counters.firmwareRequests, 1u);
     EXPECT_EQ(asked, 2) << "host names only; literals are read, not resolved";
     EXPECT_EQ(f.tasks.firmware().resolvedHost(), "192.168.1.20");
+    EXPECT_FALSE(f.tasks.firmware().running());
+    EXPECT_EQ(f.link->settings.updateServer, "192.168.1.20") << "a refused host does not become current";
+}
+
+TEST(FirmwareUpdate, ASecondStartWhileOneRunsIsRefused)
+{
+    sim::CommunicatorConfig config;
+    config.firmware.spacing = Millis(100);
+    TaviFixture f(config);
+    ASSERT_TRUE(f.open());
+    RecordingSink dialog;
+    ASSERT_EQ(f.tasks.firmware().start("192.168.1.20", kUpdatePort, dialog), 0);
+    EXPECT_TRUE(f.tasks.firmware().running());
+    EXPECT_EQ(f.tasks.firmware().start("192.168.1.20", kUpdatePort, dialog), text_id::kFirmwareUpdateRunning);
+    f.tasks.firmware().join();
+    EXPECT_FALSE(f.tasks.firmware().running());
+    EXPECT_EQ(f.communicator.counters.firmwareRequests, 1u);
+    EXPECT_EQ(values(dialog, Kind::FirmwareStage).back(), text_id::kDownloadedConnectionClosed);
 }
 
 TEST(FirmwareUpdate, StartedOnItsOwnThreadItRunsToItsEnd)

@@ -14,7 +14,10 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
       worker(link, identifiedPanel, operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }}),
       tavi(link, TaviTasks::Hooks{[this] { return worker.running(); },
                                   [this](Millis timeout) { return worker.waitStopped(timeout); },
-                                  {}})
+                                  {},
+                                  // The worker ends its panel link as part of the close,
+                                  // without offering to keep the communicator.
+                                  [this] { return worker.abort(true); }})
 {
     worker.setCommunicatorPoll(&tavi.poll());
     auto reader = std::make_unique<eventlog::EventLogReader>(eventlog::EventLogReader::workerOf(worker), doc, sink);

@@ -53,8 +53,9 @@ struct StatusNotice {
 };
 
 // What the communicator side reports to its page: opening started, the
-// opening result (1, 2, 54..57), the closing result (0, 58), the model
-// information of the accept reply, the state bytes of a status message, and
+// opening result (1, 2, 54..57), closing started, the closing result (0, 58,
+// or 6104 when the state poll lost the connection), the model information
+// of the accept reply (value: the bearer byte of its header), the state bytes of a status message, and
 // the results of the option exchanges and the firmware update.
 // LinkState: bytes {state, RSSI}. OptionsResult (read): value the text id,
 // bytes the record read (in-memory form) on success. OptionsWriteResult:
@@ -66,6 +67,7 @@ struct CommunicatorNotice {
     enum class Kind {
         OpeningStarted,
         OpenResult,
+        ClosingStarted,
         CloseResult,
         ModelInfo,
         LinkState,

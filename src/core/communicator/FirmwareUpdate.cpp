@@ -107,41 +107,51 @@ std::string FirmwareUpdate::resolvedHost() const
     return resolvedHost_;
 }
 
-// A host that cannot be resolved is not reported: the address resolved
-// before (0.0.0.0 the first time) goes out, and the communicator then
-// reports the server as not reached. A text that looks like a literal but
-// is not a valid address counts as unresolvable rather than being read
-// into arbitrary bytes.
-void FirmwareUpdate::resolve(const std::string& host)
+// A text that looks like a literal but is not a valid address counts as
+// unresolvable rather than being read into arbitrary bytes.
+bool FirmwareUpdate::resolve(const std::string& host)
 {
     std::lock_guard lock(mutex_);
     if (host == resolvedHost_)
-        return;
+        return true;
     std::optional<std::uint32_t> address;
     if (looksLikeIpv4Literal(host))
         address = link::parseDotted(host);
     else
         address = resolver_ ? resolver_(host) : link::resolveHost(host);
     if (!address)
-        return;
+        return false;
     resolvedAddress_ = *address;
     resolvedHost_ = host;
+    return true;
+}
+
+int FirmwareUpdate::begin(const std::string& host, std::uint16_t port)
+{
+    if (running_.exchange(true))
+        return text_id::kFirmwareUpdateRunning;
+    if (!resolve(host)) {
+        running_ = false;
+        return text_id::kUpdateServerUnknown;
+    }
+    link_.settings.updateServer = host;
+    link_.settings.updatePort = port;
+    return 0;
 }
 
 int FirmwareUpdate::run(const std::string& host, std::uint16_t port, NoticeSink& dialog)
 {
-    resolve(host);
-    link_.settings.updateServer = host;
-    link_.settings.updatePort = port;
+    if (const int refusal = begin(host, port))
+        return refusal;
     return runTask(port, dialog);
 }
 
-void FirmwareUpdate::start(const std::string& host, std::uint16_t port, NoticeSink& dialog)
+int FirmwareUpdate::start(const std::string& host, std::uint16_t port, NoticeSink& dialog)
 {
-    resolve(host);
-    link_.settings.updateServer = host;
-    link_.settings.updatePort = port;
+    if (const int refusal = begin(host, port))
+        return refusal;
     threads_.start([this, port, &dialog] { runTask(port, dialog); });
+    return 0;
 }
 
 void FirmwareUpdate::join() { threads_.join(); }
@@ -170,9 +180,12 @@ int FirmwareUpdate::runTask(std::uint16_t port, NoticeSink& dialog)
         // The poll stays suspended: the connection is over.
         if (downloaded_)
             downloaded_();
+        running_ = false;
     } else {
-        post(dialog, Kind::FirmwareStage, result);
         poll_.resume();
+        // Free before the final text goes out: whoever sees it may start again.
+        running_ = false;
+        post(dialog, Kind::FirmwareStage, result);
     }
     return result;
 }

@@ -11,6 +11,7 @@
 #include "link/Link.h"
 #include "operations/OperationWorker.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -75,12 +76,19 @@ public:
     // "Start" of the dialog: resolves the host (once per host text), makes
     // host and port the current update server, then runs the update on this
     // thread. Stages, progress and the new version go to dialog; the result
-    // is kFirmwareDownloaded or the final text id.
+    // is kFirmwareDownloaded or the final text id. A host that cannot be
+    // resolved is refused before anything is sent (text_id::
+    // kUpdateServerUnknown): the communicator would otherwise be sent an
+    // address that has nothing to do with the host named. While an update
+    // runs, another is refused (text_id::kFirmwareUpdateRunning): both
+    // would wait for their replies in the one control reply slot.
     int run(const std::string& host, std::uint16_t port, NoticeSink& dialog);
-    // The same on a thread of its own; dialog must outlive it.
-    void start(const std::string& host, std::uint16_t port, NoticeSink& dialog);
+    // The same on a thread of its own; dialog must outlive it. Returns 0
+    // when the update started, else the refusal's text id.
+    int start(const std::string& host, std::uint16_t port, NoticeSink& dialog);
     // Waits for a started update to end.
     void join();
+    bool running() const { return running_; }
 
     // The address last resolved and the text it came from (0.0.0.0 and
     // empty before the first start).
@@ -88,7 +96,10 @@ public:
     std::string resolvedHost() const;
 
 private:
-    void resolve(const std::string& host);
+    // false when the host cannot be resolved.
+    bool resolve(const std::string& host);
+    // Resolves the host and claims the update; 0 or the refusal's text id.
+    int begin(const std::string& host, std::uint16_t port);
     int runTask(std::uint16_t port, NoticeSink& dialog);
     int exchange(NoticeSink& dialog);
     int download(NoticeSink& dialog);
@@ -101,6 +112,7 @@ private:
     HostResolver resolver_;
     std::uint32_t resolvedAddress_ = 0;
     std::string resolvedHost_;
+    std::atomic<bool> running_{false};
     TaskThreads threads_; // last: a running update ends before the rest goes
 };
 

@@ -1,6 +1,7 @@
 #include "communicator/TaviDefaultsFile.h"
 
 #include "base/AtomicFile.h"
+#include "base/TextIds.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -340,14 +341,15 @@ TaviOptions TaviDefaultsFile::load(const TaviOptions& current) const
     return parse(content, current).value_or(TaviOptions::builtInDefaults());
 }
 
-bool TaviDefaultsFile::save(const TaviOptions& record) const
+TaviDefaultsFile::SaveResult TaviDefaultsFile::save(const TaviOptions& record) const
 {
-    // Only an existing file that may be written is replaced.
-    if (std::FILE* existing = std::fopen(path_.c_str(), "r+b"))
-        std::fclose(existing);
-    else
-        return false;
-    return writeFileAtomically(path_, format(record)).empty();
+    // Only an existing file is replaced.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path_, error))
+        return {text_id::kDefaultsFileMissing, {}};
+    if (std::string why = writeFileAtomically(path_, format(record)); !why.empty())
+        return {text_id::kDefaultsNotWritten, std::move(why)};
+    return {};
 }
 
 } // namespace qarvo

@@ -31,9 +31,17 @@ public:
     // the built-in default record; nothing is reported.
     TaviOptions load(const TaviOptions& current) const;
 
+    // Why a save did not happen: text_id::kDefaultsFileMissing or
+    // kDefaultsNotWritten with the system's reason; textId 0 when saved.
+    struct SaveResult {
+        int textId = 0;
+        std::string reason;
+        explicit operator bool() const { return textId == 0; }
+    };
+
     // Writes the record over an existing, writable file, replacing its whole
-    // content; a missing file is not created. Returns whether it was written.
-    bool save(const TaviOptions& record) const;
+    // content; a missing file is not created, and says so.
+    SaveResult save(const TaviOptions& record) const;
 
     // The file's content for a record, and the record a content gives.
     static std::string format(const TaviOptions& record);

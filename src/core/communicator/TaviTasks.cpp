@@ -39,6 +39,12 @@ void TaviTasks::setHooks(Hooks hooks)
     hooks_ = std::move(hooks);
 }
 
+void TaviTasks::setConfirmUnchangedWrite(std::function<bool()> confirm)
+{
+    std::lock_guard lock(mutex_);
+    hooks_.confirmUnchangedWrite = std::move(confirm);
+}
+
 TaviOptions TaviTasks::record() const
 {
     std::lock_guard lock(mutex_);
@@ -140,7 +146,6 @@ std::optional<TaviOptions> TaviTasks::recordToWrite()
     const auto confirm = hooks().confirmUnchangedWrite;
     if (unchanged && !(confirm && confirm()))
         return std::nullopt;
-    setReference(sent);
     return sent;
 }
 
@@ -166,6 +171,8 @@ int TaviTasks::sendRecord(const TaviOptions& sent)
                        ? text_id::kUploadedSuccessfully
                        : text_id::kErrorWhileUploading;
     }
+    if (text == text_id::kUploadedSuccessfully)
+        setReference(sent);
     link_.sink.post(CommunicatorNotice{Kind::OptionsWriteResult, text, {}});
     return text;
 }
@@ -197,12 +204,14 @@ TaviPgmResult TaviTasks::togglePgm(std::uint8_t index)
 
 int TaviTasks::disconnect()
 {
-    link_.sink.post(StatusNotice{Pane::Connection, text_id::kDisconnecting});
+    link_.sink.post(CommunicatorNotice{Kind::ClosingStarted, 0, {}});
     poll_.stop();
     if (link_.connection.waitingForCall()) {
         link_.connection.cancelWait();
         return link::result::kCancelled;
     }
+    if (const auto close = hooks().closeConnection)
+        return close();
     stopWorker(link_.timing.closeWaitWorker);
     return link_.connection.close();
 }
@@ -245,7 +254,8 @@ void TaviTasks::connectionLost()
     leaveOpenState();
     link_.sink.post(MessageNotice{text_id::kTaviTimeout, std::nullopt});
     stopWorker(link_.timing.linkLostWorkerStop);
-    link_.sink.post(CommunicatorNotice{Kind::CloseResult, link::result::kClosed, {}});
+    // The page tells a lost connection from a closed one by the text.
+    link_.sink.post(CommunicatorNotice{Kind::CloseResult, text_id::kTaviTimeout, {}});
 }
 
 void TaviTasks::communicatorRestarts()

@@ -49,6 +49,11 @@ public:
         // (text text_id::kSettingsNotChanged); true means Yes. Without
         // a hook the answer is No.
         std::function<bool()> confirmUnchangedWrite;
+        // How the page's disconnect closes the connection once the poll has
+        // stopped; the panel session lets the worker end its panel link
+        // first. Without a hook the worker is stopped and the connection
+        // closed here. Returns 0 or the close's failure text.
+        std::function<int()> closeConnection;
     };
 
     explicit TaviTasks(link::Link& link, Hooks hooks = {});
@@ -57,6 +62,8 @@ public:
     TaviTasks& operator=(const TaviTasks&) = delete;
 
     void setHooks(Hooks hooks);
+    // Replaces only the question before an unchanged write.
+    void setConfirmUnchangedWrite(std::function<bool()> confirm);
 
     // The page's record and the reference copy (what was last read from or
     // sent to the communicator).
@@ -77,7 +84,9 @@ public:
     int readOptions();
     // Write options: asks the question when the record equals the reference
     // copy; nullopt when the answer is No (nothing sent, reference copy
-    // unchanged). Otherwise returns 6102, 6103 or 6104 and posts it.
+    // unchanged). Otherwise returns 6102, 6103 or 6104 and posts it. Only a
+    // write the communicator confirmed becomes the reference copy, so a
+    // failed write is not taken for settings the communicator holds.
     std::optional<int> writeOptions();
     // Toggles PGM index 0 to 3; posts the result.
     TaviPgmResult togglePgm(std::uint8_t index);
@@ -107,8 +116,7 @@ private:
     bool panelOperationRunning() const;
     // Signals a running worker to stop and waits for it.
     void stopWorker(Millis timeout);
-    // The record to send once the question (if any) is answered Yes; the
-    // reference copy then holds it.
+    // The record to send once the question (if any) is answered Yes.
     std::optional<TaviOptions> recordToWrite();
     int sendRecord(const TaviOptions& sent);
 

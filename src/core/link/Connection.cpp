@@ -184,7 +184,7 @@ int Connection::login(bool forWorker)
         std::lock_guard lock(infoMutex_);
         modelInfo_.assign(description.begin(), description.end());
     }
-    sink_.post(CommunicatorNotice{CommunicatorNotice::Kind::ModelInfo, 0, modelInfo()});
+    sink_.post(CommunicatorNotice{CommunicatorNotice::Kind::ModelInfo, reply[offset::kBearer], modelInfo()});
     socket_.sendControl(control::kHelloAccepted, 0);
     socket_.controlHeader.clearFlags(flags::kConnecting | flags::kHoldSequence2);
     if (!forWorker)

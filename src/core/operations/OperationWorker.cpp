@@ -165,13 +165,13 @@ void OperationWorker::startOnlineOperation(int code, int argument)
     setOperation(code);
 }
 
-void OperationWorker::abort(bool communicatorPageShown)
+int OperationWorker::abort(bool communicatorPageShown)
 {
     link_.commands.set(Command::Abort, false);
     link_.sink.post(RefreshNotice{});
     if (panelLinkUp() && !communicatorPageShown) {
         abortRequest_ = true;
-        return;
+        return link::result::kClosed;
     }
     // Disconnect the communicator: stop a worker that is still connecting
     // or identifying, end a wait for a call, then close.
@@ -181,9 +181,11 @@ void OperationWorker::abort(bool communicatorPageShown)
     link_.socket.workerStopEvent.set();
     if (running_)
         waitStopped(link_.timing.closeWaitWorker);
+    int result = link::result::kClosed;
     if (link_.connection.isOpen())
-        link_.connection.close([this](Millis timeout) { waitStopped(timeout); });
+        result = link_.connection.close([this](Millis timeout) { waitStopped(timeout); });
     disconnecting_ = false;
+    return result;
 }
 
 void OperationWorker::cancelOperation() { link_.socket.workerStopEvent.set(); }

@@ -89,7 +89,8 @@ public:
     PanelClock panelClock() const { return panelClock_; }
 
     // "A&bort communication". communicatorPageShown: the communicator page is current.
-    void abort(bool communicatorPageShown = false);
+    // Returns the close's result (0 or 58), 0 when nothing was closed.
+    int abort(bool communicatorPageShown = false);
     // The progress display's Cancel: drop the running operation (or end the link when idle).
     void cancelOperation();
     // Ends the user operation with this code if it is still the one in

@@ -1,5 +1,7 @@
 #include "communicator/TaviDefaultsFile.h"
 
+#include "base/TextIds.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -112,11 +114,13 @@ TEST(TaviDefaultsFormat, TextsNeverBreakALine)
     EXPECT_EQ(lines[22], "bad");
 }
 
-TEST_F(TaviDefaultsFileTest, SaveWritesNothingWithoutAFile)
+TEST_F(TaviDefaultsFileTest, SaveWritesNothingWithoutAFileAndSaysSo)
 {
     const TaviDefaultsFile file(dir_);
     EXPECT_EQ(file.path(), dir_ / "Tavi.def");
-    EXPECT_FALSE(file.save(TaviOptions::builtInDefaults()));
+    const auto saved = file.save(TaviOptions::builtInDefaults());
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.textId, text_id::kDefaultsFileMissing);
     EXPECT_FALSE(fs::exists(dir_ / "Tavi.def"));
 }
 

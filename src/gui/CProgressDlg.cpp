@@ -2,23 +2,23 @@
 
 #include "gui/ProgramTexts.h"
 #include "gui/ShellTexts.h"
+#include "gui/controls/CTextProgressCtrl.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace qarvo::gui {
 
 CProgressDlg::CProgressDlg(std::function<void()> stopWorker, QWidget* parent)
-    : QDialog(parent), stopWorker_(std::move(stopWorker)), caption_(new QLabel), bar_(new QProgressBar)
+    : QDialog(parent), stopWorker_(std::move(stopWorker)), caption_(new QLabel), bar_(new CTextProgressCtrl)
 {
     setObjectName(QStringLiteral("progressDialog"));
     setModal(false);
     setWindowTitle(productName());
-    bar_->setRange(0, 100);
-    bar_->setTextVisible(true);
+    bar_->setShowPercent(true);
+    bar_->setTextDrawn(true);
     bar_->setMinimumWidth(280);
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(text(text_id::kCancel), QDialogButtonBox::RejectRole);
@@ -40,8 +40,7 @@ void CProgressDlg::showCaption(const QString& caption)
 void CProgressDlg::prepare()
 {
     bar_->setValue(0);
-    // The bar's own format language treats '%' specially.
-    bar_->setFormat(QString(text(text_id::kCompleted)).replace(u'%', QStringLiteral("%%")) + QStringLiteral("%p%"));
+    bar_->setCaption(text(text_id::kCompleted));
     cancelArmed_ = true;
 }
 

@@ -7,9 +7,10 @@
 #include <functional>
 
 class QLabel;
-class QProgressBar;
 
 namespace qarvo::gui {
+
+class CTextProgressCtrl;
 
 class CProgressDlg : public QDialog {
     Q_OBJECT
@@ -40,7 +41,7 @@ signals:
 private:
     std::function<void()> stopWorker_;
     QLabel* caption_;
-    QProgressBar* bar_;
+    CTextProgressCtrl* bar_;
     bool cancelArmed_ = false;
 };
 

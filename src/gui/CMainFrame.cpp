@@ -63,6 +63,7 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     readConnectionSettings(connection);
     startSession(std::move(connection));
     onlinePage()->bind(*session_);
+    taviPage()->attach(*session_, setup_.programDirectory);
     connectCommands();
     attachLogPage();
     updateTitle();
@@ -139,6 +140,7 @@ void CMainFrame::createPages()
     connect(taviPage(), &CPageTavi::statusText, this,
             [this](int textId) { panes_->setConnectionStatus(kCommunicatorPane, textId); });
     connect(taviPage(), &CPageTavi::error, this, [this](int textId) { showText(MessageKind::Error, textId); });
+    connect(taviPage(), &CPageTavi::focusNeeded, this, [this] { revealForFocus(kTaviPage); });
 }
 
 QString CMainFrame::settingsFile() const

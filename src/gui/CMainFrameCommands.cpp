@@ -8,6 +8,7 @@
 #include "gui/CNewPassDlg.h"
 #include "gui/CPageLog.h"
 #include "gui/CPageMaster.h"
+#include "gui/CPageTavi.h"
 #include "gui/ProgramTexts.h"
 #include "gui/ShellTexts.h"
 
@@ -46,6 +47,14 @@ void CMainFrame::connectCommands()
     for (const auto& [act, code] : operations)
         connect(actions_[act], &QAction::triggered, this, [this, code = code] { startPageOperation(code); });
 
+    const std::pair<Act, void (CPageTavi::*)()> taviCommands[] = {
+        {Act::ReadTaviOptions, &CPageTavi::readOptions},
+        {Act::WriteTaviOptions, &CPageTavi::writeOptions},
+        {Act::FirmwareUpdate, &CPageTavi::openUpdateDialog},
+    };
+    for (const auto& [act, handler] : taviCommands)
+        connect(actions_[act], &QAction::triggered, taviPage(), handler);
+
     for (int p = 0; p < app::kPageCount; ++p)
         connect(actions_[showPageAct(p)], &QAction::triggered, this, [this, p] { showPage(p); });
 }
@@ -79,6 +88,7 @@ bool CMainFrame::openDocument(const QString& path)
     rememberRecentFile(path);
     showImage();
     logPage()->refreshFromDocument();
+    taviPage()->showFromDocument();
     updateTitle();
     return true;
 }
@@ -107,6 +117,8 @@ void CMainFrame::fileSaveAs()
 
 bool CMainFrame::saveDocument(const QString& path)
 {
+    if (!taviPage()->storeIntoDocument())
+        return false;
     const std::string error = session_->doc.save(path.toStdString());
     if (!error.empty()) {
         prompter().message(this, MessageKind::Error, QString::fromStdString(error));
@@ -222,8 +234,13 @@ void CMainFrame::openCommunicator(link::ConnectionMode mode)
 
 void CMainFrame::abortCommunication()
 {
-    const bool communicatorPage = currentPage() == kTaviPage;
-    runLinkTask([this, communicatorPage] { session_->worker.abort(communicatorPage); });
+    // On the communicator page, or with no panel session running, the
+    // communicator page disconnects; otherwise the panel session ends.
+    if (currentPage() == kTaviPage || !session_->worker.running()) {
+        taviPage()->disconnect();
+        return;
+    }
+    runLinkTask([this] { session_->worker.abort(false); });
 }
 
 void CMainFrame::startPageOperation(int code)

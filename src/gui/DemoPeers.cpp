@@ -36,6 +36,8 @@ void DemoPeers::pointSettingsAt(link::ConnectionSettings& settings)
     settings.callbackServer = kLoopbackText;
     settings.callbackPort = communicator_.callbackPort();
     settings.password = communicator_.config().password;
+    // The demo's firmware update names no server beyond this machine.
+    settings.updateServer = kLoopbackText;
 }
 
 } // namespace qarvo::gui

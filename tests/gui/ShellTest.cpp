@@ -245,6 +245,7 @@ private slots:
             QVERIFY(!note || note->text().contains("This page is not built yet."));
             QCOMPARE(frame->action(showPageAct(p))->text(), names[p]);
         }
+        QVERIFY(!frame->page(kTaviPage)->placeholder());
         QCOMPARE(frame->action(Act::ShowEventLog)->statusTip(), QString("Show and download events log"));
     }
 

@@ -198,6 +198,27 @@ private slots:
         QCOMPARE(session->tavi.reference(), TaviOptions::builtInDefaults());
     }
 
+    void theDocumentCarriesTheRecordThroughItsFile()
+    {
+        field("account")->setText("1234");
+        field("primaryAddress")->setText("host.example");
+        QVERIFY(page->storeIntoDocument());
+        const std::string path = home->file("options.rps").toStdString();
+        QCOMPARE(QString::fromStdString(session->doc.save(path)), QString());
+        field("account")->setText("0000");
+        field("primaryAddress")->clear();
+        QCOMPARE(QString::fromStdString(session->doc.open(path)), QString());
+        page->showFromDocument();
+        QCOMPARE(field("account")->text(), QString("1234"));
+        QCOMPARE(field("primaryAddress")->text(), QString("host.example"));
+        QCOMPARE(session->tavi.record().account(), std::uint16_t(0x1234));
+
+        field("port")->setText("99999"); // refused: the document keeps its record
+        page->findChild<QCheckBox*>("portEditable")->setChecked(true);
+        QVERIFY(!page->storeIntoDocument());
+        QCOMPARE(session->doc.taviOptions(), session->tavi.record().bytes);
+    }
+
     void saveDefaultsSaysWhyNothingWasSavedAndOtherwiseSaves()
     {
         const TaviDefaultsFile file(home->path().toStdString());

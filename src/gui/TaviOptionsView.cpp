@@ -4,6 +4,7 @@
 #include "communicator/TaviModelInfo.h"
 #include "gui/DialogParts.h"
 #include "gui/ShellTexts.h"
+#include "gui/controls/CHexEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,7 @@ using namespace text_id::tavi_page;
 
 // Character limits of the page's fields.
 constexpr int kPasswordChars = 4;
+constexpr int kAccountDigits = 4;
 constexpr int kPortDigits = 5;
 constexpr int kEventDigits = 3;
 constexpr int kUserDigits = 3;
@@ -154,7 +156,9 @@ QWidget* TaviOptionsView::buildCommunicator()
     passwordRow->addWidget(password_);
     form->addRow(label(kPassword), passwordRow);
 
-    account_ = makeHexField(QStringLiteral("account"));
+    account_ = new CHexEdit;
+    account_->setObjectName(QStringLiteral("account"));
+    account_->setMaxLength(kAccountDigits);
     form->addRow(label(kAccount), account_);
 
     port_ = makeDecimalField(QStringLiteral("port"), kPortDigits);

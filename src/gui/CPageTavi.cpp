@@ -6,6 +6,7 @@
 #include "communicator/FirmwareUpdate.h"
 #include "gui/Prompter.h"
 #include "gui/ShellTexts.h"
+#include "gui/TaviPageTexts.h"
 #include "gui/TaviOptionsView.h"
 #include "link/Connection.h"
 
@@ -33,8 +34,8 @@ TaviOptions recordOf(std::span<const std::uint8_t> bytes)
 CPageTavi::CPageTavi(QWidget* parent)
     : CPage(text_id::kPageTavi, parent),
       view_(new TaviOptionsView),
-      loadDefaults_(new QPushButton(text(text_id::tavi_page::kLoadDefaults))),
-      saveDefaults_(new QPushButton(text(text_id::tavi_page::kSaveDefaults))),
+      loadDefaults_(new QPushButton(text(tavi_page::kLoadDefaults))),
+      saveDefaults_(new QPushButton(text(tavi_page::kSaveDefaults))),
       firmwareSink_([this](const Notice& notice) {
           if (const auto* n = std::get_if<CommunicatorNotice>(&notice); n && updateDialog_)
               updateDialog_->report(*n);
@@ -57,6 +58,9 @@ CPageTavi::CPageTavi(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
+    // The page gives way to a narrow window: its scroll area takes the
+    // width, and the buttons' row does not hold the window open.
+    setMinimumSize(1, 1);
 
     connect(view_, &TaviOptionsView::pgmClicked, this, &CPageTavi::togglePgm);
     connect(loadDefaults_, &QPushButton::clicked, this, &CPageTavi::loadDefaults);

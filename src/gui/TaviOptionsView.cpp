@@ -4,6 +4,7 @@
 #include "communicator/TaviModelInfo.h"
 #include "gui/DialogParts.h"
 #include "gui/ShellTexts.h"
+#include "gui/TaviPageTexts.h"
 #include "gui/controls/CHexEdit.h"
 
 #include <QCheckBox>
@@ -24,7 +25,7 @@ namespace qarvo::gui {
 
 namespace {
 
-using namespace text_id::tavi_page;
+using namespace tavi_page;
 
 // Character limits of the page's fields.
 constexpr int kPasswordChars = 4;

@@ -64,8 +64,9 @@ class TaviConnectTest : public QObject {
         frame().setCurrentPage(kTaviPage);
         prompter->answer(testing::pressOk);
         frame().action(Act::ConnectToCommunicator)->trigger();
-        return QTest::qWaitFor([&] { return frame().action(Act::ReadTaviOptions)->isEnabled(); }, kLinkTimeout) &&
-               pane() == text(text_id::kConnected);
+        return QTest::qWaitFor(
+            [&] { return frame().action(Act::ReadTaviOptions)->isEnabled() && pane() == text(text_id::kConnected); },
+            kLinkTimeout);
     }
 
     // Runs the update dialog with the address given, waits for its final

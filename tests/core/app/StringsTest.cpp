@@ -299,6 +299,8 @@ const NamedId kNamedIds[] = {
     NAMED(kPartitionDisarmedWord), NAMED(kUnitSec), NAMED(kUnitMin),
     NAMED(kDownloadingSuccessfully), NAMED(kErrorWhileDownloading), NAMED(kUploadedSuccessfully),
     NAMED(kErrorWhileUploading), NAMED(kTaviTimeout), NAMED(kErrorActivatingPgm),
+    NAMED(kDefaultsFileMissing), NAMED(kDefaultsNotWritten), NAMED(kEnterIpv4Address),
+    NAMED(kUpdateServerUnknown), NAMED(kFirmwareUpdateRunning), NAMED(kCloseButton),
     NAMED(kCommunicatorWillReset), NAMED(kHardwareError), NAMED(kFirmwareUpdating),
     NAMED(kFirmwareUpdateServer), NAMED(kAddress), NAMED(kPort), NAMED(kStart), NAMED(kDefaults),
     NAMED(kVersionGroup), NAMED(kCurrentVersion), NAMED(kUpdatingTo), NAMED(kStatusGroup),

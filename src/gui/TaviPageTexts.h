@@ -1,0 +1,67 @@
+#pragma once
+// Ids of the communicator options page's labels in the string table (the
+// page's own block).
+namespace qarvo::gui::tavi_page {
+inline constexpr int kModelGroup = 2600;
+inline constexpr int kModel = 2601;
+inline constexpr int kHardwareRevision = 2602;
+inline constexpr int kSoftwareRevision = 2603;
+inline constexpr int kConnectedBy = 2604;
+inline constexpr int kId = 2605;
+inline constexpr int kSerialNumber = 2606;
+inline constexpr int kMac = 2607;
+inline constexpr int kIp = 2608;
+inline constexpr int kRssi = 2609;
+inline constexpr int kJamming = 2610;
+inline constexpr int kCommunicatorGroup = 2611;
+inline constexpr int kPassword = 2612;
+inline constexpr int kAccount = 2613;
+inline constexpr int kPort = 2614;
+inline constexpr int kEncrypt = 2615;
+inline constexpr int kCheckForUpdates = 2616;
+inline constexpr int kNetGroup = 2617;
+inline constexpr int kDhcp = 2618;
+inline constexpr int kNetMask = 2619;
+inline constexpr int kGateway = 2620;
+inline constexpr int kPrimaryDns = 2621;
+inline constexpr int kSecondaryDns = 2622;
+inline constexpr int kPrimaryServer = 2623;
+inline constexpr int kSecondaryServer = 2624;
+inline constexpr int kProtocol = 2625;
+inline constexpr int kAddress = 2626;
+inline constexpr int kStaticKey = 2627;
+inline constexpr int kKeepAlive = 2628;
+inline constexpr int kKeepAliveRange = 2629;
+inline constexpr int kGprs = 2630;
+inline constexpr int kEventsGroup = 2631;
+inline constexpr int kSettingsChanged = 2632;
+inline constexpr int kUser = 2633;
+inline constexpr int kPartition = 2634;
+inline constexpr int kCallbackAccepted = 2635;
+inline constexpr int kPcConnected = 2636;
+inline constexpr int kConnectionRejected = 2637;
+inline constexpr int kPanic = 2638;
+inline constexpr int kSwitchLine = 2639;
+inline constexpr int kInputsGroup = 2640;
+inline constexpr int kInput1 = 2641;
+inline constexpr int kInput2 = 2642;
+inline constexpr int kTamper = 2643;
+inline constexpr int kState = 2644;
+inline constexpr int kEventCode = 2645;
+inline constexpr int kPgmGroup = 2646;
+inline constexpr int kLatch = 2647;
+inline constexpr int kTime = 2648;
+inline constexpr int kPgm1 = 2649; // PGM n: kPgm1 + n - 1
+inline constexpr int kSim1 = 2653;
+inline constexpr int kSim2 = 2654;
+inline constexpr int kApn = 2655;
+inline constexpr int kDoubleSim = 2656;
+inline constexpr int kPgm1IfBlocked = 2657;
+inline constexpr int kPgm2IfBlocked = 2658;
+inline constexpr int kTest = 2659;
+inline constexpr int kInitFailure = 2660; // the seven GPRS events in record order
+inline constexpr int kLoadDefaults = 2667;
+inline constexpr int kSaveDefaults = 2668;
+inline constexpr int kNoReport = 2669;    // the three protocols in order
+inline constexpr int kGprsGroup = 2672;
+} // namespace qarvo::gui::tavi_page

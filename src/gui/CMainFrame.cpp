@@ -64,6 +64,9 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     startSession(std::move(connection));
     onlinePage()->bind(*session_);
     taviPage()->attach(*session_, setup_.programDirectory);
+    masterPage()->bind(*session_);
+    session_->formsRefused = [this](const panel::FormError& error) { refuseForms(error); };
+    showImage();
     connectCommands();
     attachLogPage();
     updateTitle();
@@ -236,6 +239,28 @@ bool CMainFrame::revealForFocus(int page)
     return true;
 }
 
+bool CMainFrame::storeForms()
+{
+    const auto error = session_->storeForms();
+    if (error)
+        refuseForms(*error);
+    return !error;
+}
+
+void CMainFrame::refuseForms(const panel::FormError& error)
+{
+    onMessage(MessageNotice{error.textId, error.number ? std::optional<long>(*error.number) : std::nullopt});
+    // A value both pages show is focused where the user edits it now.
+    const panel::FormError placed = currentPage() == kInstallerPage ? panel::onInstallerPage(error) : error;
+    for (int index = 0; index < app::kPageCount; ++index) {
+        if (page(index)->holdsControl(placed.control)) {
+            if (revealForFocus(index))
+                page(index)->focusPlace({placed.control, placed.row, placed.column});
+            return;
+        }
+    }
+}
+
 void CMainFrame::showText(MessageKind kind, int textId) { prompter().message(this, kind, text(textId)); }
 
 // ------------------------------------------------------------ notices
@@ -316,6 +341,7 @@ void CMainFrame::showImage()
 {
     // A running transfer commits into the image under the same lock.
     const auto held = session_->doc.lock();
+    session_->refreshForms();
     for (CPage* p : pages_)
         p->showImage();
 }

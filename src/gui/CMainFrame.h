@@ -104,6 +104,10 @@ private:
     void onReport(const ReportNotice& notice);
     void onProgress(const ProgressNotice& notice);
     void showImage();
+    // Forms to image before a save; false (after the message and the focus
+    // on the refused value) stops the save.
+    bool storeForms();
+    void refuseForms(const panel::FormError& error);
     void refreshCommands();
     CProgressDlg& progress();
 

@@ -117,7 +117,7 @@ void CMainFrame::fileSaveAs()
 
 bool CMainFrame::saveDocument(const QString& path)
 {
-    if (!taviPage()->storeIntoDocument())
+    if (!storeForms() || !taviPage()->storeIntoDocument())
         return false;
     const std::string error = session_->doc.save(path.toStdString());
     if (!error.empty()) {

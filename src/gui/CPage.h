@@ -3,6 +3,7 @@
 // its name, and the frame's hand-over of images, operation starts and ends
 // and reports. A page whose contents are not built yet says so plainly.
 #include "base/NoticeSink.h"
+#include "panel/FormError.h"
 
 #include <QWidget>
 
@@ -26,6 +27,12 @@ public:
     virtual void workerEnded() {}
     // An operation report that this page displays.
     virtual void report(const ReportNotice& /*notice*/) {}
+
+    // Whether a control of the programming forms is on this page, and
+    // putting the focus on it (a grid control: on its cell) when storing
+    // the forms refused its value.
+    virtual bool holdsControl(int /*control*/) const { return false; }
+    virtual void focusPlace(const panel::FormPlace& /*place*/) {}
 
     // Whether the page shows its placeholder (its contents are built later).
     bool placeholder() const { return placeholder_ != nullptr; }

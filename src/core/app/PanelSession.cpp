@@ -11,7 +11,7 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
     : sink(sink),
       link(sink, std::move(settings), timing),
       doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
-      worker(link, identifiedPanel, operations::OperationWorker::Hooks{{}, [this] { onPanelIdentified(); }}),
+      worker(link, identifiedPanel, operations::OperationWorker::Hooks{[this] { return gatherPages(); }, [this] { onPanelIdentified(); }}),
       tavi(link, TaviTasks::Hooks{[this] { return worker.running(); },
                                   [this](Millis timeout) { return worker.waitStopped(timeout); },
                                   {},
@@ -51,6 +51,29 @@ void PanelSession::onPanelIdentified()
         sink.post(ImageChangedNotice{});
         sink.post(MessageNotice{text_id::kDifferentPanel, {}});
     }
+}
+
+void PanelSession::refreshForms()
+{
+    const auto held = doc.lock();
+    panel::imageToForms(doc, forms);
+    formsFilled_ = true;
+}
+
+std::optional<panel::FormError> PanelSession::storeForms()
+{
+    if (!formsFilled_)
+        return std::nullopt;
+    const auto held = doc.lock();
+    return panel::formsToImage(forms, doc);
+}
+
+bool PanelSession::gatherPages()
+{
+    const auto error = storeForms();
+    if (error && formsRefused)
+        formsRefused(*error);
+    return !error;
 }
 
 } // namespace qarvo::app

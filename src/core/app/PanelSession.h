@@ -10,6 +10,10 @@
 #include "link/Link.h"
 #include "operations/OperationWorker.h"
 #include "panel/CUploadDoc.h"
+#include "panel/ProgrammingForms.h"
+
+#include <functional>
+#include <optional>
 
 #include <memory>
 #include <string>
@@ -41,6 +45,18 @@ public:
     // (which the worker pauses while it talks to the panel) and the
     // firmware update.
     TaviTasks tavi;
+    // What the programming pages show and edit. The front-end fills the
+    // forms from the image whenever the image changed (new document, open,
+    // page read, panel model change); saves and page writes store them back
+    // first and stop at the first refused value.
+    panel::ProgrammingForms forms;
+    // Called on a page write that the forms refused, with the refused value.
+    std::function<void(const panel::FormError&)> formsRefused;
+
+    void refreshForms();
+    // Forms to image; nothing is stored while the forms were never filled
+    // (a front-end without pages keeps the image as it is).
+    std::optional<panel::FormError> storeForms();
 
     // Keeps an operation step alive for the session and hands it to the worker.
     void addStep(int code, std::unique_ptr<operations::OperationStep> step);
@@ -52,9 +68,11 @@ private:
     // The model check: a panel of another model than the document is laid
     // out for resets the document to that model's defaults, once.
     void onPanelIdentified();
+    bool gatherPages();
 
     std::vector<std::unique_ptr<operations::OperationStep>> steps_;
     eventlog::EventLogReader* eventLogReader_ = nullptr;
+    bool formsFilled_ = false;
 };
 
 } // namespace qarvo::app

@@ -134,11 +134,14 @@ CPageMaster::CPageMaster(QWidget* parent) : CPage(text_id::kPageMasterFunctions,
     layout->addLayout(middle);
     layout->addWidget(buildVoice());
 
-    auto* partitions = new QHBoxLayout;
+    auto* bottom = new QHBoxLayout;
+    auto* partitions = new QVBoxLayout;
     partitions->addWidget(buildPartition(kPartitionATitle, kPartitionALabels, mc::kPartitionAAutoarm));
     partitions->addWidget(buildPartition(kPartitionBTitle, kPartitionBLabels, mc::kPartitionBAutoarm));
-    layout->addLayout(partitions);
-    layout->addWidget(buildPgmTimes(), 2);
+    partitions->addStretch(1);
+    bottom->addLayout(partitions);
+    bottom->addWidget(buildPgmTimes(), 1);
+    layout->addLayout(bottom, 2);
 
     // The window may be smaller than the page: the page scrolls.
     auto* scroll = new QScrollArea;
@@ -191,6 +194,7 @@ QWidget* CPageMaster::buildUserCodes()
     connect(userGrid_, &CListCtrlEx::headerClicked, this, &CPageMaster::userHeaderClicked);
     layout->addWidget(userGrid_, 1);
 
+    // The legends wrap their lines rather than widen the page.
     auto* legends = new QHBoxLayout;
     for (std::size_t i = 0; i < kLegendIds.size(); ++i) {
         auto* legend = new QLabel(text(kLegendIds[i]));
@@ -201,7 +205,8 @@ QWidget* CPageMaster::buildUserCodes()
         legend->setPalette(palette);
         legend->setMargin(3);
         legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        legends->addWidget(legend, i + 1 < kLegendIds.size() ? 1 : 0);
+        legend->setWordWrap(true);
+        legends->addWidget(legend, 1);
     }
     layout->addLayout(legends);
     return group;

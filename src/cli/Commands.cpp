@@ -4,6 +4,7 @@
 #include "cli/EventLogCommands.h"
 #include "cli/LinkSession.h"
 #include "cli/PanelCommands.h"
+#include "cli/SettingCommands.h"
 #include "cli/TaviCommands.h"
 
 #include <algorithm>
@@ -36,6 +37,14 @@ constexpr std::array kCommands{
     CommandRow{"write-master", "DOC.rps: write the document's master page to the panel", false, runWriteMaster},
     CommandRow{"read-events", "[--all] [--mark-read] [--txt OUT.txt] [--doc DOC.rps]: read the panel's event log",
                false, runReadEvents},
+    CommandRow{"settings", "[--type CODE]: list every setting by name with its kind, range and label", false,
+               runSettings},
+    CommandRow{"show", "DOC.rps [--json]: print every setting of the document", false, runShow},
+    CommandRow{"set", "DOC.rps NAME=VALUE... [--from FILE.json]: change settings, checked as the pages do", false,
+               runSet},
+    CommandRow{"check", "DOC.rps: report the first invalid value of the document", false, runCheck},
+    CommandRow{"diff", "A.rps B.rps [--json]: list the settings that differ (exit 0 equal, 1 differ, 2 error)", false,
+               runDiff},
     CommandRow{"tavi-info", "show the communicator's model information", false, runTaviInfo},
     CommandRow{"tavi-read", "OUT.bin: read the communicator options into the file", false, runTaviRead},
     CommandRow{"tavi-write", "IN.bin [--force]: write the file's communicator options", false, runTaviWrite},

@@ -1,0 +1,356 @@
+#include "cli/SettingCommands.h"
+
+#include "app/Strings.h"
+#include "cli/SettingFields.h"
+#include "panel/CUploadDoc.h"
+#include "panel/PanelModels.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <ostream>
+
+namespace qarvo::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+using panel::CUploadDoc;
+using panel::ProgrammingForms;
+using Values = std::vector<std::pair<std::string, std::string>>; // name, value in table order
+
+constexpr std::string_view kJsonOption = "--json";
+constexpr std::string_view kFromOption = "--from";
+constexpr std::string_view kTypeOption = "--type";
+constexpr const char* kLogName = "Current log";
+
+void problem(Session& s, const std::string& text) { s.env.err << kProgramName << ": " << text << std::endl; }
+
+// A document read from its file with its forms and fields.
+struct Loaded {
+    CUploadDoc doc{kLogName};
+    ProgrammingForms forms;
+    std::vector<FormField> fields;
+
+    void show()
+    {
+        panel::imageToForms(doc, forms);
+        fields = formFields(forms, doc.layout().typeCode());
+    }
+    Values values() const
+    {
+        Values v;
+        for (const FormField& f : fields)
+            v.emplace_back(f.name, f.get(forms));
+        return v;
+    }
+};
+
+std::unique_ptr<Loaded> load(Session& s, const fs::path& path)
+{
+    auto loaded = std::make_unique<Loaded>();
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        problem(s, path.string() + ": no such settings file");
+        return nullptr;
+    }
+    if (const std::string why = loaded->doc.open(path); !why.empty()) {
+        problem(s, path.string() + ": " + why);
+        return nullptr;
+    }
+    loaded->show();
+    return loaded;
+}
+
+// The arguments without the flag; whether the flag was given.
+bool takeFlag(std::vector<std::string>& args, std::string_view flag)
+{
+    const auto it = std::find(args.begin(), args.end(), flag);
+    if (it == args.end())
+        return false;
+    args.erase(it);
+    return true;
+}
+
+// The value of "--name VALUE" or "--name=VALUE"; "" with ok false when the
+// value is missing.
+std::optional<std::string> takeOption(std::vector<std::string>& args, std::string_view name, bool& ok)
+{
+    ok = true;
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == name) {
+            if (it + 1 == args.end()) {
+                ok = false;
+                return std::nullopt;
+            }
+            std::string value = *(it + 1);
+            args.erase(it, it + 2);
+            return value;
+        }
+        if (it->starts_with(std::string(name) + "=")) {
+            std::string value = it->substr(name.size() + 1);
+            args.erase(it);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string errorText(const panel::FormError& error)
+{
+    return (error.number ? strings::format(error.textId, *error.number) : strings::text(error.textId)).toStdString();
+}
+
+std::string rangeText(const FormField& f)
+{
+    if (f.kind == FieldKind::Check || f.kind == FieldKind::List)
+        return std::to_string(f.min) + ".." + std::to_string(f.max);
+    return "-";
+}
+
+std::string labelText(const FormField& f)
+{
+    const char* english = strings::english(f.labelId);
+    if (!english)
+        return {};
+    std::string label = strings::utf8(f.labelId);
+    label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
+    std::replace(label.begin(), label.end(), '\n', ' ');
+    return label;
+}
+
+void printValues(std::ostream& out, const Values& values, bool json)
+{
+    if (!json) {
+        for (const auto& [name, value] : values)
+            out << name << '=' << value << '\n';
+        return;
+    }
+    QJsonObject object;
+    for (const auto& [name, value] : values)
+        object.insert(QString::fromStdString(name), QString::fromStdString(value));
+    out << QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
+}
+
+// NAME=VALUE pairs of a JSON object file, in the file's order of names.
+std::optional<Values> readJsonValues(Session& s, const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem(s, path + ": cannot be read");
+        return std::nullopt;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!json.isObject()) {
+        problem(s, path + ": not a JSON object of settings" +
+                       (parseError.error ? ": " + parseError.errorString().toStdString() : std::string()));
+        return std::nullopt;
+    }
+    Values values;
+    const QJsonObject object = json.object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!it.value().isString()) {
+            problem(s, path + ": " + it.key().toStdString() + ": the value is not a string");
+            return std::nullopt;
+        }
+        values.emplace_back(it.key().toStdString(), it.value().toString().toStdString());
+    }
+    return values;
+}
+
+std::optional<Values> readPairs(Session& s, const std::vector<std::string>& args)
+{
+    Values values;
+    for (const std::string& arg : args) {
+        const auto eq = arg.find('=');
+        if (eq == std::string::npos || eq == 0) {
+            usageError(s.env.err, "expected NAME=VALUE: '" + arg + "'");
+            return std::nullopt;
+        }
+        values.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
+    }
+    return values;
+}
+
+// The forms stored into a copy of the document: the first refused value.
+std::optional<panel::FormError> tryStore(const CUploadDoc& doc, const ProgrammingForms& forms)
+{
+    CUploadDoc copy = doc;
+    return panel::formsToImage(forms, copy);
+}
+
+std::string settingOfError(const Loaded& loaded, const panel::FormError& error)
+{
+    const FormField* field = fieldAt(loaded.fields, error);
+    return field ? field->name : "control " + std::to_string(error.control);
+}
+
+} // namespace
+
+int runSettings(Session& session)
+{
+    auto args = session.commandLine.arguments;
+    bool ok = true;
+    const auto type = takeOption(args, kTypeOption, ok);
+    if (!ok || !args.empty())
+        return usageError(session.env.err, "usage: settings [--type CODE]");
+    std::uint8_t typeCode = panel::kDefaultTypeCode;
+    if (type) {
+        std::string text = *type;
+        if (text.starts_with("0x") || text.starts_with("0X"))
+            text.erase(0, 2);
+        const auto code = parseHex16(text);
+        if (!code || *code > 0xFF || !panel::findPanelModel(static_cast<std::uint8_t>(*code)))
+            return usageError(session.env.err, "unknown panel type: '" + *type + "'");
+        typeCode = static_cast<std::uint8_t>(*code);
+    }
+    Loaded loaded;
+    loaded.doc.newDocument();
+    panel::PanelIdentity model;
+    model.setFromModel(typeCode);
+    loaded.doc.checkModel(model);
+    loaded.show();
+    for (const FormField& f : loaded.fields)
+        session.env.out << f.name << '\t' << kindName(f.kind) << '\t' << rangeText(f) << '\t' << labelText(f) << '\n';
+    return kExitSuccess;
+}
+
+int runShow(Session& session)
+{
+    auto args = session.commandLine.arguments;
+    const bool json = takeFlag(args, kJsonOption);
+    if (args.size() != 1)
+        return usageError(session.env.err, "usage: show DOC.rps [--json]");
+    const auto loaded = load(session, args.front());
+    if (!loaded)
+        return kExitFailure;
+    printValues(session.env.out, loaded->values(), json);
+    return kExitSuccess;
+}
+
+int runSet(Session& session)
+{
+    auto args = session.commandLine.arguments;
+    bool ok = true;
+    const auto from = takeOption(args, kFromOption, ok);
+    if (!ok || args.empty() || (args.size() == 1 && !from))
+        return usageError(session.env.err, "usage: set DOC.rps NAME=VALUE... [--from FILE.json]");
+    const fs::path path = args.front();
+    args.erase(args.begin());
+    Values wanted;
+    if (from) {
+        auto fromFile = readJsonValues(session, *from);
+        if (!fromFile)
+            return kExitFailure;
+        wanted = std::move(*fromFile);
+    }
+    const auto pairs = readPairs(session, args);
+    if (!pairs)
+        return kExitUsage;
+    wanted.insert(wanted.end(), pairs->begin(), pairs->end());
+
+    const auto loaded = load(session, path);
+    if (!loaded)
+        return kExitFailure;
+    // Values given as the document already holds them are no change; each
+    // change is stored on its own, so a refused one is named.
+    for (const auto& [name, value] : wanted) {
+        const FormField* field = findField(loaded->fields, name);
+        if (!field) {
+            problem(session, name + ": no such setting");
+            return kExitFailure;
+        }
+        if (field->get(loaded->forms) == value)
+            continue;
+        if (!field->set(loaded->forms, value)) {
+            problem(session, name + ": not a value of this " + std::string(kindName(field->kind)) + " setting: '" +
+                                 value + "'");
+            return kExitFailure;
+        }
+        if (const auto error = tryStore(loaded->doc, loaded->forms)) {
+            problem(session, name + ": " + errorText(*error));
+            return kExitFailure;
+        }
+    }
+    if (const auto error = panel::formsToImage(loaded->forms, loaded->doc)) {
+        problem(session, settingOfError(*loaded, *error) + ": " + errorText(*error));
+        return kExitFailure;
+    }
+    if (const std::string why = loaded->doc.save(path); !why.empty()) {
+        problem(session, path.string() + ": " + why);
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int runCheck(Session& session)
+{
+    const auto& args = session.commandLine.arguments;
+    if (args.size() != 1)
+        return usageError(session.env.err, "usage: check DOC.rps");
+    const auto loaded = load(session, args.front());
+    if (!loaded)
+        return kExitFailure;
+    if (const auto error = tryStore(loaded->doc, loaded->forms)) {
+        session.env.out << settingOfError(*loaded, *error) << ": " << errorText(*error) << '\n';
+        return kExitFailure;
+    }
+    session.env.out << args.front() << ": every value is valid\n";
+    return kExitSuccess;
+}
+
+int runDiff(Session& session)
+{
+    auto args = session.commandLine.arguments;
+    const bool json = takeFlag(args, kJsonOption);
+    if (args.size() != 2)
+        return usageError(session.env.err, "usage: diff A.rps B.rps [--json]");
+    const auto a = load(session, args[0]);
+    const auto b = a ? load(session, args[1]) : nullptr;
+    if (!a || !b)
+        return kExitUsage;
+    const Values left = a->values();
+    const Values rightValues = b->values();
+    const std::map<std::string, std::string> right(rightValues.begin(), rightValues.end());
+    std::map<std::string, bool> inLeft;
+    struct Difference {
+        std::string name;
+        std::optional<std::string> a, b;
+    };
+    std::vector<Difference> differences;
+    for (const auto& [name, value] : left) {
+        inLeft[name] = true;
+        const auto it = right.find(name);
+        if (it == right.end())
+            differences.push_back({name, value, std::nullopt});
+        else if (it->second != value)
+            differences.push_back({name, value, it->second});
+    }
+    for (const auto& [name, value] : rightValues)
+        if (!inLeft.contains(name))
+            differences.push_back({name, std::nullopt, value});
+
+    if (json) {
+        QJsonArray array;
+        const auto jsonValue = [](const std::optional<std::string>& v) {
+            return v ? QJsonValue(QString::fromStdString(*v)) : QJsonValue(QJsonValue::Null);
+        };
+        for (const Difference& d : differences)
+            array.append(QJsonObject{{"name", QString::fromStdString(d.name)}, {"a", jsonValue(d.a)}, {"b", jsonValue(d.b)}});
+        if (!differences.empty())
+            session.env.out << QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+    } else {
+        const auto shown = [](const std::optional<std::string>& v) { return v ? "'" + *v + "'" : std::string("(absent)"); };
+        for (const Difference& d : differences)
+            session.env.out << d.name << ": " << shown(d.a) << " -> " << shown(d.b) << '\n';
+    }
+    return differences.empty() ? kExitSuccess : kExitFailure;
+}
+
+} // namespace qarvo::cli

@@ -282,6 +282,19 @@ int runSet(Session& session)
         problem(session, settingOfError(*loaded, *error) + ": " + errorText(*error));
         return kExitFailure;
     }
+    // The panel's encodings may hold a value otherwise than given (a 6-digit
+    // code while codes have 4 digits); such a value is refused rather than
+    // saved as something else.
+    Loaded stored;
+    stored.doc = loaded->doc;
+    stored.show();
+    for (const auto& [name, value] : wanted) {
+        const std::string kept = findField(stored.fields, name)->get(stored.forms);
+        if (kept != value) {
+            problem(session, name + ": '" + value + "' would be stored as '" + kept + "'");
+            return kExitFailure;
+        }
+    }
     if (const std::string why = loaded->doc.save(path); !why.empty()) {
         problem(session, path.string() + ": " + why);
         return kExitFailure;

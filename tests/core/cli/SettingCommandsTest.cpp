@@ -115,6 +115,7 @@ TEST_F(Settings, AnInvalidValueExitsOneNamesTheSettingAndLeavesTheFile)
         {"zone.01.type=99", "zone.01.type: not a value"},
         {"user.07.attr.a=2", "user.07.attr.a: not a value"},
         {"no.such.setting=1", "no.such.setting: no such setting"},
+        {"user.07.code=123456", "user.07.code: '123456' would be stored as '1234'"}, // codes have 4 digits
     };
     for (const Case& c : cases) {
         const RunResult r = run({"set", doc, "user.08.code=5555", c.assignment});

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Session.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -33,12 +34,42 @@ link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const Cli
     if (options.demo)
         return settings;
     const auto file = programDirectory(options, env.homeVariable, env.executableDirectory) / link::kSettingsFileName;
-    if (link::loadSettings(file, settings) == link::SettingsLoad::Missing)
-        env.err << strings::utf8(text_id::kConfigMissing) << std::endl;
+    // Most runs give the address on the command line: a missing file is
+    // worth a line only when asked for.
+    if (link::loadSettings(file, settings) == link::SettingsLoad::Missing && options.verbose)
+        env.err << strings::utf8(text_id::kConfigMissing) << " (" << file.string() << ")" << std::endl;
     return settings;
 }
 
+// What the connection mode needs and the settings lack: there is no
+// default peer, so nothing is ever sent to an address nobody gave.
+std::string missingPeer(link::ConnectionMode mode, const link::ConnectionSettings& settings)
+{
+    if (mode == link::ConnectionMode::Direct && settings.communicatorAddress == link::kNoAddress)
+        return "no communicator address: use --address or IP Settings";
+    if (mode == link::ConnectionMode::Callback && settings.callbackServer.empty())
+        return "no callback server: use --callback or IP Settings";
+    return {};
+}
+
 } // namespace
+
+std::string commandHelp(const CommandRow& command)
+{
+    // A row's help starts with the command's arguments ("DOC.rps ...: what
+    // it does") when it takes any.
+    std::string help(command.help);
+    std::string arguments;
+    const auto colon = help.find(": ");
+    const bool startsWithArguments =
+        !help.empty() && (help[0] == '[' || std::isupper(static_cast<unsigned char>(help[0])));
+    if (startsWithArguments && colon != std::string::npos) {
+        arguments = " " + help.substr(0, colon);
+        help.erase(0, colon + 2);
+    }
+    return "Usage: " + std::string(kProgramName) + " [options] " + std::string(command.name) + arguments + "\n\n" +
+           help + "\n\nOptions:\n" + optionsHelp() + "\nExit status:\n" + exitStatusHelp();
+}
 
 int usageError(std::ostream& err, const std::string& message)
 {
@@ -55,8 +86,7 @@ std::string usage()
         out << "  " << c.name << std::string(c.name.size() < kColumn ? kColumn - c.name.size() : 1, ' ') << c.help
             << '\n';
     }
-    out << "\nExit status: " << kExitSuccess << " success, " << kExitFailure << " failure, " << kExitUsage
-        << " invalid command line.\n";
+    out << "\nCOMMAND --help shows the command's own help.\n\nExit status:\n" << exitStatusHelp();
     return out.str();
 }
 
@@ -73,18 +103,25 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
     if (!parsed.ok())
         return usageError(env.err, parsed.error);
     CommandLine& line = parsed.commandLine;
+    if (line.options.version) {
+        env.out << kProgramName << ' ' << QARVOIP_VERSION << std::endl;
+        return kExitSuccess;
+    }
+    const CommandRow* command = line.command.empty() ? nullptr : findCommand(line.command);
     if (line.options.help) {
-        env.out << usage();
+        env.out << (command ? commandHelp(*command) : usage());
         return kExitSuccess;
     }
     if (line.command.empty())
         return usageError(env.err, "no command given");
-    const CommandRow* command = findCommand(line.command);
     if (!command)
         return usageError(env.err, "unknown command '" + line.command + "'");
     line.options.demo = line.options.demo || command->alwaysDemo;
 
-    Session session{line, env, loadSettingsFor(line.options, env)};
+    CliEnvironment commandEnv = env;
+    if (line.options.timeoutSeconds)
+        commandEnv.timing.waitForCall = std::chrono::seconds(*line.options.timeoutSeconds);
+    Session session{line, commandEnv, loadSettingsFor(line.options, env)};
     std::unique_ptr<Demo> demo;
     if (line.options.demo) {
         demo = std::make_unique<Demo>(env.demoCallDelay);
@@ -97,6 +134,12 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
         env.err << demo->description() << std::endl;
     }
     applyOptions(line.options, session.settings);
+    if (!command->local) {
+        if (const std::string missing = missingPeer(line.options.mode, session.settings); !missing.empty()) {
+            env.err << kProgramName << ": " << missing << std::endl;
+            return kExitUsage;
+        }
+    }
     return command->run(session);
 }
 

@@ -6,6 +6,7 @@
 #include "base/Clock.h"
 #include "base/Timing.h"
 #include "cli/Demo.h"
+#include "cli/ExitStatus.h"
 
 #include <chrono>
 #include <filesystem>
@@ -16,9 +17,6 @@
 
 namespace qarvo::cli {
 
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1;
-inline constexpr int kExitUsage = 2;
 
 struct CliEnvironment {
     std::ostream& out;                     // results
@@ -40,5 +38,9 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env);
 
 // The help text.
 std::string usage();
+
+struct CommandRow;
+// The help text of one command.
+std::string commandHelp(const CommandRow& command);
 
 } // namespace qarvo::cli

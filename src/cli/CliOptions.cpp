@@ -117,6 +117,31 @@ std::string setHelp(GlobalOptions& o, const std::string&)
     return "";
 }
 
+std::string setVersion(GlobalOptions& o, const std::string&)
+{
+    o.version = true;
+    return "";
+}
+
+std::string setVerbose(GlobalOptions& o, const std::string&)
+{
+    o.verbose = true;
+    return "";
+}
+
+std::string setQuiet(GlobalOptions& o, const std::string&)
+{
+    o.quiet = true;
+    return "";
+}
+
+std::string setTimeout(GlobalOptions& o, const std::string& v)
+{
+    constexpr long kMaxSeconds = 24 * 60 * 60;
+    o.timeoutSeconds = parseDecimal(v, 1, kMaxSeconds);
+    return o.timeoutSeconds ? "" : "expected a number of seconds from 1 to 86400";
+}
+
 constexpr std::array kOptions{
     OptionRow{"--address", "A.B.C.D", "communicator address", setAddress},
     OptionRow{"--port", "N", "communicator port", setPort},
@@ -129,11 +154,17 @@ constexpr std::array kOptions{
     OptionRow{"--own-port", "N", "local UDP port (0: any)", setOwnPort},
     OptionRow{"--home", "DIR", "program directory holding PanelRPS.cfg (also $QARVOIP_HOME)", setHome},
     OptionRow{"--demo", "", "use the embedded simulated communicator on 127.0.0.1", setDemo},
-    OptionRow{"--help", "", "show this help", setHelp},
+    OptionRow{"--timeout", "S", "wait at most S seconds for the communicator's call (--mode wait)", setTimeout},
+    OptionRow{"--verbose", "", "say more on the error stream", setVerbose},
+    OptionRow{"--quiet", "", "say only what went wrong on the error stream", setQuiet},
+    OptionRow{"--version", "", "show the program's version", setVersion},
+    OptionRow{"--help", "", "show this help (COMMAND --help: the command's)", setHelp},
 };
 
 const OptionRow* findOption(std::string_view name)
 {
+    if (name == "-h")
+        name = "--help";
     const auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionRow& o) { return o.name == name; });
     return it == kOptions.end() ? nullptr : &*it;
 }

@@ -28,8 +28,12 @@ struct GlobalOptions {
     std::optional<std::uint16_t> account;
     std::optional<std::uint16_t> ownPort;
     std::optional<std::filesystem::path> home;
+    std::optional<long> timeoutSeconds; // bounds the wait for the communicator's call
     bool demo = false;
     bool help = false;
+    bool version = false;
+    bool verbose = false; // also the notes a run usually keeps to itself
+    bool quiet = false;   // only errors on the error stream
 };
 
 struct CommandLine {

@@ -27,27 +27,28 @@ constexpr std::array kCommands{
     CommandRow{"chime", "turn the chime on or off", false, runChime},
     CommandRow{"sync-time", "set the panel clock from this computer's", false, runSyncTime},
     CommandRow{"pgm", "N: switch the panel's PGM output N", false, runPgm},
-    CommandRow{"new", "DOC.rps [--type CODE]: a new settings document for panel type CODE (default 24)", false, runNew},
-    CommandRow{"read-installer", "DOC.rps: read the installer page into the document (made when missing)", false,
+    CommandRow{"new", "DOC.rps [--type CODE]: a new settings document for panel type CODE (default 24)", false, runNew, true},
+    CommandRow{"read-installer", "DOC.rps [--replace]: read the installer page into the document (made when missing)", false,
                runReadInstaller},
-    CommandRow{"read-master", "DOC.rps: read the master page into the document (made when missing)", false,
+    CommandRow{"read-master", "DOC.rps [--replace]: read the master page into the document (made when missing)", false,
                runReadMaster},
-    CommandRow{"write-installer", "DOC.rps: write the document's installer page to the panel", false,
+    CommandRow{"write-installer", "DOC.rps [--dry-run]: check the document's installer page as the pages do, then write it to the panel", false,
                runWriteInstaller},
-    CommandRow{"write-master", "DOC.rps: write the document's master page to the panel", false, runWriteMaster},
-    CommandRow{"read-events", "[--all] [--mark-read] [--txt OUT.txt] [--doc DOC.rps]: read the panel's event log",
+    CommandRow{"write-master", "DOC.rps [--dry-run]: check the document's master page as the pages do, then write it to the panel", false, runWriteMaster},
+    CommandRow{"read-events", "[--all] [--mark-read] [--txt OUT.txt] [--doc DOC.rps [--replace]]: read the panel's event log; "
+               "--mark-read marks it only once every output is saved",
                false, runReadEvents},
     CommandRow{"settings", "[--type CODE]: list every setting by name with its kind, range and label", false,
-               runSettings},
-    CommandRow{"show", "DOC.rps [--json]: print every setting of the document", false, runShow},
+               runSettings, true},
+    CommandRow{"show", "DOC.rps [--json]: print every setting of the document", false, runShow, true},
     CommandRow{"set", "DOC.rps NAME=VALUE... [--from FILE.json]: change settings, checked as the pages do", false,
-               runSet},
-    CommandRow{"check", "DOC.rps: report the first invalid value of the document", false, runCheck},
+               runSet, true},
+    CommandRow{"check", "DOC.rps: report the first invalid value of the document", false, runCheck, true},
     CommandRow{"diff", "A.rps B.rps [--json]: list the settings that differ (exit 0 equal, 1 differ, 2 error)", false,
-               runDiff},
+               runDiff, true},
     CommandRow{"tavi-info", "show the communicator's model information", false, runTaviInfo},
     CommandRow{"tavi-read", "OUT.bin: read the communicator options into the file", false, runTaviRead},
-    CommandRow{"tavi-write", "IN.bin [--force]: write the file's communicator options", false, runTaviWrite},
+    CommandRow{"tavi-write", "IN.bin [--force]: check the file's communicator options as the options page does, then write them", false, runTaviWrite},
     CommandRow{"tavi-pgm", "N: toggle the communicator's PGM N (1 to 4)", false, runTaviPgm},
     CommandRow{"firmware-update", "HOST:PORT: make the communicator update its firmware", false, runFirmwareUpdate},
 };
@@ -78,7 +79,7 @@ int runConnect(Session& session)
         return kExitUsage;
     LinkSession link(session);
     if (!link.open())
-        return kExitFailure;
+        return failureStatus(link.sink(), session.env.timing, session.env.err);
     return link.close() ? kExitSuccess : kExitFailure;
 }
 

@@ -12,6 +12,7 @@ struct CommandRow {
     std::string_view help;
     bool alwaysDemo; // runs against the embedded simulator even without --demo
     int (*run)(Session&);
+    bool local = false; // works on files only: needs no communicator
 };
 
 std::span<const CommandRow> commandTable();

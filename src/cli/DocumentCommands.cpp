@@ -5,6 +5,7 @@
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
 #include "cli/PanelConnection.h"
+#include "cli/WriteCheck.h"
 #include "communicator/TaviOptions.h"
 #include "operations/OperationCodes.h"
 #include "panel/FieldCodecs.h"
@@ -31,12 +32,21 @@ constexpr const char* kDemoDocument = "demo.rps";
 struct TransferCommand {
     int code;
     bool read;
-    const char* page; // for the report
+    const char* page;             // for the report
+    operations::Transfer transfer;
+    int readBack;                 // the read of the same page
 };
-constexpr TransferCommand kReadInstallerCommand{operations::kReadInstaller, true, "installer page"};
-constexpr TransferCommand kReadMasterCommand{operations::kReadMaster, true, "master page"};
-constexpr TransferCommand kWriteInstallerCommand{operations::kWriteInstaller, false, "installer page"};
-constexpr TransferCommand kWriteMasterCommand{operations::kWriteMaster, false, "master page"};
+using operations::Transfer;
+constexpr TransferCommand kReadInstallerCommand{operations::kReadInstaller, true, "installer page",
+                                                Transfer::ReadInstaller, operations::kReadInstaller};
+constexpr TransferCommand kReadMasterCommand{operations::kReadMaster, true, "master page", Transfer::ReadMaster,
+                                             operations::kReadMaster};
+constexpr TransferCommand kWriteInstallerCommand{operations::kWriteInstaller, false, "installer page",
+                                                 Transfer::WriteInstaller, operations::kReadInstaller};
+constexpr TransferCommand kWriteMasterCommand{operations::kWriteMaster, false, "master page", Transfer::WriteMaster,
+                                              operations::kReadMaster};
+constexpr std::string_view kDryRunOption = "--dry-run";
+constexpr std::string_view kReplaceOption = "--replace";
 
 // What the demo panel holds besides its model's defaults.
 constexpr const char* kDemoZoneNames[] = {"Front door", "Hall", "Kitchen", "Garage"};
@@ -70,17 +80,6 @@ std::optional<std::uint8_t> parseTypeCode(std::string text)
     if (!code || !panel::findPanelModel(static_cast<std::uint8_t>(*code)) || *code > 0xFF)
         return std::nullopt;
     return static_cast<std::uint8_t>(*code);
-}
-
-// The one DOC.rps argument of a transfer command.
-std::optional<fs::path> documentArgument(Session& session)
-{
-    const auto& args = session.commandLine.arguments;
-    if (args.size() != 1) {
-        usageError(session.env.err, "command '" + session.commandLine.command + "' takes one argument: DOC.rps");
-        return std::nullopt;
-    }
-    return fs::path(args.front());
 }
 
 // One command's panel session around a settings document: connects and
@@ -164,6 +163,14 @@ public:
         });
     }
 
+    // The exit status of a connection, identification or transfer that
+    // failed, after saying what timed out when that is why.
+    int failure()
+    {
+        finish();
+        return failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
+    }
+
     // Ends the panel link with its end-of-link request and closes the connection.
     void finish()
     {
@@ -206,33 +213,120 @@ private:
     app::PanelSession panel_;
 };
 
-int runTransfer(Session& session, const TransferCommand& command)
+// The command's own flags after DOC.rps.
+struct TransferArguments {
+    fs::path path;
+    bool dryRun = false;  // writes: show what would change, write nothing
+    bool replace = false; // reads: a document of another model may be replaced
+};
+
+std::optional<TransferArguments> transferArguments(Session& session, const TransferCommand& command)
 {
-    const auto path = documentArgument(session);
-    if (!path)
+    TransferArguments parsed;
+    std::optional<fs::path> path;
+    const std::string_view flag = command.read ? kReplaceOption : kDryRunOption;
+    for (const std::string& arg : session.commandLine.arguments) {
+        if (arg == flag) {
+            (command.read ? parsed.replace : parsed.dryRun) = true;
+        } else if (!path && !arg.starts_with("-")) {
+            path = arg;
+        } else {
+            path.reset();
+            break;
+        }
+    }
+    if (!path) {
+        usageError(session.env.err, "command '" + session.commandLine.command + "' takes DOC.rps [" +
+                                        std::string(flag) + "]");
+        return std::nullopt;
+    }
+    parsed.path = *path;
+    return parsed;
+}
+
+void printWritten(Session& session, const TransferCommand& command, const fs::path& path,
+                  const panel::PanelIdentity& identity)
+{
+    session.env.out << "Wrote the " << command.page << " of " << path.string() << " to "
+                    << modelName(identity.typeCode) << std::endl;
+}
+
+// The settings of the page that the write would change, by name, on the
+// output; nothing is written.
+int showDryRun(Session& session, DocumentRun& run, const TransferCommand& command, const fs::path& path)
+{
+    const panel::CUploadDoc wanted = run.doc();
+    if (!run.transfer(command.readBack))
+        return run.failure();
+    run.finish();
+    const auto differences = settingDifferences(run.doc(), wanted);
+    for (const std::string& line : differences)
+        session.env.out << line << '\n';
+    session.env.out.flush();
+    session.env.err << differences.size() << " setting(s) of the " << command.page << " would change; "
+                    << path.string() << " was not written to the panel (--dry-run)." << std::endl;
+    return kExitSuccess;
+}
+
+int runWrite(Session& session, const TransferCommand& command)
+{
+    const auto args = transferArguments(session, command);
+    if (!args)
         return kExitUsage;
     DocumentRun run(session);
-    if (!run.load(*path, command.read))
+    if (!run.load(args->path, false))
         return kExitFailure;
+    // The same conversion as the pages: a value they refuse, or would store
+    // otherwise, is never sent.
+    if (const auto refusal = documentRefusal(run.doc(), command.transfer)) {
+        printProblem(session.env.err, args->path.string() + ": " + *refusal + "; nothing was written.");
+        return kExitFailure;
+    }
     const std::uint8_t documentModel = run.doc().layout().typeCode();
     if (!run.connect())
-        return kExitFailure;
-    if (!command.read && run.doc().layout().typeCode() != documentModel) {
+        return run.failure();
+    if (run.doc().layout().typeCode() != documentModel) {
         // The model check has put the new model's defaults in place of the
         // document: writing them would wipe the panel's programming.
-        printProblem(session.env.err, path->string() + " holds the settings of another panel model (" +
+        printProblem(session.env.err, args->path.string() + " holds the settings of another panel model (" +
                                           modelName(documentModel) + "); nothing was written.");
         return kExitFailure;
     }
+    if (args->dryRun)
+        return showDryRun(session, run, command, args->path);
     if (!run.transfer(command.code))
-        return kExitFailure;
+        return run.failure();
     run.finish();
-    if (command.read && !run.save(*path))
+    printWritten(session, command, args->path, run.identity());
+    return kExitSuccess;
+}
+
+int runRead(Session& session, const TransferCommand& command)
+{
+    const auto args = transferArguments(session, command);
+    if (!args)
+        return kExitUsage;
+    DocumentRun run(session);
+    std::error_code error;
+    const bool existed = fs::exists(args->path, error);
+    if (!run.load(args->path, true))
         return kExitFailure;
-    const std::string model = modelName(run.identity().typeCode);
-    session.env.out << (command.read ? "Read the " : "Wrote the ") << command.page
-                    << (command.read ? " of " + model + " into " : " of " + path->string() + " to ")
-                    << (command.read ? path->string() : model) << std::endl;
+    const std::uint8_t documentModel = run.doc().layout().typeCode();
+    if (!run.connect())
+        return run.failure();
+    if (existed && run.doc().layout().typeCode() != documentModel && !args->replace) {
+        printProblem(session.env.err, args->path.string() + " holds the settings of another panel model (" +
+                                          modelName(documentModel) + ") than " + modelName(run.identity().typeCode) +
+                                          "; it was left as it is. Give --replace to read the panel into it anyway.");
+        return kExitFailure;
+    }
+    if (!run.transfer(command.code))
+        return run.failure();
+    run.finish();
+    if (!run.save(args->path))
+        return kExitFailure;
+    session.env.out << "Read the " << command.page << " of " << modelName(run.identity().typeCode) << " into "
+                    << args->path.string() << std::endl;
     return kExitSuccess;
 }
 
@@ -300,10 +394,10 @@ int runNew(Session& session)
     return kExitSuccess;
 }
 
-int runReadInstaller(Session& session) { return runTransfer(session, kReadInstallerCommand); }
-int runReadMaster(Session& session) { return runTransfer(session, kReadMasterCommand); }
-int runWriteInstaller(Session& session) { return runTransfer(session, kWriteInstallerCommand); }
-int runWriteMaster(Session& session) { return runTransfer(session, kWriteMasterCommand); }
+int runReadInstaller(Session& session) { return runRead(session, kReadInstallerCommand); }
+int runReadMaster(Session& session) { return runRead(session, kReadMasterCommand); }
+int runWriteInstaller(Session& session) { return runWrite(session, kWriteInstallerCommand); }
+int runWriteMaster(Session& session) { return runWrite(session, kWriteMasterCommand); }
 
 int runDocumentDemo(Session& session)
 {

@@ -17,6 +17,8 @@
 #include <thread>
 #include <variant>
 
+#include <unistd.h>
+
 namespace qarvo::cli {
 
 namespace {
@@ -25,10 +27,12 @@ constexpr std::string_view kAll = "--all";
 constexpr std::string_view kMarkRead = "--mark-read";
 constexpr std::string_view kTxt = "--txt";
 constexpr std::string_view kDoc = "--doc";
+constexpr std::string_view kReplace = "--replace";
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 
 struct ReadEventsArguments {
     eventlog::EventLogOptions options;
+    bool replace = false; // a --doc of another model may be replaced
     std::optional<std::filesystem::path> txt;
     std::optional<std::filesystem::path> doc;
 };
@@ -66,6 +70,8 @@ std::optional<ReadEventsArguments> parseArguments(Session& session)
             parsed.options.allEvents = true;
         else if (args[i] == kMarkRead)
             parsed.options.markAsRead = true;
+        else if (args[i] == kReplace)
+            parsed.replace = true;
         else if (!takePath(args, i, kTxt, parsed.txt, error) && !takePath(args, i, kDoc, parsed.doc, error))
             error = "command 'read-events' does not take '" + args[i] + "'";
     }
@@ -163,13 +169,16 @@ public:
                 deadline = std::chrono::steady_clock::now() + patience;
             } else if (std::chrono::steady_clock::now() > deadline) {
                 panel_.worker.cancelOperation();
-                sink_.printLine("The panel did not complete the reading.");
+                sink_.printLine("Timed out: the reading made no progress for " + durationText(patience) + ".");
+                timedOut_ = true;
                 return false;
             }
             std::this_thread::sleep_for(kPollInterval);
         }
         return true;
     }
+
+    bool timedOut() const { return timedOut_; }
 
     // Ends the panel link and closes the connection; false when the close failed.
     bool finish()
@@ -196,6 +205,7 @@ private:
     CliSink sink_;
     ReadingSink filter_;
     app::PanelSession panel_;
+    bool timedOut_ = false;
 };
 
 // The lines a reading added: the whole new group, or the note added to the
@@ -213,6 +223,26 @@ std::vector<std::string> linesToShow(ReadLines& read, const panel::CUploadDoc& d
         return doc.logs().front().lines;
     std::lock_guard lock(read.mutex);
     return read.inserted;
+}
+
+void printProblem(std::ostream& err, const std::string& text) { err << kProgramName << ": " << text << std::endl; }
+
+// Why a file could not be written where it is asked for; empty when it can.
+// Files are replaced whole, so the folder must take a new file.
+std::string unwritableReason(const std::filesystem::path& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    if (!fs::is_directory(folder, error))
+        return "the folder " + folder.string() + " does not exist";
+    if (fs::is_directory(path, error))
+        return "is a folder";
+    if (::access(folder.c_str(), W_OK) != 0)
+        return "the folder " + folder.string() + " is not writable";
+    if (fs::exists(path, error) && ::access(path.c_str(), W_OK) != 0)
+        return "the file is not writable";
+    return {};
 }
 
 bool writeExport(CliSink& sink, const std::filesystem::path& path, const std::vector<std::string>& lines)
@@ -247,16 +277,49 @@ int runReadEvents(Session& session)
     const auto args = parseArguments(session);
     if (!args)
         return kExitUsage;
+    // Every output is checked before the panel is asked anything, so a
+    // mistyped path never costs the unread state of the log.
+    for (const auto& path : {args->txt, args->doc}) {
+        if (!path)
+            continue;
+        if (const std::string why = unwritableReason(*path); !why.empty()) {
+            printProblem(session.env.err, path->string() + ": " + why + "; nothing was read.");
+            return kExitFailure;
+        }
+    }
 
     ReadLines read; // before the run: the reader's hooks write here until the worker has ended
     PanelRun run(session);
     panel::CUploadDoc& doc = run.panel().doc;
-    if (args->doc && std::filesystem::exists(*args->doc)) {
+    const bool docExisted = args->doc && std::filesystem::exists(*args->doc);
+    if (docExisted) {
         if (const std::string error = doc.open(*args->doc); !error.empty()) {
             run.sink().printLine(error);
             return kExitFailure;
         }
     }
+    const std::uint8_t documentModel = doc.layout().typeCode();
+    // A document of another model is reset by the panel's model check:
+    // it is only replaced when asked to.
+    const auto documentRefused = [&] {
+        const auto held = doc.lock();
+        return docExisted && !args->replace && doc.layout().typeCode() != documentModel;
+    };
+    const auto saveOutputs = [&] {
+        if (documentRefused())
+            return false;
+        const std::vector<std::string> lines = linesToShow(read, doc);
+        bool saved = !args->txt || writeExport(run.sink(), *args->txt, lines);
+        if (saved && args->doc) {
+            if (const std::string error = doc.save(*args->doc); !error.empty()) {
+                run.sink().printLine(args->doc->string() + ": " + error);
+                saved = false;
+            }
+        }
+        return saved;
+    };
+    std::atomic<bool> markAsked{false};
+    std::atomic<bool> savedBeforeMark{false};
     eventlog::EventLogReader& reader = run.panel().eventLogReader();
     reader.setOptions(args->options);
     reader.setListener({[&] { read.groupStarted = true; },
@@ -265,31 +328,41 @@ int runReadEvents(Session& session)
                             read.inserted.push_back(line);
                         },
                         [&](int percent) { run.filter().progress(percent); },
-                        [&] { read.ended = true; }});
+                        [&] { read.ended = true; },
+                        // The log is marked as read only once its lines are safe.
+                        [&] {
+                            markAsked = true;
+                            return savedBeforeMark = saveOutputs();
+                        }});
 
     if (!run.open())
-        return kExitFailure;
+        return failureStatus(run.sink(), session.env.timing, session.env.err);
     run.panel().worker.startPageOperation(operations::kReadEventLog);
     const bool ended = run.waitForReading(read.ended);
     const bool closed = run.finish();
     if (!ended)
-        return kExitFailure;
+        return run.timedOut() ? kExitConnection
+                              : failureStatus(run.sink(), session.env.timing, session.env.err,
+                                              run.panel().worker.receiverTimedOut());
 
     const std::vector<std::string> lines = linesToShow(read, doc);
     for (const std::string& line : lines)
         session.env.out << line << '\n';
     session.env.out.flush();
 
-    bool good = closed;
-    if (args->txt)
-        good = writeExport(run.sink(), *args->txt, lines) && good;
-    if (args->doc) {
-        if (const std::string error = doc.save(*args->doc); !error.empty()) {
-            run.sink().printLine(error);
-            good = false;
-        }
+    if (documentRefused()) {
+        printProblem(session.env.err, args->doc->string() + " holds the settings of another panel model; it was left "
+                                                            "as it is and the log was not marked as read. Give "
+                                                            "--replace to read into it anyway.");
+        return kExitFailure;
     }
-    return good ? kExitSuccess : kExitFailure;
+    if (markAsked && !savedBeforeMark) {
+        run.sink().printLine("The events were not saved, so they were not marked as read.");
+        return kExitFailure;
+    }
+    // Saved (again) with the closing line of the reading.
+    const bool saved = saveOutputs();
+    return saved && closed ? kExitSuccess : kExitFailure;
 }
 
 } // namespace qarvo::cli

@@ -217,9 +217,21 @@ public:
         panel_.worker.startPageOperation(operations::kNoOperation);
         if (waitFor([&] { return idle() && status_.complete(); }))
             return true;
-        if (panel_.worker.running())
-            sink_.printLine("The panel did not report its status.");
+        if (panel_.worker.running()) {
+            sink_.printLine("Timed out: the panel did not report its whole status within " + durationText(patience_) +
+                            ".");
+            timedOut_ = true;
+        }
         return false;
+    }
+
+    // The exit status of a connection or command that failed.
+    int failure()
+    {
+        finish();
+        if (timedOut_)
+            return kExitConnection;
+        return failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
     }
 
     // Requests the operation and waits until the worker is back in the idle
@@ -235,7 +247,9 @@ public:
         if (!waitFor([&] { return idle(); })) {
             if (worker.running()) {
                 worker.cancelOperation();
-                sink_.printLine("The panel did not complete the command.");
+                sink_.printLine("Timed out: the panel did not complete the command within " +
+                                durationText(patience_) + ".");
+                timedOut_ = true;
             }
             return false;
         }
@@ -292,6 +306,7 @@ private:
     app::PanelSession panel_;
     StatusWatch status_;
     Millis patience_;
+    bool timedOut_ = false;
 };
 
 // ---------------------------------------------------------------- commands
@@ -309,12 +324,12 @@ int runCommand(Session& session, const Planner& plan)
 {
     PanelLink link(session);
     if (!link.connect())
-        return kExitFailure;
+        return link.failure();
     const auto request = plan(link, session.env.err);
     if (!request)
         return kExitFailure;
     if (!link.request(request->code, request->argument))
-        return kExitFailure;
+        return link.failure();
     if (link.refreshStatus())
         printView(session.env.out, link.model());
     return kExitSuccess;
@@ -429,7 +444,7 @@ int runStatus(Session& session)
         return kExitUsage;
     PanelLink link(session);
     if (!link.connect())
-        return kExitFailure;
+        return link.failure();
     printView(session.env.out, link.model());
     return kExitSuccess;
 }
@@ -440,7 +455,7 @@ int runIdentify(Session& session)
         return kExitUsage;
     PanelLink link(session);
     if (!link.connect())
-        return kExitFailure;
+        return link.failure();
     const panel::PanelIdentity& id = link.identity();
     std::ostream& out = session.env.out;
     out << utf8(strings::format(panel::modelTextId(id.typeCode), id.typeCode).trimmed()) << '\n'

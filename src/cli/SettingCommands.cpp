@@ -101,11 +101,6 @@ std::optional<std::string> takeOption(std::vector<std::string>& args, std::strin
     return std::nullopt;
 }
 
-std::string errorText(const panel::FormError& error)
-{
-    return (error.number ? strings::format(error.textId, *error.number) : strings::text(error.textId)).toStdString();
-}
-
 std::string rangeText(const FormField& f)
 {
     if (f.kind == FieldKind::Check || f.kind == FieldKind::List)
@@ -274,12 +269,12 @@ int runSet(Session& session)
             return kExitFailure;
         }
         if (const auto error = tryStore(loaded->doc, loaded->forms)) {
-            problem(session, name + ": " + errorText(*error));
+            problem(session, name + ": " + formErrorText(*error));
             return kExitFailure;
         }
     }
     if (const auto error = panel::formsToImage(loaded->forms, loaded->doc)) {
-        problem(session, settingOfError(*loaded, *error) + ": " + errorText(*error));
+        problem(session, settingOfError(*loaded, *error) + ": " + formErrorText(*error));
         return kExitFailure;
     }
     // The panel's encodings may hold a value otherwise than given (a 6-digit
@@ -311,7 +306,7 @@ int runCheck(Session& session)
     if (!loaded)
         return kExitFailure;
     if (const auto error = tryStore(loaded->doc, loaded->forms)) {
-        session.env.out << settingOfError(*loaded, *error) << ": " << errorText(*error) << '\n';
+        session.env.out << settingOfError(*loaded, *error) << ": " << formErrorText(*error) << '\n';
         return kExitFailure;
     }
     session.env.out << args.front() << ": every value is valid\n";

@@ -1,5 +1,6 @@
 #include "cli/SettingFields.h"
 
+#include "app/Strings.h"
 #include "panel/OptionBits.h"
 #include "panel/SettingCatalogue.h"
 #include "panel/TypeLists.h"
@@ -331,6 +332,18 @@ const FormField* fieldAt(const std::vector<FormField>& fields, const panel::Form
         return f.labelId == error.control && f.row == error.row && (error.column < 0 || f.column == error.column);
     });
     return it == fields.end() ? nullptr : &*it;
+}
+
+std::string formErrorText(const panel::FormError& error)
+{
+    return (error.number ? strings::format(error.textId, *error.number) : strings::text(error.textId)).toStdString();
+}
+
+std::string namedFormError(const panel::ProgrammingForms& forms, std::uint8_t typeCode, const panel::FormError& error)
+{
+    const auto fields = formFields(forms, typeCode);
+    const FormField* field = fieldAt(fields, error);
+    return (field ? field->name : "control " + std::to_string(error.control)) + ": " + formErrorText(error);
 }
 
 } // namespace qarvo::cli

@@ -40,4 +40,9 @@ const FormField* fieldAt(const std::vector<FormField>& fields, const panel::Form
 
 const FormField* findField(const std::vector<FormField>& fields, std::string_view name);
 
+// The message of a refused value in the user's words, its number filled in.
+std::string formErrorText(const panel::FormError& error);
+// "NAME: message" for a refused value of the forms of a document of the model.
+std::string namedFormError(const panel::ProgrammingForms& forms, std::uint8_t typeCode, const panel::FormError& error);
+
 } // namespace qarvo::cli

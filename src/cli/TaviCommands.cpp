@@ -4,6 +4,7 @@
 #include "base/AtomicFile.h"
 #include "base/TextIds.h"
 #include "cli/LinkSession.h"
+#include "cli/WriteCheck.h"
 #include "communicator/FirmwareUpdate.h"
 #include "communicator/TaviModelInfo.h"
 #include "communicator/TaviTasks.h"
@@ -25,7 +26,10 @@ constexpr long kLastPgm = static_cast<long>(tavi::kPgmCount);
 // ends with the close unless the connection ended already.
 class TaviSession {
 public:
-    explicit TaviSession(Session& session) : link_(session) {}
+    explicit TaviSession(Session& session)
+        : link_(session), timing_(session.env.timing), err_(session.env.err)
+    {
+    }
     ~TaviSession() { finish(); }
 
     bool open()
@@ -45,12 +49,17 @@ public:
         return !link_.link().connection.isOpen() || link_.close();
     }
 
+    // The exit status of an opening that failed.
+    int failure() { return failureStatus(link_.sink(), timing_, err_); }
+
     TaviTasks& tasks() { return *tasks_; }
     link::Link& link() { return link_.link(); }
     CliSink& sink() { return link_.sink(); }
 
 private:
     LinkSession link_;
+    const Timing& timing_;
+    std::ostream& err_;
     std::optional<TaviTasks> tasks_; // after link_: ends before the link
 };
 
@@ -128,7 +137,7 @@ int runTaviInfo(Session& session)
         return usageError(session.env.err, "command 'tavi-info' takes no argument");
     TaviSession tavi(session);
     if (!tavi.open())
-        return kExitFailure;
+        return tavi.failure();
     const auto payload = tavi.link().connection.modelInfo();
     const auto info = TaviModelInfo::parse(payload);
     if (!info) {
@@ -151,7 +160,7 @@ int runTaviRead(Session& session)
     const std::filesystem::path file = arguments(session).front();
     TaviSession tavi(session);
     if (!tavi.open())
-        return kExitFailure;
+        return tavi.failure();
     const int text = tavi.tasks().readOptions();
     const bool read = text == text_id::kDownloadingSuccessfully;
     printResult(session, tavi, text, read);
@@ -194,7 +203,14 @@ int runTaviWrite(Session& session)
 
     TaviSession tavi(session);
     if (!tavi.open())
-        return kExitFailure;
+        return tavi.failure();
+    // The options page's own conversion judges the record for this model of
+    // communicator: a value it refuses, or would store otherwise, is not sent.
+    const auto info = TaviModelInfo::parse(tavi.link().connection.modelInfo());
+    if (const auto refusal = taviRefusal(record, info ? info->capabilities() : TaviCapabilities{})) {
+        tavi.sink().printLine(files.front() + ": " + *refusal + "; nothing was written.");
+        return finishWith(tavi, false);
+    }
     tavi.tasks().setRecord(record);
     tavi.tasks().setConfirmUnchangedWrite([&] {
         if (!force)
@@ -218,7 +234,7 @@ int runTaviPgm(Session& session)
         return usageError(session.env.err, "invalid PGM '" + arguments(session).front() + "': expected 1 to 4");
     TaviSession tavi(session);
     if (!tavi.open())
-        return kExitFailure;
+        return tavi.failure();
     const TaviPgmResult result = tavi.tasks().togglePgm(static_cast<std::uint8_t>(*pgm - kFirstPgm));
     if (!result.ok()) {
         tavi.sink().printLine(strings::utf8(result.textId));
@@ -239,7 +255,7 @@ int runFirmwareUpdate(Session& session)
                           "invalid update server '" + arguments(session).front() + "': expected HOST:PORT");
     TaviSession tavi(session);
     if (!tavi.open())
-        return kExitFailure;
+        return tavi.failure();
     if (const auto info = TaviModelInfo::parse(tavi.link().connection.modelInfo()))
         tavi.sink().printLine(strings::utf8(text_id::kCurrentVersion) + " " +
                               firmwareCurrentVersionText(*info, tavi.link().connection.bootLoaderMode()));

@@ -1,6 +1,7 @@
 #include "gui/DialogParts.h"
 
 #include "base/TextIds.h"
+#include "link/ConnectionSettings.h"
 #include "gui/ShellTexts.h"
 
 #include <QDialog>
@@ -62,6 +63,9 @@ QPushButton* okButton(QDialogButtonBox* buttons) { return buttons->button(QDialo
 
 QString addressText(std::uint32_t address)
 {
+    // No address given yet: the field starts empty rather than show a guess.
+    if (address == link::kNoAddress)
+        return {};
     return QStringLiteral("%1.%2.%3.%4")
         .arg(address >> 24)
         .arg((address >> 16) & 0xFF)

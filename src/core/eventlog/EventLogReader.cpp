@@ -221,6 +221,8 @@ EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)
 
     if (eventIndex_ < eventCount_)
         return request(io, io.step == kRecord ? kRecordAlternate : kRecord);
+    if (markAsRead_ && listener_.beforeMark && !listener_.beforeMark())
+        return finish(io, text_id::kEventLogRead);
     if (markAsRead_) {
         showStatus(text_id::kClearEventLog);
         return request(io, kMarkAsRead);

@@ -73,6 +73,10 @@ public:
         std::function<void(int position, const std::string& line)> lineInserted;
         std::function<void(int percent)> progress; // with status 82
         std::function<void()> ended; // the reading finished and handed the worker back to idle
+        // Asked on the worker thread once every record is read and before
+        // the log is marked as read: a front-end saves the lines here, and
+        // false (nothing saved) leaves the panel's log unmarked.
+        std::function<bool()> beforeMark;
     };
 
     EventLogReader(Worker worker, panel::CUploadDoc& doc, NoticeSink& sink);

@@ -68,6 +68,9 @@ int Connection::open(ConnectionMode mode, bool forWorker)
 bool Connection::sendHello(ConnectionMode mode)
 {
     if (mode == ConnectionMode::Direct) {
+        // There is no default peer: without an address nothing is sent.
+        if (settings_.communicatorAddress == kNoAddress)
+            return false;
         socket_.setPeer({settings_.communicatorAddress, settings_.communicatorPort});
         return socket_.sendControl(control::kDirectHello, 0);
     }
@@ -109,7 +112,8 @@ int Connection::runOpening(ConnectionMode mode, bool forWorker)
         waitingForCall_ = true;
     } else {
         callWait = mode == ConnectionMode::Direct ? timing_.directCallWait : timing_.callbackCallWait;
-        sendHello(mode);
+        if (!sendHello(mode))
+            return result::kNoCall;
         const auto hello = waitControlReply(timing_.controlReply);
         if (!isReply(hello, control::kHelloAccepted))
             return result::kNoCall;

@@ -10,6 +10,8 @@ namespace qarvo::link {
 inline constexpr const char* kSettingsFileName = "PanelRPS.cfg";
 inline constexpr std::size_t kPasswordLength = 4;
 inline constexpr std::uint32_t kBroadcastAddress = 0xFFFFFFFF;
+// No communicator address given: nothing is sent until one is.
+inline constexpr std::uint32_t kNoAddress = 0;
 
 struct ConnectionSettings {
     std::int32_t ownPort = 0;
@@ -18,7 +20,7 @@ struct ConnectionSettings {
     std::string updateServer = "update.qarvo.net";
     std::int32_t updatePort = 51068;
     std::uint16_t communicatorPort = 51069;
-    std::uint32_t communicatorAddress = 0x0900A0C0;
+    std::uint32_t communicatorAddress = kNoAddress;
     std::string password = "5307";
     std::uint16_t account = 1;
     bool useDefaultIds = true;

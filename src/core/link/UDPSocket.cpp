@@ -139,7 +139,8 @@ std::shared_ptr<const Aes128> UDPSocket::key() const
 
 bool UDPSocket::sendBytes(std::span<const std::uint8_t> bytes, PeerAddress to)
 {
-    if (fd_ < 0)
+    // An unset peer (0.0.0.0) is no address to send to.
+    if (fd_ < 0 || to.address == 0)
         return false;
     const sockaddr_in sa = toSockaddr(to);
     return ::sendto(fd_, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) ==

@@ -290,6 +290,7 @@ bool OperationWorker::startSession()
     link_.socket.panelDataEvent.reset();
     workerStopped_.reset();
     receiverRunning_ = true;
+    receiverTimedOut_ = false;
     receiver_ = std::jthread([this] { receiverMain(); });
 
     {
@@ -590,6 +591,7 @@ void OperationWorker::receiverMain()
         if (woke == AutoResetEvent::WaitResult::Second)
             break;
         if (woke == AutoResetEvent::WaitResult::Timeout) {
+            receiverTimedOut_ = true;
             link_.commands.pageOperationStarts();
             setCodeLocked(kNoOperation);
             receiverRunning_ = false;

@@ -85,6 +85,9 @@ public:
     bool partitioned() const { return partitioned_; }
     bool running() const { return running_; }
     bool panelLinkUp() const { return link_.socket.panelLinkUp; }
+    // The last link ended because no panel data at all came for the
+    // receiver's time-out (the link is then treated as closed).
+    bool receiverTimedOut() const { return receiverTimedOut_; }
     bool operationActive() const { return operationActive_; }
     // The panel clock of the last PGM and clock status message.
     PanelClock panelClock() const { return panelClock_; }
@@ -142,6 +145,7 @@ private:
     std::atomic<int> argument_{0};
     std::atomic<bool> running_{false};
     std::atomic<bool> receiverRunning_{false};
+    std::atomic<bool> receiverTimedOut_{false};
     std::atomic<bool> operationActive_{false};
     std::atomic<bool> showCaption_{false};
     std::atomic<bool> partitioned_{false};

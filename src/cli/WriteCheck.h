@@ -1,0 +1,42 @@
+#pragma once
+// What is checked before anything is written to a device: a settings
+// document goes through the same conversion as the programming pages
+// (image -> forms -> image) and an options record through the options
+// page's form, so a value the pages would refuse, or would store otherwise
+// than the file holds, never reaches the panel or the communicator.
+#include "communicator/TaviOptionsForm.h"
+#include "operations/TransferPlan.h"
+#include "panel/CUploadDoc.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qarvo::cli {
+
+// The programming memory a page write changes: its runs and the master's
+// written page 0 items.
+std::vector<operations::MemoryRange> writtenRanges(operations::Transfer write, const panel::CUploadDoc& doc);
+
+// Why the document's page cannot be written as it stands: "NAME: message"
+// for the first value the forms refuse, or the first setting whose bytes
+// the forms would store otherwise. nullopt when the page may be written.
+std::optional<std::string> documentRefusal(const panel::CUploadDoc& doc, operations::Transfer write);
+
+// The settings, by name, whose values differ between what the panel holds
+// and what the document would write: "NAME: 'panel' -> 'document'".
+std::vector<std::string> settingDifferences(const panel::CUploadDoc& panel, const panel::CUploadDoc& document);
+
+// The name of the options page's field.
+std::string taviFieldName(TaviControl control);
+
+// Why the options record cannot be written: the first field the options
+// form refuses ("NAME: message"), or the first byte the form would store
+// otherwise. nullopt when the record may be written.
+std::optional<std::string> taviRefusal(const TaviOptions& record, const TaviCapabilities& capabilities);
+
+// The first address in the ranges where the two images differ.
+std::optional<std::uint32_t> firstDifference(const panel::PanelImage& a, const panel::PanelImage& b,
+                                             const std::vector<operations::MemoryRange>& ranges);
+
+} // namespace qarvo::cli

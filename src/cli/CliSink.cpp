@@ -5,6 +5,8 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 
+#include <algorithm>
+
 namespace qarvo::cli {
 
 namespace {
@@ -47,10 +49,18 @@ void CliSink::writeLine(const std::string& line)
     err_.flush();
 }
 
+void CliSink::hideMessage(int textId)
+{
+    std::lock_guard lock(mutex_);
+    hidden_.push_back(textId);
+}
+
 void CliSink::print(const MessageNotice& message)
 {
     const std::string text = messageText(message);
     std::lock_guard lock(mutex_);
+    if (std::find(hidden_.begin(), hidden_.end(), message.textId) != hidden_.end())
+        return;
     writeLine(text);
 }
 
@@ -58,6 +68,8 @@ void CliSink::print(const StatusNotice& status)
 {
     const std::string text = strings::utf8(status.textId);
     std::lock_guard lock(mutex_);
+    if (std::find(hidden_.begin(), hidden_.end(), status.textId) != hidden_.end())
+        return;
     writeLine(text);
 }
 

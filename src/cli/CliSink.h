@@ -7,6 +7,7 @@
 #include <mutex>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace qarvo::cli {
 
@@ -19,6 +20,8 @@ public:
 
     // Prints one line on the error stream under the sink's lock.
     void printLine(const std::string& line);
+    // Message boxes and status panes of this text are kept but not printed.
+    void hideMessage(int textId);
 
 private:
     void print(const MessageNotice& message);
@@ -28,6 +31,7 @@ private:
 
     std::ostream& err_;
     std::mutex mutex_;
+    std::vector<int> hidden_;
     std::string caption_;     // of the progress display now shown
     long lastPercent_ = -1;   // last per cent printed for that caption
 };

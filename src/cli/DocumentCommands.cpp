@@ -6,6 +6,7 @@
 #include "cli/CliSink.h"
 #include "cli/PanelConnection.h"
 #include "cli/WriteCheck.h"
+#include "app/PanelBackup.h"
 #include "communicator/TaviOptions.h"
 #include "operations/OperationCodes.h"
 #include "panel/FieldCodecs.h"
@@ -13,7 +14,12 @@
 
 #include <chrono>
 #include <filesystem>
+#include <atomic>
+#include <cctype>
+#include <cstdio>
 #include <functional>
+#include <set>
+#include <span>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -47,6 +53,8 @@ constexpr TransferCommand kWriteMasterCommand{operations::kWriteMaster, false, "
                                               operations::kReadMaster};
 constexpr std::string_view kDryRunOption = "--dry-run";
 constexpr std::string_view kReplaceOption = "--replace";
+constexpr std::string_view kNoBackupOption = "--no-backup";
+constexpr std::string_view kVerifyOption = "--verify";
 
 // What the demo panel holds besides its model's defaults.
 constexpr const char* kDemoZoneNames[] = {"Front door", "Hall", "Kitchen", "Garage"};
@@ -59,6 +67,18 @@ std::string modelName(std::uint8_t typeCode)
     std::string name = strings::utf8(panel::modelTextId(typeCode));
     name.erase(name.find_last_not_of(' ') + 1);
     return name;
+}
+
+// "Sirus16-0000": the model and the panel ID code, for file names.
+std::string modelFileStem(std::uint8_t typeCode, std::uint16_t panelId)
+{
+    std::string stem;
+    for (const char c : modelName(typeCode))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            stem += c;
+    char id[8];
+    std::snprintf(id, sizeof id, "-%04X", panelId);
+    return stem + id;
 }
 
 // A new document of the model, with the communicator's built-in options.
@@ -130,9 +150,13 @@ public:
 
     // Opens the connection and waits until the panel is identified and the
     // link is idle.
-    bool connect()
+    // beforePanel runs once the communicator connection is open, before
+    // the panel link starts; false from it ends the run.
+    bool connect(const std::function<bool()>& beforePanel = {})
     {
         if (!open())
+            return false;
+        if (beforePanel && !beforePanel())
             return false;
         panel_.worker.startPageOperation(operations::kNoOperation);
         return waitFor([&] { return idle() ? Wait::Done : Wait::Pending; });
@@ -161,6 +185,91 @@ public:
             // the panel's alarm report.
             return started ? Wait::Failed : Wait::Pending;
         });
+    }
+
+    // Reads the whole event log, read and unread, into the document without
+    // marking it.
+    bool readEventLog()
+    {
+        std::atomic<bool> ended{false};
+        // The status pane's per cent has no number of its own here.
+        sink_.hideMessage(text_id::kReadEventLogPercent);
+        eventlog::EventLogReader& reader = panel_.eventLogReader();
+        reader.setOptions({.markAsRead = false, .allEvents = true});
+        reader.setListener({.ended = [&] { ended = true; }});
+        const bool read = panel_.worker.startPageOperation(operations::kReadEventLog) &&
+                          waitFor([&] { return ended && idle() ? Wait::Done : Wait::Pending; });
+        reader.setListener({});
+        return read;
+    }
+
+    // Reads the communicator's options into the document.
+    bool readTaviOptions()
+    {
+        if (panel_.tavi.readOptions() != text_id::kDownloadingSuccessfully) {
+            printProblem(session_.env.err, "the communicator options could not be read");
+            return false;
+        }
+        const auto held = doc().lock();
+        doc().setTaviOptions(panel_.tavi.record().bytes);
+        return true;
+    }
+
+    // Tells nothing of the model check's reset: a new document takes the
+    // connected panel's model as a matter of course.
+    void expectModelChange() { sink_.hideMessage(text_id::kDifferentPanel); }
+
+    // Reads both pages of the panel and keeps them, with the rest of the
+    // document, as a backup under base; the document's own image is put
+    // back. The backup's path, or nullopt when it could not be made.
+    std::optional<fs::path> backupPanel(const fs::path& base)
+    {
+        const panel::PanelImage wanted = doc().image();
+        if (!transfer(operations::kReadInstaller) || !transfer(operations::kReadMaster))
+            return std::nullopt;
+        panel::CUploadDoc backup = copyOfDocument();
+        {
+            const auto held = doc().lock();
+            doc().image() = wanted;
+        }
+        fs::path written;
+        const std::string why = app::keepBackup(backup, app::backupFolder(base, app::panelIdOf(backup)),
+                                                QDateTime::currentDateTime(), written);
+        if (!why.empty()) {
+            printProblem(session_.env.err, "no backup could be kept (" + why + "); nothing was written. "
+                                           "Give --no-backup to write without one.");
+            return std::nullopt;
+        }
+        return written;
+    }
+
+    // Reads the page just written back and compares the written ranges byte
+    // by byte: "" when they agree, else where they differ; nullopt when the
+    // read failed. The document keeps what was written.
+    std::optional<std::string> verify(const TransferCommand& written)
+    {
+        const panel::PanelImage expected = doc().image();
+        const auto ranges = writtenRanges(written.transfer, doc());
+        if (!transfer(written.readBack))
+            return std::nullopt;
+        const panel::CUploadDoc readBack = copyOfDocument();
+        {
+            const auto held = doc().lock();
+            doc().image() = expected;
+        }
+        const auto address = firstDifference(expected, readBack.image(), ranges);
+        if (!address)
+            return std::string();
+        char text[96];
+        std::snprintf(text, sizeof text, "reads back %02X at address %04X where %02X was written", readBack.image()[*address],
+                      *address, expected[*address]);
+        return std::string(text);
+    }
+
+    panel::CUploadDoc copyOfDocument()
+    {
+        const auto held = doc().lock();
+        return doc();
     }
 
     // The exit status of a connection, identification or transfer that
@@ -213,35 +322,48 @@ private:
     app::PanelSession panel_;
 };
 
-// The command's own flags after DOC.rps.
-struct TransferArguments {
+// The command's one file argument and the flags it was given.
+struct FileArguments {
     fs::path path;
-    bool dryRun = false;  // writes: show what would change, write nothing
-    bool replace = false; // reads: a document of another model may be replaced
+    std::set<std::string, std::less<>> flags;
+    bool has(std::string_view flag) const { return flags.contains(flag); }
 };
 
-std::optional<TransferArguments> transferArguments(Session& session, const TransferCommand& command)
+std::optional<FileArguments> fileArguments(Session& session, std::initializer_list<std::string_view> allowed,
+                                           std::string_view file)
 {
-    TransferArguments parsed;
+    FileArguments parsed;
     std::optional<fs::path> path;
-    const std::string_view flag = command.read ? kReplaceOption : kDryRunOption;
+    bool wrong = false;
     for (const std::string& arg : session.commandLine.arguments) {
-        if (arg == flag) {
-            (command.read ? parsed.replace : parsed.dryRun) = true;
-        } else if (!path && !arg.starts_with("-")) {
+        if (std::ranges::find(allowed, arg) != allowed.end())
+            parsed.flags.insert(arg);
+        else if (!path && !arg.starts_with("-"))
             path = arg;
-        } else {
-            path.reset();
-            break;
-        }
+        else
+            wrong = true;
     }
-    if (!path) {
-        usageError(session.env.err, "command '" + session.commandLine.command + "' takes DOC.rps [" +
-                                        std::string(flag) + "]");
+    if (!path || wrong) {
+        std::string usage = "command '" + session.commandLine.command + "' takes " + std::string(file);
+        for (const std::string_view flag : allowed)
+            usage += " [" + std::string(flag) + "]";
+        usageError(session.env.err, usage);
         return std::nullopt;
     }
     parsed.path = *path;
     return parsed;
+}
+
+// Where the backups go: the program directory when one is given (portable
+// use, tests), else the per-user data folder.
+fs::path backupBase(const Session& session)
+{
+    const auto& options = session.commandLine.options;
+    if (options.home)
+        return *options.home;
+    if (session.env.homeVariable && !session.env.homeVariable->empty())
+        return *session.env.homeVariable;
+    return app::defaultBackupBase();
 }
 
 void printWritten(Session& session, const TransferCommand& command, const fs::path& path,
@@ -268,19 +390,27 @@ int showDryRun(Session& session, DocumentRun& run, const TransferCommand& comman
     return kExitSuccess;
 }
 
-int runWrite(Session& session, const TransferCommand& command)
+struct WriteOptions {
+    bool dryRun = false;
+    bool backup = true;
+    bool verify = false;
+};
+
+// Checks the document's pages as the pages would, connects, keeps a backup
+// of the panel's pages, writes the pages in order and reads them back when
+// asked to. Nothing is written when a check fails.
+int writePages(Session& session, const fs::path& path, std::span<const TransferCommand> pages, WriteOptions options)
 {
-    const auto args = transferArguments(session, command);
-    if (!args)
-        return kExitUsage;
     DocumentRun run(session);
-    if (!run.load(args->path, false))
+    if (!run.load(path, false))
         return kExitFailure;
     // The same conversion as the pages: a value they refuse, or would store
     // otherwise, is never sent.
-    if (const auto refusal = documentRefusal(run.doc(), command.transfer)) {
-        printProblem(session.env.err, args->path.string() + ": " + *refusal + "; nothing was written.");
-        return kExitFailure;
+    for (const TransferCommand& page : pages) {
+        if (const auto refusal = documentRefusal(run.doc(), page.transfer)) {
+            printProblem(session.env.err, path.string() + ": " + *refusal + "; nothing was written.");
+            return kExitFailure;
+        }
     }
     const std::uint8_t documentModel = run.doc().layout().typeCode();
     if (!run.connect())
@@ -288,22 +418,50 @@ int runWrite(Session& session, const TransferCommand& command)
     if (run.doc().layout().typeCode() != documentModel) {
         // The model check has put the new model's defaults in place of the
         // document: writing them would wipe the panel's programming.
-        printProblem(session.env.err, args->path.string() + " holds the settings of another panel model (" +
+        printProblem(session.env.err, path.string() + " holds the settings of another panel model (" +
                                           modelName(documentModel) + "); nothing was written.");
         return kExitFailure;
     }
-    if (args->dryRun)
-        return showDryRun(session, run, command, args->path);
-    if (!run.transfer(command.code))
-        return run.failure();
+    if (options.dryRun)
+        return showDryRun(session, run, pages.front(), path);
+    if (options.backup) {
+        const auto backup = run.backupPanel(backupBase(session));
+        if (!backup)
+            return run.failure();
+        session.env.err << "Backup of the panel's pages: " << backup->string() << std::endl;
+    }
+    for (const TransferCommand& page : pages) {
+        if (!run.transfer(page.code))
+            return run.failure();
+        if (options.verify) {
+            const auto verified = run.verify(page);
+            if (!verified)
+                return run.failure();
+            if (!verified->empty()) {
+                printProblem(session.env.err, "verify: the " + std::string(page.page) + " " + *verified);
+                return kExitFailure;
+            }
+            session.env.err << "Verified the " << page.page << ": it reads back as written." << std::endl;
+        }
+    }
     run.finish();
-    printWritten(session, command, args->path, run.identity());
+    for (const TransferCommand& page : pages)
+        printWritten(session, page, path, run.identity());
     return kExitSuccess;
+}
+
+int runWrite(Session& session, const TransferCommand& command)
+{
+    const auto args = fileArguments(session, {kDryRunOption, kNoBackupOption, kVerifyOption}, "DOC.rps");
+    if (!args)
+        return kExitUsage;
+    return writePages(session, args->path, std::span(&command, 1),
+                      {args->has(kDryRunOption), !args->has(kNoBackupOption), args->has(kVerifyOption)});
 }
 
 int runRead(Session& session, const TransferCommand& command)
 {
-    const auto args = transferArguments(session, command);
+    const auto args = fileArguments(session, {kReplaceOption}, "DOC.rps");
     if (!args)
         return kExitUsage;
     DocumentRun run(session);
@@ -314,7 +472,7 @@ int runRead(Session& session, const TransferCommand& command)
     const std::uint8_t documentModel = run.doc().layout().typeCode();
     if (!run.connect())
         return run.failure();
-    if (existed && run.doc().layout().typeCode() != documentModel && !args->replace) {
+    if (existed && run.doc().layout().typeCode() != documentModel && !args->has(kReplaceOption)) {
         printProblem(session.env.err, args->path.string() + " holds the settings of another panel model (" +
                                           modelName(documentModel) + ") than " + modelName(run.identity().typeCode) +
                                           "; it was left as it is. Give --replace to read the panel into it anyway.");
@@ -397,6 +555,48 @@ int runNew(Session& session)
 int runReadInstaller(Session& session) { return runRead(session, kReadInstallerCommand); }
 int runReadMaster(Session& session) { return runRead(session, kReadMasterCommand); }
 int runWriteInstaller(Session& session) { return runWrite(session, kWriteInstallerCommand); }
+
+int runBackup(Session& session)
+{
+    const auto args = fileArguments(session, {}, "DIR|FILE.rps");
+    if (!args)
+        return kExitUsage;
+    std::error_code error;
+    const bool intoFolder = fs::is_directory(args->path, error);
+    if (!intoFolder && args->path.extension() != ".rps")
+        return usageError(session.env.err, "backup takes an existing folder or a FILE.rps");
+    if (!intoFolder && fs::exists(args->path, error)) {
+        printProblem(session.env.err, args->path.string() + " already exists; it was left as it is.");
+        return kExitFailure;
+    }
+    DocumentRun run(session);
+    makeNewDocument(run.doc(), panel::kDefaultTypeCode);
+    run.expectModelChange();
+    if (!run.connect([&] { return run.readTaviOptions(); }))
+        return run.failure();
+    for (const TransferCommand& page : {kReadInstallerCommand, kReadMasterCommand})
+        if (!run.transfer(page.code))
+            return run.failure();
+    if (!run.readEventLog())
+        return run.failure();
+    run.finish();
+    const fs::path file = intoFolder ? args->path / (modelFileStem(run.identity().typeCode, app::panelIdOf(run.doc())) +
+                                                     "-" + app::backupFileName(QDateTime::currentDateTime()))
+                                     : args->path;
+    if (!run.save(file))
+        return kExitFailure;
+    session.env.out << "Backup of " << modelName(run.identity().typeCode) << " in " << file.string() << std::endl;
+    return kExitSuccess;
+}
+
+int runRestore(Session& session)
+{
+    const auto args = fileArguments(session, {kNoBackupOption}, "FILE.rps");
+    if (!args)
+        return kExitUsage;
+    const TransferCommand pages[] = {kWriteInstallerCommand, kWriteMasterCommand};
+    return writePages(session, args->path, pages, {.dryRun = false, .backup = !args->has(kNoBackupOption), .verify = true});
+}
 int runWriteMaster(Session& session) { return runWrite(session, kWriteMasterCommand); }
 
 int runDocumentDemo(Session& session)

@@ -23,6 +23,14 @@ int runReadMaster(Session& session);
 int runWriteInstaller(Session& session);
 int runWriteMaster(Session& session);
 
+// backup DIR|FILE.rps: both pages, the whole event log and the
+// communicator options of the connected panel in one new document.
+int runBackup(Session& session);
+// restore FILE.rps [--no-backup]: checks the document as the pages do,
+// keeps a backup of the panel's pages, writes both pages and reads them
+// back to compare.
+int runRestore(Session& session);
+
 // demo: identifies the embedded simulated panel, reads both pages into
 // demo.rps in the current directory and reports what it read.
 int runDocumentDemo(Session& session);

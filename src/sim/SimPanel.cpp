@@ -224,7 +224,10 @@ Message SimPanel::memoryRequest(std::span<const std::uint8_t> m)
     case kWriteFour:
     case kWriteOne:
         ++counters_.memoryWrites;
-        memory_.write(address, m.subspan(2));
+        if (writeToDrop_ && *writeToDrop_ >= address && *writeToDrop_ < address + m.size() - 2)
+            writeToDrop_.reset();
+        else
+            memory_.write(address, m.subspan(2));
         return Message(m.begin(), m.end()); // the panel echoes what it wrote
     default:
         return noAnswer();
@@ -549,6 +552,12 @@ void SimPanel::injectReplies(const std::vector<Message>& replies)
 {
     std::lock_guard lock(mutex_);
     injected_.insert(injected_.end(), replies.begin(), replies.end());
+}
+
+void SimPanel::dropWriteAt(std::uint16_t address)
+{
+    std::lock_guard lock(mutex_);
+    writeToDrop_ = address;
 }
 
 void SimPanel::setSilent(bool silent)

@@ -117,6 +117,9 @@ public:
     void injectReplies(const std::vector<Message>& replies);
     // A silent panel answers nothing (messages are still recorded).
     void setSilent(bool silent);
+    // The next memory write that covers the address is echoed as if written
+    // but not stored, as by a panel whose memory failed to take it.
+    void dropWriteAt(std::uint16_t address);
     // The keypads stay in their menus through the next `presses` leave-menu
     // commands, as when someone at a keypad keeps going back in.
     void keepKeypadsBusy(unsigned presses);
@@ -165,6 +168,7 @@ private:
     unsigned rejectsLeft_ = 0;
     bool reportB_ = false; // partitioned panels report A and B in turn
     bool silent_ = false;
+    std::optional<std::uint16_t> writeToDrop_;
     unsigned keypadBusyPresses_ = 0;
     std::deque<Message> injected_;
     std::vector<Message> received_;

@@ -2,6 +2,8 @@
 
 #include "cli/CliApp.h"
 
+#include <QStandardPaths>
+
 #include <mutex>
 #include <sstream>
 #include <streambuf>
@@ -29,6 +31,8 @@ std::string CliRun::line(const std::string& prefix) const
 
 CliRun runCommandLine(const std::vector<std::string>& args, const CliSetup& setup)
 {
+    // Per-user files a run keeps (backups) go to the test folders.
+    QStandardPaths::setTestModeEnabled(true);
     std::ostringstream out;
     std::ostringstream err;
     cli::CliEnvironment env{out, err, setup.executableDirectory, setup.homeVariable, setup.timing};
@@ -74,6 +78,7 @@ private:
 CliInBackground::CliInBackground(std::vector<std::string> args, CliSetup setup)
     : out_(std::make_unique<SharedText>()), err_(std::make_unique<SharedText>())
 {
+    QStandardPaths::setTestModeEnabled(true);
     thread_ = std::jthread([this, args = std::move(args), setup = std::move(setup)] {
         std::ostream out(out_.get());
         std::ostream err(err_.get());

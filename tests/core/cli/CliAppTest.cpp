@@ -219,8 +219,9 @@ TEST_F(CliApp, SilentCommunicatorGivesNoCall)
     ASSERT_TRUE(silent.start());
     writeSettingsFor(silent, "5307");
     const CliRun r = run({"--home", home().string(), "connect"});
-    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.status, kExitConnection);
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kNoCallFromCommunicator))) << r.err;
+    EXPECT_TRUE(contains(r.err, "Timed out: the communicator did not answer the hello within 800 ms")) << r.err;
     EXPECT_EQ(r.out, "");
 }
 
@@ -232,8 +233,9 @@ TEST_F(CliApp, CommunicatorThatNeverCallsGivesNoRequest)
     ASSERT_TRUE(mute.start());
     writeSettingsFor(mute, "5307");
     const CliRun r = run({"--home", home().string(), "connect"});
-    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.status, kExitConnection);
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kCommunicatorNoRequest))) << r.err;
+    EXPECT_TRUE(contains(r.err, "Timed out: the communicator did not ask to connect within 600 ms")) << r.err;
 }
 
 TEST_F(CliApp, UnansweredCloseIsAFailure)

@@ -57,6 +57,7 @@ void PanelSession::refreshForms()
 {
     const auto held = doc.lock();
     panel::imageToForms(doc, forms);
+    formsInImage_ = forms;
     formsFilled_ = true;
 }
 
@@ -65,7 +66,15 @@ std::optional<panel::FormError> PanelSession::storeForms()
     if (!formsFilled_)
         return std::nullopt;
     const auto held = doc.lock();
-    return panel::formsToImage(forms, doc);
+    auto error = panel::formsToImage(forms, doc);
+    if (!error)
+        formsInImage_ = forms;
+    return error;
+}
+
+bool PanelSession::modified() const
+{
+    return doc.isModified() || (formsFilled_ && forms != formsInImage_);
 }
 
 bool PanelSession::gatherPages(int code)

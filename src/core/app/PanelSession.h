@@ -57,6 +57,10 @@ public:
     // Forms to image; nothing is stored while the forms were never filled
     // (a front-end without pages keeps the image as it is).
     std::optional<panel::FormError> storeForms();
+    // Whether the document differs from the file it was last opened from or
+    // saved to (or from a new document): the document changed, or the forms
+    // hold edits that are not in the image yet.
+    bool modified() const;
 
     // Keeps an operation step alive for the session and hands it to the worker.
     void addStep(int code, std::unique_ptr<operations::OperationStep> step);
@@ -73,6 +77,8 @@ private:
     std::vector<std::unique_ptr<operations::OperationStep>> steps_;
     eventlog::EventLogReader* eventLogReader_ = nullptr;
     bool formsFilled_ = false;
+    // The forms as the image last gave them or took them.
+    panel::ProgrammingForms formsInImage_;
 };
 
 } // namespace qarvo::app

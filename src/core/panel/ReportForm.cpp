@@ -125,6 +125,15 @@ void storeAccountCodes(const ReportForm& form, FormWriter& w)
     }
 }
 
+std::optional<FormError> checkReport(const ReportForm& form, const FormContext& c, const PanelImage& image)
+{
+    PanelImage scratch = image;
+    FormWriter w(c.layout, scratch);
+    storeReportSettings(form, c, w);
+    storeAccountCodes(form, w);
+    return w.error();
+}
+
 ReportEnables reportEnables(const ReportForm& form)
 {
     ReportEnables e;

@@ -8,6 +8,7 @@
 #include "panel/OptionBits.h"
 #include "panel/ReportEvents.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,11 @@ void showReport(const FormContext& context, const PanelImage& image, ReportForm&
 // steps and the account codes near its end.
 void storeReportSettings(const ReportForm& form, const FormContext& context, FormWriter& writer);
 void storeAccountCodes(const ReportForm& form, FormWriter& writer);
+
+// The form's values checked the way the installer page's conversion checks
+// them, in the same order, without writing the document: the first refused
+// value, or nullopt when every value would be stored.
+std::optional<FormError> checkReport(const ReportForm& form, const FormContext& context, const PanelImage& image);
 
 struct ReportEnables {
     bool firstZoneAlarmOnly = false; // only while zone restore is "when the siren activation time expires"

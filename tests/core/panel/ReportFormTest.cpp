@@ -4,6 +4,7 @@
 #include "panel/FixedRegion.h"
 
 #include <cstdio>
+#include <functional>
 
 using namespace qarvo;
 using namespace qarvo::panel;
@@ -113,4 +114,32 @@ TEST(ReportForm, ListItemsAndEventsHaveTheirTexts)
                    text_id::kIncorrectHourMin, text_id::kEnterHourMin, text_id::kEnterNumberUpTo,
                    text_id::kEnterNumberFromOneUpTo, text_id::kInvalidCommunicationFormat})
         EXPECT_NE(strings::english(id), nullptr) << id;
+}
+
+TEST(ReportForm, CheckFindsTheFirstRefusalAndLeavesTheImage)
+{
+    struct Case {
+        const char* name;
+        std::function<void(ReportForm&)> edit;
+        std::optional<FormError> expected;
+    };
+    const Case cases[] = {
+        {"as read", [](ReportForm&) {}, std::nullopt},
+        {"marker format", [](ReportForm& r) { r.format1 = showFormat(0x55); },
+         error(text_id::kCheckSelectedValue, {}, rc::kFormat1)},
+        {"account before nothing else", [](ReportForm& r) { r.account1 = "12A"; },
+         error(text_id::kHexDigitCode, 4, rc::kAccount1)},
+        {"format before account", [](ReportForm& r) {
+             r.account1 = "12A";
+             r.format2.index = -1;
+         },
+         error(text_id::kCheckSelectedValue, {}, rc::kFormat2)},
+    };
+    for (const Case& c : cases) {
+        FormsDoc f;
+        c.edit(f.forms.report);
+        const PanelImage before = f.doc.image();
+        EXPECT_EQ(checkReport(f.forms.report, formContext(f.doc), f.doc.image()), c.expected) << c.name;
+        EXPECT_TRUE(f.doc.image() == before) << c.name;
+    }
 }

@@ -10,6 +10,7 @@
 #include "gui/CPageTavi.h"
 #include "gui/CTabPassDlg.h"
 #include "gui/CProgressDlg.h"
+#include "gui/CReportDlg.h"
 #include "gui/ProgramTexts.h"
 #include "gui/ShellTexts.h"
 #include "gui/StatusPanes.h"
@@ -137,8 +138,10 @@ void CMainFrame::createPages()
     sheet_ = new QStackedWidget(this);
     sheet_->setObjectName(QStringLiteral("propertySheet"));
     pages_ = {new CPageOnline, new CPageMaster, new CPageInst, new CPageLog, new CPageTavi};
-    for (CPage* p : pages_)
+    for (CPage* p : pages_) {
         sheet_->addWidget(p);
+        connect(p, &CPage::edited, this, &CMainFrame::updateTitle);
+    }
     setCentralWidget(sheet_);
     connect(taviPage(), &CPageTavi::statusText, this,
             [this](int textId) { panes_->setConnectionStatus(kCommunicatorPane, textId); });
@@ -250,6 +253,11 @@ bool CMainFrame::storeForms()
 void CMainFrame::refuseForms(const panel::FormError& error)
 {
     onMessage(MessageNotice{error.textId, error.number ? std::optional<long>(*error.number) : std::nullopt});
+    if (CReportDlg::holdsControl(error.control)) {
+        if (revealForFocus(kInstallerPage))
+            openReportDialog(panel::FormPlace{error.control, error.row, error.column});
+        return;
+    }
     // A value both pages show is focused where the user edits it now.
     const panel::FormError placed = currentPage() == kInstallerPage ? panel::onInstallerPage(error) : error;
     for (int index = 0; index < app::kPageCount; ++index) {
@@ -344,6 +352,20 @@ void CMainFrame::showImage()
     session_->refreshForms();
     for (CPage* p : pages_)
         p->showImage();
+    if (reportDialog_)
+        reportDialog_->showForm();
+    updateTitle();
+}
+
+void CMainFrame::openReportDialog(std::optional<panel::FormPlace> focus)
+{
+    CReportDlg dialog(*session_, page(kInstallerPage));
+    if (focus)
+        dialog.focusPlace(*focus);
+    reportDialog_ = &dialog;
+    prompter().exec(dialog);
+    reportDialog_ = nullptr;
+    updateTitle();
 }
 
 void CMainFrame::refreshCommands()
@@ -369,6 +391,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (!saveModified()) {
+        event->ignore();
+        return;
+    }
     settings_.setPlacement(currentPlacement());
     settings_.sync();
     event->accept();
@@ -378,7 +404,22 @@ void CMainFrame::updateTitle()
 {
     const QString name = documentPath_.isEmpty() ? templateField(TemplateField::Untitled)
                                                  : QFileInfo(documentPath_).fileName();
-    setWindowTitle(name + QStringLiteral(" - ") + applicationTitle());
+    const QString modified = session_ && session_->modified() ? QStringLiteral("*") : QString();
+    setWindowTitle(name + modified + QStringLiteral(" - ") + applicationTitle());
+}
+
+bool CMainFrame::saveModified()
+{
+    if (!session_->modified())
+        return true;
+    const QString name = documentPath_.isEmpty() ? templateField(TemplateField::Untitled)
+                                                 : QFileInfo(documentPath_).fileName();
+    const auto answer = prompter().message(this, MessageKind::Question,
+                                           strings::formatTexts(text_id::kSaveChanges, {name}),
+                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return saveCurrent();
+    return answer == QMessageBox::No;
 }
 
 void CMainFrame::rememberRecentFile(const QString& path)
@@ -400,7 +441,10 @@ void CMainFrame::rebuildRecentFiles()
     for (int i = 0; i < files.size(); ++i) {
         auto* entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), fileMenu_);
         const QString path = files[i];
-        connect(entry, &QAction::triggered, this, [this, path] { openDocument(path); });
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (saveModified())
+                openDocument(path);
+        });
         recentActions_ << entry;
     }
     fileMenu_->insertActions(recentEnd_, recentActions_);

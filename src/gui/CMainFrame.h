@@ -17,6 +17,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -32,6 +33,7 @@ class CPageLog;
 class CPageMaster;
 class CPageOnline;
 class CPageTavi;
+class CReportDlg;
 class CProgressDlg;
 class StatusPanes;
 
@@ -82,6 +84,9 @@ public:
     bool saveDocument(const QString& path);
     // Connects to the panel in direct mode without asking (the demo's start).
     void connectToPanelNow();
+    // The digital communicator settings, modal over the installer page; a
+    // refused value of theirs opens them with the focus on it.
+    void openReportDialog(std::optional<panel::FormPlace> focus = std::nullopt);
 
     void applyPlacement(const app::WindowPlacement& placement);
     app::WindowPlacement currentPlacement() const;
@@ -116,6 +121,9 @@ private:
     void fileOpen();
     void fileSave();
     void fileSaveAs();
+    // Save, or Save As for a new document; true when the document was saved.
+    bool saveCurrent();
+    bool saveAs();
     void about();
     void connectToPanel();
     void callMe();
@@ -141,6 +149,9 @@ private:
     void runLinkTask(std::function<void()> task);
 
     void updateTitle();
+    // Before the document is closed or replaced: unsaved edits are saved,
+    // discarded or kept as the user answers; false keeps the document.
+    bool saveModified();
     void rememberRecentFile(const QString& path);
     void rebuildRecentFiles();
     void syncPageButtons();
@@ -162,6 +173,7 @@ private:
     QAction* recentEnd_ = nullptr;
     QList<QAction*> recentActions_;
     QString documentPath_;
+    CReportDlg* reportDialog_ = nullptr; // while it is open
 
     struct LinkTask {
         std::shared_ptr<std::atomic<bool>> done;

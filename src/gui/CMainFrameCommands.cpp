@@ -63,6 +63,8 @@ void CMainFrame::connectCommands()
 
 void CMainFrame::fileNew()
 {
+    if (!saveModified())
+        return;
     session_->doc.newDocument();
     documentPath_.clear();
     showImage();
@@ -72,6 +74,8 @@ void CMainFrame::fileNew()
 
 void CMainFrame::fileOpen()
 {
+    if (!saveModified())
+        return;
     const QString path = prompter().openFileName(this, documentFilter());
     if (!path.isEmpty())
         openDocument(path);
@@ -93,26 +97,29 @@ bool CMainFrame::openDocument(const QString& path)
     return true;
 }
 
-void CMainFrame::fileSave()
+void CMainFrame::fileSave() { saveCurrent(); }
+
+bool CMainFrame::saveCurrent()
 {
     if (documentPath_.isEmpty())
-        fileSaveAs();
-    else
-        saveDocument(documentPath_);
+        return saveAs();
+    return saveDocument(documentPath_);
 }
 
-void CMainFrame::fileSaveAs()
+void CMainFrame::fileSaveAs() { saveAs(); }
+
+bool CMainFrame::saveAs()
 {
     const QString proposed = documentPath_.isEmpty()
         ? templateField(TemplateField::Untitled) + templateField(TemplateField::Extension)
         : documentPath_;
     QString path = prompter().saveFileName(this, documentFilter(), proposed);
     if (path.isEmpty())
-        return;
+        return false;
     const QString extension = templateField(TemplateField::Extension);
     if (!path.endsWith(extension, Qt::CaseInsensitive))
         path += extension;
-    saveDocument(path);
+    return saveDocument(path);
 }
 
 bool CMainFrame::saveDocument(const QString& path)

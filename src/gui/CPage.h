@@ -34,6 +34,11 @@ public:
     virtual bool holdsControl(int /*control*/) const { return false; }
     virtual void focusPlace(const panel::FormPlace& /*place*/) {}
 
+signals:
+    // The user changed a value the page keeps in the session's forms.
+    void edited();
+
+public:
     // Whether the page shows its placeholder (its contents are built later).
     bool placeholder() const { return placeholder_ != nullptr; }
 

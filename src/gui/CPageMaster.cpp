@@ -165,8 +165,10 @@ QLineEdit* CPageMaster::addTextField(int control, int length, const QString& all
     edit->setMaximumWidth(metrics.horizontalAdvance(QString(length + 3, u'0')) + 12);
     const auto field = std::ranges::find(kTextFields, control, &TextField::control);
     connect(edit, &QLineEdit::textEdited, this, [this, value = field->value](const QString& typed) {
-        if (!showing_ && session_)
+        if (!showing_ && session_) {
             form().*value = typed.toStdString();
+            emit edited();
+        }
     });
     controls_[control] = edit;
     return edit;
@@ -223,8 +225,10 @@ QWidget* CPageMaster::buildFollowMe()
         edit->setMaxLength(kFollowMeLength);
         edit->setMinimumWidth(QFontMetrics(edit->font()).horizontalAdvance(QString(kFollowMeLength + 1, u'0')));
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
-            if (!showing_ && session_)
+            if (!showing_ && session_) {
                 form().followMe[std::size_t(i)] = typed.toStdString();
+                emit edited();
+            }
         });
         controls_[control] = edit;
         auto* label = new QLabel(text(kFollowMeLabel01 + i));
@@ -264,8 +268,10 @@ QWidget* CPageMaster::buildVoice()
         auto* box = new QCheckBox(text(id));
         box->setObjectName(QStringLiteral("control%1").arg(id));
         connect(box, &QCheckBox::toggled, this, [this, id](bool on) {
-            if (!showing_ && session_)
+            if (!showing_ && session_) {
                 form().voiceOptions[id] = on ? 1 : 0;
+                emit edited();
+            }
         });
         controls_[id] = box;
         layout->addWidget(box, row++, 0, 1, 3);
@@ -450,6 +456,7 @@ void CPageMaster::userCellEdited(int row, int column)
         user.pgms[std::size_t(column - kFirstPgmColumn)] = userGrid_->checkState(row, column) == 1;
     else if (column >= kFirstAttributeColumn)
         user.attributes[std::size_t(column - kFirstAttributeColumn)] = userGrid_->checkState(row, column) == 1;
+    emit edited();
 }
 
 void CPageMaster::userHeaderClicked(int column)
@@ -458,6 +465,7 @@ void CPageMaster::userHeaderClicked(int column)
         return;
     panel::toggleCodeColumn(form().users, column - kFirstAttributeColumn, pgmColumns_);
     showUsers();
+    emit edited();
 }
 
 void CPageMaster::pgmCellEdited(int row, int column)
@@ -470,6 +478,7 @@ void CPageMaster::pgmCellEdited(int row, int column)
     cell.on = time.has_value();
     if (time)
         cell.time = cells::formatHourMinute(*time);
+    emit edited();
 }
 
 QWidget* CPageMaster::control(int id) const

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,6 +48,17 @@ class ShellTest : public testing::WidgetTest {
     }
 
     QString menuText(int index) const { return frame->menuBar()->actions().at(index)->text(); }
+
+    // An edit on a page: the round period loses its last digit.
+    void editThePage()
+    {
+        auto* edit = qobject_cast<QLineEdit*>(frame->masterPage()->control(panel::master_control::kRoundPeriod));
+        QVERIFY(edit);
+        frame->show();
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
 
     void initTest() override
     {
@@ -492,6 +504,52 @@ private slots:
         frame->action(Act::Open)->trigger();
         QCOMPARE(doc.panelNotes(), std::string("notes of the test"));
         QCOMPARE(frame->documentPath(), home().file("first.rps"));
+    }
+
+    void editsMarkTheTitleUntilSaved()
+    {
+        makeFrame();
+        editThePage();
+        QCOMPARE(frame->windowTitle(), QString("untitled* - QarvoIP"));
+        prompter().fileToSave = home().file("edited");
+        frame->action(Act::Save)->trigger();
+        QCOMPARE(frame->windowTitle(), QString("edited.rps - QarvoIP"));
+        QVERIFY(!frame->session().modified());
+    }
+
+    void unsavedEditsAskBeforeTheDocumentGoes_data()
+    {
+        QTest::addColumn<bool>("closing"); // else New
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("documentGoes");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("close, cancel") << true << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("close, no") << true << int(QMessageBox::No) << true << false;
+        QTest::newRow("close, yes") << true << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("new, cancel") << false << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("new, no") << false << int(QMessageBox::No) << true << false;
+        QTest::newRow("new, yes") << false << int(QMessageBox::Yes) << true << true;
+    }
+
+    void unsavedEditsAskBeforeTheDocumentGoes()
+    {
+        QFETCH(bool, closing);
+        QFETCH(int, button);
+        QFETCH(bool, documentGoes);
+        QFETCH(bool, saved);
+        makeFrame();
+        editThePage();
+        const std::string edited = frame->session().forms.master.roundPeriod;
+        prompter().fileToSave = home().file("asked");
+        prompter().buttons.push_back(QMessageBox::StandardButton(button));
+        const bool closed = closing ? frame->close() : (frame->action(Act::New)->trigger(), false);
+
+        QCOMPARE(prompter().messageTexts(), QStringList{"Save changes to untitled?"});
+        QCOMPARE(QFile::exists(home().file("asked.rps")), saved);
+        if (closing)
+            QCOMPARE(closed, documentGoes);
+        else
+            QCOMPARE(frame->session().forms.master.roundPeriod == edited, !documentGoes);
     }
 
     void closingIsAllowedWithoutConnectionAndSavesPlacement()

@@ -403,6 +403,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {2006, "Language for LCD messages"},
     {2034, "Dialing DTMF levels"},
     {2037, "Dialing pulse ratio"},
+    {2042, "Digital communicator"},
     {2043, "Enable partitions (check this to set partitioned mode)"},
     {2044, "IDs and Codes"},
     {2045, "Installer code"},
@@ -848,6 +849,10 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9503, "The update server cannot be found. Nothing was sent to the communicator."},
     {9504, "A firmware update is already running."},
     {9505, "Close"},
+    // Digital communicator settings dialog and the document's save question
+    {9600, "Phone number 1"},
+    {9601, "Phone number 2"},
+    {9602, "Save changes to %s?"},
     // Settings store and status bar labels
     {57348, "Qarvo"},
     {59144, "Tavi"},

@@ -250,6 +250,9 @@ inline constexpr int kUpdateServerUnknown = 9503;      // then the host
 inline constexpr int kFirmwareUpdateRunning = 9504;
 inline constexpr int kCloseButton = 9505;
 
+// The document's modified state: the question before it is closed or replaced
+inline constexpr int kSaveChanges = 9602; // (format) %s the document's name
+
 // Start-up, languages and the about box
 inline constexpr int kVersionTranslation = 7;
 inline constexpr int kAboutTitle = 1500;

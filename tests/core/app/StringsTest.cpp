@@ -300,7 +300,7 @@ const NamedId kNamedIds[] = {
     NAMED(kDownloadingSuccessfully), NAMED(kErrorWhileDownloading), NAMED(kUploadedSuccessfully),
     NAMED(kErrorWhileUploading), NAMED(kTaviTimeout), NAMED(kErrorActivatingPgm),
     NAMED(kDefaultsFileMissing), NAMED(kDefaultsNotWritten), NAMED(kEnterIpv4Address),
-    NAMED(kUpdateServerUnknown), NAMED(kFirmwareUpdateRunning), NAMED(kCloseButton),
+    NAMED(kUpdateServerUnknown), NAMED(kFirmwareUpdateRunning), NAMED(kCloseButton), NAMED(kSaveChanges),
     NAMED(kCommunicatorWillReset), NAMED(kHardwareError), NAMED(kFirmwareUpdating),
     NAMED(kFirmwareUpdateServer), NAMED(kAddress), NAMED(kPort), NAMED(kStart), NAMED(kDefaults),
     NAMED(kVersionGroup), NAMED(kCurrentVersion), NAMED(kUpdatingTo), NAMED(kStatusGroup),

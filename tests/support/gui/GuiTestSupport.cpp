@@ -18,10 +18,15 @@ ScriptedPrompter::ScriptedPrompter() { gui::setPrompter(this); }
 ScriptedPrompter::~ScriptedPrompter() { gui::setPrompter(nullptr); }
 
 QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, gui::MessageKind kind, const QString& text,
-                                                      QMessageBox::StandardButtons buttons)
+                                                      QMessageBox::StandardButtons offered)
 {
     messages.push_back({kind, text});
-    return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Yes;
+    if (!buttons.empty() && offered.testFlag(buttons.front())) {
+        const QMessageBox::StandardButton pressed = buttons.front();
+        buttons.pop_front();
+        return pressed;
+    }
+    return offered.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Yes;
 }
 
 int ScriptedPrompter::exec(QDialog& dialog)

@@ -42,6 +42,9 @@ public:
     int count(int textId) const;
 
     std::deque<Answer> answers;
+    // The buttons pressed in the next message boxes that offer them; a box
+    // without one queued gets OK, or Yes where it has no OK.
+    std::deque<QMessageBox::StandardButton> buttons;
     std::vector<Message> messages;
     QStringList dialogs; // object names of the dialogs run
     QString fileToOpen;

@@ -372,6 +372,8 @@ void CMainFrame::refreshCommands()
 {
     actions_.refresh(session_->link.commands, session_->worker.running());
     toolBar_->configure(currentPage());
+    // An operation that ended may have changed the document (an event log read).
+    updateTitle();
 }
 
 // ------------------------------------------------------------ window

@@ -66,6 +66,7 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     onlinePage()->bind(*session_);
     taviPage()->attach(*session_, setup_.programDirectory);
     masterPage()->bind(*session_);
+    installerPage()->bind(*session_);
     session_->formsRefused = [this](const panel::FormError& error) { refuseForms(error); };
     showImage();
     connectCommands();
@@ -174,6 +175,7 @@ void CMainFrame::startSession(link::ConnectionSettings settings)
 }
 
 CPageMaster* CMainFrame::masterPage() const { return static_cast<CPageMaster*>(page(kMasterPage)); }
+CPageInst* CMainFrame::installerPage() const { return static_cast<CPageInst*>(page(kInstallerPage)); }
 CPageOnline* CMainFrame::onlinePage() const { return static_cast<CPageOnline*>(page(kOnlinePage)); }
 CPageLog* CMainFrame::logPage() const { return static_cast<CPageLog*>(page(kEventLogPage)); }
 

@@ -29,6 +29,7 @@ namespace qarvo::gui {
 
 class CommandToolBar;
 class CPage;
+class CPageInst;
 class CPageLog;
 class CPageMaster;
 class CPageOnline;
@@ -64,6 +65,7 @@ public:
     StatusPanes& panes() const { return *panes_; }
     CPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
     CPageMaster* masterPage() const;
+    CPageInst* installerPage() const;
     CPageOnline* onlinePage() const;
     CPageLog* logPage() const;
     CPageTavi* taviPage() const;

@@ -438,8 +438,9 @@ void CPageMaster::applyEnables()
 
 void CPageMaster::showEvent(QShowEvent* event)
 {
-    // The installer page's partition options may have changed meanwhile.
-    applyEnables();
+    // The installer page may have changed the values both pages show and
+    // the partition options the times depend on.
+    showImage();
     CPage::showEvent(event);
 }
 

@@ -1,0 +1,270 @@
+// The installer functions page in the main window: the zone grid's locks
+// follow the type and doubling edits, the grids follow the panel model,
+// values both programming pages show are edited on either, and a refused
+// value stops the save with the focus on it.
+#include "WidgetTest.h"
+
+#include "support/Documents.h"
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "gui/CMainFrame.h"
+#include "gui/CPageInst.h"
+#include "gui/CPageMaster.h"
+#include "gui/ShellTexts.h"
+#include "gui/controls/CListCtrlEx.h"
+#include "panel/TypeLists.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace qarvo;
+using namespace qarvo::gui;
+using panel::ZoneAttribute;
+namespace mc = qarvo::panel::master_control;
+namespace ic = qarvo::panel::installer_control;
+
+namespace {
+
+// Zone grid columns of a later model: attributes from column 4, A first.
+int zoneColumn(ZoneAttribute a) { return panel::zone_column::kFirstAttribute + panel::attributeIndex(a); }
+
+} // namespace
+
+class InstallerPageTest : public testing::WidgetTest {
+    Q_OBJECT
+
+    std::unique_ptr<app::UserSettings> settings;
+    std::unique_ptr<app::CurrentLanguage> language;
+    std::unique_ptr<CMainFrame> frame;
+
+    CPageInst& page() { return *frame->installerPage(); }
+    panel::InstallerForm& form() { return frame->session().forms.installer; }
+
+    // A cell edit the way the in-place editor commits it.
+    void typeCell(CListCtrlEx& grid, int row, int column, const QString& text)
+    {
+        QVERIFY(grid.model()->setData(grid.model()->index(row, column), text));
+    }
+
+    void typeInto(QWidget* widget, const QString& typed)
+    {
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+    }
+
+    QByteArray fileBytes(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void initTest() override
+    {
+        settings = std::make_unique<app::UserSettings>();
+        language = std::make_unique<app::CurrentLanguage>();
+        home().writeConnectionSettings(testing::savedSettings());
+        frame = std::make_unique<CMainFrame>(FrameSetup{home().path(), testing::fastTiming(), {}, {}}, *settings,
+                                             *language);
+    }
+
+    void cleanupTest() override
+    {
+        frame.reset();
+        language.reset();
+        settings.reset();
+    }
+
+private slots:
+    void pageShowsTheForms()
+    {
+        QVERIFY(!page().placeholder());
+        QCOMPARE(page().zoneGrid()->rowCount(), int(form().zones.size()));
+        QCOMPARE(page().pgmGrid()->rowCount(), int(form().pgms.size()));
+        QCOMPARE(page().keypadGrid()->rowCount(), int(form().keypads.size()));
+        QCOMPARE(page().codesGrid()->text(1, panel::code_column::kCode),
+                 QString::fromStdString(frame->session().forms.master.users[0].code));
+        QCOMPARE(static_cast<QLineEdit*>(page().control(ic::kEntry1Delay))->text(),
+                 QString::fromStdString(form().entry1Delay));
+
+        // For looking at the page: QARVO_GRAB_DIR names where its pictures go.
+        if (const QString dir = qEnvironmentVariable("QARVO_GRAB_DIR"); !dir.isEmpty()) {
+            frame->setCurrentPage(kInstallerPage);
+            frame->show();
+            for (const QSize size : {QSize(644, 436), QSize(1600, 1000)}) {
+                frame->resize(size);
+                for (int pass = 0; pass < 3; ++pass) // the page lays its groups out for the new width
+                    QCoreApplication::processEvents();
+                QVERIFY(frame->grab().save(QStringLiteral("%1/installer-%2x%3.png").arg(dir).arg(size.width()).arg(size.height())));
+                QWidget* contents = page().findChild<QScrollArea*>()->widget();
+                for (int top = 0; top < contents->height(); top += 800)
+                    QVERIFY(contents->grab(QRect(0, top, contents->width(), 800))
+                                .save(QStringLiteral("%1/installer-page-%2-%3.png").arg(dir).arg(size.width()).arg(top)));
+            }
+        }
+    }
+
+    void zoneTypeSetsTheLocks_data()
+    {
+        QTest::addColumn<int>("type"); // zone type code
+        QTest::addColumn<int>("attribute");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<int>("state");
+        QTest::newRow("fire sets A") << 12 << int(ZoneAttribute::A) << true << 1;
+        QTest::newRow("fire clears G") << 12 << int(ZoneAttribute::G) << true << 0;
+        QTest::newRow("unused clears K") << 0 << int(ZoneAttribute::K) << true << 0;
+        QTest::newRow("unused sets partition A") << 0 << int(ZoneAttribute::Q) << true << 1;
+        QTest::newRow("instant frees A") << 4 << int(ZoneAttribute::A) << false << -1;
+    }
+
+    void zoneTypeSetsTheLocks()
+    {
+        QFETCH(int, type);
+        QFETCH(int, attribute);
+        QFETCH(bool, locked);
+        QFETCH(int, state);
+        CListCtrlEx& grid = *page().zoneGrid();
+        const int typeId = *panel::zoneTypeTextId(std::uint8_t(type));
+        typeCell(grid, 1, panel::zone_column::kType, text(typeId));
+        QCOMPARE(form().zones[1].type, grid.listIndex(1, panel::zone_column::kType));
+        const int column = zoneColumn(ZoneAttribute(attribute));
+        QCOMPARE(grid.isLocked(1, column), locked);
+        if (state >= 0) {
+            QCOMPARE(grid.checkState(1, column), state);
+            QCOMPARE(form().zones[1].attributes[std::size_t(attribute)], state == 1);
+        }
+    }
+
+    void doublingLocksTheUpperZone()
+    {
+        // Zone 3 doubles into zone 11 on a 16-zone panel.
+        CListCtrlEx& grid = *page().zoneGrid();
+        for (const int row : {2, 10})
+            typeCell(grid, row, panel::zone_column::kType, text(*panel::zoneTypeTextId(4)));
+        if (grid.checkState(2, zoneColumn(ZoneAttribute::K)) == 0)
+            QVERIFY(grid.grid().toggleCheck(2, zoneColumn(ZoneAttribute::K)));
+        QVERIFY(!grid.isLocked(10, zoneColumn(ZoneAttribute::K)));
+
+        QVERIFY(grid.grid().toggleCheck(2, zoneColumn(ZoneAttribute::N)));
+        for (const ZoneAttribute a : {ZoneAttribute::K, ZoneAttribute::L, ZoneAttribute::M}) {
+            QVERIFY(grid.isLocked(10, zoneColumn(a)));
+            QCOMPARE(grid.checkState(10, zoneColumn(a)), grid.checkState(2, zoneColumn(a)));
+        }
+        QVERIFY(form().zones[10].attributes[std::size_t(ZoneAttribute::K)]);
+
+        QVERIFY(grid.grid().toggleCheck(2, zoneColumn(ZoneAttribute::N)));
+        QVERIFY(!grid.isLocked(10, zoneColumn(ZoneAttribute::K)));
+    }
+
+    void panelModelRebuildsTheColumns_data()
+    {
+        QTest::addColumn<int>("typeCode");
+        QTest::addColumn<int>("zoneColumns");
+        QTest::addColumn<int>("pgmTypes");
+        QTest::addColumn<QString>("lastZoneHeader");
+        QTest::newRow("0x21") << 0x21 << 21 << 43 << "Q";
+        QTest::newRow("0x22") << 0x22 << 22 << 51 << "R";
+        QTest::newRow("0x24") << 0x24 << 23 << 51 << "S";
+    }
+
+    void panelModelRebuildsTheColumns()
+    {
+        QFETCH(int, typeCode);
+        QFETCH(int, zoneColumns);
+        QFETCH(int, pgmTypes);
+        QFETCH(QString, lastZoneHeader);
+        // Another model first, so that the document opened changes it.
+        const QString other = home().file("other.rps");
+        QVERIFY(testing::documentFor(typeCode == 0x21 ? 0x24 : 0x21).save(other.toStdString()).empty());
+        const QString path = home().file("model.rps");
+        QVERIFY(testing::documentFor(std::uint8_t(typeCode)).save(path.toStdString()).empty());
+        for (const QString& file : {other, path}) {
+            prompter().fileToOpen = file;
+            frame->action(Act::Open)->trigger();
+        }
+        CListCtrlEx& zones = *page().zoneGrid();
+        QCOMPARE(zones.columnCount(), zoneColumns);
+        QCOMPARE(zones.model()->headerData(zoneColumns - 1, Qt::Horizontal, Qt::DisplayRole).toString(), lastZoneHeader);
+        QCOMPARE(zones.grid().columnType(panel::zone_column::kType)->items.size(), 14);
+        QCOMPARE(page().pgmGrid()->grid().columnType(panel::pgm_column::kType)->items.size(), pgmTypes);
+        QCOMPARE(page().pgmGrid()->rowCount(), frame->session().doc.identity().pgmCount);
+    }
+
+    void sharedValuesShowOnTheOtherPage_data()
+    {
+        QTest::addColumn<int>("fromPage");
+        QTest::addColumn<int>("fromControl");
+        QTest::addColumn<int>("toControl");
+        QTest::newRow("round period, master to installer") << int(kMasterPage) << mc::kRoundPeriod << 2028;
+        QTest::newRow("voice time, installer to master") << int(kInstallerPage) << 2038 << mc::kVoiceReportingTime;
+    }
+
+    void sharedValuesShowOnTheOtherPage()
+    {
+        QFETCH(int, fromPage);
+        QFETCH(int, fromControl);
+        QFETCH(int, toControl);
+        frame->show();
+        frame->setCurrentPage(fromPage);
+        const bool fromMaster = fromPage == kMasterPage;
+        typeInto(fromMaster ? frame->masterPage()->control(fromControl) : page().control(fromControl), "42");
+        frame->setCurrentPage(fromMaster ? kInstallerPage : kMasterPage);
+        QWidget* shown = fromMaster ? page().control(toControl) : frame->masterPage()->control(toControl);
+        QCOMPARE(static_cast<QLineEdit*>(shown)->text(), QString("42"));
+    }
+
+    void refusedValueStopsTheSave_data()
+    {
+        QTest::addColumn<int>("control");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty entry delay") << ic::kEntry1Delay << "" << text(text_id::kHasToHaveValue);
+        QTest::newRow("too many rings") << ic::kNumberOfRings << "25" << strings::format(text_id::kEnterNumberUpTo, 20);
+        QTest::newRow("zero swinger counter") << ic::kSwingerCounter << "0" << text(text_id::kHasToHaveNonZeroValue);
+    }
+
+    void refusedValueStopsTheSave()
+    {
+        QFETCH(int, control);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        prompter().fileToSave = home().file("kept");
+        frame->action(Act::SaveAs)->trigger();
+        const QString path = home().file("kept.rps");
+        const QByteArray saved = fileBytes(path);
+        QVERIFY(!saved.isEmpty());
+
+        frame->show();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        frame->setCurrentPage(kInstallerPage);
+        typeInto(page().control(control), typed);
+        frame->setCurrentPage(kOnlinePage);
+        frame->action(Act::Save)->trigger();
+        QCOMPARE(prompter().messageTexts(), QStringList{message});
+        QCOMPARE(fileBytes(path), saved);
+        QCOMPARE(frame->currentPage(), int(kInstallerPage));
+        QVERIFY(page().control(control)->hasFocus());
+    }
+
+    void digitalCommunicatorButtonAsksForTheDialog()
+    {
+        QSignalSpy requested(&page(), &CPageInst::reportDialogRequested);
+        auto* button = page().findChild<QAbstractButton*>(QStringLiteral("digitalCommunicator"));
+        QVERIFY(button);
+        QCOMPARE(button->text(), text(2042));
+        button->click();
+        QCOMPARE(requested.count(), 1);
+    }
+};
+
+QTEST_MAIN(InstallerPageTest)
+#include "InstallerPageTest.moc"

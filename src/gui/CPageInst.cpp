@@ -287,17 +287,23 @@ CPageInst::CPageInst(QWidget* parent) : CPage(text_id::kPageInstallerFunctions, 
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
     layout->addWidget(buildIds());
+    // Built in the order the page shows them, which is the keyboard's order.
+    QWidget* zones = buildZones();
     auto* side = new QWidget;
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
     sideLayout->addWidget(buildKeypads());
     sideLayout->addWidget(buildRounds());
     sideLayout->addStretch(1);
-    addPair(layout, buildZones(), side);
-    addPair(layout, buildPgms(), buildVoice());
-    addPair(layout, buildTimers(), buildPhoneLine());
-    addPair(layout, buildGeneralOptions(), buildSignalOptions());
-    addPair(layout, buildPartition(false), buildPartition(true));
+    addPair(layout, zones, side);
+    QWidget* pgms = buildPgms();
+    addPair(layout, pgms, buildVoice());
+    QWidget* timers = buildTimers();
+    addPair(layout, timers, buildPhoneLine());
+    QWidget* general = buildGeneralOptions();
+    addPair(layout, general, buildSignalOptions());
+    QWidget* partitionA = buildPartition(false);
+    addPair(layout, partitionA, buildPartition(true));
     layout->addStretch(1);
 
     // The window may be smaller than the page: the page scrolls.

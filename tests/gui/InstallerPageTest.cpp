@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 using namespace qarvo;
 using namespace qarvo::gui;
@@ -253,6 +254,21 @@ private slots:
         QCOMPARE(fileBytes(path), saved);
         QCOMPARE(frame->currentPage(), int(kInstallerPage));
         QVERIFY(page().control(control)->hasFocus());
+    }
+
+    void tabOrderFollowsThePage()
+    {
+        // Group by group as the page shows them, top to bottom, left to right.
+        const std::vector<int> visual{ic::kPartitions, ic::kInstallerCode, ic::kPcIdCode, ic::kCodesGrid, ic::kZoneGrid,
+                                      ic::kKeypadGrid, 2026, ic::kPgmGrid, 2120, ic::kEntry1Delay, 2030, 2065, 2071,
+                                      ic::kExitDelayA, 2131, ic::kExitDelayB};
+        std::vector<int> chain;
+        QWidget* first = page().control(visual.front());
+        for (QWidget* w = first; chain.empty() || w != first; w = w->nextInFocusChain())
+            for (const int id : visual)
+                if (page().control(id) == w)
+                    chain.push_back(id);
+        QCOMPARE(chain, visual);
     }
 
     void digitalCommunicatorButtonAsksForTheDialog()

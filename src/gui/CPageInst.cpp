@@ -602,14 +602,15 @@ QWidget* CPageInst::buildPartition(bool partitionB)
     const int offset = partitionB ? kPartitionBOffset : 0;
     auto* group = new QGroupBox(text(partitionB ? kPartitionBTitle : kPartitionATitle));
     group->setObjectName(partitionB ? QStringLiteral("partitionB") : QStringLiteral("partitionA"));
-    if (partitionB)
-        partitionB_ = group;
     auto* layout = new QGridLayout(group);
     int row = 0;
     QLineEdit* exitDelay = addEdit(partitionB ? ic::kExitDelayB : ic::kExitDelayA);
     layout->addWidget(addLabel(text(kExitDelayLabel), exitDelay), row, 0);
     layout->addWidget(exitDelay, row, 1);
     layout->addWidget(new QLabel(text(kSecondsUnit)), row++, 2);
+    // Partition B's exit delay is checked and stored in either mode, so it
+    // stays editable while the rest of partition B is switched off.
+    const auto keepsEnabled = group->findChildren<QWidget*>();
     for (const int id : {2146, 2147, 2148, 2149, 2150, 2151, 2128, 2129, 2130, 2131, 2132, 2133})
         layout->addWidget(addCheck(id + offset, id), row++, 0, 1, 3);
 
@@ -629,6 +630,10 @@ QWidget* CPageInst::buildPartition(bool partitionB)
     for (const int id : {2142, 2139, 2140, 2141, 2143})
         layout->addWidget(addCheck(id + offset, id), row++, 0, 1, 3);
     layout->setColumnStretch(3, 1);
+    if (partitionB)
+        for (QWidget* part : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!keepsEnabled.contains(part))
+                partitionBParts_.push_back(part);
     return group;
 }
 
@@ -879,12 +884,13 @@ void CPageInst::applyEnables()
         {ic::kDtmfPrefix, enables.dtmfPrefix},
         {ic::kWelcomeMessage, enables.welcomeMessage},
     }};
+    for (QWidget* part : partitionBParts_)
+        part->setEnabled(enables.partitionBGroup);
     for (const auto& [id, on] : states) {
         controls_.at(id)->setEnabled(on);
         if (const auto label = labels_.find(id); label != labels_.end())
             label->second->setEnabled(on);
     }
-    partitionB_->setEnabled(enables.partitionBGroup);
 }
 
 // ------------------------------------------------------------ grid edits

@@ -20,7 +20,6 @@
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTimeEdit;
@@ -110,7 +109,7 @@ private:
     std::map<int, QWidget*> controls_;
     std::map<int, QLabel*> labels_; // labels that follow their control's enabling
     std::vector<std::pair<QBoxLayout*, std::pair<QWidget*, QWidget*>>> pairs_;
-    QGroupBox* partitionB_ = nullptr;
+    std::vector<QWidget*> partitionBParts_; // what partition mode switches on and off
     QTimeEdit* firstTest_ = nullptr;
     CListCtrlEx* codesGrid_ = nullptr;
     CListCtrlEx* zoneGrid_ = nullptr;

@@ -230,6 +230,8 @@ private slots:
         QTest::newRow("empty entry delay") << ic::kEntry1Delay << "" << text(text_id::kHasToHaveValue);
         QTest::newRow("too many rings") << ic::kNumberOfRings << "25" << strings::format(text_id::kEnterNumberUpTo, 20);
         QTest::newRow("zero swinger counter") << ic::kSwingerCounter << "0" << text(text_id::kHasToHaveNonZeroValue);
+        // Checked without partitions as well, so it is editable then too.
+        QTest::newRow("empty exit delay B") << ic::kExitDelayB << "" << text(text_id::kHasToHaveValue);
     }
 
     void refusedValueStopsTheSave()
@@ -247,6 +249,7 @@ private slots:
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
         frame->setCurrentPage(kInstallerPage);
+        QCOMPARE(panel::optionValue(form().options, ic::kPartitions), 0);
         typeInto(page().control(control), typed);
         frame->setCurrentPage(kOnlinePage);
         frame->action(Act::Save)->trigger();
@@ -254,6 +257,17 @@ private slots:
         QCOMPARE(fileBytes(path), saved);
         QCOMPARE(frame->currentPage(), int(kInstallerPage));
         QVERIFY(page().control(control)->hasFocus());
+    }
+
+    void partitionModeSwitchesPartitionB()
+    {
+        auto* partitions = qobject_cast<QAbstractButton*>(page().control(ic::kPartitions));
+        for (const bool on : {true, false}) {
+            partitions->setChecked(on);
+            QCOMPARE(panel::optionValue(form().options, ic::kPartitions), on ? 1 : 0);
+            QCOMPARE(page().control(2160)->isEnabled(), on); // partition B's quick arming
+            QVERIFY(page().control(ic::kExitDelayB)->isEnabled());
+        }
     }
 
     void tabOrderFollowsThePage()

@@ -186,8 +186,8 @@ QString allowedChars(Chars chars)
 {
     switch (chars) {
     case Chars::Digits: return QStringLiteral("[0-9]*");
-    case Chars::Hex: return QStringLiteral("[0-9A-Fa-f]*");
     case Chars::Time: return QStringLiteral("[0-9:]*");
+    case Chars::Hex:   // the hex and phone edits filter their own characters
     case Chars::Text:
     case Chars::Phone: break;
     }
@@ -548,6 +548,7 @@ QWidget* CPageInst::buildPhoneLine()
     firstTest_ = new QTimeEdit;
     firstTest_->setObjectName(QStringLiteral("control%1").arg(ic::kFirstPeriodicalTest));
     firstTest_->setDisplayFormat(QStringLiteral("HH:mm"));
+    firstTest_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(firstTest_, &QTimeEdit::timeChanged, this, [this](QTime time) {
         if (!showing_ && session_)
             form().firstPeriodicalTest = time.toString(QStringLiteral("HH:mm")).toStdString();

@@ -750,6 +750,13 @@ int& CPageInst::optionSlot(int control)
     return form().options[control];
 }
 
+int CPageInst::optionShown(int control)
+{
+    if (const int shared = onMasterPage(control))
+        return panel::optionValue(master().voiceOptions, shared);
+    return panel::optionValue(form().options, control);
+}
+
 std::string& CPageInst::textSlot(int control)
 {
     const TextField* field = textField(control);
@@ -772,9 +779,9 @@ void CPageInst::showImage()
     }
     for (const auto& [control, widget] : controls_) {
         if (auto* box = qobject_cast<QCheckBox*>(widget))
-            box->setChecked(optionSlot(control) != 0);
+            box->setChecked(optionShown(control) != 0);
         else if (auto* list = qobject_cast<QComboBox*>(widget))
-            list->setCurrentIndex(std::clamp(optionSlot(control), 0, list->count() - 1));
+            list->setCurrentIndex(std::clamp(optionShown(control), 0, list->count() - 1));
     }
     const QTime first = QTime::fromString(QString::fromStdString(form().firstPeriodicalTest), QStringLiteral("HH:mm"));
     firstTest_->setTime(first.isValid() ? first : QTime(0, 0));

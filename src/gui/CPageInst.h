@@ -101,6 +101,8 @@ private:
     panel::InstallerForm& form();
     panel::MasterForm& master();
     int& optionSlot(int control);
+    // Reading leaves the form as it is: a value it lacks shows as 0.
+    int optionShown(int control);
     std::string& textSlot(int control);
     const panel::PanelModel& model() const;
     int pgmRows() const;

@@ -95,6 +95,11 @@ private slots:
                  QString::fromStdString(frame->session().forms.master.users[0].code));
         QCOMPARE(static_cast<QLineEdit*>(page().control(ic::kEntry1Delay))->text(),
                  QString::fromStdString(form().entry1Delay));
+        // Showing the forms leaves them as they are.
+        frame->session().refreshForms();
+        const panel::ProgrammingForms fresh = frame->session().forms;
+        page().showImage();
+        QVERIFY(frame->session().forms == fresh);
 
         // For looking at the page: QARVO_GRAB_DIR names where its pictures go.
         if (const QString dir = qEnvironmentVariable("QARVO_GRAB_DIR"); !dir.isEmpty()) {

@@ -102,7 +102,11 @@ private slots:
         QVERIFY(frame->session().forms == fresh);
 
         // For looking at the page: QARVO_GRAB_DIR names where its pictures go.
+        // QARVO_GRAB_DOC a document to show there (one read from the demo panel).
         if (const QString dir = qEnvironmentVariable("QARVO_GRAB_DIR"); !dir.isEmpty()) {
+            prompter().fileToOpen = qEnvironmentVariable("QARVO_GRAB_DOC");
+            if (!prompter().fileToOpen.isEmpty())
+                frame->action(Act::Open)->trigger();
             frame->setCurrentPage(kInstallerPage);
             frame->show();
             for (const QSize size : {QSize(644, 436), QSize(1600, 1000)}) {

@@ -231,6 +231,42 @@ private slots:
         QCOMPARE(static_cast<QLineEdit*>(shown)->text(), QString("42"));
     }
 
+    void masterCodeRowIsShared_data()
+    {
+        QTest::addColumn<bool>("fromMaster");
+        QTest::newRow("master page to installer page") << true;
+        QTest::newRow("installer page to master page") << false;
+    }
+
+    void masterCodeRowIsShared()
+    {
+        QFETCH(bool, fromMaster);
+        frame->show();
+        frame->setCurrentPage(fromMaster ? kMasterPage : kInstallerPage);
+        CListCtrlEx& users = *frame->masterPage()->userGrid();
+        CListCtrlEx& codes = *page().codesGrid();
+        typeCell(fromMaster ? users : codes, fromMaster ? 0 : panel::codes_row::kMaster, panel::code_column::kCode,
+                 "2468");
+        frame->setCurrentPage(fromMaster ? kInstallerPage : kMasterPage);
+        QCOMPARE(users.text(0, panel::code_column::kCode), QString("2468"));
+        QCOMPARE(codes.text(panel::codes_row::kMaster, panel::code_column::kCode), QString("2468"));
+    }
+
+    void refusedMasterCodeIsFocusedWhereItWasTyped()
+    {
+        constexpr int kUserCodeRefused = 249;
+        prompter().fileToSave = home().file("kept");
+        frame->show();
+        frame->setCurrentPage(kInstallerPage);
+        typeCell(*page().codesGrid(), panel::codes_row::kMaster, panel::code_column::kCode, "12345");
+        frame->action(Act::SaveAs)->trigger();
+        QCOMPARE(prompter().count(kUserCodeRefused), 1);
+        QVERIFY(!QFile::exists(home().file("kept.rps")));
+        QCOMPARE(frame->currentPage(), int(kInstallerPage));
+        QCOMPARE(page().codesGrid()->currentIndex().row(), panel::codes_row::kMaster);
+        QCOMPARE(page().codesGrid()->currentIndex().column(), panel::code_column::kCode);
+    }
+
     void refusedValueStopsTheSave_data()
     {
         QTest::addColumn<int>("control");

@@ -15,6 +15,7 @@
 #include "panel/TypeLists.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -120,6 +121,36 @@ private slots:
                                 .save(QStringLiteral("%1/installer-page-%2-%3.png").arg(dir).arg(size.width()).arg(top)));
             }
         }
+    }
+
+    void gridAndOptionEditsLandInTheForms()
+    {
+        CListCtrlEx& pgms = *page().pgmGrid();
+        const QStringList types = pgms.grid().columnType(panel::pgm_column::kType)->items;
+        typeCell(pgms, 1, panel::pgm_column::kType, types.at(3));
+        typeCell(pgms, 1, panel::pgm_column::kDelay, "17");
+        typeCell(pgms, 1, panel::pgm_column::kUnit, text(149)); // "min"
+        typeCell(pgms, 1, panel::pgm_column::kActivation, "06:15");
+        QVERIFY(pgms.grid().toggleCheck(1, panel::pgm_column::kPartitionB));
+        const panel::PgmRow& pgm = form().pgms[1];
+        QCOMPARE(pgm.type, 3);
+        QCOMPARE(pgm.delay, std::string("17"));
+        QCOMPARE(pgm.unit, panel::pgm_unit::kMinutes);
+        QCOMPARE(pgm.partitionB, pgms.checkState(1, panel::pgm_column::kPartitionB) == 1);
+        QCOMPARE(frame->session().forms.master.pgmTimes[1].activation, (panel::PgmTimeCell{true, "06:15"}));
+
+        CListCtrlEx& keypads = *page().keypadGrid();
+        const bool tamper = form().keypads[2][0];
+        QVERIFY(keypads.grid().toggleCheck(2, 2));
+        QCOMPARE(form().keypads[2][0], !tamper);
+
+        auto* tlm = qobject_cast<QComboBox*>(page().control(2033));
+        tlm->setCurrentIndex(2);
+        QCOMPARE(panel::optionValue(form().options, 2033), 2);
+        auto* doubleReporting = qobject_cast<QAbstractButton*>(page().control(2119));
+        doubleReporting->setChecked(!doubleReporting->isChecked());
+        QCOMPARE(panel::optionValue(frame->session().forms.master.voiceOptions, 2233) != 0,
+                 doubleReporting->isChecked());
     }
 
     void zoneTypeSetsTheLocks_data()

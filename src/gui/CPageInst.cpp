@@ -433,13 +433,14 @@ QWidget* CPageInst::buildZones()
     zoneGrid_->setObjectName(QStringLiteral("zoneGrid"));
     controls_[ic::kZoneGrid] = zoneGrid_;
     connect(zoneGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::zoneCellEdited);
-    layout->addWidget(zoneGrid_, 1);
+    layout->addWidget(zoneGrid_);
     auto* legends = new QHBoxLayout;
     for (std::size_t i = 0; i < kZoneLegendIds.size(); ++i) {
         zoneLegends_.push_back(legendLabel({}));
         legends->addWidget(zoneLegends_.back(), 1);
     }
     layout->addLayout(legends);
+    layout->addStretch(1);
     return group;
 }
 
@@ -467,6 +468,7 @@ QWidget* CPageInst::buildPgms()
     controls_[ic::kPgmGrid] = pgmGrid_;
     connect(pgmGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::pgmCellEdited);
     layout->addWidget(pgmGrid_);
+    layout->addStretch(1); // a taller neighbour leaves the room below the grid
     return group;
 }
 
@@ -487,6 +489,7 @@ QWidget* CPageInst::buildKeypads()
     controls_[ic::kKeypadGrid] = keypadGrid_;
     connect(keypadGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::keypadCellEdited);
     layout->addWidget(keypadGrid_);
+    layout->addStretch(1); // a taller neighbour leaves the room below the grid
     return group;
 }
 

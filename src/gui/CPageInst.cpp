@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimeEdit>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -251,26 +252,30 @@ QStringList zoneAttributeNames()
     return names;
 }
 
-// A grid as tall as all its rows, so the page scrolls instead of it.
-void fitRows(CListCtrlEx* grid, int rows)
+// The width of a grid's shown columns.
+int columnsWidth(const CListCtrlEx* grid)
 {
-    const int height = grid->horizontalHeader()->sizeHint().height() +
-                       rows * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth() +
-                       grid->horizontalScrollBar()->sizeHint().height();
-    grid->setFixedHeight(height);
+    int width = grid->verticalHeader()->isVisible() ? grid->verticalHeader()->width() : 0;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        width += grid->isColumnHidden(c) ? 0 : grid->columnWidth(c);
+    return width + 2 * grid->frameWidth();
+}
+
+// A grid as tall as all its rows, so the page scrolls instead of it, with
+// room for its scroll bar only while its columns are wider than it.
+void fitRows(CListCtrlEx* grid)
+{
+    const bool scrolls = columnsWidth(grid) > grid->width();
+    grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() +
+                         grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth() +
+                         (scrolls ? grid->horizontalScrollBar()->sizeHint().height() : 0));
 }
 
 // The width a group wants beside another: a grid's columns in full.
 int wantedWidth(QWidget* group)
 {
-    int width = group->sizeHint().width();
-    if (auto* grid = group->findChild<CListCtrlEx*>()) {
-        int columns = grid->verticalHeader()->isVisible() ? grid->verticalHeader()->width() : 0;
-        for (int c = 0; c < grid->columnCount(); ++c)
-            columns += grid->isColumnHidden(c) ? 0 : grid->columnWidth(c);
-        width = std::max(width, columns + 2 * grid->frameWidth() + 30);
-    }
-    return width;
+    const auto* grid = group->findChild<CListCtrlEx*>();
+    return std::max(group->sizeHint().width(), grid ? columnsWidth(grid) + 30 : 0);
 }
 
 std::optional<cells::HourMinute> cellTime(const panel::PgmTimeCell& cell)
@@ -814,7 +819,7 @@ void CPageInst::showCodes()
         for (int p = 0; p < codePgmColumns_; ++p)
             codesGrid_->setCheckState(r, kFirstCodePgmColumn + p, row->pgms[std::size_t(p)] ? 1 : 0);
     }
-    fitRows(codesGrid_, codesGrid_->rowCount());
+    fitRows(codesGrid_);
 }
 
 void CPageInst::showZones()
@@ -828,7 +833,7 @@ void CPageInst::showZones()
         zoneGrid_->setText(r, panel::zone_column::kName, QString::fromStdString(zone.name));
     }
     showZoneAttributes();
-    fitRows(zoneGrid_, zoneGrid_->rowCount());
+    fitRows(zoneGrid_);
 }
 
 void CPageInst::showZoneAttributes()
@@ -863,7 +868,7 @@ void CPageInst::showPgms()
         pgmGrid_->setCheckState(r, panel::pgm_column::kPartitionA, pgm.partitionA ? 1 : 0);
         pgmGrid_->setCheckState(r, panel::pgm_column::kPartitionB, pgm.partitionB ? 1 : 0);
     }
-    fitRows(pgmGrid_, pgmGrid_->rowCount());
+    fitRows(pgmGrid_);
 }
 
 void CPageInst::showKeypads()
@@ -875,7 +880,7 @@ void CPageInst::showKeypads()
         for (int c = 0; c < panel::kKeypadColumns; ++c)
             keypadGrid_->setCheckState(r, 2 + c, keypads[std::size_t(r)][std::size_t(c)] ? 1 : 0);
     }
-    fitRows(keypadGrid_, keypadGrid_->rowCount());
+    fitRows(keypadGrid_);
 }
 
 void CPageInst::applyEnables()
@@ -999,6 +1004,11 @@ void CPageInst::resizeEvent(QResizeEvent* event)
         layout->setStretchFactor(groups.first, wide ? first : 1);
         layout->setStretchFactor(groups.second, wide ? second : 1);
     }
+    // Once the groups have their new widths, the grids know whether they scroll.
+    QTimer::singleShot(0, this, [this] {
+        for (CListCtrlEx* grid : {codesGrid_, zoneGrid_, pgmGrid_, keypadGrid_})
+            fitRows(grid);
+    });
 }
 
 QWidget* CPageInst::control(int id) const

@@ -3,11 +3,13 @@
 // and a refused report value on a save opens it at that value.
 #include "WidgetTest.h"
 
+#include "app/Strings.h"
 #include "base/TextIds.h"
 #include "gui/CMainFrame.h"
 #include "gui/CReportDlg.h"
 #include "gui/ShellTexts.h"
 #include "gui/controls/CListCtrlEx.h"
+#include "operations/OperationCodes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -116,6 +118,24 @@ private slots:
         QCOMPARE(prompter().count(text_id::kCheckSelectedValue), 1);
         QVERIFY(!QFile::exists(home().file("refused.rps")));
         QCOMPARE(frame->currentPage(), int(kInstallerPage));
+    }
+
+    void refusedAccountStopsThePageWriteAndOpensTheDialogAtIt()
+    {
+        form().account2 = "12A";
+        QWidget* focused = nullptr;
+        QWidget* account = nullptr;
+        prompter().answer([&](QDialog& dialog) {
+            dialog.show();
+            focused = dialog.focusWidget();
+            account = static_cast<CReportDlg&>(dialog).control(rc::kAccount2);
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(!frame->session().worker.startPageOperation(operations::kWriteInstaller));
+        QVERIFY(!frame->session().worker.running());
+        QCOMPARE(prompter().messageTexts(), QStringList{strings::format(text_id::kHexDigitCode, 4)});
+        QVERIFY(account);
+        QCOMPARE(focused, account);
     }
 
     void allowProgrammingOfChoosesTheEditableColumn_data()

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -350,8 +351,14 @@ QWidget* CReportDlg::buildCodes()
     grid_->defineColumn(panel::report_column::k4x2, text(k4x2Header), 30, Qt::AlignCenter);
     controls_[rc::kCodesGrid] = grid_;
     connect(grid_, &CListCtrlEx::cellEdited, this, &CReportDlg::codeEdited);
-    // The events' names take the room the dialog is given.
+    // The events' names take the room the dialog gives, up to half as much
+    // again as they need, so that each code stays near its event.
+    int columnsWidth = 0;
+    for (int c = 0; c < grid_->columnCount(); ++c)
+        columnsWidth += grid_->columnWidth(c);
     grid_->horizontalHeader()->setSectionResizeMode(panel::report_column::kEvent, QHeaderView::Stretch);
+    grid_->setMaximumWidth(columnsWidth * 3 / 2 + grid_->verticalScrollBar()->sizeHint().width() +
+                           2 * grid_->frameWidth());
     layout->addWidget(grid_, 1);
 
     contactIdNote_ = new QLabel(text(kContactIdNote));

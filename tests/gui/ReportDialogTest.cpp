@@ -232,12 +232,15 @@ private slots:
         QCOMPARE(chain, visualOrder);
     }
 
-    // For looking at the dialog: QARVO_GRAB_DIR names where its pictures go.
+    // For looking at the dialog: QARVO_GRAB_DIR names where its pictures go,
+    // QARVO_GRAB_DOC a document to show there (one read from the demo panel).
     void grabTheDialog()
     {
         const QString dir = qEnvironmentVariable("QARVO_GRAB_DIR");
         if (dir.isEmpty())
             QSKIP("QARVO_GRAB_DIR is not set");
+        if (const QString doc = qEnvironmentVariable("QARVO_GRAB_DOC"); !doc.isEmpty())
+            QVERIFY(frame->openDocument(doc));
         form().options[rc::kEnableDigitalCommunication] = 1;
         form().account1 = "1234";
         form().phone1 = "0215551234";

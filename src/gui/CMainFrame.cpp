@@ -67,6 +67,7 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     taviPage()->attach(*session_, setup_.programDirectory);
     masterPage()->bind(*session_);
     installerPage()->bind(*session_);
+    connect(installerPage(), &CPageInst::reportDialogRequested, this, [this] { openReportDialog(); });
     session_->formsRefused = [this](const panel::FormError& error) { refuseForms(error); };
     showImage();
     connectCommands();

@@ -338,8 +338,10 @@ QLineEdit* CPageInst::addEdit(int control)
     edit->setMinimumWidth(metrics.horizontalAdvance(QString(field->length + 1, u'0')) + 12);
     edit->setMaximumWidth(metrics.horizontalAdvance(QString(field->length + 3, u'W')) + 12);
     connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& typed) {
-        if (!showing_ && session_)
+        if (!showing_ && session_) {
             textSlot(control) = typed.toStdString();
+            emit edited();
+        }
     });
     controls_[control] = edit;
     return edit;
@@ -354,6 +356,7 @@ QCheckBox* CPageInst::addCheck(int control, int textId)
             return;
         optionSlot(control) = on ? 1 : 0;
         applyEnables();
+        emit edited();
     });
     controls_[control] = box;
     return box;
@@ -365,8 +368,10 @@ QComboBox* CPageInst::addList(int control, const QStringList& items)
     list->setObjectName(QStringLiteral("control%1").arg(control));
     list->addItems(items);
     connect(list, &QComboBox::currentIndexChanged, this, [this, control](int index) {
-        if (!showing_ && session_ && index >= 0)
+        if (!showing_ && session_ && index >= 0) {
             optionSlot(control) = index;
+            emit edited();
+        }
     });
     controls_[control] = list;
     return list;
@@ -558,8 +563,10 @@ QWidget* CPageInst::buildPhoneLine()
     firstTest_->setDisplayFormat(QStringLiteral("HH:mm"));
     firstTest_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(firstTest_, &QTimeEdit::timeChanged, this, [this](QTime time) {
-        if (!showing_ && session_)
+        if (!showing_ && session_) {
             form().firstPeriodicalTest = time.toString(QStringLiteral("HH:mm")).toStdString();
+            emit edited();
+        }
     });
     controls_[ic::kFirstPeriodicalTest] = firstTest_;
     addRow(text(kFirstTestLabel), firstTest_);
@@ -926,6 +933,7 @@ void CPageInst::codeCellEdited(int row, int column)
         code->pgms[std::size_t(column - kFirstCodePgmColumn)] = codesGrid_->checkState(row, column) == 1;
     else if (column >= kFirstCodeAttributeColumn)
         code->attributes[std::size_t(column - kFirstCodeAttributeColumn)] = codesGrid_->checkState(row, column) == 1;
+    emit edited();
 }
 
 void CPageInst::zoneCellEdited(int row, int column)
@@ -946,6 +954,7 @@ void CPageInst::zoneCellEdited(int row, int column)
     const bool wasShowing = std::exchange(showing_, true);
     showZoneAttributes();
     showing_ = wasShowing;
+    emit edited();
 }
 
 void CPageInst::pgmCellEdited(int row, int column)
@@ -973,6 +982,7 @@ void CPageInst::pgmCellEdited(int row, int column)
     }
     default: break;
     }
+    emit edited();
 }
 
 void CPageInst::keypadCellEdited(int row, int column)
@@ -980,6 +990,7 @@ void CPageInst::keypadCellEdited(int row, int column)
     if (showing_ || !session_ || row < 0 || row >= int(form().keypads.size()) || column < 2)
         return;
     form().keypads[std::size_t(row)][std::size_t(column - 2)] = keypadGrid_->checkState(row, column) == 1;
+    emit edited();
 }
 
 // ------------------------------------------------------------ frame hand-over

@@ -6,6 +6,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "gui/CMainFrame.h"
+#include "gui/CPage.h"
 #include "gui/CReportDlg.h"
 #include "gui/ShellTexts.h"
 #include "gui/controls/CListCtrlEx.h"
@@ -136,6 +137,15 @@ private slots:
         QCOMPARE(prompter().messageTexts(), QStringList{strings::format(text_id::kHexDigitCode, 4)});
         QVERIFY(account);
         QCOMPARE(focused, account);
+    }
+
+    void theInstallerPageButtonOpensTheDialog()
+    {
+        frame->setCurrentPage(kInstallerPage);
+        auto* button = frame->page(kInstallerPage)->findChild<QPushButton*>(QStringLiteral("digitalCommunicator"));
+        QVERIFY(button);
+        button->click();
+        QCOMPARE(prompter().dialogs, QStringList{"reportDialog"});
     }
 
     void allowProgrammingOfChoosesTheEditableColumn_data()

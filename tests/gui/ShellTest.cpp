@@ -49,15 +49,17 @@ class ShellTest : public testing::WidgetTest {
 
     QString menuText(int index) const { return frame->menuBar()->actions().at(index)->text(); }
 
-    // An edit on a page: the round period loses its last digit.
-    void editThePage()
+    // An edit on a page: a text field (the round period) takes a new value.
+    void editThePage(int pageIndex = kMasterPage, int control = panel::master_control::kRoundPeriod,
+                     const QString& typed = QStringLiteral("45"))
     {
-        auto* edit = qobject_cast<QLineEdit*>(frame->masterPage()->control(panel::master_control::kRoundPeriod));
+        auto* edit = frame->page(pageIndex)->findChild<QLineEdit*>(QStringLiteral("control%1").arg(control));
         QVERIFY(edit);
         frame->show();
         edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_End);
-        QTest::keyClick(edit, Qt::Key_Backspace);
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
     }
 
     void initTest() override
@@ -506,10 +508,23 @@ private slots:
         QCOMPARE(frame->documentPath(), home().file("first.rps"));
     }
 
+    void editsMarkTheTitleUntilSaved_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("control");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("master page") << int(kMasterPage) << panel::master_control::kRoundPeriod << "45";
+        QTest::newRow("installer page") << int(kInstallerPage) << panel::installer_control::kCallbackPhone << "5551234";
+    }
+
     void editsMarkTheTitleUntilSaved()
     {
+        QFETCH(int, page);
+        QFETCH(int, control);
+        QFETCH(QString, typed);
         makeFrame();
-        editThePage();
+        frame->setCurrentPage(page);
+        editThePage(page, control, typed);
         QCOMPARE(frame->windowTitle(), QString("untitled* - QarvoIP"));
         prompter().fileToSave = home().file("edited");
         frame->action(Act::Save)->trigger();

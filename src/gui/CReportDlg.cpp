@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -86,6 +87,9 @@ constexpr int kSplitReports = 4;
 constexpr int kAccountDigits = 4;
 constexpr int kPhoneLength = 16;
 constexpr int kCodeDigits = 2;
+constexpr int kOpeningHeight = 520;
+constexpr int kFrameAroundSettings = 64; // the dialog's margins, the tab frame and the settings' margins
+constexpr int kColumnGap = 48; // between the two columns of settings, with the scroll bar
 
 QString hexPair(int value) { return QStringLiteral("%1").arg(value, 2, 16, QChar(u'0')).toUpper(); }
 
@@ -132,8 +136,13 @@ CReportDlg::CReportDlg(app::PanelSession& session, QWidget* parent) : QDialog(pa
     layout->addWidget(buttons);
     chainTabOrder(buttons);
     showForm();
-    // Big enough for the settings in two columns where the screen allows.
-    resize(sizeHint().expandedTo(QSize(760, 520)));
+    // Wide enough for the settings in two columns where the screen allows
+    // (measured in the style the dialog is shown in).
+    ensurePolished();
+    QSize size = sizeHint().expandedTo(QSize(twoColumnWidth() + kFrameAroundSettings, kOpeningHeight));
+    if (const QScreen* display = screen())
+        size = size.boundedTo(display->availableSize());
+    resize(size);
 }
 
 void CReportDlg::chainTabOrder(QDialogButtonBox* buttons)
@@ -309,12 +318,17 @@ void CReportDlg::arrangeSettings()
     settingsLayout_->setColumnStretch(kSpareColumn, 1);
 }
 
+int CReportDlg::twoColumnWidth() const
+{
+    const int oneColumn = std::max(options_->sizeHint().width(), stations_->sizeHint().width());
+    const int groups = std::max(splitGroups_[0]->sizeHint().width(), splitGroups_[1]->sizeHint().width());
+    return oneColumn + groups + kColumnGap;
+}
+
 void CReportDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    const int oneColumn = std::max(options_->sizeHint().width(), stations_->sizeHint().width());
-    const int groups = std::max(splitGroups_[0]->sizeHint().width(), splitGroups_[1]->sizeHint().width());
-    const bool wide = tabs_->width() >= oneColumn + groups + 48;
+    const bool wide = tabs_->width() >= twoColumnWidth();
     if (wide != twoColumns_) {
         twoColumns_ = wide;
         arrangeSettings();

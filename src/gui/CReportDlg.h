@@ -74,6 +74,8 @@ private:
     void applyEnables();
     // Two columns of settings when the dialog is wide enough, one otherwise.
     void arrangeSettings();
+    // The width the settings take in two columns.
+    int twoColumnWidth() const;
 
     app::PanelSession& session_;
     panel::ReportForm form_;

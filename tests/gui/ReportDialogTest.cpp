@@ -262,6 +262,8 @@ private slots:
                 QSize size;
                 int tab;
             } shots[] = {{QSize(644, 436), 0}, {QSize(644, 436), 1}, {QSize(1100, 800), 0}, {QSize(1100, 800), 1}};
+            QCoreApplication::processEvents();
+            dialog.grab().save(QStringLiteral("%1/report-opening.png").arg(dir));
             for (const auto& shot : shots) {
                 dialog.resize(shot.size);
                 dialog.findChild<QTabWidget*>()->setCurrentIndex(shot.tab);

@@ -7,6 +7,8 @@
 
 #include <cctype>
 #include <cstdlib>
+
+#include <unistd.h>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -93,8 +95,10 @@ std::string usage()
 CliEnvironment processEnvironment(const char* argv0)
 {
     const char* home = std::getenv(kHomeVariable);
-    return CliEnvironment{std::cout, std::cerr, executableDirectory(argv0),
-                          home ? std::optional<std::string>(home) : std::nullopt};
+    CliEnvironment env{std::cout, std::cerr, executableDirectory(argv0),
+                       home ? std::optional<std::string>(home) : std::nullopt};
+    env.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
+    return env;
 }
 
 int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
@@ -131,7 +135,8 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
         }
         demo->pointSettingsAt(session.settings);
         session.demo = demo.get();
-        env.err << demo->description() << std::endl;
+        if (!line.options.quiet)
+            env.err << demo->description() << std::endl;
     }
     applyOptions(line.options, session.settings);
     if (!command->local) {

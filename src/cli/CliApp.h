@@ -26,6 +26,7 @@ struct CliEnvironment {
     Timing timing{};
     std::chrono::milliseconds demoCallDelay = Demo::kCallDelay;
     const Clock* clock = &systemClock();   // the computer's clock, which sync-time gives the panel
+    bool errIsTerminal = false;            // progress may update one line in place
 };
 
 // The standard streams, the directory of the running executable and

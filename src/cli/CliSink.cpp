@@ -43,8 +43,45 @@ void CliSink::printLine(const std::string& line)
     writeLine(line);
 }
 
+void CliSink::showProgress(const std::string& caption, long percent, const std::string& text)
+{
+    std::lock_guard lock(mutex_);
+    if (caption != caption_) {
+        caption_ = caption;
+        lastPercent_ = -1;
+    }
+    showPercent(percent, text);
+}
+
+// Progress never goes backwards; on a terminal it updates one line in
+// place, elsewhere it takes a line for every tenth.
+void CliSink::showPercent(long percent, const std::string& text)
+{
+    constexpr long kLineStep = 10;
+    const long shown = lastPercent_;
+    const bool backwards = percent <= shown;
+    const bool sameTenth = shown >= 0 && percent / kLineStep == shown / kLineStep;
+    if (style_.quiet || backwards || (!style_.terminal && sameTenth))
+        return;
+    lastPercent_ = percent;
+    if (style_.terminal) {
+        err_ << '\r' << text << "\x1b[K" << std::flush;
+        progressOpen_ = true;
+    } else {
+        writeLine(text);
+    }
+}
+
+void CliSink::endProgressLine()
+{
+    if (progressOpen_)
+        err_ << '\n';
+    progressOpen_ = false;
+}
+
 void CliSink::writeLine(const std::string& line)
 {
+    endProgressLine();
     err_ << line << '\n';
     err_.flush();
 }
@@ -68,8 +105,12 @@ void CliSink::print(const StatusNotice& status)
 {
     const std::string text = strings::utf8(status.textId);
     std::lock_guard lock(mutex_);
-    if (std::find(hidden_.begin(), hidden_.end(), status.textId) != hidden_.end())
+    // The status pane repeats itself while a step is retried: a line for
+    // each change is enough.
+    if (style_.quiet || text == lastStatus_ ||
+        std::find(hidden_.begin(), hidden_.end(), status.textId) != hidden_.end())
         return;
+    lastStatus_ = text;
     writeLine(text);
 }
 
@@ -82,12 +123,8 @@ void CliSink::print(const ProgressNotice& progress)
         caption_ = messageText(MessageNotice{progress.textId, progress.number});
         break;
     case kStep:
-        // A display that repeats the same per cent prints it once.
-        if (progress.value == lastPercent_)
-            return;
-        lastPercent_ = progress.value;
-        writeLine(caption_.empty() ? std::to_string(progress.value) + "%"
-                                   : caption_ + " " + std::to_string(progress.value) + "%");
+        showPercent(progress.value, caption_.empty() ? std::to_string(progress.value) + "%"
+                                                     : caption_ + " " + std::to_string(progress.value) + "%");
         return;
     case kPrepare:
     case kClose:
@@ -95,7 +132,7 @@ void CliSink::print(const ProgressNotice& progress)
         return;
     }
     lastPercent_ = -1;
-    if (!caption_.empty())
+    if (!caption_.empty() && !style_.quiet)
         writeLine(caption_);
 }
 

@@ -11,15 +11,24 @@
 
 namespace qarvo::cli {
 
+// How the sink shows what it prints.
+struct SinkStyle {
+    bool terminal = false; // the error stream is a terminal: progress updates one line in place
+    bool quiet = false;    // only message boxes (what went wrong) are printed
+};
+
 class CliSink final : public RecordingSink {
 public:
-    explicit CliSink(std::ostream& err) : err_(err) {}
+    explicit CliSink(std::ostream& err, SinkStyle style = {}) : err_(err), style_(style) {}
 
     // Called from any thread; lines never interleave.
     void post(const Notice& notice) override;
 
     // Prints one line on the error stream under the sink's lock.
     void printLine(const std::string& line);
+    // A per cent worded by the caller (text), shown by the progress
+    // display's rules; a new caption starts from nothing again.
+    void showProgress(const std::string& caption, long percent, const std::string& text);
     // Message boxes and status panes of this text are kept but not printed.
     void hideMessage(int textId);
 
@@ -29,11 +38,17 @@ private:
     void print(const ProgressNotice& progress);
     void writeLine(const std::string& line); // caller holds mutex_
 
+    void endProgressLine(); // caller holds mutex_
+    void showPercent(long percent, const std::string& text); // caller holds mutex_
+
     std::ostream& err_;
+    SinkStyle style_;
     std::mutex mutex_;
     std::vector<int> hidden_;
     std::string caption_;     // of the progress display now shown
-    long lastPercent_ = -1;   // last per cent printed for that caption
+    long lastPercent_ = -1;   // highest per cent shown for that caption
+    bool progressOpen_ = false; // a progress line is being updated in place
+    std::string lastStatus_;
 };
 
 // The text of a message notice: its format with the number filled in when

@@ -17,16 +17,16 @@ namespace {
 constexpr std::array kCommands{
     CommandRow{"connect", "open the communicator connection, then close it", false, runConnect},
     CommandRow{"demo", "run a session with the embedded simulator", true, runDemo},
-    CommandRow{"identify", "identify the panel: its model and identity values", false, runIdentify},
-    CommandRow{"status", "show the panel's online status: partitions, troubles, clock, zones, PGMs", false, runStatus},
+    CommandRow{"identify", "[--json]: identify the panel: its model and identity values", false, runIdentify},
+    CommandRow{"status", "[--json]: show the panel's online status: partitions, troubles, clock, zones, PGMs", false, runStatus},
     CommandRow{"arm", "[--partition A|B]: arm the system or a partition", false, runArm},
     CommandRow{"disarm", "[--partition A|B]: disarm the system or a partition", false, runDisarm},
     CommandRow{"stop-autoarm", "[--partition A|B]: stop the autoarming countdown", false, runStopAutoarm},
     CommandRow{"bypass", "ZONE: bypass the zone", false, runBypass},
     CommandRow{"unbypass", "ZONE: unbypass the zone", false, runUnbypass},
-    CommandRow{"chime", "turn the chime on or off", false, runChime},
+    CommandRow{"chime", "[on|off]: switch the chime over, or set it (exit 0 when it already is)", false, runChime},
     CommandRow{"sync-time", "set the panel clock from this computer's", false, runSyncTime},
-    CommandRow{"pgm", "N: switch the panel's PGM output N", false, runPgm},
+    CommandRow{"pgm", "N [on|off]: switch the panel's PGM output N over, or set it", false, runPgm},
     CommandRow{"new", "DOC.rps [--type CODE]: a new settings document for panel type CODE (default 24)", false, runNew, true},
     CommandRow{"read-installer", "DOC.rps [--replace]: read the installer page into the document (made when missing)", false,
                runReadInstaller},
@@ -41,7 +41,8 @@ constexpr std::array kCommands{
                runRestore},
     CommandRow{"write-master", "DOC.rps [--dry-run] [--no-backup] [--verify]: check the document's master page as the pages do, keep a "
                "backup of the panel's pages, write it", false, runWriteMaster},
-    CommandRow{"read-events", "[--all] [--mark-read] [--txt OUT.txt] [--doc DOC.rps [--replace]]: read the panel's event log; "
+    CommandRow{"read-events", "[--all] [--mark-read] [--json] [--txt OUT.txt] [--csv OUT.csv] [--doc DOC.rps [--replace]]: read the "
+               "panel's event log; "
                "--mark-read marks it only once every output is saved",
                false, runReadEvents},
     CommandRow{"settings", "[--type CODE]: list every setting by name with its kind, range and label", false,
@@ -52,7 +53,7 @@ constexpr std::array kCommands{
     CommandRow{"check", "DOC.rps: report the first invalid value of the document", false, runCheck, true},
     CommandRow{"diff", "A.rps B.rps [--json]: list the settings that differ (exit 0 equal, 1 differ, 2 error)", false,
                runDiff, true},
-    CommandRow{"tavi-info", "show the communicator's model information", false, runTaviInfo},
+    CommandRow{"tavi-info", "[--json]: show the communicator's model information", false, runTaviInfo},
     CommandRow{"tavi-read", "OUT.bin: read the communicator options into the file", false, runTaviRead},
     CommandRow{"tavi-write", "IN.bin [--force]: check the file's communicator options as the options page does, then write them", false, runTaviWrite},
     CommandRow{"tavi-pgm", "N: toggle the communicator's PGM N (1 to 4)", false, runTaviPgm},

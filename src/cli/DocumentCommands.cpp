@@ -108,7 +108,7 @@ std::optional<std::uint8_t> parseTypeCode(std::string text)
 class DocumentRun {
 public:
     explicit DocumentRun(Session& session)
-        : session_(session), sink_(session.env.err), panel_(sink_, session.settings, session.env.timing)
+        : session_(session), sink_(session.env.err, sinkStyle(session)), panel_(sink_, session.settings, session.env.timing)
     {
         panel_.worker.setConnectionMode(session.commandLine.options.mode);
     }

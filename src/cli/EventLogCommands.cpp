@@ -4,6 +4,8 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
+#include "cli/EventRecords.h"
+#include "base/AtomicFile.h"
 #include "eventlog/TextExport.h"
 
 #include <QString>
@@ -28,12 +30,16 @@ constexpr std::string_view kMarkRead = "--mark-read";
 constexpr std::string_view kTxt = "--txt";
 constexpr std::string_view kDoc = "--doc";
 constexpr std::string_view kReplace = "--replace";
+constexpr std::string_view kCsv = "--csv";
+constexpr std::string_view kJson = "--json";
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 
 struct ReadEventsArguments {
     eventlog::EventLogOptions options;
     bool replace = false; // a --doc of another model may be replaced
+    bool json = false;    // the events as JSON records on the output
     std::optional<std::filesystem::path> txt;
+    std::optional<std::filesystem::path> csv;
     std::optional<std::filesystem::path> doc;
 };
 
@@ -72,7 +78,10 @@ std::optional<ReadEventsArguments> parseArguments(Session& session)
             parsed.options.markAsRead = true;
         else if (args[i] == kReplace)
             parsed.replace = true;
-        else if (!takePath(args, i, kTxt, parsed.txt, error) && !takePath(args, i, kDoc, parsed.doc, error))
+        else if (args[i] == kJson)
+            parsed.json = true;
+        else if (!takePath(args, i, kTxt, parsed.txt, error) && !takePath(args, i, kDoc, parsed.doc, error) &&
+                 !takePath(args, i, kCsv, parsed.csv, error))
             error = "command 'read-events' does not take '" + args[i] + "'";
     }
     if (!error.empty()) {
@@ -101,7 +110,11 @@ public:
         out_.post(notice);
     }
 
-    void progress(int percent) { out_.printLine(strings::format(text_id::kReadEventLogPercent, percent).toStdString()); }
+    void progress(int percent)
+    {
+        out_.showProgress(strings::utf8(text_id::kReadEventLogPercent), percent,
+                          strings::format(text_id::kReadEventLogPercent, percent).toStdString());
+    }
 
 private:
     CliSink& out_;
@@ -114,7 +127,7 @@ private:
 class PanelRun {
 public:
     explicit PanelRun(Session& session)
-        : session_(session), sink_(session.env.err), filter_(sink_), panel_(filter_, session.settings, session.env.timing)
+        : session_(session), sink_(session.env.err, sinkStyle(session)), filter_(sink_), panel_(filter_, session.settings, session.env.timing)
     {
         panel_.worker.setConnectionMode(session.commandLine.options.mode);
     }
@@ -215,6 +228,13 @@ struct ReadLines {
     std::atomic<bool> groupStarted{false};
     std::mutex mutex;
     std::vector<std::string> inserted;
+    std::vector<EventRecord> records;
+
+    std::vector<EventRecord> recordsRead()
+    {
+        std::lock_guard lock(mutex);
+        return records;
+    }
 };
 
 std::vector<std::string> linesToShow(ReadLines& read, const panel::CUploadDoc& doc)
@@ -279,7 +299,7 @@ int runReadEvents(Session& session)
         return kExitUsage;
     // Every output is checked before the panel is asked anything, so a
     // mistyped path never costs the unread state of the log.
-    for (const auto& path : {args->txt, args->doc}) {
+    for (const auto& path : {args->txt, args->csv, args->doc}) {
         if (!path)
             continue;
         if (const std::string why = unwritableReason(*path); !why.empty()) {
@@ -310,6 +330,12 @@ int runReadEvents(Session& session)
             return false;
         const std::vector<std::string> lines = linesToShow(read, doc);
         bool saved = !args->txt || writeExport(run.sink(), *args->txt, lines);
+        if (saved && args->csv) {
+            if (const std::string why = writeFileAtomically(*args->csv, eventsCsv(read.recordsRead())); !why.empty()) {
+                run.sink().printLine(args->csv->string() + ": " + why);
+                saved = false;
+            }
+        }
         if (saved && args->doc) {
             if (const std::string error = doc.save(*args->doc); !error.empty()) {
                 run.sink().printLine(args->doc->string() + ": " + error);
@@ -333,6 +359,10 @@ int runReadEvents(Session& session)
                         [&] {
                             markAsked = true;
                             return savedBeforeMark = saveOutputs();
+                        },
+                        [&](const eventlog::EventLogReader::RecordRead& record) {
+                            std::lock_guard lock(read.mutex);
+                            read.records.push_back(eventRecordOf(record));
                         }});
 
     if (!run.open())
@@ -345,9 +375,12 @@ int runReadEvents(Session& session)
                               : failureStatus(run.sink(), session.env.timing, session.env.err,
                                               run.panel().worker.receiverTimedOut());
 
-    const std::vector<std::string> lines = linesToShow(read, doc);
-    for (const std::string& line : lines)
-        session.env.out << line << '\n';
+    if (args->json) {
+        session.env.out << eventsJson(read.recordsRead());
+    } else {
+        for (const std::string& line : linesToShow(read, doc))
+            session.env.out << line << '\n';
+    }
     session.env.out.flush();
 
     if (documentRefused()) {

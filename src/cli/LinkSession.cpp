@@ -17,7 +17,7 @@ bool hasText(int openResult)
 } // namespace
 
 LinkSession::LinkSession(Session& session)
-    : session_(session), sink_(session.env.err), link_(sink_, session.settings, session.env.timing)
+    : session_(session), sink_(session.env.err, sinkStyle(session)), link_(sink_, session.settings, session.env.timing)
 {
 }
 

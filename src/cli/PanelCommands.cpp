@@ -10,6 +10,10 @@
 #include "operations/OperationCodes.h"
 #include "operations/StatusDecoder.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <chrono>
 #include <functional>
 #include <iomanip>
@@ -26,6 +30,7 @@ using operations::OperationWorker;
 
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 constexpr std::string_view kPartitionOption = "--partition";
+constexpr std::string_view kJsonOption = "--json";
 
 // Labels of the online status page.
 constexpr int kPanelLabel = 2418;
@@ -174,6 +179,40 @@ void printPgms(std::ostream& out, const online::OnlineModel& model)
         out << "  " << std::setw(3) << utf8(pgm.number) << "  " << utf8(pgm.state.trimmed()) << '\n';
 }
 
+QString jsonText(const QString& text) { return text.trimmed(); }
+
+// The online view as one JSON object: the texts the page shows, the zone
+// indicators as the marks of the text view.
+void printViewJson(std::ostream& out, const online::OnlineModel& model)
+{
+    QJsonArray zones;
+    for (int zone = 0; zone < model.shownZones(); ++zone) {
+        QJsonObject row{{"number", zone + 1}, {"description", jsonText(model.zone(zone).description)}};
+        for (const IndicatorColumn& column : kIndicatorColumns) {
+            const int icon = model.icon(zone, column.indicator);
+            const char* mark = icon >= 0 && icon < static_cast<int>(std::size(kIconMarks)) ? kIconMarks[icon] : "?";
+            row.insert(jsonText(strings::text(column.header)), QString::fromLatin1(mark));
+        }
+        zones.append(row);
+    }
+    QJsonArray pgms;
+    for (const online::PgmRow& pgm : model.pgms())
+        pgms.append(QJsonObject{{"number", jsonText(pgm.number)}, {"state", jsonText(pgm.state)}});
+    QJsonObject view{{"panel", jsonText(model.modelText())},
+                     {"panelClock", jsonText(model.panelClockText())},
+                     {"pcClock", jsonText(model.pcClockText())},
+                     {"chime", jsonText(model.chimeText())},
+                     {"troubles", jsonText(model.troubleText())},
+                     {"partitioned", model.partitionedMode()},
+                     {model.partitionedMode() ? "partitionA" : "system", jsonText(model.systemRow().status)},
+                     {"zones", zones},
+                     {"pgms", pgms}};
+    if (model.partitionedMode())
+        view.insert("partitionB", jsonText(model.partitionBRow().status));
+    out << QJsonDocument(view).toJson(QJsonDocument::Indented).toStdString();
+    out.flush();
+}
+
 void printView(std::ostream& out, const online::OnlineModel& model)
 {
     printLine(out, kPanelLabel, model.modelText());
@@ -197,7 +236,7 @@ class PanelLink {
 public:
     explicit PanelLink(Session& session)
         : session_(session),
-          sink_(session.env.err),
+          sink_(session.env.err, sinkStyle(session)),
           panel_(sink_, session.settings, session.env.timing, *session.env.clock),
           status_(panel_, sink_),
           patience_(2 * session.env.timing.workerReply)
@@ -314,6 +353,9 @@ private:
 struct Request {
     int code = 0;
     int argument = 0;
+    // Set when the panel is already in the asked state: nothing is sent and
+    // the command succeeds with this note, so scripts may repeat it.
+    std::string already;
 };
 
 // Works out the request once the panel's status is known; nullopt (with
@@ -328,17 +370,19 @@ int runCommand(Session& session, const Planner& plan)
     const auto request = plan(link, session.env.err);
     if (!request)
         return kExitFailure;
-    if (!link.request(request->code, request->argument))
+    if (!request->already.empty())
+        session.env.err << request->already << "; nothing was sent." << std::endl;
+    else if (!link.request(request->code, request->argument))
         return link.failure();
     if (link.refreshStatus())
         printView(session.env.out, link.model());
     return kExitSuccess;
 }
 
-bool noArguments(Session& session)
+bool noArguments(Session& session, bool jsonAllowed = false)
 {
     const auto& args = session.commandLine.arguments;
-    if (args.empty())
+    if (args.empty() || (jsonAllowed && args.size() == 1 && args.front() == kJsonOption))
         return true;
     usageError(session.env.err, "command '" + session.commandLine.command + "' takes no argument: '" + args.front() + "'");
     return false;
@@ -368,11 +412,20 @@ std::optional<int> partitionArgument(Session& session)
     return std::nullopt;
 }
 
-// The one number a command takes, from 1 to max.
-std::optional<int> numberArgument(Session& session, const char* what, int max)
+// "on" or "off".
+std::optional<bool> onOffArgument(Session& session, const std::string& text)
+{
+    if (text == "on" || text == "off")
+        return text == "on";
+    usageError(session.env.err, "command '" + session.commandLine.command + "' expects on or off, not '" + text + "'");
+    return std::nullopt;
+}
+
+// The number a command takes first, from 1 to max, with `count` arguments in all.
+std::optional<int> numberArgument(Session& session, const char* what, int max, std::size_t count = 1)
 {
     const auto& args = session.commandLine.arguments;
-    if (args.size() != 1) {
+    if (args.size() != count) {
         usageError(session.env.err, "command '" + session.commandLine.command + "' takes one " + what + " number");
         return std::nullopt;
     }
@@ -395,6 +448,13 @@ int runPartitionCommand(Session& session, int code)
             printProblem(err, "the panel does not work with partitions: there is no partition B");
             return std::nullopt;
         }
+        // The partition's button offers the opposite of its state.
+        const auto& row = *partition == operations::kPartitionB ? link.model().partitionBRow() : link.model().systemRow();
+        const std::string name = *partition == operations::kPartitionB ? "partition B" : "partition A";
+        if (code == operations::kArm && row.button.captionId == text_id::kDisarm)
+            return Request{code, *partition, name + " is already armed"};
+        if (code == operations::kDisarm && row.button.captionId == text_id::kArm)
+            return Request{code, *partition, name + " is already disarmed"};
         return Request{code, *partition};
     });
 }
@@ -417,14 +477,10 @@ int runBypassCommand(Session& session, int code)
         }
         const int index = *zone - 1;
         const int action = link.model().zone(index).actionId;
-        if (code == operations::kBypass && action == text_id::kUnbypass) {
-            printProblem(err, "zone " + std::to_string(*zone) + " is already bypassed");
-            return std::nullopt;
-        }
-        if (code == operations::kUnbypass && action == text_id::kBypass) {
-            printProblem(err, "zone " + std::to_string(*zone) + " is not bypassed");
-            return std::nullopt;
-        }
+        if (code == operations::kBypass && action == text_id::kUnbypass)
+            return Request{code, index, "zone " + std::to_string(*zone) + " is already bypassed"};
+        if (code == operations::kUnbypass && action == text_id::kBypass)
+            return Request{code, index, "zone " + std::to_string(*zone) + " is not bypassed"};
         return Request{code, index};
     });
 }
@@ -440,24 +496,37 @@ int runPlainCommand(Session& session, int code)
 
 int runStatus(Session& session)
 {
-    if (!noArguments(session))
+    if (!noArguments(session, true))
         return kExitUsage;
     PanelLink link(session);
     if (!link.connect())
         return link.failure();
-    printView(session.env.out, link.model());
+    if (!session.commandLine.arguments.empty())
+        printViewJson(session.env.out, link.model());
+    else
+        printView(session.env.out, link.model());
     return kExitSuccess;
 }
 
 int runIdentify(Session& session)
 {
-    if (!noArguments(session))
+    if (!noArguments(session, true))
         return kExitUsage;
     PanelLink link(session);
     if (!link.connect())
         return link.failure();
     const panel::PanelIdentity& id = link.identity();
     std::ostream& out = session.env.out;
+    if (!session.commandLine.arguments.empty()) {
+        const QJsonObject identity{{"model", strings::format(panel::modelTextId(id.typeCode), id.typeCode).trimmed()},
+                                   {"typeCode", id.typeCode},
+                                   {"zones", id.zoneCount},
+                                   {"userRecords", id.userRecordCount},
+                                   {"pgmOutputs", id.pgmCount},
+                                   {"keypads", id.keypadCount}};
+        out << QJsonDocument(identity).toJson(QJsonDocument::Indented).toStdString() << std::flush;
+        return kExitSuccess;
+    }
     out << utf8(strings::format(panel::modelTextId(id.typeCode), id.typeCode).trimmed()) << '\n'
         << "type code " << static_cast<int>(id.typeCode) << '\n'
         << "zones " << id.zoneCount << '\n'
@@ -472,12 +541,33 @@ int runDisarm(Session& session) { return runPartitionCommand(session, operations
 int runStopAutoarm(Session& session) { return runPartitionCommand(session, operations::kStopAutoarm); }
 int runBypass(Session& session) { return runBypassCommand(session, operations::kBypass); }
 int runUnbypass(Session& session) { return runBypassCommand(session, operations::kUnbypass); }
-int runChime(Session& session) { return runPlainCommand(session, operations::kToggleChime); }
+int runChime(Session& session)
+{
+    const auto& args = session.commandLine.arguments;
+    if (args.empty())
+        return runPlainCommand(session, operations::kToggleChime);
+    const auto wanted = onOffArgument(session, args.size() == 1 ? args.front() : std::string());
+    if (!wanted)
+        return kExitUsage;
+    return runCommand(session, [&](PanelLink& link, std::ostream&) -> std::optional<Request> {
+        const bool on = link.model().chimeButton().captionId == text_id::kTurnChimeOff;
+        if (on == *wanted)
+            return Request{operations::kToggleChime, 0, std::string("the chime is already ") + (on ? "on" : "off")};
+        return Request{operations::kToggleChime, 0};
+    });
+}
 int runSyncTime(Session& session) { return runPlainCommand(session, operations::kSetClock); }
 
 int runPgm(Session& session)
 {
-    const auto pgm = numberArgument(session, "PGM", kMostPgms);
+    // "pgm N" switches the output over; "pgm N on|off" sets it.
+    std::optional<bool> wanted;
+    if (session.commandLine.arguments.size() == 2) {
+        wanted = onOffArgument(session, session.commandLine.arguments.back());
+        if (!wanted)
+            return kExitUsage;
+    }
+    const auto pgm = numberArgument(session, "PGM", kMostPgms, wanted ? 2 : 1);
     if (!pgm)
         return kExitUsage;
     return runCommand(session, [&](PanelLink& link, std::ostream& err) -> std::optional<Request> {
@@ -485,6 +575,13 @@ int runPgm(Session& session)
         if (*pgm > pgms) {
             printProblem(err, "PGM " + std::to_string(*pgm) + ": the panel has " + std::to_string(pgms) + " PGM outputs");
             return std::nullopt;
+        }
+        const auto& rows = link.model().pgms();
+        if (wanted && std::size_t(*pgm) <= rows.size()) {
+            const bool on = rows[std::size_t(*pgm - 1)].state.trimmed() == strings::text(text_id::kOn);
+            if (on == *wanted)
+                return Request{operations::kChangePgm, *pgm - 1,
+                               "PGM " + std::to_string(*pgm) + " is already " + (on ? "on" : "off")};
         }
         return Request{operations::kChangePgm, *pgm - 1};
     });

@@ -3,6 +3,7 @@
 // connection settings in force and, in demo mode, the embedded simulator.
 #include "cli/CliApp.h"
 #include "cli/CliOptions.h"
+#include "cli/CliSink.h"
 #include "link/ConnectionSettings.h"
 
 #include <string>
@@ -15,6 +16,13 @@ struct Session {
     link::ConnectionSettings settings;
     Demo* demo = nullptr;
 };
+
+// How the command's sink shows progress: in place on a terminal, and
+// nothing but what went wrong with --quiet.
+inline SinkStyle sinkStyle(const Session& session)
+{
+    return {session.env.errIsTerminal, session.commandLine.options.quiet};
+}
 
 // Prints a command-line problem with the hint to the help text; returns the
 // usage exit status.

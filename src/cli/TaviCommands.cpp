@@ -10,6 +10,9 @@
 #include "communicator/TaviTasks.h"
 #include "link/Datagram.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <optional>
 #include <string_view>
 
@@ -133,8 +136,9 @@ private:
 
 int runTaviInfo(Session& session)
 {
-    if (!arguments(session).empty())
-        return usageError(session.env.err, "command 'tavi-info' takes no argument");
+    const bool json = arguments(session).size() == 1 && arguments(session).front() == "--json";
+    if (!arguments(session).empty() && !json)
+        return usageError(session.env.err, "command 'tavi-info' takes no argument but --json");
     TaviSession tavi(session);
     if (!tavi.open())
         return tavi.failure();
@@ -145,10 +149,18 @@ int runTaviInfo(Session& session)
                               " of " + std::to_string(TaviModelInfo::kSize) + " bytes).");
         return finishWith(tavi, false);
     }
+    QJsonObject object;
     for (const TaviInfoLine& line : taviAcceptReplyTexts(*info, tavi.link().connection.bootLoaderMode(),
                                                          acceptReplyBearer(tavi.link()),
-                                                         tavi.link().socket.peer().address))
-        session.env.out << line.label << ": " << line.value << '\n';
+                                                         tavi.link().socket.peer().address)) {
+        if (json)
+            object.insert(QString::fromUtf8(line.label.data(), qsizetype(line.label.size())),
+                          QString::fromStdString(line.value));
+        else
+            session.env.out << line.label << ": " << line.value << '\n';
+    }
+    if (json)
+        session.env.out << QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
     session.env.out.flush();
     return finishWith(tavi, true);
 }

@@ -109,6 +109,16 @@ EventText composeEventText(const PanelCounts& counts, std::uint8_t code, std::ui
     return {labelled(route.labelId, text), gap};
 }
 
+const char* eventPartition(std::uint8_t code, std::uint16_t word)
+{
+    switch (kClassRoutes[static_cast<std::size_t>(splitEventWord(code, word).eventClass)].labelId) {
+    case kPartitionALabel: return "A";
+    case kPartitionBLabel: return "B";
+    case kPartitionsABLabel: return "A&B";
+    default: return "";
+    }
+}
+
 QString shortMonthName(int monthIndex)
 {
     if (monthIndex < 0 || monthIndex >= kMonthsPerYear)

@@ -38,6 +38,10 @@ QString shortMonthName(int monthIndex);
 // " hh:mm  dd.Mon.yyyy text" stamped with the clock's current time.
 QString formatEventLine(const LogClock& clock, const QString& eventText);
 
+// The partition an event belongs to, as its class names it: "A", "B",
+// "A&B", or "" for events of the whole system.
+const char* eventPartition(std::uint8_t code, std::uint16_t word);
+
 // Decodes one record: returns its line (empty for a clock record that shows
 // nothing), then moves the clock back by the record's gap and applies what a
 // clock record sets.

@@ -211,10 +211,16 @@ EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)
         }
         startGroup();
     }
+    const LogClock stamped = clock_;
     const QString decoded = decodeEventRecord(counts_, clock_, code, word);
     // Records without a line still count, so the numbers of the others keep their places.
-    if (!decoded.isEmpty())
-        insertLine(eventLine(eventCount_ - eventIndex_, decoded));
+    if (!decoded.isEmpty()) {
+        const int number = eventCount_ - eventIndex_;
+        insertLine(eventLine(number, decoded));
+        if (listener_.recordRead)
+            listener_.recordRead({number, code, word, stamped.year(), stamped.monthIndex() + 1, stamped.day(),
+                                  stamped.hour(), stamped.minute(), decoded});
+    }
     ++eventIndex_;
     io.percent = static_cast<std::uint8_t>(eventIndex_ * 100 / eventCount_);
     showProgress();

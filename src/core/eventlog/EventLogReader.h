@@ -68,6 +68,20 @@ public:
 
     // Where a page that shows the first group learns of changes as they
     // happen. Called on the worker thread.
+    // One record as read: its number in the log (1 the oldest read), its
+    // three bytes, the time the log clock gave it and its line.
+    struct RecordRead {
+        int number = 0;
+        std::uint8_t code = 0;
+        std::uint16_t word = 0;
+        int year = 0;
+        int month = 1; // 1 to 12
+        int day = 1;
+        int hour = 0;
+        int minute = 0;
+        QString line;
+    };
+
     struct Listener {
         std::function<void()> groupStarted; // the first group was made or renamed
         std::function<void(int position, const std::string& line)> lineInserted;
@@ -77,6 +91,8 @@ public:
         // the log is marked as read: a front-end saves the lines here, and
         // false (nothing saved) leaves the panel's log unmarked.
         std::function<bool()> beforeMark;
+        // Each record that makes a line, with what the line was made from.
+        std::function<void(const RecordRead&)> recordRead;
     };
 
     EventLogReader(Worker worker, panel::CUploadDoc& doc, NoticeSink& sink);

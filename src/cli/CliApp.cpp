@@ -128,7 +128,7 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
     Session session{line, commandEnv, loadSettingsFor(line.options, env)};
     std::unique_ptr<Demo> demo;
     if (line.options.demo) {
-        demo = std::make_unique<Demo>(env.demoCallDelay);
+        demo = std::make_unique<Demo>(sim::DemoSetup{.callDelay = env.demoCallDelay});
         if (!demo->start()) {
             env.err << "The simulated communicator could not start on 127.0.0.1." << std::endl;
             return kExitFailure;

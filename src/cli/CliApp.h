@@ -24,7 +24,7 @@ struct CliEnvironment {
     std::filesystem::path executableDirectory;
     std::optional<std::string> homeVariable; // the value of QARVOIP_HOME, if set
     Timing timing{};
-    std::chrono::milliseconds demoCallDelay = Demo::kCallDelay;
+    std::chrono::milliseconds demoCallDelay = kDemoCallDelay;
     const Clock* clock = &systemClock();   // the computer's clock, which sync-time gives the panel
     bool errIsTerminal = false;            // progress may update one line in place
 };

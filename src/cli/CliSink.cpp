@@ -86,6 +86,13 @@ void CliSink::writeLine(const std::string& line)
     err_.flush();
 }
 
+void CliSink::printNote(const std::string& line)
+{
+    std::lock_guard lock(mutex_);
+    if (!style_.quiet)
+        writeLine(line);
+}
+
 void CliSink::hideMessage(int textId)
 {
     std::lock_guard lock(mutex_);

@@ -29,6 +29,9 @@ public:
     // A per cent worded by the caller (text), shown by the progress
     // display's rules; a new caption starts from nothing again.
     void showProgress(const std::string& caption, long percent, const std::string& text);
+    // A line of progress (connecting, waiting, disconnecting): printed like
+    // printLine except with --quiet.
+    void printNote(const std::string& line);
     // Message boxes and status panes of this text are kept but not printed.
     void hideMessage(int textId);
 

@@ -56,9 +56,6 @@ constexpr std::string_view kReplaceOption = "--replace";
 constexpr std::string_view kNoBackupOption = "--no-backup";
 constexpr std::string_view kVerifyOption = "--verify";
 
-// What the demo panel holds besides its model's defaults.
-constexpr const char* kDemoZoneNames[] = {"Front door", "Hall", "Kitchen", "Garage"};
-constexpr const char* kDemoWelcome = "QarvoIP demo";
 
 void printProblem(std::ostream& err, const std::string& text) { err << kProgramName << ": " << text << std::endl; }
 
@@ -619,20 +616,6 @@ int runDocumentDemo(Session& session)
     printProgramming(session.env.out, run.doc());
     session.env.out << "Saved " << path.string() << std::endl;
     return kExitSuccess;
-}
-
-std::vector<std::uint8_t> demoProgramming(std::uint8_t typeCode)
-{
-    panel::CUploadDoc doc("");
-    makeNewDocument(doc, typeCode);
-    for (int zone = 1; zone <= static_cast<int>(std::size(kDemoZoneNames)); ++zone) {
-        const auto name = panel::encodeText16(kDemoZoneNames[zone - 1]);
-        std::ranges::copy(name, doc.bytes(panel::zoneName(zone)).begin());
-    }
-    if (auto welcome = doc.bytes(panel::Setting::WelcomeMessage); !welcome.empty())
-        std::ranges::copy(panel::encodeText16(kDemoWelcome), welcome.begin());
-    const auto image = doc.image().bytes();
-    return {image.begin(), image.end()};
 }
 
 } // namespace qarvo::cli

@@ -3,6 +3,7 @@
 // a model's defaults, the four page transfers between a document and the
 // panel, and the demo session that ./run.sh runs without a display.
 #include "cli/Session.h"
+#include "sim/DemoPeers.h"
 
 #include <cstdint>
 #include <vector>
@@ -37,6 +38,6 @@ int runDocumentDemo(Session& session);
 
 // The programming of the demo panel: the model's defaults with a few zone
 // names and a welcome message.
-std::vector<std::uint8_t> demoProgramming(std::uint8_t typeCode);
+using sim::demoProgramming;
 
 } // namespace qarvo::cli

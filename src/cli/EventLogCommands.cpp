@@ -148,12 +148,12 @@ public:
         }
         const link::ConnectionMode mode = session_.commandLine.options.mode;
         if (mode == link::ConnectionMode::WaitForCall) {
-            sink_.printLine("Waiting for the communicator's call on UDP port " +
+            sink_.printNote("Waiting for the communicator's call on UDP port " +
                             std::to_string(panel_.link.socket.localPort()) + "...");
             if (session_.demo)
                 session_.demo->callProgramLater(panel_.link.socket.localPort());
         } else {
-            sink_.printLine(strings::utf8(text_id::kConnecting));
+            sink_.printNote(strings::utf8(text_id::kConnecting));
         }
         const int result = panel_.link.connection.open(mode, false);
         if (result != link::result::kOpen) {
@@ -204,12 +204,12 @@ public:
         }
         if (!panel_.link.connection.isOpen())
             return true;
-        sink_.printLine(strings::utf8(text_id::kDisconnecting));
+        sink_.printNote(strings::utf8(text_id::kDisconnecting));
         if (panel_.link.connection.close() != link::result::kClosed) {
             sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
             return false;
         }
-        sink_.printLine(strings::utf8(text_id::kDisconnected));
+        sink_.printNote(strings::utf8(text_id::kDisconnected));
         return true;
     }
 
@@ -277,20 +277,6 @@ bool writeExport(CliSink& sink, const std::filesystem::path& path, const std::ve
 }
 
 } // namespace
-
-std::vector<sim::EventRecord> demoEvents()
-{
-    // The event class in the high four bits of the word, below it the
-    // minutes since the event recorded before.
-    return {
-        {0, 0x2000 | 30},  // AC power loss
-        {5, 0x2000 | 45},  // AC power restores
-        {0, 0x8000 | 120}, // partition A armed with the installer's maintenance code
-        {96, 0x1000 | 17}, // burglary alarm on zone 1
-        {93, 0x8000 | 3},  // partition A disarmed by the master user
-        {12, 0x2000 | 1},  // PC connected to panel
-    };
-}
 
 int runReadEvents(Session& session)
 {

@@ -41,7 +41,7 @@ bool LinkSession::startSocket()
 
 void LinkSession::announceWait()
 {
-    sink_.printLine("Waiting for the communicator's call on UDP port " + std::to_string(link_.socket.localPort()) +
+    sink_.printNote("Waiting for the communicator's call on UDP port " + std::to_string(link_.socket.localPort()) +
                     "...");
     if (session_.demo)
         session_.demo->callProgramLater(link_.socket.localPort());
@@ -55,7 +55,7 @@ bool LinkSession::open()
     if (mode == link::ConnectionMode::WaitForCall)
         announceWait();
     else
-        sink_.printLine(strings::utf8(text_id::kConnecting));
+        sink_.printNote(strings::utf8(text_id::kConnecting));
     const int result = link_.connection.open(mode, false);
     if (result != link::result::kOpen) {
         if (hasText(result))
@@ -68,7 +68,7 @@ bool LinkSession::open()
 
 bool LinkSession::close()
 {
-    sink_.printLine(strings::utf8(text_id::kDisconnecting));
+    sink_.printNote(strings::utf8(text_id::kDisconnecting));
     if (link_.connection.close() != link::result::kClosed) {
         sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
         return false;

@@ -15,7 +15,7 @@ bool openPanelConnection(Session& session, CliSink& sink, app::PanelSession& pan
     }
     const link::ConnectionMode mode = session.commandLine.options.mode;
     if (mode == link::ConnectionMode::WaitForCall) {
-        sink.printLine("Waiting for the communicator's call on UDP port " +
+        sink.printNote("Waiting for the communicator's call on UDP port " +
                        std::to_string(panel.link.socket.localPort()) + "...");
         if (session.demo)
             session.demo->callProgramLater(panel.link.socket.localPort());

@@ -1,6 +1,8 @@
-// qarvoip-sim: a simulated communicator with its callback server on
-// 127.0.0.1 for manual runs, until SIGINT or SIGTERM.
-#include "sim/SimCommunicator.h"
+// qarvoip-sim: a simulated communicator with its callback server and the
+// alarm panel behind it on 127.0.0.1, for manual runs and scripts, until
+// SIGINT or SIGTERM. The panel is the one the front-ends' --demo starts.
+#include "sim/DemoPeers.h"
+#include "panel/PanelModels.h"
 
 #include <pthread.h>
 
@@ -15,7 +17,6 @@
 
 namespace {
 
-using qarvo::sim::CommunicatorConfig;
 
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
@@ -25,12 +26,11 @@ constexpr long kMaxPort = 65535;
 constexpr long kMaxDelayMs = 60000;
 
 struct SimOptions {
-    CommunicatorConfig config;
-    std::uint16_t port = 0;
-    std::uint16_t callbackPort = 0;
+    qarvo::sim::DemoSetup demo;
     std::optional<std::uint16_t> callPort;
     qarvo::sim::Faults faults;
 };
+constexpr long kMaxEvents = 5000;
 
 std::optional<long> number(const std::string& text, long min, long max)
 {
@@ -84,22 +84,47 @@ struct OptionRow {
 
 const OptionRow kOptions[] = {
     {"--port", "N", "communicator port (default: any free port)",
-     [](SimOptions& o, const std::string& v) { return setPort(o.port, v, 0); }},
+     [](SimOptions& o, const std::string& v) { return setPort(o.demo.port, v, 0); }},
     {"--callback-port", "N", "callback server port (default: any free port)",
-     [](SimOptions& o, const std::string& v) { return setPort(o.callbackPort, v, 0); }},
+     [](SimOptions& o, const std::string& v) { return setPort(o.demo.callbackPort, v, 0); }},
     {"--password", "P", "communicator password (at most 4 characters)",
      [](SimOptions& o, const std::string& v) {
-         o.config.password = v;
+         o.demo.communicator.password = v;
          return !v.empty() && v.size() <= kMaxPassword;
      }},
     {"--plain", "", "connect without the key exchange",
      [](SimOptions& o, const std::string&) {
-         o.config.encipher = false;
+         o.demo.communicator.encipher = false;
          return true;
      }},
     {"--boot-loader", "", "report the boot loader mode in the hello reply",
      [](SimOptions& o, const std::string&) {
-         o.config.bootLoader = true;
+         o.demo.communicator.bootLoader = true;
+         return true;
+     }},
+    {"--type", "CODE", "the panel's type code, 21 to 29 hexadecimal (default 24)",
+     [](SimOptions& o, const std::string& v) {
+         std::size_t used = 0;
+         try {
+             const unsigned long code = std::stoul(v, &used, 16);
+             if (used != v.size() || code > 0xFF || !qarvo::panel::findPanelModel(static_cast<std::uint8_t>(code)))
+                 return false;
+             o.demo.typeCode = static_cast<std::uint8_t>(code);
+             return true;
+         } catch (const std::exception&) {
+             return false;
+         }
+     }},
+    {"--events", "N", "a long event log of N unread events instead of the six demo events",
+     [](SimOptions& o, const std::string& v) {
+         const auto n = number(v, 1, kMaxEvents);
+         if (n)
+             o.demo.longLog = static_cast<std::size_t>(*n);
+         return n.has_value();
+     }},
+    {"--defaults", "", "the panel holds its model's defaults instead of the demo programming",
+     [](SimOptions& o, const std::string&) {
+         o.demo.programming = false;
          return true;
      }},
     {"--call", "PORT", "once started, call the program on 127.0.0.1:PORT",
@@ -126,7 +151,8 @@ const OptionRow kOptions[] = {
 
 void printUsage(std::ostream& out)
 {
-    out << "Usage: qarvoip-sim [options]\nRuns a simulated communicator on 127.0.0.1 until interrupted.\n\n";
+    out << "Usage: qarvoip-sim [options]\nRuns a simulated communicator with an alarm panel behind it on 127.0.0.1 "
+           "until interrupted.\n\n";
     for (const OptionRow& o : kOptions)
         out << "  " << o.name << (o.valueName.empty() ? "" : " ") << o.valueName << "\n      " << o.help << '\n';
 }
@@ -184,18 +210,22 @@ int main(int argc, char** argv)
     SimOptions options;
     if (const auto exitStatus = parse({argv + 1, argv + argc}, options))
         return *exitStatus;
-    options.config.toProgram = options.faults;
-    options.config.fromProgram = options.faults;
+    options.demo.communicator.toProgram = options.faults;
+    options.demo.communicator.fromProgram = options.faults;
 
     const sigset_t stopSignals = blockStopSignals();
-    qarvo::sim::SimCommunicator communicator(options.config);
-    if (!communicator.start(options.port, options.callbackPort)) {
+    qarvo::sim::DemoPeers peers(options.demo);
+    qarvo::sim::SimCommunicator& communicator = peers.communicator();
+    if (!peers.start()) {
         std::cerr << "qarvoip-sim: cannot bind the communicator or callback port on 127.0.0.1" << std::endl;
         return kExitFailure;
     }
+    const auto& config = communicator.config();
     std::cout << "communicator on 127.0.0.1:" << communicator.port() << "\ncallback server on 127.0.0.1:"
-              << communicator.callbackPort() << "\npassword " << options.config.password
-              << (options.config.encipher ? ", key exchange" : ", no key exchange") << std::endl;
+              << communicator.callbackPort() << "\npassword " << config.password
+              << (config.encipher ? ", key exchange" : ", no key exchange") << "\npanel type "
+              << std::hex << int(peers.panel().typeCode()) << std::dec << ", " << peers.panel().zoneCount()
+              << " zones, " << peers.panel().unreadEvents() << " unread events" << std::endl;
     if (options.callPort) {
         communicator.callProgram(*options.callPort);
         std::cout << "called the program on 127.0.0.1:" << *options.callPort << std::endl;

@@ -8,6 +8,7 @@
 #include "cli/Demo.h"
 #include "cli/ExitStatus.h"
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -27,6 +28,9 @@ struct CliEnvironment {
     std::chrono::milliseconds demoCallDelay = kDemoCallDelay;
     const Clock* clock = &systemClock();   // the computer's clock, which sync-time gives the panel
     bool errIsTerminal = false;            // progress may update one line in place
+    // Raised by Ctrl-C: a command stops at the next step boundary and ends
+    // the link cleanly.
+    const std::atomic<bool>* interrupt = nullptr;
 };
 
 // The standard streams, the directory of the running executable and

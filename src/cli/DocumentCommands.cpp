@@ -159,6 +159,16 @@ public:
         return waitFor([&] { return idle() ? Wait::Done : Wait::Pending; });
     }
 
+    // Writes the page; true when the write reached its end.
+    bool write(const TransferCommand& page)
+    {
+        writing_ = page.page;
+        const bool written = transfer(page.code);
+        if (written)
+            writing_ = nullptr;
+        return written;
+    }
+
     // Runs one page transfer; true when it reached its end.
     bool transfer(int code)
     {
@@ -273,8 +283,27 @@ public:
     // failed, after saying what timed out when that is why.
     int failure()
     {
+        if (interrupted_)
+            stopAtStepBoundary();
         finish();
+        if (interrupted_) {
+            std::string text = "interrupted: the link was ended";
+            if (writing_)
+                text += "; the " + std::string(writing_) + " may be partly written";
+            printProblem(session_.env.err, text + ".");
+            return kExitInterrupted;
+        }
         return failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
+    }
+
+    // Drops the running operation when its current step is answered and
+    // waits for the idle poll, from which the link ends as usual.
+    void stopAtStepBoundary()
+    {
+        panel_.worker.cancelOperation();
+        const auto deadline = std::chrono::steady_clock::now() + session_.env.timing.workerReply;
+        while (panel_.worker.running() && !idle() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(kPollInterval);
     }
 
     // Ends the panel link with its end-of-link request and closes the connection.
@@ -310,6 +339,10 @@ private:
                 return now == Wait::Done;
             if (!panel_.worker.running())
                 return false;
+            if (interrupted(session_)) {
+                interrupted_ = true;
+                return false;
+            }
             std::this_thread::sleep_for(kPollInterval);
         }
     }
@@ -317,6 +350,8 @@ private:
     Session& session_;
     CliSink sink_;
     app::PanelSession panel_;
+    bool interrupted_ = false;
+    const char* writing_ = nullptr; // the page a write in progress changes
 };
 
 // The command's one file argument and the flags it was given.
@@ -428,7 +463,7 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
         session.env.err << "Backup of the panel's pages: " << backup->string() << std::endl;
     }
     for (const TransferCommand& page : pages) {
-        if (!run.transfer(page.code))
+        if (!run.write(page))
             return run.failure();
         if (options.verify) {
             const auto verified = run.verify(page);

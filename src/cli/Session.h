@@ -24,6 +24,9 @@ inline SinkStyle sinkStyle(const Session& session)
     return {session.env.errIsTerminal, session.commandLine.options.quiet};
 }
 
+// Ctrl-C was pressed.
+inline bool interrupted(const Session& session) { return session.env.interrupt && *session.env.interrupt; }
+
 // Prints a command-line problem with the hint to the help text; returns the
 // usage exit status.
 int usageError(std::ostream& err, const std::string& message);

@@ -37,6 +37,7 @@ CliRun runCommandLine(const std::vector<std::string>& args, const CliSetup& setu
     std::ostringstream err;
     cli::CliEnvironment env{out, err, setup.executableDirectory, setup.homeVariable, setup.timing};
     env.clock = setup.clock;
+    env.interrupt = setup.interrupt;
     CliRun run;
     run.status = cli::runCli(args, env);
     run.out = out.str();
@@ -84,6 +85,7 @@ CliInBackground::CliInBackground(std::vector<std::string> args, CliSetup setup)
         std::ostream err(err_.get());
         cli::CliEnvironment env{out, err, setup.executableDirectory, setup.homeVariable, setup.timing};
         env.clock = setup.clock;
+        env.interrupt = setup.interrupt;
         status_ = cli::runCli(args, env);
     });
 }

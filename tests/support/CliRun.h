@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "support/Timing.h"
 
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -28,6 +29,7 @@ struct CliSetup {
     std::optional<std::string> homeVariable;    // QARVOIP_HOME
     Timing timing = fastTiming();
     const Clock* clock = &systemClock();
+    const std::atomic<bool>* interrupt = nullptr; // the run's Ctrl-C
 };
 
 // Runs the program with its arguments (without the program name).

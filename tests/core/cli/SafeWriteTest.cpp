@@ -11,6 +11,7 @@
 #include "panel/FieldCodecs.h"
 #include "panel/FixedRegion.h"
 #include "support/CliRun.h"
+#include "support/Eventually.h"
 #include "support/Loopback.h"
 #include "support/TempDir.h"
 
@@ -173,6 +174,25 @@ TEST_F(SafeWrites, AnUnwritableOutputLeavesTheLogUnread)
     ASSERT_EQ(good.status, kExitSuccess) << good.err;
     EXPECT_EQ(own_.panel.unreadEvents(), 1u) << "only the panel's own note of the marking is unread";
     EXPECT_GT(fs::file_size(file("log.txt")), 0u);
+}
+
+TEST_F(SafeWrites, CtrlCDuringAWriteEndsTheLinkAndNamesThePage)
+{
+    const std::string doc = document("edit.rps", [](panel::CUploadDoc& d) {
+        std::ranges::copy(panel::encodeText16("Back door"), d.bytes(panel::zoneName(2)).begin());
+    });
+    // Slow enough that the write is still under way when the key is pressed.
+    own_.communicator.setFaults({.delay = std::chrono::milliseconds(10)}, {.delay = std::chrono::milliseconds(10)});
+    std::atomic<bool> ctrlC{false};
+    qarvo::testing::CliInBackground write({"write-installer", doc, "--no-backup"},
+                                          {.executableDirectory = dir_.path(), .interrupt = &ctrlC});
+    ASSERT_TRUE(qarvo::testing::eventually([&] { return own_.panel.counters().memoryWrites > 0; }));
+    ctrlC = true;
+    const CliRun r = write.finish();
+    EXPECT_EQ(r.status, kExitInterrupted) << r.err;
+    EXPECT_TRUE(contains(r.err, "the installer page may be partly written")) << r.err;
+    EXPECT_EQ(own_.panel.counters().endOfLinks, 1u) << "the link ended with its end-of-link request";
+    EXPECT_TRUE(qarvo::testing::eventually([&] { return !own_.communicator.sessionOpen(); }));
 }
 
 TEST_F(SafeWrites, ASilentPanelEndsWithTheTimeOutNamedAndExitThree)

@@ -18,8 +18,8 @@ constexpr std::size_t kIpv4Dots = 3;
 constexpr std::size_t kVersionSize = 4;
 constexpr std::size_t kProgressSize = 2;
 constexpr std::uint8_t kFlagBit4 = link::flags::kFromProgram;
-// Appended to the revision's "boot" in the boot loader.
-constexpr std::string_view kBootLoaderSuffix = "loader";
+// Appended to the revision's " boot" in the boot loader.
+constexpr std::string_view kBootLoaderSuffix = " loader";
 
 // What a report during the download does.
 enum class Step { Progress, Restart, Complete, End };

@@ -20,7 +20,7 @@ constexpr std::array<TaviModel, 6> kModels{{
 
 constexpr std::string_view kUnknownDevice = "Unknown Device!";
 constexpr std::string_view kUnknownModel = "Unknown!";
-constexpr std::string_view kBootSuffix = "boot";
+constexpr std::string_view kBootSuffix = " boot";
 
 // Connected-by texts by bearer; anything else is "Unknown".
 struct BearerText {

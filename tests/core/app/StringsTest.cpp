@@ -59,7 +59,7 @@ TEST(StringTable, KnownTextsAreExact)
                  "reported to central station and will disconnect the computer.\n"
                  "Try to connect again later.");
     EXPECT_STREQ(strings::english(58),
-                 "Error while disconnectin\nCommunicator may be still in connection state");
+                 "Error while disconnecting\nCommunicator may be still in connection state");
     EXPECT_STREQ(strings::english(5077), "At least one partition has to be disarmed \n"
                                          "in order to bypass/unbypass zone  %d.");
     EXPECT_STREQ(strings::english(2235), "\"AC power loss\" event initiates voice/sound reporting");

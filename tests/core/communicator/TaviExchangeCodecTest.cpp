@@ -95,7 +95,7 @@ TEST(FirmwareVersion, CurrentVersionInTheBootLoaderEndsInBootloader)
     TaviModelInfo info;
     info.software = {3, 2, 0, 1};
     EXPECT_EQ(firmwareCurrentVersionText(info, false), "1.0.2.3");
-    EXPECT_EQ(firmwareCurrentVersionText(info, true), "1.0.2.3bootloader");
+    EXPECT_EQ(firmwareCurrentVersionText(info, true), "1.0.2.3 boot loader");
 }
 
 TEST(Ipv4LiteralRule, AtMostFifteenCharactersNoLetterThreeDots)

@@ -83,7 +83,7 @@ TEST(TaviModelInfoTexts, ShowsTheFieldsAsThePageDoes)
     EXPECT_EQ(info->modelText(), "Tavi-4");
     EXPECT_EQ(info->hardwareRevisionText(), "2.3");
     EXPECT_EQ(info->softwareRevisionText(false), "1.2.3.4");
-    EXPECT_EQ(info->softwareRevisionText(true), "1.2.3.4boot");
+    EXPECT_EQ(info->softwareRevisionText(true), "1.2.3.4 boot");
     EXPECT_EQ(info->idText(), "DEADBEEF");
     EXPECT_EQ(info->serialNumberText(), "0000012345");
     EXPECT_EQ(info->macText(), "00:1A:2B:3C:4D:5E");
@@ -139,7 +139,7 @@ TEST(TaviModelInfoTexts, AcceptReplyLinesInPageOrder)
     const std::vector<std::pair<std::string, std::string>> expected{
         {"Model", "Tavi-4"},
         {"Hardware revision", "2.3"},
-        {"Software revision", "1.2.3.4boot"},
+        {"Software revision", "1.2.3.4 boot"},
         {"Connected by", "GPRS"},
         {"ID", "DEADBEEF"},
         {"Serial number", "0000012345"},

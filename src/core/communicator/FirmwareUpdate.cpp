@@ -206,7 +206,9 @@ int FirmwareUpdate::exchange(NoticeSink& dialog)
         return text_id::kCommunicationFailsUpdateStopped;
 
     post(dialog, Kind::FirmwareStage, text_id::kLookingForUpdateServer);
-    reply = nextReply(link_.timing.firmwareSearch, true);
+    // The reports follow each other closely: one that came while this
+    // thread was still busy with the last is taken, not discarded.
+    reply = nextReply(link_.timing.firmwareSearch, false);
     if (!reply)
         return text_id::kTimeout;
     if (reply->command == command::kUpToDate)
@@ -217,7 +219,7 @@ int FirmwareUpdate::exchange(NoticeSink& dialog)
     post(dialog, Kind::FirmwareStage, text_id::kUpdateServerReached);
     if (reply->payload.size() == kVersionSize)
         post(dialog, Kind::FirmwareVersion, static_cast<long>(littleEndian(reply->payload)));
-    if (!isReplyWith(nextReply(link_.timing.firmwareSearch, true), {command::kDownloadStarts}))
+    if (!isReplyWith(nextReply(link_.timing.firmwareSearch, false), {command::kDownloadStarts}))
         return text_id::kCommunicationFailsUpdateStopped;
     return download(dialog);
 }

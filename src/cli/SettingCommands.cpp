@@ -192,9 +192,10 @@ int runSettings(Session& session)
 {
     auto args = session.commandLine.arguments;
     bool ok = true;
+    const bool json = takeFlag(args, kJsonOption);
     const auto type = takeOption(args, kTypeOption, ok);
     if (!ok || !args.empty())
-        return usageError(session.env.err, "usage: settings [--type CODE]");
+        return usageError(session.env.err, "usage: settings [--type CODE] [--json]");
     std::uint8_t typeCode = panel::kDefaultTypeCode;
     if (type) {
         std::string text = *type;
@@ -211,6 +212,16 @@ int runSettings(Session& session)
     model.setFromModel(typeCode);
     loaded.doc.checkModel(model);
     loaded.show();
+    if (json) {
+        QJsonArray array;
+        for (const FormField& f : loaded.fields)
+            array.append(QJsonObject{{"name", QString::fromStdString(f.name)},
+                                     {"kind", QString::fromUtf8(kindName(f.kind).data(), qsizetype(kindName(f.kind).size()))},
+                                     {"range", QString::fromStdString(rangeText(f))},
+                                     {"label", QString::fromStdString(labelText(f))}});
+        session.env.out << QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+        return kExitSuccess;
+    }
     for (const FormField& f : loaded.fields)
         session.env.out << f.name << '\t' << kindName(f.kind) << '\t' << rangeText(f) << '\t' << labelText(f) << '\n';
     return kExitSuccess;
@@ -299,18 +310,27 @@ int runSet(Session& session)
 
 int runCheck(Session& session)
 {
-    const auto& args = session.commandLine.arguments;
+    auto args = session.commandLine.arguments;
+    const bool json = takeFlag(args, kJsonOption);
     if (args.size() != 1)
-        return usageError(session.env.err, "usage: check DOC.rps");
+        return usageError(session.env.err, "usage: check DOC.rps [--json]");
     const auto loaded = load(session, args.front());
     if (!loaded)
         return kExitFailure;
-    if (const auto error = tryStore(loaded->doc, loaded->forms)) {
+    const auto error = tryStore(loaded->doc, loaded->forms);
+    if (json) {
+        QJsonObject result{{"valid", !error}};
+        if (error) {
+            result.insert("setting", QString::fromStdString(settingOfError(*loaded, *error)));
+            result.insert("message", QString::fromStdString(formErrorText(*error)));
+        }
+        session.env.out << QJsonDocument(result).toJson(QJsonDocument::Indented).toStdString();
+    } else if (error) {
         session.env.out << settingOfError(*loaded, *error) << ": " << formErrorText(*error) << '\n';
-        return kExitFailure;
+    } else {
+        session.env.out << args.front() << ": every value is valid\n";
     }
-    session.env.out << args.front() << ": every value is valid\n";
-    return kExitSuccess;
+    return error ? kExitFailure : kExitSuccess;
 }
 
 int runDiff(Session& session)

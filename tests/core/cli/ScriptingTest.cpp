@@ -98,6 +98,10 @@ TEST(Json, ShowAndDiffOfTheSettingsParse)
     ASSERT_EQ(run({"new", b}).status, kExitSuccess);
     ASSERT_EQ(run({"set", b, "zone.02.name=Porch"}).status, kExitSuccess);
     EXPECT_TRUE(json(run({"show", a, "--json"}).out).isObject());
+    EXPECT_TRUE(json(run({"check", a, "--json"}).out).object()["valid"].toBool());
+    const QJsonArray settings = json(run({"settings", "--json"}).out).array();
+    ASSERT_FALSE(settings.isEmpty());
+    EXPECT_EQ(settings[0].toObject().keys(), (QStringList{"kind", "label", "name", "range"}));
     EXPECT_EQ(json(run({"diff", a, b, "--json"}).out).array()[0].toObject()["b"].toString(), "Porch");
 }
 

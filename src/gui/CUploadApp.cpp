@@ -6,6 +6,7 @@
 #include "gui/DemoPeers.h"
 #include "gui/ProgramTexts.h"
 #include "gui/Prompter.h"
+#include "sim/SimSite.h"
 #include "gui/ShellTexts.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.home = arguments[++i];
         else if (a == QLatin1String("--demo"))
             line.demo = true;
+        else if (a == QLatin1String("--partitioned"))
+            line.partitioned = true;
         else if (!a.startsWith(u'-') && line.document.isEmpty())
             line.document = a;
     }
@@ -92,6 +95,11 @@ std::optional<QString> CUploadApp::login(const app::PagePasswords& passwords)
 bool CUploadApp::startDemo()
 {
     demo_ = std::make_unique<DemoPeers>();
+    // The demo site lives: a zone is walked through now and then, and
+    // arming takes an exit time.
+    demo_->panel().setActivity(sim::demoActivity());
+    if (line_.partitioned)
+        sim::splitIntoPartitions(demo_->panel());
     if (demo_->start())
         return true;
     std::cerr << "The embedded simulator could not start on 127.0.0.1." << std::endl;

@@ -23,6 +23,7 @@ inline constexpr const char* kHomeVariable = "QARVOIP_HOME";
 struct CommandLine {
     QString home;     // --home DIR
     bool demo = false; // --demo
+    bool partitioned = false; // --partitioned: the demo panel works with two partitions
     QString document; // the first argument that is not an option
 };
 // The arguments after the program's own name.

@@ -282,7 +282,9 @@ Message SimPanel::ramPairRequest(std::span<const std::uint8_t> m)
             return noAnswer();
         const std::uint8_t keypads = ram_.read(ramloc::kKeypadState);
         const std::uint8_t keypads2 = ram_.read(ramloc::kKeypadState2);
+        const std::array<std::uint8_t, 2> partitions{ram_.read(ramloc::kPartitionA), ram_.read(ramloc::kPartitionB)};
         if (runKeypadRequest(ram_, m[3], m[4])) {
+            activity_.afterKeypadCommand(ram_, partitions, SimPanelActivity::Clock::now());
             ++counters_.keypadCommands;
             if (m[3] == keypad::kLeaveMenus && keypadBusyPresses_ > 0) {
                 --keypadBusyPresses_;
@@ -308,6 +310,7 @@ Message SimPanel::ramPairRequest(std::span<const std::uint8_t> m)
 Message SimPanel::statusPoll(std::uint8_t poll)
 {
     ++counters_.statusMessages;
+    activity_.settle(ram_, SimPanelActivity::Clock::now());
     const bool partitionB = status_.partitioned && reportB_;
     if (status_.partitioned)
         reportB_ = !reportB_;
@@ -321,6 +324,7 @@ PanelStatus SimPanel::statusLocked(bool partitionB) const
     s.reportsPartitionB = s.partitioned && partitionB;
     s.partitionState = ram_.read(s.reportsPartitionB ? ramloc::kPartitionB : ramloc::kPartitionA);
     s.bypassedZones = ram_.bypassedZones(zoneCount_, s.reportsPartitionB);
+    s.openZones |= activity_.openZones(SimPanelActivity::Clock::now()) & zonesReported(s);
     s.clock = statusClockOf(ram_.clock());
     s.pgmStates = ram_.read(ramloc::kPgmStates);
     s.pgmTypes.clear();
@@ -379,6 +383,20 @@ void SimPanel::setTypeCode(std::uint8_t typeCode)
     zoneCount_ = model ? model->zoneCount : kDefaultZones;
     pgmCount_ = model ? model->pgmCount : kDefaultPgms;
     fitZoneDescriptors();
+}
+
+// The zones whose state a status block carries: all of them, or with
+// partitions those of the reported partition (descriptor bit 7 for A, 6 for B).
+std::uint16_t SimPanel::zonesReported(const PanelStatus& s)
+{
+    if (!s.partitioned)
+        return 0xFFFF;
+    const std::uint8_t bit = s.reportsPartitionB ? 0x40 : 0x80;
+    std::uint16_t zones = 0;
+    for (std::size_t z = 0; z < s.zoneDescriptors.size() && z < 16; ++z)
+        if (s.zoneDescriptors[z] & bit)
+            zones |= static_cast<std::uint16_t>(1u << z);
+    return zones;
 }
 
 // Zones that a change of model adds start as fresh zones.
@@ -495,6 +513,12 @@ void SimPanel::setStatus(const PanelStatus& status)
     for (int pgm = 0; pgm < pgmCount_ && static_cast<std::size_t>(pgm) < status.pgmTypes.size(); ++pgm)
         ram_.write(lowByte(ramloc::kPgmTypes + pgm), status.pgmTypes[pgm]);
     reportB_ = partitionB;
+}
+
+void SimPanel::setActivity(ActivityScript script)
+{
+    std::lock_guard lock(mutex_);
+    activity_ = SimPanelActivity(std::move(script));
 }
 
 PanelStatus SimPanel::status(bool partitionB) const

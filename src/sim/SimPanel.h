@@ -10,6 +10,7 @@
 // called from any thread.
 #include "operations/Identification.h"
 #include "sim/PanelPeer.h"
+#include "sim/SimPanelActivity.h"
 #include "sim/SimPanelEventLog.h"
 #include "sim/SimPanelMemory.h"
 #include "sim/SimPanelRam.h"
@@ -99,6 +100,10 @@ public:
     // The status block the panel reports now for one partition.
     PanelStatus status(bool partitionB = false) const;
 
+    // Life on the site: walking zones and an exit time (see SimPanelActivity),
+    // timed from this call on.
+    void setActivity(ActivityScript script);
+
     // Event log. Records are given oldest first; the newest unreadCount
     // of them are not yet marked as read. The header holds the time of the
     // newest event (initially the panel clock).
@@ -152,6 +157,7 @@ private:
     PanelStatus statusLocked(bool partitionB) const;
     std::uint16_t pageAddress(std::uint8_t low) const;
     void fitZoneDescriptors();
+    static std::uint16_t zonesReported(const PanelStatus& status);
     void answerTimer(std::stop_token stop, std::chrono::milliseconds quiet, const Line& line);
 
     mutable std::mutex mutex_;
@@ -170,6 +176,7 @@ private:
     bool silent_ = false;
     std::optional<std::uint16_t> writeToDrop_;
     unsigned keypadBusyPresses_ = 0;
+    SimPanelActivity activity_;
     std::deque<Message> injected_;
     std::vector<Message> received_;
     SimPanelCounters counters_;

@@ -3,6 +3,7 @@
 // SIGINT or SIGTERM. The panel is the one the front-ends' --demo starts.
 #include "sim/DemoPeers.h"
 #include "panel/PanelModels.h"
+#include "sim/SimSite.h"
 
 #include <pthread.h>
 
@@ -29,6 +30,8 @@ struct SimOptions {
     qarvo::sim::DemoSetup demo;
     std::optional<std::uint16_t> callPort;
     qarvo::sim::Faults faults;
+    qarvo::sim::ActivityScript activity;
+    bool partitioned = false;
 };
 constexpr long kMaxEvents = 5000;
 
@@ -73,6 +76,31 @@ bool setProbability(double& field, const std::string& v)
     if (p)
         field = *p;
     return p.has_value();
+}
+
+// "Z", or "Z:CLOSED:OPEN" in milliseconds.
+bool addWalk(SimOptions& o, const std::string& v)
+{
+    constexpr long kMostZones = 16;
+    qarvo::sim::ZoneWalk walk;
+    const auto first = v.find(':');
+    const auto zone = number(v.substr(0, first), 1, kMostZones);
+    if (!zone)
+        return false;
+    walk.zone = static_cast<int>(*zone);
+    if (first != std::string::npos) {
+        const auto second = v.find(':', first + 1);
+        if (second == std::string::npos)
+            return false;
+        const auto closed = number(v.substr(first + 1, second - first - 1), 1, kMaxDelayMs);
+        const auto open = number(v.substr(second + 1), 1, kMaxDelayMs);
+        if (!closed || !open)
+            return false;
+        walk.closed = std::chrono::milliseconds(*closed);
+        walk.open = std::chrono::milliseconds(*open);
+    }
+    o.activity.walks.push_back(walk);
+    return true;
 }
 
 struct OptionRow {
@@ -147,6 +175,25 @@ const OptionRow kOptions[] = {
              o.faults.delay = std::chrono::milliseconds(*ms);
          return ms.has_value();
      }},
+    {"--partitioned", "", "the panel works with two partitions (zones split between A and B)",
+     [](SimOptions& o, const std::string&) {
+         o.partitioned = true;
+         return true;
+     }},
+    {"--exit-time", "MS", "an arming request arms the partition after this exit time",
+     [](SimOptions& o, const std::string& v) {
+         const auto ms = number(v, 0, kMaxDelayMs);
+         if (ms)
+             o.activity.exitTime = std::chrono::milliseconds(*ms);
+         return ms.has_value();
+     }},
+    {"--walk", "Z[:CLOSED:OPEN]", "zone Z opens and closes by itself (milliseconds closed and open; 3000:2000)",
+     [](SimOptions& o, const std::string& v) { return addWalk(o, v); }},
+    {"--demo-site", "", "the demo's site: zone 4 walked now and then, a 5 s exit time",
+     [](SimOptions& o, const std::string&) {
+         o.activity = qarvo::sim::demoActivity();
+         return true;
+     }},
 };
 
 void printUsage(std::ostream& out)
@@ -215,6 +262,9 @@ int main(int argc, char** argv)
 
     const sigset_t stopSignals = blockStopSignals();
     qarvo::sim::DemoPeers peers(options.demo);
+    if (options.partitioned)
+        qarvo::sim::splitIntoPartitions(peers.panel());
+    peers.panel().setActivity(options.activity);
     qarvo::sim::SimCommunicator& communicator = peers.communicator();
     if (!peers.start()) {
         std::cerr << "qarvoip-sim: cannot bind the communicator or callback port on 127.0.0.1" << std::endl;

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace qarvo::gui {
 namespace {
@@ -337,7 +338,7 @@ void CMainFrame::onProgress(const ProgressNotice& notice)
         break;
     case kStep:
         progress().step(static_cast<int>(notice.value));
-        showImage();
+        showImageSoon();
         break;
     case kClose:
         if (progress_)
@@ -371,10 +372,24 @@ void CMainFrame::openReportDialog(std::optional<panel::FormPlace> focus)
     updateTitle();
 }
 
+void CMainFrame::showImageSoon()
+{
+    // Progress steps come in bursts: the pages show the image once per burst.
+    if (imagePending_)
+        return;
+    imagePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        imagePending_ = false;
+        showImage();
+    });
+}
+
 void CMainFrame::refreshCommands()
 {
     actions_.refresh(session_->link.commands, session_->worker.running());
-    toolBar_->configure(currentPage());
+    // The buttons follow their commands; which buttons show changes only
+    // with the page.
+    toolBar_->sync();
     // An operation that ended may have changed the document (an event log read).
     updateTitle();
 }

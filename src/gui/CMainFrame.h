@@ -115,6 +115,7 @@ private:
     // on the refused value) stops the save.
     bool storeForms();
     void refuseForms(const panel::FormError& error);
+    void showImageSoon();
     void refreshCommands();
     CProgressDlg& progress();
 
@@ -176,6 +177,7 @@ private:
     QList<QAction*> recentActions_;
     QString documentPath_;
     CReportDlg* reportDialog_ = nullptr; // while it is open
+    bool imagePending_ = false;
 
     struct LinkTask {
         std::shared_ptr<std::atomic<bool>> done;

@@ -139,7 +139,7 @@ void CPageOnline::build()
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(buildZoneArea());
     splitter->addWidget(buildSideArea());
-    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
 
     auto* contents = new QWidget;
@@ -198,12 +198,18 @@ QWidget* CPageOnline::buildStatusArea()
     grid->addWidget(pcClock_, 1, 4, 1, 2);
     grid->addWidget(label(kTroublesLabel, "troublesLabel"), 2, 0);
     grid->addWidget(troubles_, 2, 1, 1, 5);
-    grid->addWidget(systemLed_, 3, 0);
-    grid->addWidget(systemStatus_, 3, 1, 1, 4);
-    grid->addWidget(systemButton_, 3, 5);
-    grid->addWidget(partitionBLed_, 4, 0);
-    grid->addWidget(partitionBStatus_, 4, 1, 1, 4);
-    grid->addWidget(partitionBButton_, 4, 5);
+    // The partitions share one line; partition B's half shows only in
+    // partitioned mode, and the system's status then takes the whole line.
+    auto* partitions = new QHBoxLayout;
+    partitions->setSpacing(6);
+    partitions->addWidget(systemLed_);
+    partitions->addWidget(systemStatus_, 1);
+    partitions->addWidget(systemButton_);
+    partitions->addSpacing(6);
+    partitions->addWidget(partitionBLed_);
+    partitions->addWidget(partitionBStatus_, 1);
+    partitions->addWidget(partitionBButton_);
+    grid->addLayout(partitions, 3, 0, 1, 6);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(4, 2);
     return area;

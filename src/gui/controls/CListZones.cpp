@@ -106,7 +106,7 @@ int CListZones::refresh() { return zones_->refresh(); }
 
 int CListZones::minimumDescriptionWidth() const
 {
-    return fontMetrics().horizontalAdvance(QStringLiteral(" A&B  01/delayed 1"));
+    return fontMetrics().horizontalAdvance(QStringLiteral(" A&B  01/delayed 1")) + 2 * kCellMargin;
 }
 
 void CListZones::fitDescription()

@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
 cd build
-# The default set; the long runs labelled slow go with `ctest -L slow`.
-if ! ctest --output-on-failure -j2 -LE slow "$@"; then
+# The default set; the long runs labelled slow or soak go with `ctest -L slow` / `ctest -L soak`.
+if ! ctest --output-on-failure -j2 -LE 'slow|soak' "$@"; then
   echo "error: some tests failed (see above)" >&2
   exit 1
 fi

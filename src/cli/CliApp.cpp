@@ -13,6 +13,7 @@
 #include <memory>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace qarvo::cli {
 
@@ -38,8 +39,11 @@ link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const Cli
     const auto file = programDirectory(options, env.homeVariable, env.executableDirectory) / link::kSettingsFileName;
     // Most runs give the address on the command line: a missing file is
     // worth a line only when asked for.
-    if (link::loadSettings(file, settings) == link::SettingsLoad::Missing && options.verbose)
+    std::vector<int> refusedLines;
+    if (link::loadSettings(file, settings, &refusedLines) == link::SettingsLoad::Missing && options.verbose)
         env.err << strings::utf8(text_id::kConfigMissing) << " (" << file.string() << ")" << std::endl;
+    for (int line : refusedLines)
+        env.err << strings::format(text_id::kConfigValueRefused, line).toStdString() << std::endl;
     return settings;
 }
 

@@ -159,11 +159,16 @@ QString CMainFrame::settingsFile() const
 
 void CMainFrame::readConnectionSettings(link::ConnectionSettings& settings)
 {
-    const auto loaded = link::loadSettings(settingsFile().toStdString(), settings);
-    if (setup_.demoSettings)
+    std::vector<int> refusedLines;
+    const auto loaded = link::loadSettings(settingsFile().toStdString(), settings, &refusedLines);
+    if (setup_.demoSettings) {
         setup_.demoSettings(settings);
-    else if (loaded == link::SettingsLoad::Missing)
+        return;
+    }
+    if (loaded == link::SettingsLoad::Missing)
         showText(MessageKind::Warning, text_id::kConfigMissing);
+    for (int line : refusedLines)
+        prompter().message(this, MessageKind::Warning, strings::format(text_id::kConfigValueRefused, line));
 }
 
 void CMainFrame::startSession(link::ConnectionSettings settings)

@@ -24,4 +24,12 @@ std::vector<std::vector<std::uint8_t>> FaultInjector::apply(const std::vector<st
     return out;
 }
 
+std::chrono::milliseconds FaultInjector::nextDelay()
+{
+    if (faults_.jitter.count() <= 0)
+        return faults_.delay;
+    using Rep = std::chrono::milliseconds::rep;
+    return faults_.delay + std::chrono::milliseconds(std::uniform_int_distribution<Rep>(0, faults_.jitter.count())(random_));
+}
+
 } // namespace qarvo::sim

@@ -241,9 +241,12 @@ void SimCommunicator::send(std::uint8_t kind, std::uint8_t command, std::uint8_t
     sequence_ = d.sequence();
     d.encipher(key_ ? &*key_ : nullptr);
     const std::vector<std::uint8_t> wire(d.wire().begin(), d.wire().end());
-    const auto due = std::chrono::steady_clock::now() + outFaults_.faults().delay + later;
+    if (tap_)
+        tap_(wire);
+    const auto now = std::chrono::steady_clock::now();
     for (auto& copy : outFaults_.apply(wire))
-        outgoing_.push({due, false, fd < 0 ? fd_ : fd, programAddress_, programPort_, std::move(copy)});
+        outgoing_.push({now + outFaults_.nextDelay() + later, false, fd < 0 ? fd_ : fd, programAddress_, programPort_,
+                        std::move(copy)});
 }
 
 void SimCommunicator::flushDue()
@@ -302,9 +305,10 @@ void SimCommunicator::receive(int fd)
         return;
     buffer.resize(static_cast<std::size_t>(n));
     std::lock_guard lock(mutex_);
-    const auto due = std::chrono::steady_clock::now() + inFaults_.faults().delay;
+    const auto now = std::chrono::steady_clock::now();
     for (auto& copy : inFaults_.apply(buffer))
-        outgoing_.push({due, true, fd, ntohl(from.sin_addr.s_addr), ntohs(from.sin_port), std::move(copy)});
+        outgoing_.push({now + inFaults_.nextDelay(), true, fd, ntohl(from.sin_addr.s_addr), ntohs(from.sin_port),
+                        std::move(copy)});
 }
 
 void SimCommunicator::handle(int fd, std::vector<std::uint8_t>& datagram, std::uint32_t address,
@@ -484,7 +488,7 @@ void SimCommunicator::handleCallback(const std::vector<std::uint8_t>& datagram, 
 
 void SimCommunicator::sendRequest()
 {
-    const auto& ours = keys_.publicValue();
+    const auto& ours = config_.publicValue ? *config_.publicValue : keys_.publicValue();
     if (config_.encipher)
         send(kConnectionTraffic, control::kKeyExchange, 0, ours, false);
     else

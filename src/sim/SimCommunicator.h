@@ -65,6 +65,9 @@ std::vector<std::uint8_t> defaultOptionsRecord();
 struct CommunicatorConfig {
     std::string password = "5307";
     bool encipher = true;        // connection request with key exchange (4) or without (6)
+    // Sent in the key exchange request instead of the communicator's own
+    // public value (a broken or hostile peer).
+    std::optional<link::KeyExchange::PublicValue> publicValue;
     bool bootLoader = false;     // hello reply payload starts with 1
     bool answerHello = true;     // false: a silent communicator
     bool makeRequest = true;     // false: answers the hello but never calls
@@ -127,6 +130,10 @@ public:
     // Sends panel messages on the communicator's own initiative.
     void sendPanelMessages(const std::vector<Message>& messages);
 
+    // Sees every datagram the communicator sends, as it goes on the wire
+    // before any fault; called on the simulator's thread. Set it before start.
+    void setTap(std::function<void(const std::vector<std::uint8_t>&)> tap) { tap_ = std::move(tap); }
+
     // Changes the configuration while the communicator serves.
     void configure(const std::function<void(CommunicatorConfig&)>& change);
     // The options record it holds now (wire form).
@@ -187,6 +194,7 @@ private:
     std::map<std::uint8_t, std::vector<std::uint8_t>> lastReceived_;
     bool restartPending_ = false; // the download is complete: the next acknowledgement restarts
     PanelPeer* panel_ = nullptr;
+    std::function<void(const std::vector<std::uint8_t>&)> tap_;
     FaultInjector outFaults_;
     FaultInjector inFaults_;
     std::priority_queue<Outgoing, std::vector<Outgoing>, std::greater<>> outgoing_;

@@ -1,4 +1,5 @@
 #include "LinkFixture.h"
+#include "PanelFixture.h"
 
 #include "support/Eventually.h"
 
@@ -129,6 +130,26 @@ TEST(ConnectionFailures, CancelledWaitGives2WithoutAClosePacket)
     EXPECT_EQ(f.link->connection.open(ConnectionMode::WaitForCall, false), result::kCancelled);
     openAgain(f, false);
     EXPECT_EQ(f.communicator.counters.closes, 0u);
+}
+
+// A peer value of 0, 1 or at least p-1 would make the connection key
+// predictable: the opening ends with the communication error and a close,
+// and the password never goes out.
+TEST(ConnectionFailures, PredictablePeerKeyValueGives56AndCloses)
+{
+    KeyExchange::PublicValue one{}, zero{}, allOnes{};
+    one[0] = 1;
+    allOnes.fill(0xFF);
+    for (const auto& value : {one, zero, allOnes}) {
+        sim::CommunicatorConfig c = withCipher(true);
+        c.publicValue = value;
+        LinkFixture f(c);
+        EXPECT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kCommunicationError);
+        EXPECT_TRUE(qarvo::testing::PanelFixture::eventually([&] { return f.communicator.counters.closes == 1u; }));
+        EXPECT_EQ(f.communicator.counters.logins, 0u);
+        EXPECT_EQ(f.link->socket.key(), nullptr) << "no key is made from the value";
+        EXPECT_FALSE(f.link->connection.isOpen());
+    }
 }
 
 TEST(ConnectionFailures, UnansweredCloseGives58)

@@ -152,6 +152,27 @@ TEST(EventLogStep, RepliesThatDoNotMatchTheStepRepeatItsRequest)
     EXPECT_EQ(h.firstGroup().size(), 5u) << "read-on line, two events, closing line, space line";
 }
 
+// The worker may hand the reader a record reply at a record step before
+// any count was read (or after the last record): the reader starts over with
+// the count instead of dividing by a count of zero.
+TEST(EventLogStep, RecordWithoutACountStartsOverWithTheCount)
+{
+    for (const std::uint8_t recordStep : {std::uint8_t{8}, std::uint8_t{12}}) {
+        StepHarness h;
+        h.step = recordStep;
+        EXPECT_EQ(h.feed({0xD6, recordStep, 1, 0x00, 0x01}), (Bytes{0xD3, 0x01}));
+        EXPECT_EQ(h.reader.eventIndex(), 0);
+        EXPECT_TRUE(h.doc.logs().empty() || h.firstGroup().empty()) << "no line from a stray record";
+    }
+    StepHarness h;
+    EXPECT_EQ(h.readThrough({{1, word(0, 0)}}), kTransferEnd);
+    const std::size_t lines = h.firstGroup().size();
+    h.code = kReadEventLog;
+    h.step = 8;
+    EXPECT_EQ(h.feed({0xD6, 0x08, 1, 0x00, 0x01}), (Bytes{0xD3, 0x01})) << "a record past the count";
+    EXPECT_EQ(h.firstGroup().size(), lines);
+}
+
 TEST(EventLogStep, AllEventsCountsWithStepFive)
 {
     StepHarness h;

@@ -204,14 +204,9 @@ TEST(Worker, OperationRequestedDuringIdentificationRunsAfterItAndASecondIsDroppe
     CountingStep read(worker, 5), other(worker, 2);
     f.worker->setStep(kReadMaster, &read);
     f.worker->setStep(kReadInstaller, &other);
-
-    ASSERT_TRUE(f.worker->startPageOperation(kReadMaster));
-    EXPECT_EQ(f.worker->currentCode(), kReadMaster);
-    // While the worker identifies, the read waits as the pending code.
-    ASSERT_TRUE(PanelFixture::eventually([&] { return f.worker->currentCode() == kIdentify; }));
-    EXPECT_EQ(f.worker->pendingCode(), kReadMaster);
-    // A second request while the read runs (made from inside the read's
-    // second step, so it surely lands while the read is current).
+    // A second request while the read runs, made from inside the read's
+    // second step so it surely lands while the read is current. The
+    // callback is in place before the worker thread can call it.
     std::atomic<int> codeAfterSecondRequest{-1};
     read.onCall = [&](int call) {
         if (call == 2) {
@@ -219,6 +214,12 @@ TEST(Worker, OperationRequestedDuringIdentificationRunsAfterItAndASecondIsDroppe
             codeAfterSecondRequest = f.worker->currentCode();
         }
     };
+
+    ASSERT_TRUE(f.worker->startPageOperation(kReadMaster));
+    EXPECT_EQ(f.worker->currentCode(), kReadMaster);
+    // While the worker identifies, the read waits as the pending code.
+    ASSERT_TRUE(PanelFixture::eventually([&] { return f.worker->currentCode() == kIdentify; }));
+    EXPECT_EQ(f.worker->pendingCode(), kReadMaster);
     ASSERT_TRUE(PanelFixture::eventually([&] { return read.calls == 5; }));
     ASSERT_TRUE(f.waitIdle());
     EXPECT_EQ(codeAfterSecondRequest, kReadMaster) << "the second request is dropped";

@@ -881,6 +881,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9004, "Please enter an IPv4 address or a host name of at most %d characters."},
     {9005, "Settings are not changed\nAre you sure?"},
     {9006, "Please enter a number from 1 to %d."},
+    {9040, "Config file line %d holds a value out of range. Its default will be used."},
     // Event log exports and the text-to-PDF converter
     {9400, "Error: Could not create file '%s'"},
     {9401, "Error: Could not get temporary path. [%#08X]"},

@@ -24,6 +24,7 @@ inline constexpr int kEnterNumberUpTo = 9003;
 inline constexpr int kEnterServerAddress = 9004;
 inline constexpr int kSettingsNotChanged = 9005;
 inline constexpr int kEnterNumberFromOneUpTo = 9006; // (format) largest value
+inline constexpr int kConfigValueRefused = 9040; // (format) the line number
 
 // Connection status panes
 inline constexpr int kConnecting = 16;

@@ -61,6 +61,8 @@ struct TaviServerForm {
     std::string address;       // IPv4 literal or host name
     std::string keepAlive;     // seconds over Ethernet
     std::string gprsKeepAlive; // minutes over GPRS
+
+    bool operator==(const TaviServerForm&) const = default;
 };
 
 struct TaviPgmRowForm {
@@ -68,12 +70,16 @@ struct TaviPgmRowForm {
     std::string time;
     int unit = tavi_combo::kUnitSec;
     std::string eventCode;
+
+    bool operator==(const TaviPgmRowForm&) const = default;
 };
 
 struct TaviSimForm {
     std::string apn;
     std::string user;
     std::string password;
+
+    bool operator==(const TaviSimForm&) const = default;
 };
 
 struct TaviOptionsForm {

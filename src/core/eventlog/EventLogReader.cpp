@@ -201,6 +201,10 @@ bool EventLogReader::onlyMarkedAsRead(std::uint8_t code, std::uint16_t word) con
 
 EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)
 {
+    // A record with no count read before it, or past the count, belongs to
+    // no reading of ours: start over with the count.
+    if (eventIndex_ < 0 || eventIndex_ >= eventCount_)
+        return start(io);
     const std::uint8_t code = io.reply.at(2);
     const auto word = static_cast<std::uint16_t>(io.reply.at(3) << 8 | io.reply.at(4));
     if (eventIndex_ == 0) {
@@ -222,7 +226,7 @@ EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)
                                   stamped.hour(), stamped.minute(), decoded});
     }
     ++eventIndex_;
-    io.percent = static_cast<std::uint8_t>(eventIndex_ * 100 / eventCount_);
+    io.percent = static_cast<std::uint8_t>(percentRead());
     showProgress();
 
     if (eventIndex_ < eventCount_)
@@ -313,11 +317,18 @@ void EventLogReader::showStatus(int textId)
     sink_.post(StatusNotice{Pane::Panel, textId});
 }
 
+// 100 when there is nothing to read, so no state divides by zero.
+int EventLogReader::percentRead() const
+{
+    const int count = eventCount_;
+    return count > 0 ? std::clamp(eventIndex_ * 100 / count, 0, 100) : 100;
+}
+
 // The status pane shows the per cent; it is posted when it changes, not
 // with every record.
 void EventLogReader::showProgress()
 {
-    const int percent = eventIndex_ * 100 / eventCount_;
+    const int percent = percentRead();
     if (percent == shownPercent_)
         return;
     shownPercent_ = percent;

@@ -136,6 +136,7 @@ private:
     void insertLine(const QString& line);
     void showStatus(int textId);
     void showProgress();
+    int percentRead() const;
     QString panelIdCode() const;
 
     Worker worker_;

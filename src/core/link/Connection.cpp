@@ -158,6 +158,10 @@ int Connection::exchangeKey(const std::vector<std::uint8_t>& request)
         return result::kCommunicationError;
     KeyExchange::PublicValue peerPublic{};
     std::copy_n(theirs.begin(), KeyExchange::kPublicSize, peerPublic.begin());
+    // A value that would make the key predictable ends the opening before
+    // anything of ours goes out.
+    if (!KeyExchange::isAcceptablePeerValue(peerPublic))
+        return result::kCommunicationError;
 
     const auto& ours = keys_.publicValue();
     std::copy(ours.begin(), ours.end(), socket_.controlHeader.payload().begin());

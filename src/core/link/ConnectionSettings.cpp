@@ -2,10 +2,11 @@
 
 #include "base/AtomicFile.h"
 
+#include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <limits>
 #include <sstream>
+#include <system_error>
 
 namespace qarvo::link {
 
@@ -18,55 +19,107 @@ std::string hex(unsigned value, int minDigits)
     return text;
 }
 
-// Lines 2 and 4 are whole lines, read by their place: the rest of the
-// previous line (a number) is dropped, then the next line is taken as it
-// stands. An empty address is written as an empty line, so skipping empty
-// lines would shift every later value and lose a file we wrote ourselves.
-std::string lineAfterToken(std::istream& in)
-{
-    std::string line;
-    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    std::getline(in, line);
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return line;
-}
+constexpr long long kMaxPort = 0xFFFF;
+constexpr long long kMax16 = 0xFFFF;
+constexpr long long kMax32 = 0xFFFFFFFF;
 
-template <class T>
-bool readToken(std::istream& in, T& value, std::ios_base& (*base)(std::ios_base&))
-{
-    long long v = 0;
-    in >> base >> v;
-    if (!in)
-        return false;
-    value = static_cast<T>(v);
-    return true;
-}
+// Reads the file's values in their order. Numbers are whitespace-separated
+// tokens; the address and password lines are read by their place.
+class SettingsReader {
+public:
+    SettingsReader(std::istream& in, std::vector<int>& refused) : in_(in), refused_(refused) {}
+
+    bool ok() const { return ok_; }
+
+    // A number in 0..max. One that does not fit is refused, never cut: the
+    // field takes its default and the line is named for the warning.
+    template <class T>
+    void number(int line, T& field, T fallback, long long max, int base)
+    {
+        std::string token;
+        if (!ok_ || !(in_ >> token)) {
+            ok_ = false;
+            return;
+        }
+        long long value = 0;
+        const char* end = token.data() + token.size();
+        const auto [stop, error] = std::from_chars(token.data(), end, value, base);
+        const bool parsed = error != std::errc::invalid_argument && stop == end;
+        if (!parsed) {
+            ok_ = false;
+        } else if (error == std::errc::result_out_of_range || value < 0 || value > max) {
+            field = fallback;
+            refused_.push_back(line);
+        } else {
+            field = static_cast<T>(value);
+        }
+    }
+
+    // The line after the current one, as it stands. An empty address is
+    // written as an empty line, so skipping empty lines would shift every
+    // later value and lose a file we wrote ourselves. A file with Windows
+    // line ends (its number line ends in CR) has the CR of this line cut
+    // too; in a file of ours a value's own trailing CR is kept.
+    std::string wholeLine()
+    {
+        std::string rest;
+        std::string line;
+        if (!ok_ || !std::getline(in_, rest) || !std::getline(in_, line)) {
+            ok_ = false;
+            return {};
+        }
+        if (!rest.empty() && rest.back() == '\r' && !line.empty() && line.back() == '\r')
+            line.pop_back();
+        return line;
+    }
+
+private:
+    std::istream& in_;
+    std::vector<int>& refused_;
+    bool ok_ = true;
+};
 
 } // namespace
 
-SettingsLoad loadSettings(const std::filesystem::path& file, ConnectionSettings& settings)
+SettingsLoad loadSettings(const std::filesystem::path& file, ConnectionSettings& settings,
+                          std::vector<int>* refusedLines)
 {
-    std::ifstream in(file);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
         return SettingsLoad::Missing;
-    ConnectionSettings s = settings;
-    bool ok = readToken(in, s.ownPort, std::dec);
-    s.callbackServer = lineAfterToken(in);
-    ok = ok && readToken(in, s.callbackPort, std::dec);
-    s.updateServer = lineAfterToken(in);
-    ok = ok && readToken(in, s.updatePort, std::dec) && readToken(in, s.communicatorPort, std::dec) &&
-         readToken(in, s.communicatorAddress, std::hex);
+    return readSettings(in, settings, refusedLines);
+}
+
+SettingsLoad readSettings(std::istream& in, ConnectionSettings& settings, std::vector<int>* refusedLines)
+{
+    const ConnectionSettings d;
+    ConnectionSettings s;
+    std::vector<int> refused;
+    SettingsReader r(in, refused);
+    r.number(1, s.ownPort, d.ownPort, kMaxPort, 10);
+    s.callbackServer = r.wholeLine();
+    r.number(3, s.callbackPort, d.callbackPort, kMaxPort, 10);
+    s.updateServer = r.wholeLine();
+    r.number(5, s.updatePort, d.updatePort, kMaxPort, 10);
+    r.number(6, s.communicatorPort, d.communicatorPort, kMaxPort, 10);
+    r.number(7, s.communicatorAddress, d.communicatorAddress, kMax32, 16);
+    // The password is one token of its line, cut to four characters; an
+    // empty line is an empty password, not the next line's value.
+    std::istringstream passwordLine(r.wholeLine());
     std::string password;
-    ok = ok && static_cast<bool>(in >> password);
+    passwordLine >> password;
     s.password = password.substr(0, kPasswordLength);
+    r.number(9, s.account, d.account, kMax16, 16);
     int useDefaults = 1;
-    ok = ok && readToken(in, s.account, std::hex) && readToken(in, useDefaults, std::hex) &&
-         readToken(in, s.panelId, std::hex) && readToken(in, s.pcId, std::hex);
+    r.number(10, useDefaults, 1, 1, 16);
     s.useDefaultIds = useDefaults != 0;
-    if (!ok)
+    r.number(11, s.panelId, d.panelId, kMax16, 16);
+    r.number(12, s.pcId, d.pcId, kMax16, 16);
+    if (!r.ok())
         return SettingsLoad::Missing;
     settings = s;
+    if (refusedLines)
+        *refusedLines = std::move(refused);
     return SettingsLoad::Loaded;
 }
 

@@ -3,7 +3,9 @@
 // lines in the program's directory.
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace qarvo::link {
 
@@ -36,9 +38,15 @@ struct ConnectionSettings {
 
 enum class SettingsLoad { Loaded, Missing };
 
-// Reads the file; a missing or unreadable file leaves the defaults in place
-// and returns Missing (the caller shows the warning).
-SettingsLoad loadSettings(const std::filesystem::path& file, ConnectionSettings& settings);
+// Reads the file; a missing or unreadable file leaves the record as it was
+// and returns Missing (the caller shows the warning). A number that does not
+// fit its field (a port above 65535, an account above ffff) is never cut to
+// another value: the field takes its default and the line's number (1-12)
+// goes into refusedLines, for the caller's warning.
+SettingsLoad loadSettings(const std::filesystem::path& file, ConnectionSettings& settings,
+                          std::vector<int>* refusedLines = nullptr);
+// As loadSettings, from the file's content.
+SettingsLoad readSettings(std::istream& in, ConnectionSettings& settings, std::vector<int>* refusedLines = nullptr);
 // Writes the twelve lines; false when the file cannot be written (the
 // previous file stays as it was).
 bool saveSettings(const std::filesystem::path& file, const ConnectionSettings& settings);

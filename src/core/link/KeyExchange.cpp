@@ -54,15 +54,16 @@ constexpr void subtractPrime(Big1024& a)
     }
 }
 
-// R^2 mod p with R = 2^1024: 2048 modular doublings of 1.
+// R^2 mod p with R = 2^1024: R mod p is 2^1024 - p (the prime's top bit is
+// set, so one subtraction reduces R), then 1024 modular doublings of it.
 constexpr Big1024 kRSquared = [] {
-    Big1024 r{};
-    r[0] = 1;
-    for (int bit = 0; bit < 2 * 1024; ++bit) {
+    Big1024 r{};  // 0 - p modulo 2^1024
+    subtractPrime(r);
+    for (int bit = 0; bit < 1024; ++bit) {
         std::uint32_t carry = 0;
-        for (std::size_t i = 0; i < kWords; ++i) {
-            const std::uint32_t next = r[i] >> 31;
-            r[i] = (r[i] << 1) | carry;
+        for (auto& word : r) {
+            const std::uint32_t next = word >> 31;
+            word = (word << 1) | carry;
             carry = next;
         }
         if (carry || !lessThanPrime(r))
@@ -149,6 +150,17 @@ Big1024 powModOakley2(const Big1024& base, const Big1024& exponent)
         }
     }
     return montgomeryMultiply(accumulator, smallBig(1));
+}
+
+bool KeyExchange::isAcceptablePeerValue(const PublicValue& peerPublic)
+{
+    const Big1024 value = toBig(peerPublic);
+    Big1024 largest = kPrime;  // p - 2; the prime is odd, so its lowest word is not below 2
+    largest[0] -= 2;
+    const bool belowTwo = std::all_of(value.begin() + 1, value.end(), [](std::uint32_t w) { return w == 0; }) &&
+                          value[0] < 2;
+    const bool aboveLargest = std::lexicographical_compare(largest.rbegin(), largest.rend(), value.rbegin(), value.rend());
+    return !belowTwo && !aboveLargest;
 }
 
 KeyExchange::KeyExchange()

@@ -26,6 +26,11 @@ public:
     // Deterministic private exponent (little-endian), for tests and the simulator.
     explicit KeyExchange(const std::array<std::uint8_t, 16>& privateExponentLE);
 
+    // Whether a peer's public value is one to agree a key with: 0, 1 and p-1
+    // (and anything at or above p) make the shared value predictable, so only
+    // 2..p-2 are taken.
+    static bool isAcceptablePeerValue(const PublicValue& peerPublic);
+
     const PublicValue& publicValue() const { return publicValue_; }
     PublicValue sharedValue(const PublicValue& peerPublic) const;  // peer^x mod p
     // The eight CRC-16 values of the eight 16-byte slices of the shared value, each little-endian.

@@ -97,9 +97,13 @@ public:
     // Counters for tests and diagnostics.
     std::atomic<unsigned> datagramsDropped{0};
 
+    // Validates one received datagram (deciphering it in place) and routes
+    // it into its slot. The reader calls it for every datagram; it needs no
+    // open socket, so a datagram can be fed in without the network.
+    void route(std::vector<std::uint8_t>& datagram, PeerAddress sender);
+
 private:
     void readLoop(std::stop_token stop);
-    void route(std::vector<std::uint8_t>& datagram, PeerAddress sender);
     bool sendHeader(Datagram& header, std::size_t payloadLength, const PeerAddress* to);
     bool sendBytes(std::span<const std::uint8_t> bytes, PeerAddress to);
 

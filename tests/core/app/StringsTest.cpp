@@ -250,7 +250,7 @@ const NamedId kNamedIds[] = {
     NAMED(kOk), NAMED(kCancel), NAMED(kNoCallFromCommunicator), NAMED(kCommunicatorNoRequest),
     NAMED(kCommunicationError), NAMED(kWrongPassword), NAMED(kErrorWhileDisconnecting),
     NAMED(kPanelBusy), NAMED(kConfigMissing), NAMED(kSocketCannotBeInitialized),
-    NAMED(kPortNumberOutOfRange), NAMED(kEnterNumberUpTo), NAMED(kEnterServerAddress), NAMED(kSettingsNotChanged), NAMED(kEnterNumberFromOneUpTo), NAMED(kConnecting), NAMED(kConnected), NAMED(kCheckIdCodes),
+    NAMED(kPortNumberOutOfRange), NAMED(kEnterNumberUpTo), NAMED(kEnterServerAddress), NAMED(kSettingsNotChanged), NAMED(kEnterNumberFromOneUpTo), NAMED(kConfigValueRefused), NAMED(kConnecting), NAMED(kConnected), NAMED(kCheckIdCodes),
     NAMED(kDisconnecting), NAMED(kDisconnected), NAMED(kPanelDoesntAnswer), NAMED(kAlarmCondition),
     NAMED(kTaviStillConnected), NAMED(kCompleted), NAMED(kProgrammingDateAndTime),
     NAMED(kChangingPgmStatus), NAMED(kToggleChime), NAMED(kArming), NAMED(kArmingPartitionA),

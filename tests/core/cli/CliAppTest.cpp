@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -127,6 +129,31 @@ TEST_F(CliAgainstCommunicator, SettingsComeFromTheHomeDirectory)
     EXPECT_FALSE(contains(r.err, kConfigWarning));
     EXPECT_EQ(communicator_.lastPassword(), "4321");
     EXPECT_EQ(communicator_.counters.closes, 1u);
+}
+
+// A value outside its field is not cut to another value: the warning names
+// the line and the field's default is used (own port 70000: the system
+// chooses the port), so the connection still goes to the right place.
+TEST_F(CliAgainstCommunicator, OutOfRangeValueWarnsWithItsLineAndTakesTheDefault)
+{
+    writeSettingsFor(communicator_, "4321");
+    const auto file = home() / link::kSettingsFileName;
+    std::string text;
+    {
+        std::ifstream in(file);
+        std::getline(in, text, '\0');
+    }
+    text.replace(0, text.find('\n'), "70000");
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+    const RunResult r = run({"--home", home().string(), "connect"});
+    EXPECT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_TRUE(contains(r.err, strings::format(text_id::kConfigValueRefused, 1).toStdString())) << r.err;
+    EXPECT_TRUE(contains(r.err, "line 1 ")) << r.err;
+    EXPECT_FALSE(contains(r.err, kConfigWarning)) << "the rest of the file is read";
+    EXPECT_EQ(communicator_.lastPassword(), "4321");
 }
 
 TEST_F(CliAgainstCommunicator, HomeVariableThenExecutableDirectoryLocateTheFile)

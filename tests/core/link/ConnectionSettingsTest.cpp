@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 using namespace qarvo::link;
@@ -18,8 +20,10 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = info->name();
+        std::replace(name.begin(), name.end(), '/', '-'); // parameterised tests are "Name/0"
         dir_ = std::filesystem::temp_directory_path() /
-               ("qarvo-settings-" + std::to_string(::getpid()) + "-" + info->name());
+               ("qarvo-settings-" + std::to_string(::getpid()) + "-" + name);
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         file_ = dir_ / kSettingsFileName;
@@ -238,6 +242,82 @@ TEST_F(SettingsFile, NumbersFromTheAddressLineOnAreHex)
     EXPECT_EQ(s.panelId, 0x10) << "\"10\" read as hexadecimal";
     EXPECT_EQ(s.effectivePanelId(), 0) << "default IDs in force";
     EXPECT_EQ(s.effectivePcId(), 0);
+}
+
+// A value that does not fit its field is refused with its line named, and
+// that field alone takes its default; it is never cut to another value.
+struct RefusedValue {
+    int line;
+    const char* value; // what the sample file holds on that line instead
+};
+
+class RefusedValues : public ::testing::WithParamInterface<RefusedValue>, public SettingsFile {};
+
+TEST_P(RefusedValues, TakeTheDefaultAndNameTheLine)
+{
+    const RefusedValue& c = GetParam();
+    std::istringstream sampleLines(kSampleText);
+    std::string text;
+    int lineNumber = 0;
+    for (std::string line; std::getline(sampleLines, line);)
+        text += (++lineNumber == c.line ? std::string(c.value) : line) + '\n';
+    write(text);
+    ConnectionSettings s;
+    std::vector<int> refused;
+    ASSERT_EQ(loadSettings(file_, s, &refused), SettingsLoad::Loaded);
+    EXPECT_EQ(refused, std::vector<int>{c.line});
+
+    // Every field but the refused one keeps the file's value.
+    ConnectionSettings expected = sample();
+    const ConnectionSettings d;
+    switch (c.line) {
+    case 1: expected.ownPort = d.ownPort; break;
+    case 3: expected.callbackPort = d.callbackPort; break;
+    case 5: expected.updatePort = d.updatePort; break;
+    case 6: expected.communicatorPort = d.communicatorPort; break;
+    case 7: expected.communicatorAddress = d.communicatorAddress; break;
+    case 9: expected.account = d.account; break;
+    case 10: expected.useDefaultIds = d.useDefaultIds; break;
+    case 11: expected.panelId = d.panelId; break;
+    case 12: expected.pcId = d.pcId; break;
+    }
+    EXPECT_EQ(s, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SettingsFile, RefusedValues,
+    ::testing::Values(RefusedValue{1, "70000"}, RefusedValue{3, "65536"}, RefusedValue{5, "-1"},
+                      RefusedValue{6, "70000"}, RefusedValue{7, "1c0a8000a"}, RefusedValue{9, "1FFFF"},
+                      RefusedValue{10, "2"}, RefusedValue{11, "10000"},
+                      RefusedValue{12, "99999999999999999999999"}));
+
+TEST_F(SettingsFile, LargestValuesOfEachFieldAreKept)
+{
+    ConnectionSettings written = sample();
+    written.ownPort = written.callbackPort = written.updatePort = 65535;
+    written.communicatorPort = 65535;
+    written.communicatorAddress = 0xFFFFFFFF;
+    written.account = written.panelId = written.pcId = 0xFFFF;
+    ASSERT_TRUE(saveSettings(file_, written));
+    ConnectionSettings back;
+    std::vector<int> refused{99};
+    ASSERT_EQ(loadSettings(file_, back, &refused), SettingsLoad::Loaded);
+    EXPECT_TRUE(refused.empty());
+    EXPECT_EQ(back, written);
+}
+
+// The file's line ends decide whether a CR belongs to the line end: in a
+// file of ours an address's own trailing CR and an empty password survive.
+TEST_F(SettingsFile, TrailingCrAndEmptyPasswordSurviveSaveAndLoad)
+{
+    ConnectionSettings written = sample();
+    written.callbackServer = "host\r";
+    written.updateServer = "\r";
+    written.password.clear();
+    ASSERT_TRUE(saveSettings(file_, written));
+    ConnectionSettings back;
+    ASSERT_EQ(loadSettings(file_, back), SettingsLoad::Loaded);
+    EXPECT_EQ(back, written);
 }
 
 } // namespace

@@ -180,6 +180,32 @@ TEST(KeyExchange, RandomExponentsDifferAndStillAgree)
     EXPECT_EQ(first.deriveKey(second.publicValue()), second.deriveKey(first.publicValue()));
 }
 
+PublicValue primeMinus(std::uint32_t subtrahend)
+{
+    const BigNum p = oakleyPrime();
+    BN_sub_word(p.get(), subtrahend);
+    return fromBn(p.get());
+}
+
+TEST(KeyExchange, OnlyPeerValuesFromTwoToPrimeMinusTwoAreAcceptable)
+{
+    PublicValue allOnes{};
+    allOnes.fill(0xFF);
+    PublicValue highWordOnly{};
+    highWordOnly[127] = 0x01;
+    const struct {
+        PublicValue value;
+        bool acceptable;
+    } cases[] = {
+        {smallValue(0), false},       {smallValue(1), false},      {smallValue(2), true},
+        {smallValue(0x10000), true},  {highWordOnly, true},        {primeMinus(2), true},
+        {primeMinus(1), false},       {primePlus(0), false},       {primePlus(1), false},
+        {allOnes, false},             {KeyExchange().publicValue(), true},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(KeyExchange::isAcceptablePeerValue(cases[i].value), cases[i].acceptable) << "case " << i;
+}
+
 TEST(KeyExchange, DegeneratePeerValuesGiveDegenerateButDefinedSecrets)
 {
     const KeyExchange exchange(privateExponent(smallValue(0x1234567)));

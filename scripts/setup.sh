@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (only what is
 # missing), then configures and builds with Ninja into ./build.
+# --packages-only: only the packages (for the clang builds of other scripts).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +22,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" \
     || fail "could not install: ${missing[*]}"
 fi
+
+[ "${1:-}" = "--packages-only" ] && exit 0
 
 cmake -S . -B build -G Ninja >/dev/null || fail "CMake configuration failed (see above)"
 cmake --build build || fail "build failed (see above)"

@@ -14,7 +14,7 @@ seconds="${1:-60}"
 build=build-fuzz
 cmake -S . -B "$build" -G Ninja $(launcher_option) -DQARVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" >/dev/null
-cmake --build "$build"
+cmake --build "$build" --target fuzzers
 
 seeds="$build/seeds"
 rm -rf "$seeds"

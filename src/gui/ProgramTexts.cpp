@@ -5,6 +5,10 @@
 namespace qarvo::gui {
 namespace {
 
+// The version text a language pack carries about itself; the program's own
+// English version comes from the build.
+constexpr int kPackProductVersion = 9136;
+
 VersionTexts& current()
 {
     static VersionTexts texts = builtInVersionTexts();
@@ -32,7 +36,7 @@ VersionTexts versionTextsOf(const app::CurrentLanguage& language)
     if (!language.pack())
         return builtInVersionTexts();
     const QTranslator& pack = *language.pack();
-    return {app::packText(pack, shell_text::kProductVersion), app::packText(pack, shell_text::kProductName),
+    return {app::packText(pack, kPackProductVersion), app::packText(pack, shell_text::kProductName),
             app::packText(pack, shell_text::kLegalNotice)};
 }
 

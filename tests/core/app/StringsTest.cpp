@@ -318,6 +318,20 @@ const NamedId kNamedIds[] = {
     NAMED(kMenuFile), NAMED(kMenuCommunication), NAMED(kMenuSettings), NAMED(kMenuHelp),
     NAMED(kPageOnlineStatus), NAMED(kPageMasterFunctions), NAMED(kPageInstallerFunctions),
     NAMED(kPageEventLog), NAMED(kPageTavi), NAMED(kPaneTavi), NAMED(kPanePanel),
+    NAMED(kPasswordLabelFirst), NAMED(kMenuConnectToPanel), NAMED(kMenuCallMe), NAMED(kMenuWaitForCall),
+    NAMED(kMenuAbort), NAMED(kMenuConnectToCommunicator), NAMED(kMenuCommunicatorCallMe),
+    NAMED(kMenuConnectionOptions), NAMED(kMenuChangePasswords), NAMED(kMenuSelectLanguage), NAMED(kMenuNew),
+    NAMED(kMenuOpen), NAMED(kMenuSave), NAMED(kMenuSaveAs), NAMED(kMenuPrint), NAMED(kMenuPrintPreview),
+    NAMED(kMenuPrintSetup), NAMED(kMenuRecentFile), NAMED(kMenuExit), NAMED(kMenuAbout), NAMED(kNoLanguagePack),
+    NAMED(kNoModuleName), NAMED(kEnterPassword), NAMED(kPasswordToAccess), NAMED(kPromptShowOnline),
+    NAMED(kPromptShowMaster), NAMED(kPromptShowInstaller), NAMED(kPromptShowEventLog), NAMED(kPromptShowTavi),
+    NAMED(kPromptChangePasswords), NAMED(kPromptSelectLanguage), NAMED(kPromptReadTaviOptions),
+    NAMED(kPromptWriteTaviOptions), NAMED(kPromptFirmwareUpdate), NAMED(kPromptConnectToCommunicator),
+    NAMED(kPromptCommunicatorCallMe), NAMED(kPromptWaitForCall), NAMED(kPromptAbort), NAMED(kIpSettingsTitle),
+    NAMED(kConnectToTitle), NAMED(kCallbackTitle), NAMED(kIpAddress), NAMED(kBroadcast), NAMED(kCallbackServer),
+    NAMED(kOwnPortNumber), NAMED(kClient), NAMED(kAccount), NAMED(kPassword), NAMED(kUseDefaultIds),
+    NAMED(kPanelId), NAMED(kPcId), NAMED(kPageNotBuilt), NAMED(kProductName), NAMED(kLegalNotice),
+    NAMED(kNoRecentFiles), NAMED(kSettingsNotWritten), NAMED(kIndicatorLegend), NAMED(kIndicatorShapeFirst),
 };
 #undef NAMED
 

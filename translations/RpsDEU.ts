@@ -355,7 +355,7 @@ QarvoIPDownloadDocument</translation>
     </message>
     <message>
         <source>qarvo_9100</source>
-        <translation>Keine Sprachressource gefunden. Es wird Englisch verwendet</translation>
+        <translation>Das gewählte Sprachpaket ist nicht installiert. Es wird Englisch verwendet</translation>
     </message>
     <message>
         <source>qarvo_9102</source>
@@ -507,6 +507,42 @@ Kommunikation abbrechen</translation>
     <message>
         <source>qarvo_9138</source>
         <translation>Die Verbindungseinstellungen können nicht in PanelRPS.cfg geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>qarvo_9700</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>qarvo_9701</source>
+        <translation>Trennen und beenden</translation>
+    </message>
+    <message>
+        <source>qarvo_9702</source>
+        <translation>Stopp beendet die Verbindung zur Zentrale; der Kommunikator bleibt verbunden</translation>
+    </message>
+    <message>
+        <source>qarvo_9703</source>
+        <translation>Stopp schließt die Verbindung zum Kommunikator</translation>
+    </message>
+    <message>
+        <source>qarvo_9704</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>qarvo_9705</source>
+        <translation>Qt-Version</translation>
+    </message>
+    <message>
+        <source>qarvo_9706</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>qarvo_9707</source>
+        <translation>Proprietär. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>qarvo_9708</source>
+        <translation>Dokumentation</translation>
     </message>
     <message>
         <source>qarvo_59144</source>

@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "app/ProgramFiles.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/Commands.h"
@@ -29,6 +30,13 @@ std::filesystem::path executableDirectory(const char* argv0)
     return error ? std::filesystem::current_path(error) : absolute.parent_path();
 }
 
+// The same per-user folder the GUI keeps PanelRPS.cfg in.
+std::filesystem::path userFilesDirectory(const char* argv0)
+{
+    const QString exe = QString::fromStdString(executableDirectory(argv0).string());
+    return std::filesystem::path(app::ProgramFiles::installed(exe).configDirectory.toStdString());
+}
+
 // Settings from PanelRPS.cfg in the program directory; a missing or broken
 // file gives the warning and the defaults. The demo does without the file.
 link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const CliEnvironment& env)
@@ -36,7 +44,7 @@ link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const Cli
     link::ConnectionSettings settings;
     if (options.demo)
         return settings;
-    const auto file = programDirectory(options, env.homeVariable, env.executableDirectory) / link::kSettingsFileName;
+    const auto file = programDirectory(options, env.homeVariable, env.filesDirectory) / link::kSettingsFileName;
     // Most runs give the address on the command line: a missing file is
     // worth a line only when asked for.
     std::vector<int> refusedLines;
@@ -99,7 +107,7 @@ std::string usage()
 CliEnvironment processEnvironment(const char* argv0)
 {
     const char* home = std::getenv(kHomeVariable);
-    CliEnvironment env{std::cout, std::cerr, executableDirectory(argv0),
+    CliEnvironment env{std::cout, std::cerr, userFilesDirectory(argv0),
                        home ? std::optional<std::string>(home) : std::nullopt};
     env.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
     return env;

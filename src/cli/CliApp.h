@@ -22,7 +22,9 @@ namespace qarvo::cli {
 struct CliEnvironment {
     std::ostream& out;                     // results
     std::ostream& err;                     // messages, progress, errors
-    std::filesystem::path executableDirectory;
+    // The folder of PanelRPS.cfg when neither --home nor QARVOIP_HOME names
+    // one: the user's configuration folder.
+    std::filesystem::path filesDirectory;
     std::optional<std::string> homeVariable; // the value of QARVOIP_HOME, if set
     Timing timing{};
     std::chrono::milliseconds demoCallDelay = kDemoCallDelay;
@@ -33,8 +35,8 @@ struct CliEnvironment {
     const std::atomic<bool>* interrupt = nullptr;
 };
 
-// The standard streams, the directory of the running executable and
-// QARVOIP_HOME of this process.
+// The standard streams, the user's configuration folder and QARVOIP_HOME
+// of this process.
 CliEnvironment processEnvironment(const char* argv0);
 
 // Runs the program with its arguments (without the program name); returns

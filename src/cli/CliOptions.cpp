@@ -152,7 +152,7 @@ constexpr std::array kOptions{
     OptionRow{"--callback", "HOST:PORT", "callback server", setCallback},
     OptionRow{"--account", "HHHH", "account sent to the callback server", setAccount},
     OptionRow{"--own-port", "N", "local UDP port (0: any)", setOwnPort},
-    OptionRow{"--home", "DIR", "program directory holding PanelRPS.cfg (also $QARVOIP_HOME)", setHome},
+    OptionRow{"--home", "DIR", "folder holding PanelRPS.cfg instead of the user's configuration folder (also $QARVOIP_HOME)", setHome},
     OptionRow{"--demo", "", "use the embedded simulated communicator on 127.0.0.1", setDemo},
     OptionRow{"--timeout", "S", "wait at most S seconds for the communicator's call (--mode wait)", setTimeout},
     OptionRow{"--verbose", "", "say more on the error stream", setVerbose},
@@ -277,13 +277,13 @@ void applyOptions(const GlobalOptions& o, link::ConnectionSettings& s)
 }
 
 std::filesystem::path programDirectory(const GlobalOptions& options, const std::optional<std::string>& homeVariable,
-                                       const std::filesystem::path& executableDirectory)
+                                       const std::filesystem::path& userDirectory)
 {
     if (options.home)
         return *options.home;
     if (homeVariable && !homeVariable->empty())
         return *homeVariable;
-    return executableDirectory;
+    return userDirectory;
 }
 
 std::string optionsHelp()

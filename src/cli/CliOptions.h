@@ -2,6 +2,7 @@
 // The command line of qarvoip-cli: global options (each overrides one field
 // of the connection settings read from PanelRPS.cfg), one command and the
 // command's own arguments.
+#include "app/ProgramFiles.h"
 #include "link/Connection.h"
 #include "link/ConnectionSettings.h"
 
@@ -14,7 +15,7 @@
 namespace qarvo::cli {
 
 inline constexpr const char* kProgramName = "qarvoip-cli";
-inline constexpr const char* kHomeVariable = "QARVOIP_HOME";
+using app::kHomeVariable;
 
 struct GlobalOptions {
     std::optional<std::uint32_t> address;
@@ -56,10 +57,10 @@ ParseResult parseCommandLine(const std::vector<std::string>& args);
 // turns the default IDs off.
 void applyOptions(const GlobalOptions& options, link::ConnectionSettings& settings);
 
-// The program directory: --home, else the environment variable, else the
-// executable's own directory.
+// The folder of PanelRPS.cfg: --home, else the environment variable, else
+// the user's configuration folder.
 std::filesystem::path programDirectory(const GlobalOptions& options, const std::optional<std::string>& homeVariable,
-                                       const std::filesystem::path& executableDirectory);
+                                       const std::filesystem::path& userDirectory);
 
 // One line per global option, for the help text.
 std::string optionsHelp();

@@ -37,7 +37,7 @@ CCallbackDlg::CCallbackDlg(const link::ConnectionSettings& record, QWidget* pare
     auto* clientBox = new QGroupBox(text(shell_text::kClient));
     auto* clientForm = new QFormLayout(clientBox);
     clientForm->addRow(text(shell_text::kAccount), account_);
-    clientForm->addRow(text(shell_text::kPassword), password_);
+    clientForm->addRow(text(shell_text::kPassword), withShowToggle(password_));
     layout->addWidget(clientBox);
     auto* idForm = new QFormLayout;
     const IdFieldPair ids = addIdFields(*idForm, record);

@@ -35,7 +35,7 @@ CConnectToDlg::CConnectToDlg(const link::ConnectionSettings& record, QWidget* pa
     form->addRow(text(shell_text::kIpAddress), address_);
     form->addRow(text(text_id::kPort), port_);
     form->addRow(broadcast_);
-    form->addRow(text(shell_text::kPassword), password_);
+    form->addRow(text(shell_text::kPassword), withShowToggle(password_));
     const IdFieldPair ids = addIdFields(*form, record);
     panelId_ = ids.panelId;
     pcId_ = ids.pcId;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,36 +78,45 @@ CIpSettingsDlg::CIpSettingsDlg(const link::ConnectionSettings& record, QString s
     broadcast_->setChecked(record.communicatorAddress == link::kBroadcastAddress);
     defaultIds_->setObjectName(QStringLiteral("defaultIds"));
 
-    auto* layout = new QVBoxLayout(this);
+    // Two columns, so that the dialog stays within a window of the main
+    // window's default size: the communicator and the IDs on the left, the
+    // servers on the right.
+    auto* layout = new QGridLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    layout->addLayout(left, 0, 0);
+    layout->addLayout(right, 0, 1);
     auto* top = new QFormLayout;
     top->addRow(text(shell_text::kIpAddress), address_);
     top->addRow(text(text_id::kPort), port_);
     top->addRow(broadcast_);
-    layout->addLayout(top);
+    left->addLayout(top);
     QFormLayout* form = nullptr;
-    layout->addWidget(group(shell_text::kCallbackServer, form));
-    form->addRow(text(text_id::kAddress), callbackAddress_);
-    form->addRow(text(text_id::kPort), callbackPort_);
-    auto* own = new QFormLayout;
-    own->addRow(text(shell_text::kOwnPortNumber), ownPort_);
-    layout->addLayout(own);
-    layout->addWidget(group(shell_text::kClient, form));
+    left->addWidget(group(shell_text::kClient, form));
     form->addRow(text(shell_text::kAccount), account_);
-    form->addRow(text(shell_text::kPassword), password_);
-    layout->addWidget(group(text_id::kFirmwareUpdateServer, form));
-    form->addRow(text(text_id::kAddress), updateAddress_);
-    form->addRow(text(text_id::kPort), updatePort_);
+    form->addRow(text(shell_text::kPassword), withShowToggle(password_));
     auto* ids = new QFormLayout;
     ids->addRow(defaultIds_);
     ids->addRow(text(shell_text::kPanelId), panelId_);
     ids->addRow(text(shell_text::kPcId), pcId_);
-    layout->addLayout(ids);
+    left->addLayout(ids);
+    left->addStretch();
+    right->addWidget(group(shell_text::kCallbackServer, form));
+    form->addRow(text(text_id::kAddress), callbackAddress_);
+    form->addRow(text(text_id::kPort), callbackPort_);
+    auto* own = new QFormLayout;
+    own->addRow(text(shell_text::kOwnPortNumber), ownPort_);
+    right->addLayout(own);
+    right->addWidget(group(text_id::kFirmwareUpdateServer, form));
+    form->addRow(text(text_id::kAddress), updateAddress_);
+    form->addRow(text(text_id::kPort), updatePort_);
+    right->addStretch();
 
     QDialogButtonBox* buttons = makeOkCancel(*this);
     QPushButton* saveButton = buttons->addButton(text(text_id::kToolSave), QDialogButtonBox::ActionRole);
     saveButton->setObjectName(QStringLiteral("save"));
     connect(saveButton, &QPushButton::clicked, this, &CIpSettingsDlg::save);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons, 1, 0, 1, 2);
 
     connect(broadcast_, &QCheckBox::toggled, this, &CIpSettingsDlg::broadcastToggled);
     connect(defaultIds_, &QCheckBox::toggled, this, &CIpSettingsDlg::defaultIdsToggled);

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -165,7 +166,8 @@ void CMainFrame::readConnectionSettings(link::ConnectionSettings& settings)
         setup_.demoSettings(settings);
         return;
     }
-    if (loaded == link::SettingsLoad::Missing)
+    // A first run has no file yet: no warning.
+    if (loaded == link::SettingsLoad::Missing && QFileInfo::exists(settingsFile()))
         showText(MessageKind::Warning, text_id::kConfigMissing);
     for (int line : refusedLines)
         prompter().message(this, MessageKind::Warning, strings::format(text_id::kConfigValueRefused, line));
@@ -294,6 +296,7 @@ void CMainFrame::handleNotice(const Notice& notice)
                    [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
                },
                notice);
+    updateStopHint();
 }
 
 void CMainFrame::onMessage(const MessageNotice& notice)
@@ -397,6 +400,12 @@ void CMainFrame::refreshCommands()
     toolBar_->sync();
     // An operation that ended may have changed the document (an event log read).
     updateTitle();
+    updateStopHint();
+}
+
+void CMainFrame::updateStopHint()
+{
+    panes_->setStopHint(stopHintFor(session_->worker.panelLinkUp(), session_->link.connection.isOpen()));
 }
 
 // ------------------------------------------------------------ window
@@ -409,11 +418,20 @@ void CMainFrame::applyPlacement(const app::WindowPlacement& placement)
 
 app::WindowPlacement CMainFrame::currentPlacement() const { return {x(), y(), width(), height()}; }
 
+bool CMainFrame::connectionUp() const
+{
+    return session_->worker.panelLinkUp() || session_->link.connection.isOpen();
+}
+
+// Closing while connected: the refusal, with the offer to end both links
+// first. Declining leaves the refusal as the answer.
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (session_->worker.panelLinkUp() || session_->link.connection.isOpen()) {
-        showText(MessageKind::Information, text_id::kCloseConnectionBeforeExit);
+    if (connectionUp()) {
         event->ignore();
+        if (prompter().offer(this, MessageKind::Information, text(text_id::kCloseConnectionBeforeExit),
+                             text(text_id::kDisconnectAndExit)))
+            disconnectAndClose();
         return;
     }
     if (!saveModified()) {
@@ -423,6 +441,24 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     settings_.setPlacement(currentPlacement());
     settings_.sync();
     event->accept();
+}
+
+void CMainFrame::disconnectAndClose()
+{
+    const Millis workerWait = setup_.timing.closeWaitWorker;
+    runLinkTask([this, workerWait] {
+        app::PanelSession& session = *session_;
+        if (session.worker.panelLinkUp()) {
+            session.worker.abort(false); // the panel link ends with its end-of-link request
+            session.worker.waitStopped(workerWait);
+        }
+        session.worker.abort(true); // then the communicator connection closes
+        QMetaObject::invokeMethod(this, [this] {
+            updateStopHint();
+            if (!connectionUp())
+                close();
+        }, Qt::QueuedConnection);
+    });
 }
 
 void CMainFrame::updateTitle()

@@ -41,6 +41,7 @@ class StatusPanes;
 enum PageIndex : int { kOnlinePage = 0, kMasterPage = 1, kInstallerPage = 2, kEventLogPage = 3, kTaviPage = 4 };
 
 struct FrameSetup {
+    // The folder of the per-user files (PanelRPS.cfg, the user's Tavi.def).
     QString programDirectory;
     Timing timing{};
     // Set in demo mode: points the connection settings at the embedded
@@ -48,6 +49,10 @@ struct FrameSetup {
     std::function<void(link::ConnectionSettings&)> demoSettings;
     // Set in demo mode: the embedded communicator calls this port soon.
     std::function<void(std::uint16_t port)> demoCallProgram;
+    // Folders of the shipped files (Tavi.def, language packs) in search
+    // order; empty: the folder of the per-user files.
+    QStringList sharedDirectories;
+    QStringList sharedOrOwn() const { return sharedDirectories.isEmpty() ? QStringList{programDirectory} : sharedDirectories; }
 };
 
 class CMainFrame : public QMainWindow {
@@ -117,6 +122,10 @@ private:
     void refuseForms(const panel::FormError& error);
     void showImageSoon();
     void refreshCommands();
+    void updateStopHint();
+    bool connectionUp() const;
+    // Ends the panel link, then the communicator connection, and closes.
+    void disconnectAndClose();
     CProgressDlg& progress();
 
     // Commands.

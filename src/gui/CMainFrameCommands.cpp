@@ -286,7 +286,7 @@ void CMainFrame::changePasswords()
 
 void CMainFrame::selectLanguage()
 {
-    CLanguageDialog dialog(app::availableLanguages(setup_.programDirectory), language_.code(), this);
+    CLanguageDialog dialog(app::availableLanguages(setup_.sharedOrOwn()), language_.code(), this);
     if (prompter().exec(dialog) != QDialog::Accepted)
         return;
     const QString code = dialog.selectedCode();

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 
 #include <iostream>
@@ -34,13 +35,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
     return line;
 }
 
-QString programDirectory(const CommandLine& line, const QString& homeVariable, const QString& executableDirectory)
+app::ProgramFiles programFiles(const CommandLine& line, const QString& homeVariable, const QString& executableDirectory)
 {
-    if (!line.home.isEmpty())
-        return line.home;
-    if (!homeVariable.isEmpty())
-        return homeVariable;
-    return executableDirectory;
+    return app::ProgramFiles::locate(line.home, homeVariable, executableDirectory);
 }
 
 CUploadApp::CUploadApp(QStringList arguments)
@@ -62,14 +59,15 @@ bool CUploadApp::locateProgram()
                            QMessageBox::Yes | QMessageBox::No);
         return false;
     }
-    programDirectory_ = gui::programDirectory(line_, qEnvironmentVariable(kHomeVariable),
-                                              QFileInfo(path).absolutePath());
+    files_ = programFiles(line_, qEnvironmentVariable(kHomeVariable), QFileInfo(path).absolutePath());
     return true;
 }
 
 void CUploadApp::loadLanguage()
 {
-    if (language_.load(programDirectory_, settings_.language()) == app::CurrentLanguage::Result::Missing)
+    // The default locale is the system's unless the run was given another.
+    if (language_.load(files_.sharedDirectories, settings_.language(), QLocale()) ==
+        app::CurrentLanguage::Result::Missing)
         prompter().message(nullptr, MessageKind::Error, text(shell_text::kNoLanguagePack),
                            QMessageBox::Yes | QMessageBox::No);
     setVersionTexts(versionTextsOf(language_));
@@ -109,7 +107,7 @@ bool CUploadApp::startDemo()
 
 void CUploadApp::createMainFrame()
 {
-    FrameSetup setup{programDirectory_, timing_, {}, {}};
+    FrameSetup setup{files_.configDirectory, timing_, {}, {}, files_.sharedDirectories};
     if (demo_) {
         setup.demoSettings = [demo = demo_.get()](link::ConnectionSettings& s) { demo->pointSettingsAt(s); };
         setup.demoCallProgram = [demo = demo_.get()](std::uint16_t port) { demo->callProgramLater(port); };

@@ -4,6 +4,7 @@
 // language, asks the start-up login, creates the main window with the
 // document of the command line and, in demo mode, the embedded simulator.
 #include "app/Languages.h"
+#include "app/ProgramFiles.h"
 #include "app/UserSettings.h"
 #include "base/Timing.h"
 
@@ -18,7 +19,7 @@ namespace qarvo::gui {
 class CMainFrame;
 class DemoPeers;
 
-inline constexpr const char* kHomeVariable = "QARVOIP_HOME";
+using app::kHomeVariable;
 
 struct CommandLine {
     QString home;     // --home DIR
@@ -28,8 +29,8 @@ struct CommandLine {
 };
 // The arguments after the program's own name.
 CommandLine parseCommandLine(const QStringList& arguments);
-// --home, else the environment's QARVOIP_HOME, else the program's own directory.
-QString programDirectory(const CommandLine& line, const QString& homeVariable, const QString& executableDirectory);
+// --home, else the environment's QARVOIP_HOME, else the installed places.
+app::ProgramFiles programFiles(const CommandLine& line, const QString& homeVariable, const QString& executableDirectory);
 
 class CUploadApp {
 public:
@@ -50,7 +51,9 @@ public:
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     DemoPeers* demo() const { return demo_.get(); }
-    const QString& programDirectory() const { return programDirectory_; }
+    // The folder of the per-user files (PanelRPS.cfg).
+    const QString& programDirectory() const { return files_.configDirectory; }
+    const app::ProgramFiles& files() const { return files_; }
     app::UserSettings& settings() { return settings_; }
     const app::CurrentLanguage& language() const { return language_; }
     // The page shown first (after a login: the page of the password given).
@@ -66,7 +69,7 @@ private:
 
     QStringList arguments_;
     CommandLine line_;
-    QString programDirectory_;
+    app::ProgramFiles files_;
     Timing timing_{};
     app::UserSettings settings_;
     app::CurrentLanguage language_;

@@ -6,9 +6,11 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QToolButton>
 
 namespace qarvo::gui {
 namespace {
@@ -47,6 +49,25 @@ QLineEdit* makeDecimalField(const QString& objectName, int maxDigits)
 QLineEdit* makeAddressField(const QString& objectName)
 {
     return makeField(objectName, QStringLiteral("[0-9]{0,3}(\\.[0-9]{0,3}){0,3}"), 15);
+}
+
+QWidget* withShowToggle(QLineEdit* field)
+{
+    field->setEchoMode(QLineEdit::Password);
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* toggle = new QToolButton;
+    toggle->setObjectName(field->objectName() + QStringLiteral("Show"));
+    toggle->setText(text(text_id::kShowPassword));
+    toggle->setCheckable(true);
+    toggle->setFocusPolicy(Qt::StrongFocus); // reachable with the keyboard, like the field
+    QObject::connect(toggle, &QToolButton::toggled, field,
+                     [field](bool shown) { field->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password); });
+    layout->addWidget(field, 1);
+    layout->addWidget(toggle);
+    row->setFocusProxy(field);
+    return row;
 }
 
 QDialogButtonBox* makeOkCancel(QDialog& dialog, const QString& okText)

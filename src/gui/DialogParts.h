@@ -23,6 +23,9 @@ QLineEdit* makeHexField(const QString& objectName);
 QLineEdit* makeDecimalField(const QString& objectName, int maxDigits);
 // A field that takes a dotted IPv4 address.
 QLineEdit* makeAddressField(const QString& objectName);
+// A masked field with a "Show" toggle beside it (object name: the field's
+// + "Show") that shows the typed text while it is down. Returns the row.
+QWidget* withShowToggle(QLineEdit* field);
 
 // OK and Cancel (texts 1 and 2) wired to the dialog's accept and reject.
 // The OK button's text may be replaced (for example "Connect").

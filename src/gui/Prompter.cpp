@@ -1,11 +1,16 @@
 #include "gui/Prompter.h"
 
 #include "gui/ProgramTexts.h"
+#include "gui/ShellTexts.h"
 
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPushButton>
+#include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace qarvo::gui {
 namespace {
@@ -46,7 +51,40 @@ QMessageBox::StandardButton WidgetPrompter::message(QWidget* parent, MessageKind
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-int WidgetPrompter::exec(QDialog& dialog) { return dialog.exec(); }
+bool WidgetPrompter::offer(QWidget* parent, MessageKind kind, const QString& text, const QString& actionText)
+{
+    QMessageBox box(iconOf(kind), applicationTitle(), text, QMessageBox::NoButton, parent);
+    QPushButton* action = box.addButton(actionText, QMessageBox::AcceptRole);
+    QPushButton* stay = box.addButton(gui::text(text_id::kOk), QMessageBox::RejectRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == action;
+}
+
+void fitOnScreen(QWidget& window)
+{
+    QWidget* anchor = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    QScreen* screen = anchor ? anchor->screen() : window.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    window.adjustSize();
+    QSize size = window.size().boundedTo(area.size());
+    size = size.expandedTo(window.minimumSize().boundedTo(area.size()));
+    window.resize(size);
+    QRect frame(QPoint(), size);
+    frame.moveCenter(anchor ? anchor->frameGeometry().center() : area.center());
+    frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - size.width() + 1)));
+    frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - size.height() + 1)));
+    window.move(frame.topLeft());
+}
+
+int WidgetPrompter::exec(QDialog& dialog)
+{
+    fitOnScreen(dialog);
+    return dialog.exec();
+}
 
 QString WidgetPrompter::openFileName(QWidget* parent, const QString& filter)
 {

@@ -19,6 +19,15 @@ public:
     // A message box; returns the button pressed.
     virtual QMessageBox::StandardButton message(QWidget* parent, MessageKind kind, const QString& text,
                                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok) = 0;
+    // A message that offers one action besides leaving things as they are
+    // (the OK button); true when the user chose the action. A prompter that
+    // offers no choices shows the message, and things stay as they are.
+    virtual bool offer(QWidget* parent, MessageKind kind, const QString& text, const QString& actionText)
+    {
+        (void)actionText;
+        message(parent, kind, text);
+        return false;
+    }
     // Runs a modal dialog; returns its result (QDialog::Accepted or Rejected).
     virtual int exec(QDialog& dialog) = 0;
     // A file name to open or to save as; empty when cancelled.
@@ -33,11 +42,17 @@ Prompter& prompter();
 // Installs a prompter (nullptr: back to the widgets one). The caller keeps it.
 void setPrompter(Prompter* replacement);
 
+// Sizes the window to its contents, within the available area of its
+// screen, and moves it so that it lies whole on that screen.
+void fitOnScreen(QWidget& window);
+
 // The widgets prompter: real message boxes, exec(), file dialogs.
 class WidgetPrompter : public Prompter {
 public:
     QMessageBox::StandardButton message(QWidget* parent, MessageKind kind, const QString& text,
                                         QMessageBox::StandardButtons buttons) override;
+    bool offer(QWidget* parent, MessageKind kind, const QString& text, const QString& actionText) override;
+    // Runs the dialog whole and on the screen of its parent.
     int exec(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;

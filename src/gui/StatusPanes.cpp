@@ -56,8 +56,22 @@ QColor paneColourFor(int textId)
     return {};
 }
 
+int stopHintFor(bool panelLinkUp, bool communicatorOpen)
+{
+    if (panelLinkUp)
+        return text_id::kStopEndsPanelLink;
+    return communicatorOpen ? text_id::kStopClosesCommunicator : 0;
+}
+
 StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), bar_(bar)
 {
+    // Stop ends the panel link first and the communicator connection only
+    // at a second Stop: the message pane says which one comes next.
+    stopHint_ = new QLabel;
+    stopHint_->setObjectName(QStringLiteral("stopHint"));
+    stopHint_->setMinimumWidth(0);
+    stopHint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar_.addWidget(stopHint_, 1);
     for (std::size_t i = 1; i < kPaneCount; ++i) {
         const PaneRow& row = kPanes[i - 1];
         auto* label = new PaneLabel(row.width);
@@ -87,6 +101,15 @@ void StatusPanes::setConnectionStatus(int pane, int textId)
     label->setPalette(palette);
     label->setAutoFillBackground(true);
 }
+
+void StatusPanes::setStopHint(int textId)
+{
+    stopHintId_ = textId;
+    stopHint_->setText(textId ? gui::text(textId) : QString());
+    stopHint_->setToolTip(stopHint_->text());
+}
+
+QString StatusPanes::stopHintText() const { return stopHint_->text(); }
 
 QString StatusPanes::text(int pane) const
 {

@@ -21,6 +21,10 @@ inline constexpr int kPanelPane = 5;
 // The background a state text gives its pane; invalid when it keeps the colour.
 QColor paneColourFor(int textId);
 
+// What the next Stop ends, as a text id: the panel link while it is up,
+// else the communicator connection while it is open; 0 when nothing is.
+int stopHintFor(bool panelLinkUp, bool communicatorOpen);
+
 class StatusPanes : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +33,10 @@ public:
 
     // Pane 2 or 5 shows the text of the id.
     void setConnectionStatus(int pane, int textId);
+    // The message pane's standing text (0: none); tips shown over it pass.
+    void setStopHint(int textId);
+    int stopHint() const { return stopHintId_; }
+    QString stopHintText() const;
 
     QString text(int pane) const;
     // The pane's background colour (invalid: none painted yet).
@@ -39,6 +47,8 @@ private:
     QStatusBar& bar_;
     std::array<QLabel*, kPaneCount> panes_{};
     std::array<int, kPaneCount> textIds_{};
+    QLabel* stopHint_ = nullptr;
+    int stopHintId_ = 0;
 };
 
 } // namespace qarvo::gui

@@ -15,6 +15,7 @@
 #include "link/ConnectionSettings.h"
 #include "link/UDPSocket.h"
 
+#include <QFile>
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -90,12 +91,23 @@ private slots:
         QCOMPARE(frame->windowTitle(), QString("untitled - QarvoIP"));
     }
 
-    void missingSettingsFileWarnsAndTakesDefaults()
+    void missingSettingsFileTakesDefaultsSilently()
     {
         makeFrame(false);
-        QVERIFY(prompter().shown(text_id::kConfigMissing));
+        QVERIFY(prompter().messages.empty());
         QCOMPARE(frame->session().link.settings, link::ConnectionSettings{});
+    }
+
+    void corruptSettingsFileWarnsAndTakesDefaults()
+    {
+        QFile file(home().file(QString::fromLatin1(link::kSettingsFileName)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a settings file\r\n");
+        file.close();
+        makeFrame(false);
+        QVERIFY(prompter().shown(text_id::kConfigMissing));
         QCOMPARE(prompter().messages[0].kind, MessageKind::Warning);
+        QCOMPARE(frame->session().link.settings, link::ConnectionSettings{});
     }
 
     void commandToolbarHasNineteenSlotsWithLabels()

@@ -11,8 +11,10 @@
 #include "gui/StatusPanes.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
@@ -58,9 +60,9 @@ private slots:
         QVERIFY(line.demo);
         QCOMPARE(line.home, QString("/x"));
         QCOMPARE(line.document, QString("doc.rps"));
-        QCOMPARE(programDirectory(line, "/env", "/exe"), QString("/x"));
-        QCOMPARE(programDirectory(CommandLine{}, "/env", "/exe"), QString("/env"));
-        QCOMPARE(programDirectory(CommandLine{}, "", "/exe"), QString("/exe"));
+        QCOMPARE(programFiles(line, "/env", "/exe"), app::ProgramFiles("/x"));
+        QCOMPARE(programFiles(CommandLine{}, "/env", "/exe"), app::ProgramFiles("/env"));
+        QCOMPARE(programFiles(CommandLine{}, "", "/usr/bin"), app::ProgramFiles::installed("/usr/bin"));
     }
 
     void englishStartsWithoutMessagesOnTheFirstPage()
@@ -75,13 +77,41 @@ private slots:
         QCOMPARE(app->language().code(), QString("ENU"));
     }
 
-    void firstStartWithoutLanguageSaysEnglishWillBeUsed()
+    void firstStartInAnEmptyHomeShowsNoMessage()
     {
         testing::resetSettings(QString());
+        QVERIFY(QDir(home().path()).removeRecursively() && QDir().mkpath(home().path()));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // no pack installed for it
+        auto app = makeApp();
+        QVERIFY(app->initInstance());
+        QVERIFY2(prompter().messages.empty(), qPrintable(prompter().messageTexts().join(u'|')));
+        QVERIFY(prompter().dialogs.isEmpty());
+        QCOMPARE(app->language().code(), QString("ENU"));
+        QCOMPARE(app->mainFrame()->menuBar()->actions().at(0)->text(), QString("&File"));
+    }
+
+    void firstStartTakesThePackOfTheSystemLanguage()
+    {
+        testing::resetSettings(QString());
+        QVERIFY(home().installPack("DEU"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Austria));
+        auto app = makeApp();
+        QVERIFY(app->initInstance());
+        QVERIFY(prompter().messages.empty());
+        QCOMPARE(app->language().code(), QString("DEU"));
+        QCOMPARE(app->mainFrame()->menuBar()->actions().at(0)->text(), QString("&Datei"));
+        QCOMPARE(app->settings().language(), QString()); // nothing chosen: the system's language goes on
+    }
+
+    void chosenPackThatIsMissingSaysEnglishWillBeUsed()
+    {
+        testing::resetSettings("FRA");
+        QVERIFY(home().installPack("DEU"));
         auto app = makeApp();
         QVERIFY(app->initInstance());
         QCOMPARE(prompter().messageTexts(), QStringList{text(shell_text::kNoLanguagePack)});
         QCOMPARE(prompter().messages[0].kind, MessageKind::Error);
+        QVERIFY(!text(shell_text::kNoLanguagePack).contains("DLL"));
         QCOMPARE(app->mainFrame()->menuBar()->actions().at(0)->text(), QString("&File"));
     }
 

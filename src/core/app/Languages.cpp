@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
+
 namespace qarvo::app {
 namespace {
 
@@ -26,14 +28,53 @@ QString packText(const QTranslator& pack, int id)
     return pack.translate(strings::kTranslationContext, key.c_str());
 }
 
-std::vector<LanguageEntry> availableLanguages(const QString& directory)
+namespace {
+
+struct PackFile {
+    QString path;
+    QString code;
+};
+
+QString packPattern() { return QString::fromLatin1(kPackPrefix) + u'*' + QString::fromLatin1(kPackSuffix); }
+
+// The code a pack file's name carries: "RpsDEU.qm" -> "DEU".
+QString codeOfFileName(const QString& file)
+{
+    const qsizetype prefix = qsizetype(qstrlen(kPackPrefix));
+    return file.mid(prefix, file.size() - prefix - qsizetype(qstrlen(kPackSuffix)));
+}
+
+// Every pack file of the folders, the first of each code, in name order.
+std::vector<PackFile> packFiles(const QStringList& directories)
+{
+    std::vector<PackFile> files;
+    for (const QString& directory : directories) {
+        const QDir dir(directory);
+        for (const QString& file : dir.entryList({packPattern()}, QDir::Files, QDir::Name)) {
+            const QString code = codeOfFileName(file);
+            if (std::none_of(files.begin(), files.end(), [&](const PackFile& f) { return f.code == code; }))
+                files.push_back({dir.filePath(file), code});
+        }
+    }
+    return files;
+}
+
+bool packSpeaks(const QTranslator& pack, const QString& fileCode, const QLocale& locale)
+{
+    if (!pack.language().isEmpty())
+        return QLocale(pack.language()).language() == locale.language();
+    // A pack without its language named: its code as the ISO 639-2 code.
+    return fileCode.compare(QLocale::languageToCode(locale.language(), QLocale::ISO639Part2T), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+std::vector<LanguageEntry> availableLanguages(const QStringList& directories)
 {
     std::vector<LanguageEntry> entries{{QString::fromLatin1(kEnglishName), QString::fromLatin1(kEnglishCode)}};
-    const QDir dir(directory);
-    const QString pattern = QString::fromLatin1(kPackPrefix) + u'*' + QString::fromLatin1(kPackSuffix);
-    for (const QString& file : dir.entryList({pattern}, QDir::Files, QDir::Name)) {
+    for (const PackFile& file : packFiles(directories)) {
         QTranslator pack;
-        if (!pack.load(dir.filePath(file)))
+        if (!pack.load(file.path))
             continue;
         const QString code = languageCode(packText(pack, kLanguageCodeTextId));
         if (code.isEmpty())
@@ -41,6 +82,18 @@ std::vector<LanguageEntry> availableLanguages(const QString& directory)
         entries.push_back({packText(pack, kLanguageNameTextId), code});
     }
     return entries;
+}
+
+QString packCodeForLocale(const QStringList& directories, const QLocale& locale)
+{
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return {};
+    for (const PackFile& file : packFiles(directories)) {
+        QTranslator pack;
+        if (pack.load(file.path) && packSpeaks(pack, file.code, locale))
+            return file.code;
+    }
+    return {};
 }
 
 int currentLanguageIndex(const std::vector<LanguageEntry>& entries, const QString& currentCode)
@@ -61,15 +114,21 @@ void CurrentLanguage::unload()
     code_ = QString::fromLatin1(kEnglishCode);
 }
 
-CurrentLanguage::Result CurrentLanguage::load(const QString& directory, const QString& storedLanguage)
+CurrentLanguage::Result CurrentLanguage::load(const QStringList& directories, const QString& storedLanguage,
+                                              const QLocale& system)
 {
     unload();
-    const QString code = languageCode(storedLanguage);
-    if (code == QLatin1String(kEnglishCode))
+    QString code = languageCode(storedLanguage);
+    const bool chosen = !code.isEmpty();
+    if (!chosen)
+        code = packCodeForLocale(directories, system);
+    if (code.isEmpty() || code == QLatin1String(kEnglishCode))
         return Result::English;
     auto pack = std::make_unique<QTranslator>();
-    if (!pack->load(QDir(directory).filePath(packFileName(code))))
-        return Result::Missing;
+    const auto files = packFiles(directories);
+    const auto file = std::find_if(files.begin(), files.end(), [&](const PackFile& f) { return f.code == code; });
+    if (file == files.end() || !pack->load(file->path))
+        return chosen ? Result::Missing : Result::English;
     QCoreApplication::installTranslator(pack.get());
     pack_ = std::move(pack);
     code_ = code;

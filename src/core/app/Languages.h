@@ -1,8 +1,11 @@
 #pragma once
 // User-interface languages: English is built in; any other language is a
-// pack "Rps" + code + ".qm" in the program directory that translates the
-// string table. The language is chosen once at start-up for the whole run.
+// pack "Rps" + code + ".qm" that translates the string table, found in the
+// folders of the shipped files (the first folder holding a pack wins). The
+// language is chosen once at start-up for the whole run.
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 #include <memory>
@@ -31,9 +34,16 @@ struct LanguageEntry {
     bool operator==(const LanguageEntry&) const = default;
 };
 
-// English first, then every readable pack of the directory with its own
-// name and code, in file name order.
-std::vector<LanguageEntry> availableLanguages(const QString& directory);
+// English first, then every readable pack of the folders with its own
+// name and code, in file name order; a code already listed is passed over.
+std::vector<LanguageEntry> availableLanguages(const QStringList& directories);
+inline std::vector<LanguageEntry> availableLanguages(const QString& directory)
+{
+    return availableLanguages(QStringList{directory});
+}
+// The code of the first pack whose language is the locale's; empty when no
+// pack speaks it.
+QString packCodeForLocale(const QStringList& directories, const QLocale& locale);
 // The entry whose code is the current one; the first when none is.
 int currentLanguageIndex(const std::vector<LanguageEntry>& entries, const QString& currentCode);
 
@@ -48,10 +58,17 @@ public:
     CurrentLanguage(const CurrentLanguage&) = delete;
     CurrentLanguage& operator=(const CurrentLanguage&) = delete;
 
-    // Takes the stored language value: "ENU" is English without a pack;
-    // any other value (an empty one too) needs its pack, and without it the
-    // run is in English (Missing: the caller tells the user).
-    Result load(const QString& directory, const QString& storedLanguage);
+    // Takes the stored language value: "ENU" is English without a pack; an
+    // empty value (nothing chosen yet) takes the pack of the system's
+    // language when one is installed, else English, silently; any other
+    // value needs its pack, and without it the run is in English (Missing:
+    // the caller tells the user).
+    Result load(const QStringList& directories, const QString& storedLanguage,
+                const QLocale& system = QLocale::system());
+    Result load(const QString& directory, const QString& storedLanguage, const QLocale& system = QLocale::system())
+    {
+        return load(QStringList{directory}, storedLanguage, system);
+    }
 
     // The code of the run: the pack's, or "ENU".
     QString code() const { return code_; }

@@ -909,7 +909,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9006, "Please enter a number from 1 to %d."},
     {9040, "Config file line %d holds a value out of range. Its default will be used."},
     // The shell's own texts: start-up, command prompts, connection dialogs (from 9100).
-    {9100, "No language resource DLL found. English will be used"},
+    {9100, "The chosen language pack is not installed. English will be used"},
     {9102, "Failure to get module name"},
     {9104, "Enter password"},
     {9105, "Please enter the password to access"},
@@ -991,6 +991,16 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9600, "Phone number 1"},
     {9601, "Phone number 2"},
     {9602, "Save changes to %s?"},
+    // Desktop shell: password toggle, leaving while connected, what Stop ends, the about box (from 9700).
+    {9700, "Show"},
+    {9701, "Disconnect and exit"},
+    {9702, "Stop ends the panel link; the communicator stays connected"},
+    {9703, "Stop closes the communicator connection"},
+    {9704, "Built"},
+    {9705, "Qt version"},
+    {9706, "Licence"},
+    {9707, "Proprietary. All rights reserved."},
+    {9708, "Documentation"},
     // Settings store and status bar labels
     {57348, "Qarvo"},
     {59144, "Tavi"},

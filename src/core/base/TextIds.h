@@ -371,4 +371,16 @@ inline constexpr int kSettingsNotWritten = 9138;
 inline constexpr int kIndicatorLegend = 9310;
 inline constexpr int kIndicatorShapeFirst = 9311;
 
+// Desktop shell: password toggle, leaving while connected, what Stop ends
+// next, the about box's build texts
+inline constexpr int kShowPassword = 9700;
+inline constexpr int kDisconnectAndExit = 9701;
+inline constexpr int kStopEndsPanelLink = 9702;
+inline constexpr int kStopClosesCommunicator = 9703;
+inline constexpr int kBuilt = 9704;
+inline constexpr int kQtVersion = 9705;
+inline constexpr int kLicence = 9706;
+inline constexpr int kLicenceText = 9707;
+inline constexpr int kDocumentation = 9708;
+
 } // namespace qarvo::text_id

@@ -4,7 +4,9 @@
 #include "base/TextIds.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <span>
@@ -301,8 +303,18 @@ bool readLine(Reader& reader, const Line& line, TaviOptions& record)
 
 } // namespace
 
-TaviDefaultsFile::TaviDefaultsFile(const std::filesystem::path& directory) : path_(directory / kFileName)
+TaviDefaultsFile::TaviDefaultsFile(const std::filesystem::path& directory) : TaviDefaultsFile(directory, directory) {}
+
+TaviDefaultsFile::TaviDefaultsFile(const std::filesystem::path& userDirectory,
+                                   const std::filesystem::path& sharedDirectory)
+    : path_(userDirectory / kFileName), shipped_(sharedDirectory / kFileName)
 {
+}
+
+std::filesystem::path TaviDefaultsFile::sourcePath() const
+{
+    std::error_code error;
+    return std::filesystem::exists(path_, error) ? path_ : shipped_;
 }
 
 std::string TaviDefaultsFile::format(const TaviOptions& record)
@@ -332,7 +344,7 @@ std::optional<TaviOptions> TaviDefaultsFile::parse(std::string_view content, con
 
 TaviOptions TaviDefaultsFile::load(const TaviOptions& current) const
 {
-    std::ifstream in(path_, std::ios::binary);
+    std::ifstream in(sourcePath(), std::ios::binary);
     if (!in)
         return TaviOptions::builtInDefaults();
     const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -343,10 +355,19 @@ TaviOptions TaviDefaultsFile::load(const TaviOptions& current) const
 
 TaviDefaultsFile::SaveResult TaviDefaultsFile::save(const TaviOptions& record) const
 {
-    // Only an existing file is replaced.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path_, error))
+    if (!std::filesystem::exists(path_, error)) {
+        // The first save of the shipped defaults makes the user's copy.
+        if (path_ == shipped_ || !std::filesystem::is_regular_file(shipped_, error))
+            return {text_id::kDefaultsFileMissing, {}};
+        std::filesystem::create_directories(path_.parent_path(), error);
+    } else if (!std::filesystem::is_regular_file(path_, error)) {
         return {text_id::kDefaultsFileMissing, {}};
+    } else if (std::FILE* existing = std::fopen(path_.c_str(), "r+b")) {
+        std::fclose(existing); // only a user's copy that may be written is replaced
+    } else {
+        return {text_id::kDefaultsNotWritten, std::strerror(errno)};
+    }
     if (std::string why = writeFileAtomically(path_, format(record)); !why.empty())
         return {text_id::kDefaultsNotWritten, std::move(why)};
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 // "Tavi.def": the communicator options an installer keeps as his defaults,
-// one item per line (54 lines, CR LF), in the program's directory.
+// one item per line (54 lines, CR LF). The program ships one; the user's
+// own copy, once saved, takes its place.
 //
 // Some items are single raw bytes (the password characters, the general
 // flags, the GPRS keep-alive minutes). Those are read by their place in the
@@ -22,9 +23,15 @@ public:
     static constexpr std::string_view kFileName = "Tavi.def";
     static constexpr std::size_t kLineCount = 54;
 
+    // The file in one folder, which is both the user's and the shipped one.
     explicit TaviDefaultsFile(const std::filesystem::path& directory);
+    // The user's copy in userDirectory, the shipped file in sharedDirectory.
+    TaviDefaultsFile(const std::filesystem::path& userDirectory, const std::filesystem::path& sharedDirectory);
 
+    // The user's copy: where saves go.
     const std::filesystem::path& path() const { return path_; }
+    // The file a load reads: the user's copy when it exists, else the shipped one.
+    std::filesystem::path sourcePath() const;
 
     // The file's record, read over current (text fields keep the bytes
     // behind the loaded text). A missing, unreadable or malformed file gives
@@ -39,8 +46,9 @@ public:
         explicit operator bool() const { return textId == 0; }
     };
 
-    // Writes the record over an existing, writable file, replacing its whole
-    // content; a missing file is not created, and says so.
+    // Writes the record over the user's copy, replacing its whole content.
+    // Without a user's copy one is made when the program ships the file;
+    // when neither exists nothing is created, and the result says so.
     SaveResult save(const TaviOptions& record) const;
 
     // The file's content for a record, and the record a content gives.
@@ -49,6 +57,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::filesystem::path shipped_;
 };
 
 } // namespace qarvo

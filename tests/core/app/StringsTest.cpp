@@ -332,6 +332,9 @@ const NamedId kNamedIds[] = {
     NAMED(kOwnPortNumber), NAMED(kClient), NAMED(kAccount), NAMED(kPassword), NAMED(kUseDefaultIds),
     NAMED(kPanelId), NAMED(kPcId), NAMED(kPageNotBuilt), NAMED(kProductName), NAMED(kLegalNotice),
     NAMED(kNoRecentFiles), NAMED(kSettingsNotWritten), NAMED(kIndicatorLegend), NAMED(kIndicatorShapeFirst),
+    NAMED(kShowPassword), NAMED(kDisconnectAndExit),
+    NAMED(kStopEndsPanelLink), NAMED(kStopClosesCommunicator), NAMED(kBuilt), NAMED(kQtVersion),
+    NAMED(kLicence), NAMED(kLicenceText), NAMED(kDocumentation),
 };
 #undef NAMED
 

@@ -132,6 +132,34 @@ TEST_F(TaviDefaultsFileTest, SaveReplacesALongerFileWhole)
     EXPECT_EQ(readFile(), TaviDefaultsFile::format(TaviOptions::builtInDefaults()));
 }
 
+TEST_F(TaviDefaultsFileTest, UserCopyGoesBeforeTheShippedFile)
+{
+    const fs::path shared = dir_ / "share";
+    const fs::path user = dir_ / "config";
+    fs::create_directories(shared);
+    TaviOptions shipped = TaviOptions::builtInDefaults();
+    shipped.setPort(4001);
+    std::ofstream(shared / "Tavi.def", std::ios::binary) << TaviDefaultsFile::format(shipped);
+    const TaviDefaultsFile file(user, shared);
+    const TaviOptions current = TaviOptions::builtInDefaults();
+    EXPECT_EQ(file.sourcePath(), shared / "Tavi.def");
+    EXPECT_EQ(file.load(current).port(), 4001);
+
+    TaviOptions own = shipped;
+    own.setPort(4002);
+    ASSERT_TRUE(file.save(own)) << "the first save makes the user's copy";
+    EXPECT_EQ(file.sourcePath(), user / "Tavi.def");
+    EXPECT_EQ(file.load(current).port(), 4002);
+    EXPECT_EQ(TaviDefaultsFile(shared).load(current).port(), 4001) << "the shipped file stays as shipped";
+}
+
+TEST_F(TaviDefaultsFileTest, NoShippedFileAndNoUserCopyCreatesNothing)
+{
+    const TaviDefaultsFile file(dir_ / "config", dir_ / "share");
+    EXPECT_FALSE(file.save(TaviOptions::builtInDefaults()));
+    EXPECT_FALSE(fs::exists(dir_ / "config"));
+}
+
 TEST_F(TaviDefaultsFileTest, MissingFileLoadsTheBuiltInRecord)
 {
     TaviOptions current = TaviOptions::builtInDefaults();

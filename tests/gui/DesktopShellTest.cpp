@@ -1,0 +1,305 @@
+// The shell as a desktop program: languages from the system locale and the
+// shipped folders, masked passwords with their toggle, dialogs and pages
+// that fit the default window, what Stop ends next, leaving while
+// connected, and the about box.
+#include "GuiTestSupport.h"
+
+#include "app/Languages.h"
+#include "gui/CAboutDlg.h"
+#include "gui/CCallbackDlg.h"
+#include "gui/CConnectToDlg.h"
+#include "gui/CIpSettingsDlg.h"
+#include "gui/CLanguageDialog.h"
+#include "gui/CLoginDlg.h"
+#include "gui/CMainFrame.h"
+#include "gui/CNewPassDlg.h"
+#include "gui/CPage.h"
+#include "gui/CTabPassDlg.h"
+#include "gui/CUploadApp.h"
+#include "gui/DemoPeers.h"
+#include "gui/ShellTexts.h"
+#include "gui/StatusPanes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+using namespace qarvo;
+using namespace qarvo::gui;
+
+using DialogMaker = std::function<QDialog*()>;
+Q_DECLARE_METATYPE(DialogMaker)
+
+namespace {
+
+constexpr int kLinkTimeout = 10000;
+constexpr QSize kDefaultWindow(644, 436);
+
+// Answers the offer to disconnect and exit as told, and records it.
+class OfferPrompter : public testing::ScriptedPrompter {
+public:
+    bool offer(QWidget*, MessageKind kind, const QString& text, const QString& actionText) override
+    {
+        messages.push_back({kind, text});
+        offers << actionText;
+        return takeOffer;
+    }
+    bool takeOffer = false;
+    QStringList offers;
+};
+
+// Two shipped folders, both holding the German pack.
+struct PackFolders {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    QStringList dirs() const { return {first.path(), second.path()}; }
+    bool install() const
+    {
+        const QString pack = QDir(QStringLiteral(QARVO_PACK_DIR)).filePath(app::packFileName("DEU"));
+        return QFile::copy(pack, QDir(first.path()).filePath(app::packFileName("DEU"))) &&
+               QFile::copy(pack, QDir(second.path()).filePath(app::packFileName("DEU")));
+    }
+};
+
+} // namespace
+
+class DesktopShellTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::TestHome> home;
+    std::unique_ptr<OfferPrompter> prompter;
+
+private slots:
+    void init()
+    {
+        home = std::make_unique<testing::TestHome>();
+        testing::resetSettings();
+        prompter = std::make_unique<OfferPrompter>();
+    }
+
+    void cleanup()
+    {
+        prompter.reset();
+        home.reset();
+    }
+
+    void languageOfTheSystemLocale_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QLocale>("system");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("code");
+        using R = app::CurrentLanguage::Result;
+        const QLocale german(QLocale::German, QLocale::Switzerland);
+        const QLocale french(QLocale::French, QLocale::France);
+        QTest::newRow("nothing chosen, German system") << QString() << german << int(R::Loaded) << "DEU";
+        QTest::newRow("nothing chosen, French system") << QString() << french << int(R::English) << "ENU";
+        QTest::newRow("nothing chosen, English system") << QString() << QLocale(QLocale::English) << int(R::English) << "ENU";
+        QTest::newRow("English chosen, German system") << "ENU" << german << int(R::English) << "ENU";
+        QTest::newRow("German chosen, French system") << "DEU" << french << int(R::Loaded) << "DEU";
+        QTest::newRow("a missing pack chosen") << "FRA" << german << int(R::Missing) << "ENU";
+    }
+
+    void languageOfTheSystemLocale()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QLocale, system);
+        QFETCH(int, result);
+        QFETCH(QString, code);
+        PackFolders folders;
+        QVERIFY(folders.install());
+        app::CurrentLanguage language;
+        QCOMPARE(int(language.load(folders.dirs(), stored, system)), result);
+        QCOMPARE(language.code(), code);
+    }
+
+    void packsOfSeveralFoldersAreListedOnce()
+    {
+        PackFolders folders;
+        QVERIFY(folders.install());
+        const auto entries = app::availableLanguages(folders.dirs());
+        QCOMPARE(entries.size(), std::size_t(2));
+        QCOMPARE(entries[1].code, QString("DEU"));
+    }
+
+    void stopHintSaysWhatStopEndsNext_data()
+    {
+        QTest::addColumn<bool>("panelLinkUp");
+        QTest::addColumn<bool>("communicatorOpen");
+        QTest::addColumn<int>("hint");
+        QTest::newRow("both up") << true << true << text_id::kStopEndsPanelLink;
+        QTest::newRow("communicator only") << false << true << text_id::kStopClosesCommunicator;
+        QTest::newRow("nothing open") << false << false << 0;
+    }
+
+    void stopHintSaysWhatStopEndsNext()
+    {
+        QFETCH(bool, panelLinkUp);
+        QFETCH(bool, communicatorOpen);
+        QFETCH(int, hint);
+        QCOMPARE(stopHintFor(panelLinkUp, communicatorOpen), hint);
+    }
+
+    void passwordsAreMaskedWithAShowToggle_data()
+    {
+        QTest::addColumn<DialogMaker>("make");
+        const link::ConnectionSettings record = testing::savedSettings();
+        QTest::newRow("connect") << DialogMaker([record] { return new CConnectToDlg(record); });
+        QTest::newRow("callback") << DialogMaker([record] { return new CCallbackDlg(record); });
+        QTest::newRow("IP settings") << DialogMaker([record, this] {
+            return new CIpSettingsDlg(record, home->file("PanelRPS.cfg"));
+        });
+    }
+
+    void passwordsAreMaskedWithAShowToggle()
+    {
+        QFETCH(DialogMaker, make);
+        std::unique_ptr<QDialog> dialog(make());
+        auto* field = dialog->findChild<QLineEdit*>("password");
+        auto* toggle = dialog->findChild<QToolButton*>("passwordShow");
+        QVERIFY(field && toggle);
+        QCOMPARE(field->echoMode(), QLineEdit::Password);
+        QCOMPARE(toggle->text(), text(text_id::kShowPassword));
+        toggle->click();
+        QCOMPARE(field->echoMode(), QLineEdit::Normal);
+        toggle->click();
+        QCOMPARE(field->echoMode(), QLineEdit::Password);
+    }
+
+    void dialogsFitTheDefaultWindow_data()
+    {
+        QTest::addColumn<DialogMaker>("make");
+        const link::ConnectionSettings record = testing::savedSettings();
+        QTest::newRow("IP settings") << DialogMaker([record, this] {
+            return new CIpSettingsDlg(record, home->file("PanelRPS.cfg"));
+        });
+        QTest::newRow("connect") << DialogMaker([record] { return new CConnectToDlg(record); });
+        QTest::newRow("callback") << DialogMaker([record] { return new CCallbackDlg(record); });
+        QTest::newRow("change passwords") << DialogMaker([] {
+            return new CNewPassDlg(app::PagePasswords{}, 0);
+        });
+        QTest::newRow("login") << DialogMaker([] { return new CLoginDlg; });
+        QTest::newRow("page password") << DialogMaker([] { return new CTabPassDlg("x"); });
+        QTest::newRow("about") << DialogMaker([] { return new CAboutDlg(versionTexts()); });
+    }
+
+    void dialogsFitTheDefaultWindow()
+    {
+        QFETCH(DialogMaker, make);
+        std::unique_ptr<QDialog> dialog(make());
+        const QSize hint = dialog->sizeHint();
+        QVERIFY2(hint.width() <= kDefaultWindow.width() && hint.height() <= kDefaultWindow.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(hint.width()).arg(hint.height())));
+    }
+
+    void dialogIsMovedWholeOntoTheScreen()
+    {
+        QWidget owner;
+        owner.setGeometry(-3000, -3000, 200, 200); // far off every screen
+        CIpSettingsDlg dialog(testing::savedSettings(), home->file("PanelRPS.cfg"), &owner);
+        fitOnScreen(dialog);
+        const QRect area = dialog.screen()->availableGeometry();
+        QVERIFY(area.contains(QRect(dialog.pos(), dialog.size())));
+    }
+
+    void aTallPageScrollsInsideTheDefaultWindow()
+    {
+        home->writeConnectionSettings(testing::savedSettings());
+        app::UserSettings settings;
+        app::CurrentLanguage language;
+        CMainFrame frame(FrameSetup{home->path(), testing::fastTiming(), {}, {}}, settings, language);
+        frame.page(kMasterPage)->setMinimumSize(1000, 1600);
+        frame.setCurrentPage(kMasterPage);
+        frame.applyPlacement(app::WindowPlacement{});
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(frame.size(), kDefaultWindow);
+        auto* scroller = qobject_cast<QScrollArea*>(frame.page(kMasterPage)->parentWidget()->parentWidget());
+        QVERIFY(scroller);
+        QVERIFY(scroller->verticalScrollBar()->isVisible());
+        QVERIFY(scroller->horizontalScrollBar()->isVisible());
+    }
+
+    void aboutBoxShowsBuildQtLicenceAndDocumentation()
+    {
+        CAboutDlg about(versionTexts());
+        const auto label = [&](const char* name) { return about.findChild<QLabel*>(name)->text(); };
+        QCOMPARE(label("qtVersion"), text(text_id::kQtVersion) + ' ' + qVersion());
+        QVERIFY(QRegularExpression("^Built \\d{4}-\\d{2}-\\d{2}$").match(label("buildDate")).hasMatch());
+        QCOMPARE(label("licence"), QString("Licence: Proprietary. All rights reserved."));
+        QVERIFY(label("documentation").contains(">Documentation<"));
+        const QUrl docs = documentationUrl();
+        QVERIFY(docs.isLocalFile());
+        QVERIFY2(QFile::exists(docs.toLocalFile()), qPrintable(docs.toLocalFile()));
+        QVERIFY(label("documentation").contains(docs.toString()));
+    }
+
+    void closingWhileConnectedOffersToDisconnectAndExit()
+    {
+        DemoPeers peers;
+        QVERIFY(peers.start());
+        link::ConnectionSettings settings;
+        peers.pointSettingsAt(settings);
+        home->writeConnectionSettings(settings);
+        CUploadApp app({"qarvoip", "--home", home->path()});
+        app.setTiming(testing::fastTiming());
+        QVERIFY(app.initInstance());
+        CMainFrame& frame = *app.mainFrame();
+        QCOMPARE(frame.panes().stopHint(), 0);
+
+        frame.connectToPanelNow();
+        QTRY_VERIFY_WITH_TIMEOUT(frame.session().worker.panelLinkUp(), kLinkTimeout);
+        QTRY_COMPARE(frame.panes().stopHint(), text_id::kStopEndsPanelLink);
+        QCOMPARE(frame.panes().stopHintText(), text(text_id::kStopEndsPanelLink));
+
+        // Declined: the refusal is the answer and the links stay up.
+        QVERIFY(!frame.close());
+        QCOMPARE(prompter->offers, QStringList{text(text_id::kDisconnectAndExit)});
+        QVERIFY(prompter->shown(text_id::kCloseConnectionBeforeExit));
+        QVERIFY(frame.isVisible());
+        QVERIFY(frame.session().worker.panelLinkUp());
+
+        // Taken: the panel link ends, then the communicator, then the window closes.
+        prompter->takeOffer = true;
+        QVERIFY(!frame.close());
+        QTRY_VERIFY_WITH_TIMEOUT(!frame.isVisible(), kLinkTimeout);
+        QVERIFY(!frame.session().worker.panelLinkUp());
+        QVERIFY(!frame.session().link.connection.isOpen());
+        QCOMPARE(frame.panes().stopHint(), 0);
+    }
+
+    void stopHintFollowsTheTwoStops()
+    {
+        DemoPeers peers;
+        QVERIFY(peers.start());
+        link::ConnectionSettings settings;
+        peers.pointSettingsAt(settings);
+        home->writeConnectionSettings(settings);
+        CUploadApp app({"qarvoip", "--home", home->path()});
+        app.setTiming(testing::fastTiming());
+        QVERIFY(app.initInstance());
+        CMainFrame& frame = *app.mainFrame();
+        frame.connectToPanelNow();
+        QTRY_COMPARE_WITH_TIMEOUT(frame.panes().stopHint(), text_id::kStopEndsPanelLink, kLinkTimeout);
+        QTRY_VERIFY(frame.action(Act::Abort)->isEnabled());
+        frame.action(Act::Abort)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(frame.panes().stopHint(), text_id::kStopClosesCommunicator, kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(frame.action(Act::Abort)->isEnabled(), kLinkTimeout);
+        frame.action(Act::Abort)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(frame.panes().stopHint(), 0, kLinkTimeout);
+        QVERIFY(frame.close());
+    }
+};
+
+QTEST_MAIN(DesktopShellTest)
+#include "DesktopShellTest.moc"

@@ -148,7 +148,7 @@ TEST_F(CliAgainstCommunicator, OutOfRangeValueWarnsWithItsLineAndTakesTheDefault
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out << text;
     }
-    const RunResult r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", home().string(), "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.err, strings::format(text_id::kConfigValueRefused, 1).toStdString())) << r.err;
     EXPECT_TRUE(contains(r.err, "line 1 ")) << r.err;

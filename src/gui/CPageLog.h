@@ -21,7 +21,7 @@ class QListView;
 class QPrinter;
 class QPushButton;
 
-namespace qarvo::app {
+namespace qarvo::session {
 class PanelSession;
 }
 

@@ -21,7 +21,7 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-namespace qarvo::app {
+namespace qarvo::session {
 class PanelSession;
 }
 

@@ -15,7 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
-namespace qarvo::app {
+namespace qarvo::session {
 class PanelSession;
 }
 

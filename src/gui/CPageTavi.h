@@ -19,7 +19,7 @@
 
 class QPushButton;
 
-namespace qarvo::app {
+namespace qarvo::session {
 class PanelSession;
 }
 

@@ -143,7 +143,7 @@ private slots:
         displayed.clear();
         dismissed.clear();
         frame.action(Act::ReadMaster)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(displayed.count() == 1, kLinkTimeout);
+        QTRY_VERIFY2_WITH_TIMEOUT(displayed.count() == 1, qPrintable(prompter().messageTexts().join(u'|')), kLinkTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(dismissed.count() == 1, kLinkTimeout);
         QCOMPARE(displayed.at(0).at(0).toString(), QString("Reading master page"));
         disconnect(frame);

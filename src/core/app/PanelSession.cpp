@@ -11,7 +11,7 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
     : sink(sink),
       link(sink, std::move(settings), timing),
       doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId)),
-      worker(link, identifiedPanel, operations::OperationWorker::Hooks{[this] { return gatherPages(); }, [this] { onPanelIdentified(); }}),
+      worker(link, identifiedPanel, operations::OperationWorker::Hooks{[this](int code) { return gatherPages(code); }, [this] { onPanelIdentified(); }}),
       tavi(link, TaviTasks::Hooks{[this] { return worker.running(); },
                                   [this](Millis timeout) { return worker.waitStopped(timeout); },
                                   {},
@@ -77,8 +77,11 @@ bool PanelSession::modified() const
     return doc.isModified() || (formsFilled_ && forms != formsInImage_);
 }
 
-bool PanelSession::gatherPages()
+bool PanelSession::gatherPages(int code)
 {
+    // A read replaces what the pages hold: only the writes take them.
+    if (code != operations::kWriteMaster && code != operations::kWriteInstaller)
+        return true;
     const auto error = storeForms();
     if (error && formsRefused)
         formsRefused(*error);

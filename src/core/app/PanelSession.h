@@ -72,7 +72,7 @@ private:
     // The model check: a panel of another model than the document is laid
     // out for resets the document to that model's defaults, once.
     void onPanelIdentified();
-    bool gatherPages();
+    bool gatherPages(int code);
 
     std::vector<std::unique_ptr<operations::OperationStep>> steps_;
     eventlog::EventLogReader* eventLogReader_ = nullptr;

@@ -134,7 +134,7 @@ void OperationWorker::takeOverPending()
 
 bool OperationWorker::startPageOperation(int code)
 {
-    if (hooks_.gatherPages && !hooks_.gatherPages())
+    if (hooks_.gatherPages && !hooks_.gatherPages(code))
         return false;
     link_.commands.pageOperationStarts();
     link_.sink.post(ReportNotice{report_kind::kOperationStarting, {}, code});

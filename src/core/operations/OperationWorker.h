@@ -51,8 +51,9 @@ inline constexpr int kEndOfLinkAttempts = 6;
 class OperationWorker {
 public:
     struct Hooks {
-        // Gathers the pages into the image before a page operation; false stops it.
-        std::function<bool()> gatherPages;
+        // Gathers the pages into the image before the page operation with
+        // this code; false stops it.
+        std::function<bool(int code)> gatherPages;
         // The panel identity values were stored by identification.
         std::function<void()> panelIdentified;
     };

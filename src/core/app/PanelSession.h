@@ -61,6 +61,10 @@ public:
     // saved to (or from a new document): the document changed, or the forms
     // hold edits that are not in the image yet.
     bool modified() const;
+    // The worker's hook before the page operation with this code: stores
+    // the forms into the image (see the rule in the definition); false,
+    // after formsRefused, stops the operation.
+    bool gatherPages(int code);
 
     // Keeps an operation step alive for the session and hands it to the worker.
     void addStep(int code, std::unique_ptr<operations::OperationStep> step);
@@ -72,7 +76,6 @@ private:
     // The model check: a panel of another model than the document is laid
     // out for resets the document to that model's defaults, once.
     void onPanelIdentified();
-    bool gatherPages(int code);
 
     std::vector<std::unique_ptr<operations::OperationStep>> steps_;
     eventlog::EventLogReader* eventLogReader_ = nullptr;

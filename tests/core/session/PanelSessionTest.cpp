@@ -2,6 +2,8 @@
 // the forms hold that the image does not have yet.
 #include "app/PanelSession.h"
 #include "base/RecordingSink.h"
+#include "operations/OperationCodes.h"
+#include "panel/Setting.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -63,4 +65,30 @@ TEST(PanelSession, RefreshAfterOpenTakesTheFileAsItsState)
     ASSERT_EQ(s.session.doc.open(dir.file("a.rps")), "");
     s.session.refreshForms();
     EXPECT_FALSE(s.session.modified());
+}
+
+// A read refills every form from the image: edits are taken first, so the
+// other page's edits survive it; a refused edit stops the read with its
+// message; unedited forms are not stored, so a value the panel itself left
+// refused does not stop the next read. A write always checks.
+TEST(PanelSession, AReadTakesOnlyEditedFormsAndAWriteAlwaysChecks)
+{
+    Session s;
+    int refusals = 0;
+    s.session.formsRefused = [&](const panel::FormError&) { ++refusals; };
+
+    s.session.forms.report.account1 = "1234";
+    EXPECT_TRUE(s.session.gatherPages(operations::kReadInstaller));
+    s.session.refreshForms();
+    EXPECT_EQ(s.session.forms.report.account1, "1234");
+
+    s.session.forms.report.account1 = "12A";
+    EXPECT_FALSE(s.session.gatherPages(operations::kReadMaster));
+    EXPECT_EQ(refusals, 1);
+
+    s.session.doc.bytes(panel::Setting::CommunicationFormat2)[0] = 0x55; // a format with no item
+    s.session.refreshForms();
+    EXPECT_TRUE(s.session.gatherPages(operations::kReadInstaller));
+    EXPECT_FALSE(s.session.gatherPages(operations::kWriteInstaller));
+    EXPECT_EQ(refusals, 2);
 }

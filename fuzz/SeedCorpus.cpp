@@ -4,7 +4,7 @@
 // it goes on the wire, and the files are the ones the program writes.
 //
 // Usage: qarvo-fuzz-seeds DIR   (writes DIR/<target>/seed-<n>)
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "cli/Demo.h"
 #include "communicator/TaviDefaultsFile.h"
@@ -88,7 +88,7 @@ std::vector<Bytes> recordSession(panel::CUploadDoc& readDocument)
     link::ConnectionSettings settings;
     demo.pointSettingsAt(settings);
     NullSink sink;
-    app::PanelSession session(sink, settings, Timing{}.scaled(0.05));
+    session::PanelSession session(sink, settings, Timing{}.scaled(0.05));
     if (!session.start() || session.link.connection.open(link::ConnectionMode::Direct, false) != link::result::kOpen)
         return {};
     auto idle = [&] {

@@ -1,6 +1,6 @@
 #include "cli/DocumentCommands.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
@@ -349,7 +349,7 @@ private:
 
     Session& session_;
     CliSink sink_;
-    app::PanelSession panel_;
+    session::PanelSession panel_;
     bool interrupted_ = false;
     const char* writing_ = nullptr; // the page a write in progress changes
 };

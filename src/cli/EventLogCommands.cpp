@@ -1,6 +1,6 @@
 #include "cli/EventLogCommands.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
@@ -135,7 +135,7 @@ public:
     PanelRun(const PanelRun&) = delete;
     PanelRun& operator=(const PanelRun&) = delete;
 
-    app::PanelSession& panel() { return panel_; }
+    session::PanelSession& panel() { return panel_; }
     CliSink& sink() { return sink_; }
     ReadingSink& filter() { return filter_; }
 
@@ -217,7 +217,7 @@ private:
     Session& session_;
     CliSink sink_;
     ReadingSink filter_;
-    app::PanelSession panel_;
+    session::PanelSession panel_;
     bool timedOut_ = false;
 };
 

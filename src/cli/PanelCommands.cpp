@@ -1,6 +1,6 @@
 #include "cli/PanelCommands.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
@@ -71,7 +71,7 @@ void printProblem(std::ostream& err, const std::string& text) { err << kProgramN
 // posts and counting the message boxes shown meanwhile.
 class StatusWatch {
 public:
-    StatusWatch(app::PanelSession& panel, const RecordingSink& sink)
+    StatusWatch(session::PanelSession& panel, const RecordingSink& sink)
         : sink_(sink),
           model_(online::OnlineModel::Sources{
               [&panel] { return operations::StatusCounts{panel.doc.identity().zoneCount, panel.doc.identity().pgmCount}; },
@@ -342,7 +342,7 @@ private:
 
     Session& session_;
     CliSink sink_;
-    app::PanelSession panel_;
+    session::PanelSession panel_;
     StatusWatch status_;
     Millis patience_;
     bool timedOut_ = false;

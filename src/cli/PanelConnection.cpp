@@ -6,7 +6,7 @@
 
 namespace qarvo::cli {
 
-bool openPanelConnection(Session& session, CliSink& sink, app::PanelSession& panel)
+bool openPanelConnection(Session& session, CliSink& sink, session::PanelSession& panel)
 {
     std::string error;
     if (!panel.start(&error)) {

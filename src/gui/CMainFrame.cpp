@@ -175,7 +175,7 @@ void CMainFrame::readConnectionSettings(link::ConnectionSettings& settings)
 
 void CMainFrame::startSession(link::ConnectionSettings settings)
 {
-    session_ = std::make_unique<app::PanelSession>(sink_, std::move(settings), setup_.timing);
+    session_ = std::make_unique<session::PanelSession>(sink_, std::move(settings), setup_.timing);
     std::string error;
     if (!session_->start(&error))
         prompter().message(this, MessageKind::Error,
@@ -447,7 +447,7 @@ void CMainFrame::disconnectAndClose()
 {
     const Millis workerWait = setup_.timing.closeWaitWorker;
     runLinkTask([this, workerWait] {
-        app::PanelSession& session = *session_;
+        session::PanelSession& session = *session_;
         if (session.worker.panelLinkUp()) {
             session.worker.abort(false); // the panel link ends with its end-of-link request
             session.worker.waitStopped(workerWait);

@@ -5,7 +5,7 @@
 // notices of core into what the user sees, and refuses to close while a
 // connection is up.
 #include "app/Languages.h"
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/UserSettings.h"
 #include "gui/GuiSink.h"
 #include "gui/Prompter.h"
@@ -62,7 +62,7 @@ public:
                QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    app::PanelSession& session() { return *session_; }
+    session::PanelSession& session() { return *session_; }
     const ShellActions& actions() const { return actions_; }
     QAction* action(Act act) const { return actions_[act]; }
     CommandToolBar* commandToolBar() const { return toolBar_; }
@@ -173,7 +173,7 @@ private:
     app::UserSettings& settings_;
     const app::CurrentLanguage& language_;
     GuiSink sink_; // outlives the session, whose threads post to it
-    std::unique_ptr<app::PanelSession> session_;
+    std::unique_ptr<session::PanelSession> session_;
     ShellActions actions_;
     CommandToolBar* toolBar_ = nullptr;
     QToolBar* pageBar_ = nullptr;

@@ -1,6 +1,6 @@
 #include "gui/CPageInst.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "base/TextIds.h"
 #include "gui/ShellTexts.h"
 #include "gui/controls/CHexEdit.h"
@@ -753,7 +753,7 @@ void CPageInst::buildModelColumns()
 
 // ------------------------------------------------------------ the forms
 
-void CPageInst::bind(app::PanelSession& session) { session_ = &session; }
+void CPageInst::bind(session::PanelSession& session) { session_ = &session; }
 
 panel::InstallerForm& CPageInst::form() { return session_->forms.installer; }
 panel::MasterForm& CPageInst::master() { return session_->forms.master; }

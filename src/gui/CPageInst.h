@@ -24,7 +24,7 @@ class QLabel;
 class QLineEdit;
 class QTimeEdit;
 
-namespace qarvo::app {
+namespace qarvo::session {
 class PanelSession;
 }
 namespace qarvo::panel {
@@ -41,7 +41,7 @@ public:
     explicit CPageInst(QWidget* parent = nullptr);
 
     // The session whose forms the page shows and edits.
-    void bind(app::PanelSession& session);
+    void bind(session::PanelSession& session);
 
     void showImage() override;
     bool holdsControl(int control) const override;
@@ -107,7 +107,7 @@ private:
     const panel::PanelModel& model() const;
     int pgmRows() const;
 
-    app::PanelSession* session_ = nullptr;
+    session::PanelSession* session_ = nullptr;
     std::map<int, QWidget*> controls_;
     std::map<int, QLabel*> labels_; // labels that follow their control's enabling
     std::vector<std::pair<QBoxLayout*, std::pair<QWidget*, QWidget*>>> pairs_;

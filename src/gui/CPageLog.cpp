@@ -1,6 +1,6 @@
 #include "gui/CPageLog.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "eventlog/TextExport.h"
@@ -108,7 +108,7 @@ void CPageLog::buildControls()
     pdfSetup_.converter = eventlog::converterPath(QCoreApplication::applicationDirPath());
 }
 
-void CPageLog::attach(app::PanelSession& session, std::function<QString()> documentName)
+void CPageLog::attach(session::PanelSession& session, std::function<QString()> documentName)
 {
     session_ = &session;
     documentName_ = std::move(documentName);

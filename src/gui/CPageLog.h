@@ -38,7 +38,7 @@ public:
     // Binds the page to the session's document and event log reading.
     // documentName gives the printed header's name: the document's path,
     // or its title while it has none.
-    void attach(app::PanelSession& session, std::function<QString()> documentName);
+    void attach(session::PanelSession& session, std::function<QString()> documentName);
 
     // The document was made or loaded: its log names, its first log, the options.
     void refreshFromDocument();
@@ -77,7 +77,7 @@ private:
     void fillSelector(const std::vector<std::string>& names);
     void showError(const QString& text);
 
-    app::PanelSession* session_ = nullptr;
+    session::PanelSession* session_ = nullptr;
     std::function<QString()> documentName_;
     QComboBox* selector_ = nullptr;
     QListView* list_ = nullptr;

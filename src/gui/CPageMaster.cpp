@@ -1,6 +1,6 @@
 #include "gui/CPageMaster.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "base/CellEditRules.h"
 #include "base/TextIds.h"
 #include "gui/ShellTexts.h"
@@ -357,7 +357,7 @@ void CPageMaster::setUpUserGrid(int pgmColumns)
     }
 }
 
-void CPageMaster::bind(app::PanelSession& session) { session_ = &session; }
+void CPageMaster::bind(session::PanelSession& session) { session_ = &session; }
 
 panel::MasterForm& CPageMaster::form() { return session_->forms.master; }
 

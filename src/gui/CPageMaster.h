@@ -45,7 +45,7 @@ public:
     void setIdFields(const IdCodes& codes) { idFields_ = codes; }
 
     // The session whose master form the page shows and edits.
-    void bind(app::PanelSession& session);
+    void bind(session::PanelSession& session);
 
     void showImage() override;
     bool holdsControl(int control) const override;
@@ -80,7 +80,7 @@ private:
 
     panel::MasterForm& form();
 
-    app::PanelSession* session_ = nullptr;
+    session::PanelSession* session_ = nullptr;
     std::optional<IdCodes> idFields_;
     std::map<int, QWidget*> controls_;
     std::map<int, QLabel*> labels_; // labels that follow their control's enabling

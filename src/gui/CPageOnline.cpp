@@ -1,6 +1,6 @@
 #include "gui/CPageOnline.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "base/TextIds.h"
 #include "gui/PgmListModel.h"
 #include "gui/ShellTexts.h"
@@ -306,7 +306,7 @@ QPushButton* CPageOnline::button(Button which) const
     return nullptr;
 }
 
-void CPageOnline::bind(app::PanelSession& session)
+void CPageOnline::bind(session::PanelSession& session)
 {
     session_ = &session;
     showImage();

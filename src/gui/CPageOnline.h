@@ -32,7 +32,7 @@ public:
     explicit CPageOnline(QWidget* parent = nullptr);
 
     // The session whose identity, clock, document notes and worker the page uses.
-    void bind(app::PanelSession& session);
+    void bind(session::PanelSession& session);
 
     void showImage() override;
     void operationStarting(int code) override;
@@ -68,7 +68,7 @@ private:
     void takeNotes();
 
     online::OnlineModel model_;
-    app::PanelSession* session_ = nullptr;
+    session::PanelSession* session_ = nullptr;
     QTimer refreshTimer_;
     int refreshes_ = 0;
     bool showingNotes_ = false;

@@ -1,6 +1,6 @@
 #include "gui/CPageTavi.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "communicator/FirmwareUpdate.h"
@@ -70,7 +70,7 @@ CPageTavi::CPageTavi(QWidget* parent)
 
 CPageTavi::~CPageTavi() = default;
 
-void CPageTavi::attach(app::PanelSession& session, const QString& defaultsDirectory)
+void CPageTavi::attach(session::PanelSession& session, const QString& defaultsDirectory)
 {
     session_ = &session;
     defaults_ = std::make_unique<TaviDefaultsFile>(defaultsDirectory.toStdString());

@@ -35,7 +35,7 @@ public:
 
     // Binds the page to the session's communicator side and loads the
     // defaults file of the directory into the record.
-    void attach(app::PanelSession& session, const QString& defaultsDirectory);
+    void attach(session::PanelSession& session, const QString& defaultsDirectory);
 
     void communicatorReport(const CommunicatorNotice& notice);
 
@@ -79,7 +79,7 @@ private:
     void showResult(int textId, bool good);
     void focusControl(QWidget* control);
 
-    app::PanelSession* session_ = nullptr;
+    session::PanelSession* session_ = nullptr;
     std::unique_ptr<TaviDefaultsFile> defaults_;
     TaviOptionsView* view_;
     QPushButton* loadDefaults_;

@@ -1,6 +1,6 @@
 #include "gui/CReportDlg.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "gui/DialogParts.h"
@@ -123,7 +123,7 @@ GridColumnType hexColumn(bool editable)
 
 } // namespace
 
-CReportDlg::CReportDlg(app::PanelSession& session, QWidget* parent) : QDialog(parent), session_(session)
+CReportDlg::CReportDlg(session::PanelSession& session, QWidget* parent) : QDialog(parent), session_(session)
 {
     setObjectName(QStringLiteral("reportDialog"));
     setWindowTitle(text(kTitle));

@@ -23,7 +23,7 @@ class QGridLayout;
 class QLabel;
 class QTabWidget;
 
-namespace qarvo::app {
+namespace qarvo::session {
 class PanelSession;
 }
 
@@ -34,7 +34,7 @@ class CListCtrlEx;
 class CReportDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CReportDlg(app::PanelSession& session, QWidget* parent = nullptr);
+    explicit CReportDlg(session::PanelSession& session, QWidget* parent = nullptr);
 
     // Shows the session's report form again, dropping the edits made here
     // (the image changed under the open dialog).
@@ -77,7 +77,7 @@ private:
     // The width the settings take in two columns.
     int twoColumnWidth() const;
 
-    app::PanelSession& session_;
+    session::PanelSession& session_;
     panel::ReportForm form_;
     std::map<int, QWidget*> controls_;
     QWidget* stations_ = nullptr;

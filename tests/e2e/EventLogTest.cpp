@@ -2,7 +2,7 @@
 // readings through the panel session against the simulated panel.
 #include "PanelFixture.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliApp.h"
@@ -392,7 +392,7 @@ struct SessionFixture {
             communicator.setPanel(&duplicating);
         else
             communicator.setPanel(&panel);
-        session = std::make_unique<app::PanelSession>(
+        session = std::make_unique<session::PanelSession>(
             sink, qarvo::testing::settingsFor(communicator, communicator.config().password), qarvo::testing::fastTiming());
         if (!session->start())
             throw std::runtime_error("socket did not open");
@@ -444,7 +444,7 @@ struct SessionFixture {
     sim::SimCommunicator communicator;
     sim::SimPanel panel;
     DuplicatingPanel duplicating{panel};
-    std::unique_ptr<app::PanelSession> session;
+    std::unique_ptr<session::PanelSession> session;
 };
 
 std::vector<sim::EventRecord> arming(std::size_t n, int gap = 1)

@@ -3,7 +3,7 @@
 // document, worker and its operations) on loopback, against the simulated
 // communicator and the simulated panel behind it.
 #include "PanelFixture.h"
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "operations/OperationCodes.h"
 #include "support/Documents.h"
 
@@ -20,7 +20,7 @@ struct SessionFixture {
         if (!communicator.start())
             throw std::runtime_error("simulator did not start");
         communicator.setPanel(&panel);
-        session = std::make_unique<app::PanelSession>(sink, settingsFor(communicator, communicator.config().password),
+        session = std::make_unique<session::PanelSession>(sink, settingsFor(communicator, communicator.config().password),
                                                       timing);
         if (!session->start())
             throw std::runtime_error("socket did not open");
@@ -97,7 +97,7 @@ struct SessionFixture {
     RecordingSink sink;
     sim::SimCommunicator communicator;
     sim::SimPanel panel;
-    std::unique_ptr<app::PanelSession> session;
+    std::unique_ptr<session::PanelSession> session;
 };
 
 } // namespace qarvo::testing

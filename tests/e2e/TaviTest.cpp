@@ -3,7 +3,7 @@
 // communicator on 127.0.0.1, then the same through qarvoip-cli.
 #include "PanelFixture.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/AtomicFile.h"
 #include "base/TextIds.h"
@@ -734,7 +734,7 @@ TEST(StatePollAndWorker, TheWorkerSuspendsThePollWhileThePanelLinkIsUp)
     timing.linkPollIdle = Millis(100);
     RecordingSink sink;
     {
-        app::PanelSession session(sink, settings, timing);
+        session::PanelSession session(sink, settings, timing);
         ASSERT_TRUE(session.start());
         ASSERT_TRUE(session.worker.startPageOperation(operations::kNoOperation));
         ASSERT_TRUE(eventually([&] { return session.worker.panelLinkUp() && session.worker.currentCode() == 1; }));

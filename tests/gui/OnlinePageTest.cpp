@@ -3,7 +3,7 @@
 // online model) and the notes' way into the document and back.
 #include "GuiTestSupport.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "gui/CPageOnline.h"
 #include "gui/ShellTexts.h"
@@ -36,7 +36,7 @@ constexpr int kBypassColumn = online::indicatorColumn(online::Indicator::Bypass)
 // default model's zone and PGM counts and holds the document.
 struct PageFixture {
     NullSink sink;
-    app::PanelSession session{sink, {}, testing::fastTiming()};
+    session::PanelSession session{sink, {}, testing::fastTiming()};
     CPageOnline page;
 
     PageFixture()

@@ -4,7 +4,7 @@
 // fills the page and is saved from it.
 #include "GuiTestSupport.h"
 
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "communicator/TaviDefaultsFile.h"
 #include "gui/CPageTavi.h"
 #include "gui/ShellTexts.h"
@@ -57,7 +57,7 @@ class TaviPageTest : public QObject {
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<ScriptedPrompter> prompter;
     NullSink sink;
-    std::unique_ptr<app::PanelSession> session;
+    std::unique_ptr<session::PanelSession> session;
     std::unique_ptr<CPageTavi> page;
 
     QLineEdit* field(const char* name) const { return page->findChild<QLineEdit*>(name); }
@@ -67,7 +67,7 @@ private slots:
     {
         home = std::make_unique<testing::TestHome>();
         prompter = std::make_unique<ScriptedPrompter>();
-        session = std::make_unique<app::PanelSession>(sink, link::ConnectionSettings{}, testing::fastTiming());
+        session = std::make_unique<session::PanelSession>(sink, link::ConnectionSettings{}, testing::fastTiming());
         page = std::make_unique<CPageTavi>();
         page->attach(*session, home->path());
         page->resize(644, 436);

@@ -1,6 +1,6 @@
 // The session's modified state: the document's own changes and the edits
 // the forms hold that the image does not have yet.
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 #include "base/RecordingSink.h"
 #include "operations/OperationCodes.h"
 #include "panel/Setting.h"
@@ -14,7 +14,7 @@ namespace {
 
 struct Session {
     RecordingSink sink;
-    app::PanelSession session{sink, link::ConnectionSettings{}};
+    session::PanelSession session{sink, link::ConnectionSettings{}};
 
     Session() { session.refreshForms(); }
 };

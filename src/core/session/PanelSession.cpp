@@ -1,11 +1,11 @@
-#include "app/PanelSession.h"
+#include "session/PanelSession.h"
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "operations/CommandTransactions.h"
 #include "operations/PageTransfer.h"
 
-namespace qarvo::app {
+namespace qarvo::session {
 
 PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, Timing timing, const Clock& clock)
     : sink(sink),
@@ -88,4 +88,4 @@ bool PanelSession::gatherPages(int code)
     return !error;
 }
 
-} // namespace qarvo::app
+} // namespace qarvo::session

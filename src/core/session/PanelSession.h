@@ -13,13 +13,12 @@
 #include "panel/ProgrammingForms.h"
 
 #include <functional>
-#include <optional>
-
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-namespace qarvo::app {
+namespace qarvo::session {
 
 class PanelSession {
 public:
@@ -84,4 +83,4 @@ private:
     panel::ProgrammingForms formsInImage_;
 };
 
-} // namespace qarvo::app
+} // namespace qarvo::session

@@ -19,7 +19,9 @@ struct ConnectionSettings {
     std::int32_t ownPort = 0;
     std::string callbackServer;
     std::int32_t callbackPort = 50001;
-    std::string updateServer = "update.qarvo.net";
+    // No update server until one is configured: an update never goes to a
+    // host nobody chose.
+    std::string updateServer;
     std::int32_t updatePort = 51068;
     std::uint16_t communicatorPort = 51069;
     std::uint32_t communicatorAddress = kNoAddress;

@@ -89,7 +89,7 @@ TEST(SettingsForm, DefaultsWriteLowercaseAddressAndZeroFilledHex)
 {
     ConnectionSettings s;
     s.callbackServer = "127.0.0.1";
-    EXPECT_EQ(formatSettings(s), "0\n127.0.0.1\n50001\nupdate.qarvo.net\n51068\n51069\n0\n5307\n"
+    EXPECT_EQ(formatSettings(s), "0\n127.0.0.1\n50001\n\n51068\n51069\n0\n5307\n"
                                  "0001\n1\n0000\n0000\n");
 }
 

@@ -79,8 +79,13 @@ bool PanelSession::modified() const
 
 bool PanelSession::gatherPages(int code)
 {
-    // A read replaces what the pages hold: only the writes take them.
-    if (code != operations::kWriteMaster && code != operations::kWriteInstaller)
+    // A write always takes the pages and checks every value. Another page
+    // operation takes them only when they were edited: a read replaces one
+    // page's range, and edits of the other page must survive it; unedited
+    // forms hold what the image holds, so a value the panel itself left
+    // refused does not stop the next read.
+    const bool write = code == operations::kWriteMaster || code == operations::kWriteInstaller;
+    if (!write && formsFilled_ && forms == formsInImage_)
         return true;
     const auto error = storeForms();
     if (error && formsRefused)

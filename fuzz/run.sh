@@ -13,7 +13,7 @@ ensure_clang
 seconds="${1:-60}"
 build=build-fuzz
 cmake -S . -B "$build" -G Ninja $(launcher_option) -DQARVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" >/dev/null
+  -DCMAKE_CXX_COMPILER="$CLANG_CXX" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" >/dev/null
 cmake --build "$build" --target fuzzers
 
 seeds="$build/seeds"

@@ -1,6 +1,9 @@
 # Sourced by the scripts that build with clang: installs clang and its
 # runtime libraries (sanitizers, libFuzzer) when they are missing.
-CLANG_PACKAGES=(clang libclang-rt-14-dev)
+# Clang 16: older versions cannot compile std::source_location against the
+# system's C++ library.
+CLANG_PACKAGES=(clang-16 libclang-rt-16-dev)
+CLANG_CXX=clang++-16
 
 ensure_clang() {
   local missing=() p

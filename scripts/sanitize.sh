@@ -17,7 +17,7 @@ suppressions="$PWD/scripts/sanitizer"
 
 configure() { # folder, sanitizer flags
   cmake -S . -B "$1" -G Ninja $(launcher_option) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$common_flags" \
+    -DCMAKE_CXX_COMPILER="$CLANG_CXX" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$common_flags" \
     -DCMAKE_CXX_FLAGS="$2" -DCMAKE_EXE_LINKER_FLAGS="$2" >/dev/null
 }
 

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -122,7 +123,9 @@ TEST(Soak, InstallerTransfersOverAFaultyLinkEndByteExactOrWithAClearError)
         const Bytes result = code == kWriteInstaller ? f.panel.memory() : f.image();
         const auto differing = std::inner_product(result.begin(), result.end(), expected.begin(), std::size_t{0},
                                                   std::plus<>(), std::not_equal_to<>());
-        EXPECT_EQ(differing, 0u) << (code == kWriteInstaller ? "write " : "read ") << i << " is not byte-exact";
+        const auto first = std::mismatch(result.begin(), result.end(), expected.begin()).first - result.begin();
+        EXPECT_EQ(differing, 0u) << (code == kWriteInstaller ? "write " : "read ") << i
+                                 << " is not byte-exact, first at 0x" << std::hex << first;
         if (differing == 0)
             ++exact;
     }

@@ -3,6 +3,7 @@
 #include "gui/ShellTexts.h"
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace qarvo::gui {
@@ -20,6 +21,18 @@ void CPage::showPlaceholder()
     placeholder_->setAlignment(Qt::AlignCenter);
     placeholder_->setWordWrap(true);
     layout->addWidget(placeholder_);
+}
+
+void CPage::setScrollingBody(QWidget* contents, const QString& scrollName)
+{
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(scrollName);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(contents);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 }
 
 } // namespace qarvo::gui

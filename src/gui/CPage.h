@@ -43,6 +43,10 @@ public:
     bool placeholder() const { return placeholder_ != nullptr; }
 
 protected:
+    // Puts the page's contents into a frameless scroll area filling the
+    // page: a window smaller than the page scrolls it instead of being held
+    // at the page's size.
+    void setScrollingBody(QWidget* contents, const QString& scrollName);
     // The plain note that stands where the page's controls will be.
     void showPlaceholder();
 

@@ -311,15 +311,7 @@ CPageInst::CPageInst(QWidget* parent) : CPage(text_id::kPageInstallerFunctions, 
     addPair(layout, partitionA, buildPartition(true));
     layout->addStretch(1);
 
-    // The window may be smaller than the page: the page scrolls.
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("installerScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(contents);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    setScrollingBody(contents, QStringLiteral("installerScroll"));
 }
 
 // ------------------------------------------------------------ building

@@ -87,16 +87,7 @@ void CPageLog::buildControls()
     layout->addWidget(markAsRead_);
     layout->addWidget(entireLog_);
     layout->addLayout(buttons);
-    // A window narrower than the controls need scrolls the page instead of
-    // being held at the page's width.
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("logScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(contents);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    setScrollingBody(contents, QStringLiteral("logScroll"));
 
     connect(selector_, &QComboBox::currentIndexChanged, this, &CPageLog::chooseLog);
     connect(entireLog_, &QCheckBox::toggled, this, [this] { applyEntireLogRule(); });

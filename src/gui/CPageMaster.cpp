@@ -143,15 +143,7 @@ CPageMaster::CPageMaster(QWidget* parent) : CPage(text_id::kPageMasterFunctions,
     bottom->addWidget(buildPgmTimes(), 1);
     layout->addLayout(bottom, 2);
 
-    // The window may be smaller than the page: the page scrolls.
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("masterScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(contents);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    setScrollingBody(contents, QStringLiteral("masterScroll"));
     setUpUserGrid(0);
 }
 

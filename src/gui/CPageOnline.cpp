@@ -149,16 +149,7 @@ void CPageOnline::build()
     layout->addWidget(buildStatusArea());
     layout->addWidget(splitter, 1);
 
-    // The window may be made narrower than the page needs: the page then
-    // scrolls instead of holding the window's size.
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("onlineScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(contents);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    setScrollingBody(contents, QStringLiteral("onlineScroll"));
 }
 
 QWidget* CPageOnline::buildStatusArea()

@@ -32,7 +32,7 @@ constexpr int kPartitionBLabel = 2417;
 constexpr int kPanelLabel = 2418;
 constexpr int kTroublesLabel = 2419;
 constexpr int kNotesLabel = 2428;
-constexpr int kPgmNumberWidth = 50;
+constexpr int kSideAreaChars = 30;
 
 // The colours of a partition's status field: armed (or leaving), disarmed.
 const QColor kArmedText(0x5A, 0x1E, 0x00);
@@ -241,8 +241,11 @@ QWidget* CPageOnline::buildSideArea()
     pgmList_->setWordWrap(false);
     pgmList_->verticalHeader()->hide();
     pgmList_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    pgmList_->horizontalHeader()->resizeSection(0, kPgmNumberWidth);
+    // The number takes what it needs; the type takes the rest and is elided
+    // rather than scrolled sideways.
+    pgmList_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     pgmList_->horizontalHeader()->setStretchLastSection(true);
+    pgmList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pgmButton_ = commandButton(2427, "pgmButton");
 
     auto* notesLabel = label(kNotesLabel, "notesLabel");
@@ -255,6 +258,8 @@ QWidget* CPageOnline::buildSideArea()
     layout->addWidget(pgmButton_);
     layout->addWidget(notesLabel);
     layout->addWidget(notes_, 1);
+    // Wide enough for a PGM's number and a type such as "49/bistable = OFF".
+    area->setMinimumWidth(fontMetrics().averageCharWidth() * kSideAreaChars);
     return area;
 }
 

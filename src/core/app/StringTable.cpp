@@ -994,8 +994,8 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     // Desktop shell: password toggle, leaving while connected, what Stop ends, the about box (from 9700).
     {9700, "Show"},
     {9701, "Disconnect and exit"},
-    {9702, "Stop ends the panel link; the communicator stays connected"},
-    {9703, "Stop closes the communicator connection"},
+    {9702, "Next Stop ends the panel link"},
+    {9703, "Next Stop closes the communicator"},
     {9704, "Built"},
     {9705, "Qt version"},
     {9706, "Licence"},

@@ -27,7 +27,8 @@ if [ -e "$prefix/share/qarvoip/Tavi.def" ]; then
   lines=$(grep -c $'\r$' "$prefix/share/qarvoip/Tavi.def" || true)
   [ "$lines" = 54 ] && echo "ok   Tavi.def has 54 CR LF lines" || { echo "BAD  Tavi.def has $lines CR LF lines"; status=1; }
 fi
-if grep -q -- '--address' "$prefix/share/man/man1/qarvoip-cli.1" 2>/dev/null \
+# roff writes a hyphen of an option as "\-".
+if grep -qF -- '\-\-address' "$prefix/share/man/man1/qarvoip-cli.1" 2>/dev/null \
    && grep -q 'read-master' "$prefix/share/bash-completion/completions/qarvoip-cli" 2>/dev/null; then
   echo "ok   man page and completion carry the option and command tables"
 else

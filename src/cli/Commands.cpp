@@ -55,7 +55,7 @@ constexpr std::array kCommands{
                runDiff, true},
     CommandRow{"tavi-info", "[--json]: show the communicator's model information", false, runTaviInfo},
     CommandRow{"tavi-read", "OUT.bin: read the communicator options into the file", false, runTaviRead},
-    CommandRow{"tavi-write", "IN.bin [--force]: check the file's communicator options as the options page does, then write them", false, runTaviWrite},
+    CommandRow{"tavi-write", "IN.bin [--dry-run] [--force]: check the file's communicator options as the options page does, then write them (--dry-run: name the options that would change)", false, runTaviWrite},
     CommandRow{"tavi-pgm", "N: toggle the communicator's PGM N (1 to 4)", false, runTaviPgm},
     CommandRow{"firmware-update", "HOST:PORT: make the communicator update its firmware", false, runFirmwareUpdate},
 };

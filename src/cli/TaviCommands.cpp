@@ -21,6 +21,7 @@ namespace qarvo::cli {
 namespace {
 
 constexpr std::string_view kForce = "--force";
+constexpr std::string_view kDryRun = "--dry-run";
 constexpr long kFirstPgm = 1;
 constexpr long kLastPgm = static_cast<long>(tavi::kPgmCount);
 
@@ -132,6 +133,25 @@ private:
     CliSink& sink_;
 };
 
+// The options the write would change, by name, on the output; nothing is
+// written.
+int showTaviDryRun(Session& session, TaviSession& tavi, const TaviOptions& wanted,
+                   const TaviCapabilities& capabilities, const std::string& file)
+{
+    const int text = tavi.tasks().readOptions();
+    if (text != text_id::kDownloadingSuccessfully) {
+        printResult(session, tavi, text, false);
+        return finishWith(tavi, false);
+    }
+    const auto differences = taviDifferences(tavi.tasks().record(), wanted, capabilities);
+    for (const std::string& line : differences)
+        session.env.out << line << '\n';
+    session.env.out.flush();
+    session.env.err << differences.size() << " communicator option(s) would change; " << file
+                    << " was not written to the communicator (--dry-run)." << std::endl;
+    return finishWith(tavi, true);
+}
+
 } // namespace
 
 int runTaviInfo(Session& session)
@@ -190,14 +210,17 @@ int runTaviWrite(Session& session)
 {
     std::vector<std::string> files;
     bool force = false;
+    bool dryRun = false;
     for (const std::string& arg : arguments(session)) {
         if (arg == kForce)
             force = true;
+        else if (arg == kDryRun)
+            dryRun = true;
         else
             files.push_back(arg);
     }
     if (files.size() != 1)
-        return usageError(session.env.err, "command 'tavi-write' takes one argument: IN.bin [--force]");
+        return usageError(session.env.err, "command 'tavi-write' takes one argument: IN.bin [--dry-run] [--force]");
 
     std::vector<std::uint8_t> bytes;
     std::string why;
@@ -219,10 +242,13 @@ int runTaviWrite(Session& session)
     // The options page's own conversion judges the record for this model of
     // communicator: a value it refuses, or would store otherwise, is not sent.
     const auto info = TaviModelInfo::parse(tavi.link().connection.modelInfo());
-    if (const auto refusal = taviRefusal(record, info ? info->capabilities() : TaviCapabilities{})) {
+    const TaviCapabilities capabilities = info ? info->capabilities() : TaviCapabilities{};
+    if (const auto refusal = taviRefusal(record, capabilities)) {
         tavi.sink().printLine(files.front() + ": " + *refusal + "; nothing was written.");
         return finishWith(tavi, false);
     }
+    if (dryRun)
+        return showTaviDryRun(session, tavi, record, capabilities, files.front());
     tavi.tasks().setRecord(record);
     tavi.tasks().setConfirmUnchangedWrite([&] {
         if (!force)

@@ -10,8 +10,10 @@ namespace qarvo::cli {
 int runTaviInfo(Session& session);
 // tavi-read OUT.bin
 int runTaviRead(Session& session);
-// tavi-write IN.bin [--force]: a record equal to the reference copy is sent
-// only with --force; otherwise the question is printed and nothing is sent.
+// tavi-write IN.bin [--dry-run] [--force]: a record equal to the reference
+// copy is sent only with --force; otherwise the question is printed and
+// nothing is sent. --dry-run reads the communicator's options and names
+// those the file would change, writing nothing.
 int runTaviWrite(Session& session);
 // tavi-pgm N, N from 1 to 4.
 int runTaviPgm(Session& session);

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <span>
 #include <string_view>
 
 namespace qarvo::cli {
@@ -50,9 +51,8 @@ const panel::SettingInfo* settingAt(const panel::CUploadDoc& doc, std::uint32_t 
 
 std::string two(std::size_t n)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02zu", n);
-    return text;
+    const std::string digits = std::to_string(n);
+    return digits.size() < 2 ? "0" + digits : digits;
 }
 
 // The code records of page 4 by their names on the command line: the
@@ -105,7 +105,106 @@ constexpr std::array kTaviGroups{
     TaviGroup{TaviControl::GprsEventFirst, "gprs-event.", 7},
 };
 
+// One value of the options form by name; secret values are only compared.
+struct TaviFormValue {
+    std::string name;
+    std::string value;
+    bool secret = false;
+};
+
+std::string onOff(bool on) { return on ? "on" : "off"; }
+
+std::string dotted(std::uint32_t address)
+{
+    return std::to_string(address >> 24) + "." + std::to_string(address >> 16 & 0xFF) + "." +
+           std::to_string(address >> 8 & 0xFF) + "." + std::to_string(address & 0xFF);
+}
+
+constexpr std::array<std::string_view, tavi::kIpv4Count> kIpv4Names{"ip", "net-mask", "gateway", "dns.primary",
+                                                                    "dns.secondary"};
+constexpr std::array<std::string_view, tavi::kServerCount> kServerNames{"primary", "secondary"};
+constexpr std::array<std::string_view, 3> kProtocolNames{"no report", "TaviCom", "DC-09"};
+constexpr std::array<std::string_view, 2> kUnitNames{"s", "min"};
+
+std::string itemName(std::span<const std::string_view> names, int index)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < names.size() ? std::string(names[index])
+                                                                         : std::to_string(index);
+}
+
+// Every value the options page shows, in the page's order.
+std::vector<TaviFormValue> taviFormValues(const TaviOptionsForm& form)
+{
+    std::vector<TaviFormValue> values{{"password", form.password, true},
+                                      {"account", form.account},
+                                      {"port", form.port},
+                                      {"encrypt", onOff(form.encrypt)},
+                                      {"check-for-updates", onOff(form.checkForUpdates)},
+                                      {"dhcp", onOff(form.dhcp)}};
+    for (std::size_t i = 0; i < tavi::kIpv4Count; ++i)
+        values.push_back({std::string(kIpv4Names[i]), dotted(form.ipv4[i])});
+    for (std::size_t s = 0; s < tavi::kServerCount; ++s) {
+        const TaviServerForm& server = form.servers[s];
+        const std::string name(kServerNames[s]);
+        if (s > 0)
+            values.push_back({name + ".in-use", onOff(server.inUse)});
+        values.push_back({name + ".protocol", itemName(kProtocolNames, server.protocol)});
+        values.push_back({name + ".encrypt", onOff(server.encrypt)});
+        values.push_back({name + ".static-key", onOff(server.staticKey)});
+        values.push_back({name + ".port", server.port});
+        values.push_back({name + ".address", server.address});
+        values.push_back({name + ".keep-alive", server.keepAlive});
+        values.push_back({name + ".gprs-keep-alive", server.gprsKeepAlive});
+    }
+    values.push_back({"settings.user", form.settingsUser});
+    values.push_back({"settings.partition", form.settingsPartition});
+    for (std::size_t e = 0; e < form.localEvents.size(); ++e)
+        values.push_back({"local-event." + std::to_string(e + 1), form.localEvents[e]});
+    for (std::size_t i = 0; i < form.inputEvents.size(); ++i)
+        values.push_back({"input." + std::to_string(i + 1) + ".event", form.inputEvents[i]});
+    values.push_back({"tamper.event", form.tamperEvent});
+    for (std::size_t p = 0; p < form.pgm.size(); ++p) {
+        const std::string n = std::to_string(p + 1);
+        values.push_back({"pgm.latch." + n, onOff(form.pgm[p].latch)});
+        values.push_back({"pgm.time." + n, form.pgm[p].time + " " + itemName(kUnitNames, form.pgm[p].unit)});
+        values.push_back({"pgm.event." + n, form.pgm[p].eventCode});
+    }
+    values.push_back({"double-sim", onOff(form.doubleSim)});
+    values.push_back({"pgm.1.if-blocked", onOff(form.pgm1IfBlocked)});
+    values.push_back({"pgm.2.if-blocked", onOff(form.pgm2IfBlocked)});
+    for (std::size_t s = 0; s < form.sims.size(); ++s) {
+        const std::string name = "sim." + std::to_string(s + 1);
+        values.push_back({name + ".apn", form.sims[s].apn});
+        values.push_back({name + ".user", form.sims[s].user});
+        values.push_back({name + ".password", form.sims[s].password, true});
+    }
+    for (std::size_t e = 0; e < form.gprsEvents.size(); ++e)
+        values.push_back({"gprs-event." + std::to_string(e + 1), form.gprsEvents[e]});
+    return values;
+}
+
 } // namespace
+
+std::vector<std::string> taviDifferences(const TaviOptions& current, const TaviOptions& wanted,
+                                         const TaviCapabilities& capabilities)
+{
+    TaviOptionsForm currentForm;
+    TaviOptionsForm wantedForm;
+    showTaviOptions(current, capabilities, currentForm);
+    showTaviOptions(wanted, capabilities, wantedForm);
+    const auto now = taviFormValues(currentForm);
+    const auto next = taviFormValues(wantedForm);
+    std::vector<std::string> differences;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (now[i].value == next[i].value)
+            continue;
+        differences.push_back(now[i].secret ? now[i].name + ": changed"
+                                            : now[i].name + ": '" + now[i].value + "' -> '" + next[i].value + "'");
+    }
+    if (differences.empty() && current.bytes != wanted.bytes)
+        differences.push_back("bytes the options page does not show: changed");
+    return differences;
+}
 
 std::vector<MemoryRange> writtenRanges(Transfer write, const panel::CUploadDoc& doc)
 {

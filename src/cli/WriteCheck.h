@@ -30,6 +30,14 @@ std::vector<std::string> settingDifferences(const panel::CUploadDoc& panel, cons
 // The name of the options page's field.
 std::string taviFieldName(TaviControl control);
 
+// The options, by the names of taviFieldName, whose values differ between
+// the communicator's record and the one that would be written, as the
+// options page shows them: "NAME: 'communicator' -> 'file'". Passwords are
+// named, their values not shown. Bytes the page does not show that differ
+// make one line of their own.
+std::vector<std::string> taviDifferences(const TaviOptions& current, const TaviOptions& wanted,
+                                         const TaviCapabilities& capabilities);
+
 // Why the options record cannot be written: the first field the options
 // form refuses ("NAME: message"), or the first byte the form would store
 // otherwise. nullopt when the record may be written.

@@ -230,7 +230,7 @@ TEST(TaviWrite, WithoutAQuestionHookUnchangedSettingsAreNotSent)
 
 TEST(TaviWrite, TheReplyCommandDecidesTheText)
 {
-    for (const auto [replyCommand, text] : {std::pair{1, text_id::kUploadedSuccessfully},
+    for (const auto& [replyCommand, text] : {std::pair{1, text_id::kUploadedSuccessfully},
                                             {3, text_id::kUploadedSuccessfully},
                                             {2, text_id::kErrorWhileUploading},
                                             {49, text_id::kErrorWhileUploading}}) {
@@ -865,6 +865,34 @@ TEST_F(TaviCli, WriteSendsTheFilesRecordAsItStands)
     EXPECT_EQ(communicator.options(), Bytes(expected.begin(), expected.end()));
     const Bytes held = communicator.options();
     EXPECT_EQ(Bytes(held.begin() + 16, held.begin() + 20), (Bytes{10, 0, 0, 7}));
+}
+
+TEST_F(TaviCli, DryRunNamesTheOptionsThatWouldChangeAndWritesNothing)
+{
+    const auto current = home() / "current.bin";
+    ASSERT_EQ(run({"tavi-read", current.string()}).status, cli::kExitSuccess);
+    TaviOptions record;
+    std::ifstream(current, std::ios::binary)
+        .read(reinterpret_cast<char*>(record.bytes.data()), static_cast<std::streamsize>(record.bytes.size()));
+    const std::uint32_t ip = record.ipv4(tavi::Ipv4Field::Ip);
+    record.setIpv4(tavi::Ipv4Field::Ip, 0x0A000007); // 10.0.0.7
+    record.setPassword("9876");
+    const Bytes before = communicator.options();
+
+    const CliRun r = run({"tavi-write", writeRecord(record).string(), "--dry-run"});
+    ASSERT_EQ(r.status, cli::kExitSuccess) << r.err;
+    const std::string old = std::to_string(ip >> 24) + "." + std::to_string(ip >> 16 & 0xFF) + "." +
+                            std::to_string(ip >> 8 & 0xFF) + "." + std::to_string(ip & 0xFF);
+    std::vector<std::string> named;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        if (contains(line, ": "))
+            named.push_back(line);
+    EXPECT_EQ(named, (std::vector<std::string>{"password: changed", "ip: '" + old + "' -> '10.0.0.7'"}))
+        << "only what differs, and a password's value is never shown";
+    EXPECT_TRUE(contains(r.err, "2 communicator option(s) would change")) << r.err;
+    EXPECT_EQ(communicator.counters.optionWrites, 0u);
+    EXPECT_EQ(communicator.options(), before);
 }
 
 TEST_F(TaviCli, WriteRefusesAFileThatIsNoRecordBeforeConnecting)

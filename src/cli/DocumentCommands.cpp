@@ -203,7 +203,9 @@ public:
         sink_.hideMessage(text_id::kReadEventLogPercent);
         eventlog::EventLogReader& reader = panel_.eventLogReader();
         reader.setOptions({.markAsRead = false, .allEvents = true});
-        reader.setListener({.ended = [&] { ended = true; }});
+        eventlog::EventLogReader::Listener listener;
+        listener.ended = [&] { ended = true; };
+        reader.setListener(listener);
         const bool read = panel_.worker.startPageOperation(operations::kReadEventLog) &&
                           waitFor([&] { return ended && idle() ? Wait::Done : Wait::Pending; });
         reader.setListener({});

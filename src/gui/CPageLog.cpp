@@ -104,10 +104,12 @@ void CPageLog::attach(session::PanelSession& session, std::function<QString()> d
     session_ = &session;
     documentName_ = std::move(documentName);
     // The reading reports on the worker thread; the list follows on this one.
-    session.eventLogReader().setListener({[this] { scheduleSync(); },
-                                          [this](int, const std::string&) { scheduleSync(); },
-                                          {},
-                                          [this] { scheduleSync(); }});
+    session.eventLogReader().setListener({.groupStarted = [this] { scheduleSync(); },
+                                          .lineInserted = [this](int, const std::string&) { scheduleSync(); },
+                                          .progress = {},
+                                          .ended = [this] { scheduleSync(); },
+                                          .beforeMark = {},
+                                          .recordRead = {}});
     passOptions();
     refreshFromDocument();
 }

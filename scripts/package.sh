@@ -29,4 +29,4 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null || fail "inst
 deb=$(ls "$build"/qarvoip_*.deb | head -n1)
 echo "Package: $deb"
 dpkg-deb -I "$deb" | grep -E "^ (Package|Version|Architecture|Depends|Recommends):"
-echo "Install it with: sudo apt-get install ./$deb; then scripts/check-installed.sh runs it as a new user."
+echo "Install it with: sudo apt-get install $(realpath "$deb"); then scripts/check-installed.sh runs it as a new user."

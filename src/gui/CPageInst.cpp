@@ -335,7 +335,7 @@ QLineEdit* CPageInst::addEdit(int control)
             emit edited();
         }
     });
-    controls_[control] = edit;
+    controls_.add(control, edit);
     return edit;
 }
 
@@ -350,7 +350,7 @@ QCheckBox* CPageInst::addCheck(int control, int textId)
         applyEnables();
         emit edited();
     });
-    controls_[control] = box;
+    controls_.add(control, box);
     return box;
 }
 
@@ -365,7 +365,7 @@ QComboBox* CPageInst::addList(int control, const QStringList& items)
             emit edited();
         }
     });
-    controls_[control] = list;
+    controls_.add(control, list);
     return list;
 }
 
@@ -422,7 +422,7 @@ QWidget* CPageInst::buildCodesGrid()
 {
     codesGrid_ = new CListCtrlEx(ic::kCodesGrid);
     codesGrid_->setObjectName(QStringLiteral("codesGrid"));
-    controls_[ic::kCodesGrid] = codesGrid_;
+    controls_.add(ic::kCodesGrid, codesGrid_);
     connect(codesGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::codeCellEdited);
     return codesGrid_;
 }
@@ -433,7 +433,7 @@ QWidget* CPageInst::buildZones()
     auto* layout = new QVBoxLayout(group);
     zoneGrid_ = new CListCtrlEx(ic::kZoneGrid);
     zoneGrid_->setObjectName(QStringLiteral("zoneGrid"));
-    controls_[ic::kZoneGrid] = zoneGrid_;
+    controls_.add(ic::kZoneGrid, zoneGrid_);
     connect(zoneGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::zoneCellEdited);
     layout->addWidget(zoneGrid_);
     auto* legends = new QHBoxLayout;
@@ -467,7 +467,7 @@ QWidget* CPageInst::buildPgms()
                                                                  {text(kMinutesItem), text(kSecondsItem)}));
     pgmGrid_->setColumnType(panel::pgm_column::kPartitionA, columnType(cells::CellKind::Check));
     pgmGrid_->setColumnType(panel::pgm_column::kPartitionB, columnType(cells::CellKind::Check));
-    controls_[ic::kPgmGrid] = pgmGrid_;
+    controls_.add(ic::kPgmGrid, pgmGrid_);
     connect(pgmGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::pgmCellEdited);
     layout->addWidget(pgmGrid_);
     layout->addStretch(1); // a taller neighbour leaves the room below the grid
@@ -488,7 +488,7 @@ QWidget* CPageInst::buildKeypads()
         keypadGrid_->defineColumn(2 + c, text(kKeypadHeaders[std::size_t(c)]), 50, Qt::AlignCenter);
         keypadGrid_->setColumnType(2 + c, columnType(cells::CellKind::Check));
     }
-    controls_[ic::kKeypadGrid] = keypadGrid_;
+    controls_.add(ic::kKeypadGrid, keypadGrid_);
     connect(keypadGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::keypadCellEdited);
     layout->addWidget(keypadGrid_);
     layout->addStretch(1); // a taller neighbour leaves the room below the grid
@@ -560,7 +560,7 @@ QWidget* CPageInst::buildPhoneLine()
             emit edited();
         }
     });
-    controls_[ic::kFirstPeriodicalTest] = firstTest_;
+    controls_.add(ic::kFirstPeriodicalTest, firstTest_);
     addRow(text(kFirstTestLabel), firstTest_);
     layout->setColumnStretch(3, 1);
     return group;
@@ -1014,29 +1014,10 @@ void CPageInst::resizeEvent(QResizeEvent* event)
     });
 }
 
-QWidget* CPageInst::control(int id) const
-{
-    const auto found = controls_.find(id);
-    return found == controls_.end() ? nullptr : found->second;
-}
+QWidget* CPageInst::control(int id) const { return controls_.find(id); }
 
 bool CPageInst::holdsControl(int control) const { return controls_.contains(control); }
 
-void CPageInst::focusPlace(const panel::FormPlace& place)
-{
-    QWidget* target = control(place.control);
-    if (!target)
-        return;
-    if (auto* grid = qobject_cast<CListCtrlEx*>(target); grid && place.row >= 0) {
-        const QModelIndex cell = grid->model()->index(place.row, std::max(place.column, 0));
-        grid->setCurrentIndex(cell);
-        grid->scrollTo(cell);
-    }
-    if (auto* scroll = findChild<QScrollArea*>(QStringLiteral("installerScroll")))
-        scroll->ensureWidgetVisible(target);
-    target->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(target))
-        edit->selectAll();
-}
+void CPageInst::focusPlace(const panel::FormPlace& place) { controls_.focus(place, this); }
 
 } // namespace qarvo::gui

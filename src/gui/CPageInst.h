@@ -9,6 +9,7 @@
 // forms into the image is the session's business. The digital communicator
 // settings open from here through reportDialogRequested().
 #include "gui/CPage.h"
+#include "gui/FormControls.h"
 #include "panel/InstallerForm.h"
 
 #include <cstdint>
@@ -108,7 +109,7 @@ private:
     int pgmRows() const;
 
     session::PanelSession* session_ = nullptr;
-    std::map<int, QWidget*> controls_;
+    FormControls controls_;
     std::map<int, QLabel*> labels_; // labels that follow their control's enabling
     std::vector<std::pair<QBoxLayout*, std::pair<QWidget*, QWidget*>>> pairs_;
     std::vector<QWidget*> partitionBParts_; // what partition mode switches on and off

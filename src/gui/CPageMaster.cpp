@@ -162,7 +162,7 @@ QLineEdit* CPageMaster::addTextField(int control, int length, const QString& all
             emit edited();
         }
     });
-    controls_[control] = edit;
+    controls_.add(control, edit);
     return edit;
 }
 
@@ -183,7 +183,7 @@ QWidget* CPageMaster::buildUserCodes()
     userGrid_ = new CListCtrlEx(mc::kUserGrid);
     userGrid_->setObjectName(QStringLiteral("userGrid"));
     userGrid_->setMinimumHeight(170);
-    controls_[mc::kUserGrid] = userGrid_;
+    controls_.add(mc::kUserGrid, userGrid_);
     connect(userGrid_, &CListCtrlEx::cellEdited, this, &CPageMaster::userCellEdited);
     connect(userGrid_, &CListCtrlEx::headerClicked, this, &CPageMaster::userHeaderClicked);
     layout->addWidget(userGrid_, 1);
@@ -222,7 +222,7 @@ QWidget* CPageMaster::buildFollowMe()
                 emit edited();
             }
         });
-        controls_[control] = edit;
+        controls_.add(control, edit);
         auto* label = new QLabel(text(kFollowMeLabel01 + i));
         label->setBuddy(edit);
         layout->addWidget(label, i, 0);
@@ -265,7 +265,7 @@ QWidget* CPageMaster::buildVoice()
                 emit edited();
             }
         });
-        controls_[id] = box;
+        controls_.add(id, box);
         layout->addWidget(box, row++, 0, 1, 3);
     }
     const std::array counts{mc::kVoiceReportingTime, mc::kVoiceDialingSequences};
@@ -316,7 +316,7 @@ QWidget* CPageMaster::buildPgmTimes()
                                100, Qt::AlignCenter);
         pgmGrid_->setColumnType(column, columnType(cells::CellKind::TimePickerOnOff));
     }
-    controls_[mc::kPgmGrid] = pgmGrid_;
+    controls_.add(mc::kPgmGrid, pgmGrid_);
     connect(pgmGrid_, &CListCtrlEx::cellEdited, this, &CPageMaster::pgmCellEdited);
     layout->addWidget(pgmGrid_);
     return group;
@@ -474,29 +474,10 @@ void CPageMaster::pgmCellEdited(int row, int column)
     emit edited();
 }
 
-QWidget* CPageMaster::control(int id) const
-{
-    const auto found = controls_.find(id);
-    return found == controls_.end() ? nullptr : found->second;
-}
+QWidget* CPageMaster::control(int id) const { return controls_.find(id); }
 
 bool CPageMaster::holdsControl(int control) const { return controls_.contains(control); }
 
-void CPageMaster::focusPlace(const panel::FormPlace& place)
-{
-    QWidget* target = control(place.control);
-    if (!target)
-        return;
-    if (auto* grid = qobject_cast<CListCtrlEx*>(target); grid && place.row >= 0) {
-        const QModelIndex cell = grid->model()->index(place.row, std::max(place.column, 0));
-        grid->setCurrentIndex(cell);
-        grid->scrollTo(cell);
-    }
-    if (auto* scroll = findChild<QScrollArea*>(QStringLiteral("masterScroll")))
-        scroll->ensureWidgetVisible(target);
-    target->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(target))
-        edit->selectAll();
-}
+void CPageMaster::focusPlace(const panel::FormPlace& place) { controls_.focus(place, this); }
 
 } // namespace qarvo::gui

@@ -9,6 +9,7 @@
 // It also keeps the two identification codes that the connection commands
 // write into its panel ID and PC ID fields.
 #include "gui/CPage.h"
+#include "gui/FormControls.h"
 #include "panel/MasterForm.h"
 
 #include <cstdint>
@@ -82,7 +83,7 @@ private:
 
     session::PanelSession* session_ = nullptr;
     std::optional<IdCodes> idFields_;
-    std::map<int, QWidget*> controls_;
+    FormControls controls_;
     std::map<int, QLabel*> labels_; // labels that follow their control's enabling
     CListCtrlEx* userGrid_ = nullptr;
     CListCtrlEx* pgmGrid_ = nullptr;

@@ -175,7 +175,7 @@ QComboBox* CReportDlg::addList(int control, std::initializer_list<int> itemIds)
     list->setObjectName(QStringLiteral("control%1").arg(control));
     for (const int id : itemIds)
         list->addItem(text(id));
-    controls_[control] = list;
+    controls_.add(control, list);
     return list;
 }
 
@@ -206,7 +206,7 @@ QWidget* CReportDlg::buildOptions()
         auto* check = new QCheckBox(text(id));
         check->setObjectName(QStringLiteral("control%1").arg(id));
         connect(check, &QCheckBox::toggled, this, [this, id](bool on) { optionChanged(id, on ? 1 : 0); });
-        controls_[id] = check;
+        controls_.add(id, check);
         layout->addWidget(check, row++, 0);
     }
     layout->setColumnStretch(2, 1);
@@ -236,8 +236,8 @@ QWidget* CReportDlg::buildStations()
             if (!showing_)
                 form_.*field = typed.toStdString();
         });
-        controls_[st.accountControl] = account;
-        controls_[st.phoneControl] = phone;
+        controls_.add(st.accountControl, account);
+        controls_.add(st.phoneControl, phone);
         auto* accountLabel = new QLabel(text(st.accountLabel));
         accountLabel->setBuddy(account);
         auto* phoneLabel = new QLabel(text(st.phoneLabel));
@@ -264,7 +264,7 @@ QWidget* CReportDlg::buildSplitGroup(int index)
         if (!showing_)
             (form_.*field).index = item;
     });
-    controls_[st.formatControl] = format;
+    controls_.add(st.formatControl, format);
     auto* label = new QLabel(text(st.formatLabel));
     label->setBuddy(format);
     layout->addWidget(label, 0, 0);
@@ -274,7 +274,7 @@ QWidget* CReportDlg::buildSplitGroup(int index)
         auto* check = new QCheckBox(text(id));
         check->setObjectName(QStringLiteral("control%1").arg(id));
         connect(check, &QCheckBox::toggled, this, [this, id](bool on) { optionChanged(id, on ? 1 : 0); });
-        controls_[id] = check;
+        controls_.add(id, check);
         layout->addWidget(check, i + 1, 0, 1, 3);
     }
     layout->setColumnStretch(2, 1);
@@ -363,7 +363,7 @@ QWidget* CReportDlg::buildCodes()
     grid_->setColumnType(panel::report_column::kPrefix, readOnlyColumn());
     grid_->defineColumn(panel::report_column::kCid, text(kCidHeader), 30, Qt::AlignCenter);
     grid_->defineColumn(panel::report_column::k4x2, text(k4x2Header), 30, Qt::AlignCenter);
-    controls_[rc::kCodesGrid] = grid_;
+    controls_.add(rc::kCodesGrid, grid_);
     connect(grid_, &CListCtrlEx::cellEdited, this, &CReportDlg::codeEdited);
     // The events' names take the room the dialog gives, up to half as much
     // again as they need, so that each code stays near its event.
@@ -484,31 +484,11 @@ bool CReportDlg::holdsControl(int control)
     });
 }
 
-QWidget* CReportDlg::control(int id) const
-{
-    const auto found = controls_.find(id);
-    return found == controls_.end() ? nullptr : found->second;
-}
+QWidget* CReportDlg::control(int id) const { return controls_.find(id); }
 
 void CReportDlg::focusPlace(const panel::FormPlace& place)
 {
-    QWidget* target = control(place.control);
-    if (!target)
-        return;
-    for (int tab = 0; tab < tabs_->count(); ++tab)
-        if (tabs_->widget(tab)->isAncestorOf(target))
-            tabs_->setCurrentIndex(tab);
-    if (place.row >= 0 && target == grid_) {
-        const QModelIndex cell = grid_->model()->index(place.row, std::max(place.column, 0));
-        grid_->setCurrentIndex(cell);
-        grid_->scrollTo(cell);
-    }
-    if (auto* scroll = findChild<QScrollArea*>(QStringLiteral("settingsScroll")); scroll && scroll->isAncestorOf(target))
-        scroll->ensureWidgetVisible(target);
-    target->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(target))
-        edit->selectAll();
-    if (!isVisible())
+    if (controls_.focus(place, this) && !isVisible())
         pendingFocus_ = place;
 }
 

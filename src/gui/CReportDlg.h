@@ -8,6 +8,7 @@
 // the way a save would (the first refused value is named and focused) and
 // only then hands it to the session; Cancel leaves the session's form as it
 // was.
+#include "gui/FormControls.h"
 #include "panel/FormError.h"
 #include "panel/ReportForm.h"
 
@@ -79,7 +80,7 @@ private:
 
     session::PanelSession& session_;
     panel::ReportForm form_;
-    std::map<int, QWidget*> controls_;
+    FormControls controls_;
     QWidget* stations_ = nullptr;
     std::array<QWidget*, 2> splitGroups_{};
     QWidget* options_ = nullptr;

@@ -121,22 +121,44 @@ private slots:
         QCOMPARE(frame->currentPage(), int(kInstallerPage));
     }
 
-    void refusedAccountStopsThePageWriteAndOpensTheDialogAtIt()
+    void refusedValueStopsThePageWriteAndOpensTheDialogAtIt_data()
     {
-        form().account2 = "12A";
+        QTest::addColumn<int>("control");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("digits");
+        QTest::newRow("account 2") << rc::kAccount2 << -1 << 4;
+        QTest::newRow("Contact ID code, on the codes tab") << rc::kCodesGrid << 5 << 2;
+    }
+
+    void refusedValueStopsThePageWriteAndOpensTheDialogAtIt()
+    {
+        QFETCH(int, control);
+        QFETCH(int, row);
+        QFETCH(int, digits);
+        if (row < 0)
+            form().account2 = "12A";
+        else
+            form().codes[std::size_t(row)].cid = "1G2";
         QWidget* focused = nullptr;
-        QWidget* account = nullptr;
+        QWidget* expected = nullptr;
+        QModelIndex cell;
+        bool shown = false; // on the tab in front
         prompter().answer([&](QDialog& dialog) {
             dialog.show();
             focused = dialog.focusWidget();
-            account = static_cast<CReportDlg&>(dialog).control(rc::kAccount2);
+            expected = static_cast<CReportDlg&>(dialog).control(control);
+            shown = expected && expected->isVisible();
+            cell = static_cast<CReportDlg&>(dialog).codesGrid()->currentIndex();
             return int(QDialog::Rejected);
         });
         QVERIFY(!frame->session().worker.startPageOperation(operations::kWriteInstaller));
         QVERIFY(!frame->session().worker.running());
-        QCOMPARE(prompter().messageTexts(), QStringList{strings::format(text_id::kHexDigitCode, 4)});
-        QVERIFY(account);
-        QCOMPARE(focused, account);
+        QCOMPARE(prompter().messageTexts(), QStringList{strings::format(text_id::kHexDigitCode, digits)});
+        QVERIFY(expected);
+        QCOMPARE(focused, expected);
+        QVERIFY(shown);
+        if (row >= 0)
+            QCOMPARE(std::pair(cell.row(), cell.column()), std::pair(row, int(column::kCid)));
     }
 
     void theInstallerPageButtonOpensTheDialog()

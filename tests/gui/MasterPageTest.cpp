@@ -9,6 +9,7 @@
 #include "gui/controls/CListCtrlEx.h"
 #include "operations/OperationCodes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QHeaderView>
@@ -186,6 +187,27 @@ private slots:
         frame->action(Act::SaveAs)->trigger();
         QVERIFY(!QFile::exists(home->file("other.rps")));
         QCOMPARE(prompter->count(kUserCodeRefused), 2);
+    }
+
+    void tabLeavesTheUserGridForTheNextControls()
+    {
+        frame->setCurrentPage(kMasterPage);
+        frame->show();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        CListCtrlEx& grid = *page().userGrid();
+        int last = grid.columnCount() - 1;
+        while (grid.isColumnHidden(last))
+            --last;
+        grid.setFocus();
+        grid.setCurrentIndex(grid.model()->index(grid.rowCount() - 1, last));
+        QTest::keyClick(&grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page().control(mc::kFollowMe01));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), &grid);
+        grid.setCurrentIndex(grid.model()->index(0, 0));
+        QTest::keyClick(&grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), page().control(mc::kAmbushDigit));
     }
 
     void aRefusedCodeStopsThePageWrite()

@@ -186,6 +186,36 @@ void CListCtrlEx::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
+bool CListCtrlEx::tabLeaves(bool next)
+{
+    // The table view wraps from the last cell to the first; the grid is left
+    // instead, so that Tab reaches the rest of the page.
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return true;
+    const QModelIndex target = moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier);
+    const auto place = [](const QModelIndex& index) { return std::pair(index.row(), index.column()); };
+    return !target.isValid() || (next ? place(target) <= place(current) : place(target) >= place(current));
+}
+
+bool CListCtrlEx::focusNextPrevChild(bool next)
+{
+    return tabLeaves(next) ? QWidget::focusNextPrevChild(next) : QTableView::focusNextPrevChild(next);
+}
+
+void CListCtrlEx::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab in an open editor: the value is kept and the focus moves on.
+    const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    if (tab && tabLeaves(next)) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(next);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
 void CListCtrlEx::scrollContentsBy(int dx, int dy)
 {
     endOpenEdit();

@@ -4,8 +4,9 @@
 //
 // Mouse: a click on a row that is not selected only selects it; a click in
 // a selected row edits the cell, or toggles a check cell, when the grid,
-// the column and the cell allow it. Keyboard: arrows, Tab and Shift+Tab
-// move between cells; Enter or F2 edits (Enter and Space toggle a check
+// the column and the cell allow it. Keyboard: arrows move between cells;
+// Tab and Shift+Tab do too, and leave the grid for the next or previous
+// control after its last or before its first cell; Enter or F2 edits (Enter and Space toggle a check
 // cell); typing starts an edit of the current cell; Escape cancels it;
 // Ctrl+C copies the selected range as tab-separated text and Ctrl+V pastes
 // such text from the current cell on, into editable cells only, every value
@@ -79,12 +80,17 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void keyboardSearch(const QString&) override {}
 
 private:
     bool rowSelected(int row) const;
+    // Whether Tab (next) or Shift+Tab from the current cell goes past the
+    // grid's last or first cell.
+    bool tabLeaves(bool next);
     // Edits or toggles a cell the way a click in a selected row does.
     void activate(const QModelIndex& index, bool byMouse);
     void endOpenEdit();

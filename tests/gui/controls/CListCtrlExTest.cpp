@@ -13,10 +13,12 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QAbstractItemView>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -228,6 +230,70 @@ private slots:
         QTRY_VERIFY(!editorOf(*grid, 5, Code));
         QCOMPARE(grid->text(5, Code), QString("0042"));
         QCOMPARE(grid->currentIndex().column(), int(Time));
+    }
+
+    void tabMovesThroughTheCellsAndLeavesAtTheEnds_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("lastColumn"); // the columns after it are hidden
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("toRow");
+        QTest::addColumn<int>("toColumn");
+        QTest::newRow("next cell") << 5 << int(Code) << int(Pgm) << false << false << "grid" << 5 << int(Time);
+        QTest::newRow("row end to next row") << 5 << int(Pgm) << int(Pgm) << false << false << "grid" << 6 << int(Label);
+        QTest::newRow("row start back to row above") << 6 << int(Label) << int(Pgm) << false << true << "grid" << 5
+                                                     << int(Pgm);
+        QTest::newRow("last cell leaves") << kRows - 1 << int(Pgm) << int(Pgm) << false << false << "after"
+                                          << kRows - 1 << int(Pgm);
+        QTest::newRow("first cell leaves backwards") << 0 << int(Label) << int(Pgm) << false << true << "before" << 0
+                                                     << int(Label);
+        QTest::newRow("open editor in the last cell leaves") << kRows - 1 << int(Code) << int(Code) << true << false
+                                                             << "after" << kRows - 1 << int(Code);
+    }
+
+    void tabMovesThroughTheCellsAndLeavesAtTheEnds()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, lastColumn);
+        QFETCH(bool, editing);
+        QFETCH(bool, back);
+        QFETCH(QString, focused);
+        QFETCH(int, toRow);
+        QFETCH(int, toColumn);
+        QWidget page;
+        auto* layout = new QVBoxLayout(&page);
+        auto* before = new QLineEdit;
+        before->setObjectName("before");
+        auto* after = new QLineEdit;
+        after->setObjectName("after");
+        grid->setObjectName("grid");
+        const auto keep = qScopeGuard([this] { grid->setParent(nullptr); }); // the fixture owns it
+        layout->addWidget(before);
+        layout->addWidget(grid.get());
+        layout->addWidget(after);
+        for (int c = lastColumn + 1; c < ColumnCount; ++c)
+            grid->setColumnHidden(c, true);
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(row, column));
+        QWidget* keyTarget = grid.get();
+        if (editing) {
+            QTest::keyClick(grid.get(), Qt::Key_F2);
+            keyTarget = editorOf(*grid, row, column);
+            QVERIFY(keyTarget);
+            QTest::keyClicks(keyTarget, "9");
+        }
+        QTest::keyClick(keyTarget, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
+        QCOMPARE(grid->currentIndex(), grid->model()->index(toRow, toColumn));
+        if (editing)
+            QCOMPARE(grid->text(row, column), QString("0009"));
     }
 
     void checkClickTogglesAndSignalsColumnAndRow()

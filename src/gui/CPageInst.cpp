@@ -2,6 +2,7 @@
 
 #include "session/PanelSession.h"
 #include "base/TextIds.h"
+#include "gui/PgmTimeCells.h"
 #include "gui/ShellTexts.h"
 #include "gui/controls/CHexEdit.h"
 #include "gui/controls/CListCtrlEx.h"
@@ -278,10 +279,7 @@ int wantedWidth(QWidget* group)
     return std::max(group->sizeHint().width(), grid ? columnsWidth(grid) + 30 : 0);
 }
 
-std::optional<cells::HourMinute> cellTime(const panel::PgmTimeCell& cell)
-{
-    return cell.on ? cells::parseHourMinute(cell.time) : std::nullopt;
-}
+constexpr PgmTimeColumns kPgmTimeColumns{panel::pgm_column::kActivation, panel::pgm_column::kDeactivation};
 
 } // namespace
 
@@ -858,10 +856,8 @@ void CPageInst::showPgms()
         const panel::PgmRow& pgm = pgms[std::size_t(r)];
         pgmGrid_->setText(r, 1, QStringLiteral("PGM%1").arg(r + 1));
         pgmGrid_->setListIndex(r, panel::pgm_column::kType, pgm.type);
-        if (std::size_t(r) < times.size()) {
-            pgmGrid_->setTime(r, panel::pgm_column::kActivation, cellTime(times[std::size_t(r)].activation));
-            pgmGrid_->setTime(r, panel::pgm_column::kDeactivation, cellTime(times[std::size_t(r)].deactivation));
-        }
+        if (std::size_t(r) < times.size())
+            showPgmTimeCells(*pgmGrid_, r, times[std::size_t(r)], kPgmTimeColumns);
         pgmGrid_->setText(r, panel::pgm_column::kDelay, QString::fromStdString(pgm.delay));
         pgmGrid_->setListIndex(r, panel::pgm_column::kUnit, pgm.unit);
         pgmGrid_->setCheckState(r, panel::pgm_column::kPartitionA, pgm.partitionA ? 1 : 0);
@@ -964,12 +960,7 @@ void CPageInst::pgmCellEdited(int row, int column)
     case panel::pgm_column::kDeactivation: {
         if (std::size_t(row) >= master().pgmTimes.size())
             return;
-        panel::PgmTimesRow& times = master().pgmTimes[std::size_t(row)];
-        panel::PgmTimeCell& cell = column == panel::pgm_column::kActivation ? times.activation : times.deactivation;
-        const auto time = pgmGrid_->time(row, column);
-        cell.on = time.has_value();
-        if (time)
-            cell.time = cells::formatHourMinute(*time);
+        takePgmTimeCell(*pgmGrid_, row, column, master().pgmTimes[std::size_t(row)], kPgmTimeColumns);
         break;
     }
     default: break;

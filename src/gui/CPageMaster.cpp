@@ -3,6 +3,7 @@
 #include "session/PanelSession.h"
 #include "base/CellEditRules.h"
 #include "base/TextIds.h"
+#include "gui/PgmTimeCells.h"
 #include "gui/ShellTexts.h"
 #include "gui/controls/CListCtrlEx.h"
 #include "gui/controls/CPhoneEdit.h"
@@ -113,10 +114,8 @@ QString userRowLabel(int row)
     return row == 0 ? text(text_id::kMaster) : QStringLiteral("%1 %2").arg(text(text_id::kUser)).arg(row, 2, 10, QChar(u'0'));
 }
 
-std::optional<cells::HourMinute> cellTime(const panel::PgmTimeCell& cell)
-{
-    return cell.on ? cells::parseHourMinute(cell.time) : std::nullopt;
-}
+constexpr PgmTimeColumns kPgmTimeColumns{panel::master_pgm_column::kActivation,
+                                         panel::master_pgm_column::kDeactivation};
 
 } // namespace
 
@@ -396,8 +395,7 @@ void CPageMaster::showPgmTimes()
     pgmGrid_->setRowCount(int(times.size()));
     for (int r = 0; r < int(times.size()); ++r) {
         pgmGrid_->setText(r, 1, QStringLiteral("PGM%1").arg(r + 1));
-        pgmGrid_->setTime(r, panel::master_pgm_column::kActivation, cellTime(times[std::size_t(r)].activation));
-        pgmGrid_->setTime(r, panel::master_pgm_column::kDeactivation, cellTime(times[std::size_t(r)].deactivation));
+        showPgmTimeCells(*pgmGrid_, r, times[std::size_t(r)], kPgmTimeColumns);
     }
 }
 
@@ -465,12 +463,7 @@ void CPageMaster::pgmCellEdited(int row, int column)
 {
     if (showing_ || !session_ || row < 0 || row >= int(form().pgmTimes.size()))
         return;
-    panel::PgmTimesRow& times = form().pgmTimes[std::size_t(row)];
-    panel::PgmTimeCell& cell = column == panel::master_pgm_column::kActivation ? times.activation : times.deactivation;
-    const auto time = pgmGrid_->time(row, column);
-    cell.on = time.has_value();
-    if (time)
-        cell.time = cells::formatHourMinute(*time);
+    takePgmTimeCell(*pgmGrid_, row, column, form().pgmTimes[std::size_t(row)], kPgmTimeColumns);
     emit edited();
 }
 

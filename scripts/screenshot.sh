@@ -3,15 +3,37 @@
 # of the about box (docs/about.png) from a demo run, offscreen. Run it after
 # changing what the main window shows. With --xvfb it renders through a real
 # X server instead (xvfb-run), as a desktop would draw it.
+#
+# scripts/screenshot.sh --pages DIR [--xvfb] renders the master and installer
+# pages and the digital communicator dialog, filled from the demo panel, at
+# the default window size and at 1600 x 1000, into DIR (for looking the
+# layouts over; nothing in the repository changes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -d build ] || ./scripts/setup.sh
 cmake --build build --target qarvoip-screenshot qarvoip >/dev/null
-mkdir -p docs
 tool=build/dist/qarvoip-screenshot
-if [ "${1:-}" = "--xvfb" ]; then
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$tool" docs/main-window.png docs/about.png
+pages=""
+xvfb=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --pages) pages="$2"; shift 2 ;;
+    --xvfb) xvfb=1; shift ;;
+    *) echo "usage: $0 [--xvfb] [--pages DIR]" >&2; exit 2 ;;
+  esac
+done
+screen=1024x768
+if [ -n "$pages" ]; then
+  mkdir -p "$pages"
+  set -- --pages "$pages"
+  screen=1920x1200 # room for the large size
 else
-  QT_QPA_PLATFORM=offscreen "$tool" docs/main-window.png docs/about.png
+  mkdir -p docs
+  set -- docs/main-window.png docs/about.png
 fi
-echo "Wrote docs/main-window.png and docs/about.png"
+if [ -n "$xvfb" ]; then
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 ${screen}x24" "$tool" "$@"
+else
+  QT_QPA_PLATFORM=offscreen "$tool" "$@"
+fi
+echo "Wrote $*" | sed 's/--pages /the pages into /'

@@ -89,8 +89,11 @@ void CliSink::writeLine(const std::string& line)
 void CliSink::printNote(const std::string& line)
 {
     std::lock_guard lock(mutex_);
-    if (!style_.quiet)
-        writeLine(line);
+    // A note says what the status pane says next ("Connecting..."): one line.
+    if (style_.quiet || line == lastStatus_)
+        return;
+    lastStatus_ = line;
+    writeLine(line);
 }
 
 void CliSink::hideMessage(int textId)

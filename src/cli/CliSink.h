@@ -30,7 +30,8 @@ public:
     // display's rules; a new caption starts from nothing again.
     void showProgress(const std::string& caption, long percent, const std::string& text);
     // A line of progress (connecting, waiting, disconnecting): printed like
-    // printLine except with --quiet.
+    // printLine except with --quiet, and not again when the status pane
+    // just said the same.
     void printNote(const std::string& line);
     // Message boxes and status panes of this text are kept but not printed.
     void hideMessage(int textId);

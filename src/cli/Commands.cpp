@@ -2,8 +2,8 @@
 
 #include "cli/DocumentCommands.h"
 #include "cli/EventLogCommands.h"
-#include "cli/LinkSession.h"
 #include "cli/PanelCommands.h"
+#include "cli/PanelRun.h"
 #include "cli/SettingCommands.h"
 #include "cli/TaviCommands.h"
 
@@ -84,10 +84,10 @@ int runConnect(Session& session)
 {
     if (refuseArguments(session))
         return kExitUsage;
-    LinkSession link(session);
-    if (!link.open())
-        return failureStatus(link.sink(), session.env.timing, session.env.err);
-    return link.close() ? kExitSuccess : kExitFailure;
+    PanelRun run(session, PanelRun::ConnectionLines::OnOutput);
+    if (!run.open())
+        return run.failure();
+    return run.finish() ? kExitSuccess : kExitFailure;
 }
 
 int runDemo(Session& session) { return runDocumentDemo(session); }

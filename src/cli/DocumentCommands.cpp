@@ -4,7 +4,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
-#include "cli/PanelConnection.h"
+#include "cli/PanelRun.h"
 #include "cli/WriteCheck.h"
 #include "app/PanelBackup.h"
 #include "communicator/TaviOptions.h"
@@ -12,7 +12,6 @@
 #include "panel/FieldCodecs.h"
 #include "panel/PanelModels.h"
 
-#include <chrono>
 #include <filesystem>
 #include <atomic>
 #include <cctype>
@@ -22,7 +21,6 @@
 #include <span>
 #include <optional>
 #include <string_view>
-#include <thread>
 
 namespace qarvo::cli {
 
@@ -30,7 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr auto kPollInterval = std::chrono::milliseconds(10);
 constexpr std::string_view kTypeOption = "--type";
 constexpr const char* kDemoDocument = "demo.rps";
 
@@ -99,22 +96,12 @@ std::optional<std::uint8_t> parseTypeCode(std::string text)
     return static_cast<std::uint8_t>(*code);
 }
 
-// One command's panel session around a settings document: connects and
-// identifies the panel, runs page transfers, and ends as a user would, with
-// the end-of-link request and then the communicator's close.
-class DocumentRun {
+// A command's panel run around a settings document: loads and saves the
+// file, runs page transfers, backs the panel's pages up and reads a written
+// page back.
+class DocumentRun : public PanelRun {
 public:
-    explicit DocumentRun(Session& session)
-        : session_(session), sink_(session.env.err, sinkStyle(session)), panel_(sink_, session.settings, session.env.timing)
-    {
-        panel_.worker.setConnectionMode(session.commandLine.options.mode);
-    }
-    ~DocumentRun() { finish(); }
-    DocumentRun(const DocumentRun&) = delete;
-    DocumentRun& operator=(const DocumentRun&) = delete;
-
-    panel::CUploadDoc& doc() { return panel_.doc; }
-    const panel::PanelIdentity& identity() const { return panel_.doc.identity(); }
+    explicit DocumentRun(Session& session) : PanelRun(session), session_(session) {}
 
     // Opens the file into the document; a missing file gives a new
     // document when createMissing is set.
@@ -145,40 +132,26 @@ public:
         return false;
     }
 
-    // Opens the connection and waits until the panel is identified and the
-    // link is idle.
-    // beforePanel runs once the communicator connection is open, before
-    // the panel link starts; false from it ends the run.
-    bool connect(const std::function<bool()>& beforePanel = {})
-    {
-        if (!open())
-            return false;
-        if (beforePanel && !beforePanel())
-            return false;
-        panel_.worker.startPageOperation(operations::kNoOperation);
-        return waitFor([&] { return idle() ? Wait::Done : Wait::Pending; });
-    }
-
     // Writes the page; true when the write reached its end.
     bool write(const TransferCommand& page)
     {
-        writing_ = page.page;
+        setChanging(page.page);
         const bool written = transfer(page.code);
         if (written)
-            writing_ = nullptr;
+            setChanging(nullptr);
         return written;
     }
 
     // Runs one page transfer; true when it reached its end.
     bool transfer(int code)
     {
-        std::size_t next = sink_.notices().size();
+        std::size_t next = sink().notices().size();
         bool started = false;
         bool completed = false;
-        if (!panel_.worker.startPageOperation(code))
+        if (!panel().worker.startPageOperation(code))
             return false;
         return waitFor([&] {
-            const std::vector<Notice> notices = sink_.notices();
+            const std::vector<Notice> notices = sink().notices();
             for (; next < notices.size(); ++next) {
                 const auto* progress = std::get_if<ProgressNotice>(&notices[next]);
                 started = started || (progress && progress->subCode == kProgressCaption);
@@ -200,13 +173,13 @@ public:
     {
         std::atomic<bool> ended{false};
         // The status pane's per cent has no number of its own here.
-        sink_.hideMessage(text_id::kReadEventLogPercent);
-        eventlog::EventLogReader& reader = panel_.eventLogReader();
+        sink().hideMessage(text_id::kReadEventLogPercent);
+        eventlog::EventLogReader& reader = panel().eventLogReader();
         reader.setOptions({.markAsRead = false, .allEvents = true});
         eventlog::EventLogReader::Listener listener;
         listener.ended = [&] { ended = true; };
         reader.setListener(listener);
-        const bool read = panel_.worker.startPageOperation(operations::kReadEventLog) &&
+        const bool read = panel().worker.startPageOperation(operations::kReadEventLog) &&
                           waitFor([&] { return ended && idle() ? Wait::Done : Wait::Pending; });
         reader.setListener({});
         return read;
@@ -215,18 +188,18 @@ public:
     // Reads the communicator's options into the document.
     bool readTaviOptions()
     {
-        if (panel_.tavi.readOptions() != text_id::kDownloadingSuccessfully) {
+        if (panel().tavi.readOptions() != text_id::kDownloadingSuccessfully) {
             printProblem(session_.env.err, "the communicator options could not be read");
             return false;
         }
         const auto held = doc().lock();
-        doc().setTaviOptions(panel_.tavi.record().bytes);
+        doc().setTaviOptions(panel().tavi.record().bytes);
         return true;
     }
 
     // Tells nothing of the model check's reset: a new document takes the
     // connected panel's model as a matter of course.
-    void expectModelChange() { sink_.hideMessage(text_id::kDifferentPanel); }
+    void expectModelChange() { sink().hideMessage(text_id::kDifferentPanel); }
 
     // Reads both pages of the panel and keeps them, with the rest of the
     // document, as a backup under base; the document's own image is put
@@ -281,79 +254,11 @@ public:
         return doc();
     }
 
-    // The exit status of a connection, identification or transfer that
-    // failed, after saying what timed out when that is why.
-    int failure()
-    {
-        if (interrupted_)
-            stopAtStepBoundary();
-        finish();
-        if (interrupted_) {
-            std::string text = "interrupted: the link was ended";
-            if (writing_)
-                text += "; the " + std::string(writing_) + " may be partly written";
-            printProblem(session_.env.err, text + ".");
-            return kExitInterrupted;
-        }
-        return failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
-    }
-
-    // Drops the running operation when its current step is answered and
-    // waits for the idle poll, from which the link ends as usual.
-    void stopAtStepBoundary()
-    {
-        panel_.worker.cancelOperation();
-        const auto deadline = std::chrono::steady_clock::now() + session_.env.timing.workerReply;
-        while (panel_.worker.running() && !idle() && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(kPollInterval);
-    }
-
-    // Ends the panel link with its end-of-link request and closes the connection.
-    void finish()
-    {
-        if (!panel_.worker.running() && !panel_.link.connection.isOpen())
-            return;
-        panel_.worker.abort(true);
-        if (panel_.link.connection.isOpen() && panel_.link.connection.close() != link::result::kClosed)
-            sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
-    }
-
 private:
     // The progress display's "show with caption" sub-code: the operation has started.
     static constexpr int kProgressCaption = 4;
-    enum class Wait { Pending, Done, Failed };
-
-    bool open() { return openPanelConnection(session_, sink_, panel_); }
-
-    bool idle() const
-    {
-        const operations::OperationWorker& worker = panel_.worker;
-        return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll && !worker.operationActive();
-    }
-
-    // Polls until the wait is over; false when it failed or the worker
-    // ended (the worker's own time-outs bound every wait).
-    bool waitFor(const std::function<Wait()>& state)
-    {
-        for (;;) {
-            const Wait now = state();
-            if (now != Wait::Pending)
-                return now == Wait::Done;
-            if (!panel_.worker.running())
-                return false;
-            if (interrupted(session_)) {
-                interrupted_ = true;
-                return false;
-            }
-            std::this_thread::sleep_for(kPollInterval);
-        }
-    }
 
     Session& session_;
-    CliSink sink_;
-    session::PanelSession panel_;
-    bool interrupted_ = false;
-    const char* writing_ = nullptr; // the page a write in progress changes
 };
 
 // The command's one file argument and the flags it was given.

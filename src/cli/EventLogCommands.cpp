@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
+#include "cli/PanelRun.h"
 #include "cli/EventRecords.h"
 #include "base/AtomicFile.h"
 #include "eventlog/TextExport.h"
@@ -16,7 +17,6 @@
 #include <mutex>
 #include <optional>
 #include <string_view>
-#include <thread>
 #include <variant>
 
 #include <unistd.h>
@@ -32,7 +32,6 @@ constexpr std::string_view kDoc = "--doc";
 constexpr std::string_view kReplace = "--replace";
 constexpr std::string_view kCsv = "--csv";
 constexpr std::string_view kJson = "--json";
-constexpr auto kPollInterval = std::chrono::milliseconds(20);
 
 struct ReadEventsArguments {
     eventlog::EventLogOptions options;
@@ -90,136 +89,6 @@ std::optional<ReadEventsArguments> parseArguments(Session& session)
     }
     return parsed;
 }
-
-// The reading's notices for the terminal. The per cent of the reading is
-// printed by the reader's progress hook, which has the number the status
-// notice lacks; the hint to disconnect the communicator is left out, since
-// the command closes the connection itself right after the link.
-class ReadingSink final : public NoticeSink {
-public:
-    explicit ReadingSink(CliSink& out) : out_(out) {}
-
-    void post(const Notice& notice) override
-    {
-        if (const auto* status = std::get_if<StatusNotice>(&notice);
-            status && status->textId == text_id::kReadEventLogPercent)
-            return;
-        if (const auto* message = std::get_if<MessageNotice>(&notice);
-            message && message->textId == text_id::kTaviStillConnected)
-            return;
-        out_.post(notice);
-    }
-
-    void progress(int percent)
-    {
-        out_.showProgress(strings::utf8(text_id::kReadEventLogPercent), percent,
-                          strings::format(text_id::kReadEventLogPercent, percent).toStdString());
-    }
-
-private:
-    CliSink& out_;
-};
-
-// The panel link of one command: the panel session on the command's
-// settings. The communicator connection is opened here; the worker then
-// identifies the panel and runs the operation. The command ends as a user
-// would: the panel link with its end-of-link request, then the close.
-class PanelRun {
-public:
-    explicit PanelRun(Session& session)
-        : session_(session), sink_(session.env.err, sinkStyle(session)), filter_(sink_), panel_(filter_, session.settings, session.env.timing)
-    {
-        panel_.worker.setConnectionMode(session.commandLine.options.mode);
-    }
-    ~PanelRun() { finish(); }
-    PanelRun(const PanelRun&) = delete;
-    PanelRun& operator=(const PanelRun&) = delete;
-
-    session::PanelSession& panel() { return panel_; }
-    CliSink& sink() { return sink_; }
-    ReadingSink& filter() { return filter_; }
-
-    bool open()
-    {
-        std::string error;
-        if (!panel_.start(&error)) {
-            sink_.printLine(strings::utf8(text_id::kSocketCannotBeInitialized) + (error.empty() ? "" : ": " + error));
-            return false;
-        }
-        const link::ConnectionMode mode = session_.commandLine.options.mode;
-        if (mode == link::ConnectionMode::WaitForCall) {
-            sink_.printNote("Waiting for the communicator's call on UDP port " +
-                            std::to_string(panel_.link.socket.localPort()) + "...");
-            if (session_.demo)
-                session_.demo->callProgramLater(panel_.link.socket.localPort());
-        } else {
-            sink_.printNote(strings::utf8(text_id::kConnecting));
-        }
-        const int result = panel_.link.connection.open(mode, false);
-        if (result != link::result::kOpen) {
-            if (result >= link::result::kNoCall && result <= link::result::kWrongPassword)
-                sink_.printLine(strings::utf8(result));
-            return false;
-        }
-        return true;
-    }
-
-    // Waits until the reading has ended; false when the worker ended first,
-    // or when the reading made no progress for twice the worker's reply
-    // time (a panel that keeps answering wrongly), which drops it.
-    bool waitForReading(const std::atomic<bool>& ended)
-    {
-        const eventlog::EventLogReader& reader = panel_.eventLogReader();
-        const Millis patience = 2 * session_.env.timing.workerReply;
-        auto progress = std::pair{reader.eventCount(), reader.eventIndex()};
-        auto deadline = std::chrono::steady_clock::now() + patience;
-        while (!ended) {
-            if (!panel_.worker.running())
-                return ended;
-            const auto now = std::pair{reader.eventCount(), reader.eventIndex()};
-            if (now != progress) {
-                progress = now;
-                deadline = std::chrono::steady_clock::now() + patience;
-            } else if (std::chrono::steady_clock::now() > deadline) {
-                panel_.worker.cancelOperation();
-                sink_.printLine("Timed out: the reading made no progress for " + durationText(patience) + ".");
-                timedOut_ = true;
-                return false;
-            }
-            std::this_thread::sleep_for(kPollInterval);
-        }
-        return true;
-    }
-
-    bool timedOut() const { return timedOut_; }
-
-    // Ends the panel link and closes the connection; false when the close failed.
-    bool finish()
-    {
-        operations::OperationWorker& worker = panel_.worker;
-        if (worker.running()) {
-            worker.abort();
-            if (!worker.waitStopped(session_.env.timing.workerReply))
-                worker.abort(true);
-        }
-        if (!panel_.link.connection.isOpen())
-            return true;
-        sink_.printNote(strings::utf8(text_id::kDisconnecting));
-        if (panel_.link.connection.close() != link::result::kClosed) {
-            sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
-            return false;
-        }
-        sink_.printNote(strings::utf8(text_id::kDisconnected));
-        return true;
-    }
-
-private:
-    Session& session_;
-    CliSink sink_;
-    ReadingSink filter_;
-    session::PanelSession panel_;
-    bool timedOut_ = false;
-};
 
 // The lines a reading added: the whole new group, or the note added to the
 // group that was there.
@@ -296,7 +165,10 @@ int runReadEvents(Session& session)
 
     ReadLines read; // before the run: the reader's hooks write here until the worker has ended
     PanelRun run(session);
-    panel::CUploadDoc& doc = run.panel().doc;
+    // The per cent of the reading is printed from the reader's progress
+    // hook, which has the number the status notice lacks.
+    run.sink().hideMessage(text_id::kReadEventLogPercent);
+    panel::CUploadDoc& doc = run.doc();
     const bool docExisted = args->doc && std::filesystem::exists(*args->doc);
     if (docExisted) {
         if (const std::string error = doc.open(*args->doc); !error.empty()) {
@@ -339,7 +211,10 @@ int runReadEvents(Session& session)
                             std::lock_guard lock(read.mutex);
                             read.inserted.push_back(line);
                         },
-                        [&](int percent) { run.filter().progress(percent); },
+                        [&](int percent) {
+                            run.sink().showProgress(strings::utf8(text_id::kReadEventLogPercent), percent,
+                                                    strings::format(text_id::kReadEventLogPercent, percent).toStdString());
+                        },
                         [&] { read.ended = true; },
                         // The log is marked as read only once its lines are safe.
                         [&] {
@@ -352,14 +227,20 @@ int runReadEvents(Session& session)
                         }});
 
     if (!run.open())
-        return failureStatus(run.sink(), session.env.timing, session.env.err);
+        return run.failure();
     run.panel().worker.startPageOperation(operations::kReadEventLog);
-    const bool ended = run.waitForReading(read.ended);
-    const bool closed = run.finish();
+    // A panel that keeps answering without the reading moving on is given
+    // up after twice the worker's reply time.
+    const bool ended = run.waitFor([&] { return read.ended ? PanelRun::Wait::Done : PanelRun::Wait::Pending; },
+                                   PanelRun::Patience{2 * session.env.timing.workerReply,
+                                                      "the reading made no progress for",
+                                                      [&reader] {
+                                                          return std::uint64_t(reader.eventCount()) << 32 |
+                                                                 std::uint32_t(reader.eventIndex());
+                                                      }});
     if (!ended)
-        return run.timedOut() ? kExitConnection
-                              : failureStatus(run.sink(), session.env.timing, session.env.err,
-                                              run.panel().worker.receiverTimedOut());
+        return run.failure();
+    const bool closed = run.finish();
 
     if (args->json) {
         session.env.out << eventsJson(read.recordsRead());

@@ -4,7 +4,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
-#include "cli/PanelConnection.h"
+#include "cli/PanelRun.h"
 #include "online/OnlineModel.h"
 #include "panel/PanelModels.h"
 #include "operations/OperationCodes.h"
@@ -14,21 +14,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <chrono>
 #include <functional>
 #include <iomanip>
 #include <optional>
 #include <sstream>
 #include <string_view>
-#include <thread>
 
 namespace qarvo::cli {
 
 namespace {
 
-using operations::OperationWorker;
-
-constexpr auto kPollInterval = std::chrono::milliseconds(20);
 constexpr std::string_view kPartitionOption = "--partition";
 constexpr std::string_view kJsonOption = "--json";
 
@@ -230,122 +225,61 @@ void printView(std::ostream& out, const online::OnlineModel& model)
 
 // ---------------------------------------------------------------- the link
 
-// One command's panel session: connects, identifies the panel, keeps the
-// status up to date and ends the link and the connection at the end.
+// One command's panel run with the online status kept up to date.
 class PanelLink {
 public:
     explicit PanelLink(Session& session)
-        : session_(session),
-          sink_(session.env.err, sinkStyle(session)),
-          panel_(sink_, session.settings, session.env.timing, *session.env.clock),
-          status_(panel_, sink_),
-          patience_(2 * session.env.timing.workerReply)
+        : run_(session), status_(run_.panel(), run_.sink()), patience_(2 * session.env.timing.workerReply)
     {
-        panel_.worker.setConnectionMode(session.commandLine.options.mode);
     }
-    ~PanelLink() { finish(); }
-    PanelLink(const PanelLink&) = delete;
-    PanelLink& operator=(const PanelLink&) = delete;
 
     // Opens the communicator connection and has the worker identify the
     // panel; true once the link is idle and all status has been decoded.
     bool connect()
     {
-        if (!open())
-            return false;
-        panel_.worker.startPageOperation(operations::kNoOperation);
-        if (waitFor([&] { return idle() && status_.complete(); }))
-            return true;
-        if (panel_.worker.running()) {
-            sink_.printLine("Timed out: the panel did not report its whole status within " + durationText(patience_) +
-                            ".");
-            timedOut_ = true;
-        }
-        return false;
+        return run_.connect({}, [&] { return updated().complete(); },
+                            patience("the panel did not report its whole status within"));
     }
 
-    // The exit status of a connection or command that failed.
-    int failure()
-    {
-        finish();
-        if (timedOut_)
-            return kExitConnection;
-        return failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
-    }
+    int failure() { return run_.failure(); }
 
     // Requests the operation and waits until the worker is back in the idle
     // poll. Returns true when the panel carried it out; a refusal has been
     // printed by the sink.
     bool request(int code, int argument)
     {
-        OperationWorker& worker = panel_.worker;
-        status_.update();
-        const int messagesBefore = status_.messages();
+        const int messagesBefore = updated().messages();
         // The link is idle: the worker takes the operation at once.
-        worker.startOnlineOperation(code, argument);
-        if (!waitFor([&] { return idle(); })) {
-            if (worker.running()) {
-                worker.cancelOperation();
-                sink_.printLine("Timed out: the panel did not complete the command within " +
-                                durationText(patience_) + ".");
-                timedOut_ = true;
-            }
+        run_.panel().worker.startOnlineOperation(code, argument);
+        if (!run_.waitFor([&] { return run_.idle() ? PanelRun::Wait::Done : PanelRun::Wait::Pending; },
+                          patience("the panel did not complete the command within")))
             return false;
-        }
-        status_.update();
-        return status_.messages() == messagesBefore;
+        return updated().messages() == messagesBefore;
     }
 
     // Waits for a fresh status of the whole panel.
     bool refreshStatus()
     {
         status_.restart();
-        return waitFor([&] { return status_.complete(); });
+        return run_.waitFor([&] { return updated().complete() ? PanelRun::Wait::Done : PanelRun::Wait::Pending; },
+                            patience("the panel did not report its whole status within"));
     }
 
     const online::OnlineModel& model() const { return status_.model(); }
-    const panel::PanelIdentity& identity() const { return panel_.doc.identity(); }
-    bool partitioned() const { return panel_.worker.partitioned(); }
-
-    // Ends the panel link with its end-of-link request and closes the connection.
-    void finish()
-    {
-        if (!panel_.worker.running() && !panel_.link.connection.isOpen())
-            return;
-        panel_.worker.abort(true);
-        if (panel_.link.connection.isOpen() && panel_.link.connection.close() != link::result::kClosed)
-            sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
-    }
+    const panel::PanelIdentity& identity() const { return run_.identity(); }
+    bool partitioned() { return run_.panel().worker.partitioned(); }
 
 private:
-    bool open() { return openPanelConnection(session_, sink_, panel_); }
-
-    bool idle() const
+    const StatusWatch& updated()
     {
-        const OperationWorker& worker = panel_.worker;
-        return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll && !worker.operationActive();
+        status_.update();
+        return status_;
     }
+    PanelRun::Patience patience(std::string_view what) const { return {patience_, what}; }
 
-    // Polls until done() holds; false when the worker ended or the time ran out.
-    bool waitFor(const std::function<bool()>& done)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + patience_;
-        for (;;) {
-            status_.update();
-            if (done())
-                return true;
-            if (!panel_.worker.running() || std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(kPollInterval);
-        }
-    }
-
-    Session& session_;
-    CliSink sink_;
-    session::PanelSession panel_;
+    PanelRun run_;
     StatusWatch status_;
     Millis patience_;
-    bool timedOut_ = false;
 };
 
 // ---------------------------------------------------------------- commands

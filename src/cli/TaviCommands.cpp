@@ -3,7 +3,7 @@
 #include "app/Strings.h"
 #include "base/AtomicFile.h"
 #include "base/TextIds.h"
-#include "cli/LinkSession.h"
+#include "cli/PanelRun.h"
 #include "cli/WriteCheck.h"
 #include "communicator/FirmwareUpdate.h"
 #include "communicator/TaviModelInfo.h"
@@ -30,41 +30,25 @@ constexpr long kLastPgm = static_cast<long>(tavi::kPgmCount);
 // ends with the close unless the connection ended already.
 class TaviSession {
 public:
-    explicit TaviSession(Session& session)
-        : link_(session), timing_(session.env.timing), err_(session.env.err)
-    {
-    }
-    ~TaviSession() { finish(); }
+    explicit TaviSession(Session& session) : run_(session, PanelRun::ConnectionLines::OnOutput) {}
 
     bool open()
     {
-        if (!link_.open())
+        if (!run_.open())
             return false;
-        tasks_.emplace(link_.link());
-        tasks_->connectionOpened();
+        tasks().connectionOpened();
         return true;
     }
 
-    // Stops the poll and closes a connection that is still open.
-    bool finish()
-    {
-        if (tasks_)
-            tasks_->poll().stop();
-        return !link_.link().connection.isOpen() || link_.close();
-    }
+    bool finish() { return run_.finish(); }
+    int failure() { return run_.failure(); }
 
-    // The exit status of an opening that failed.
-    int failure() { return failureStatus(link_.sink(), timing_, err_); }
-
-    TaviTasks& tasks() { return *tasks_; }
-    link::Link& link() { return link_.link(); }
-    CliSink& sink() { return link_.sink(); }
+    TaviTasks& tasks() { return run_.panel().tavi; }
+    link::Link& link() { return run_.panel().link; }
+    CliSink& sink() { return run_.sink(); }
 
 private:
-    LinkSession link_;
-    const Timing& timing_;
-    std::ostream& err_;
-    std::optional<TaviTasks> tasks_; // after link_: ends before the link
+    PanelRun run_;
 };
 
 const std::vector<std::string>& arguments(Session& session) { return session.commandLine.arguments; }

@@ -1,0 +1,170 @@
+#include "cli/PanelRun.h"
+
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "cli/Demo.h"
+#include "cli/ExitStatus.h"
+#include "operations/OperationCodes.h"
+
+#include <chrono>
+#include <thread>
+
+namespace qarvo::cli {
+
+namespace {
+
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
+
+// Failure results of the opening are string-table ids; a cancelled wait
+// shows nothing.
+bool hasText(int openResult)
+{
+    return openResult >= link::result::kNoCall && openResult <= link::result::kWrongPassword;
+}
+
+} // namespace
+
+PanelRun::PanelRun(Session& session, ConnectionLines lines)
+    : session_(session),
+      lines_(lines),
+      sink_(session.env.err, sinkStyle(session)),
+      panel_(sink_, session.settings, session.env.timing, *session.env.clock)
+{
+    panel_.worker.setConnectionMode(session.commandLine.options.mode);
+    // The run closes the connection itself right after the panel link:
+    // the hint to disconnect the communicator has nothing to ask.
+    sink_.hideMessage(text_id::kTaviStillConnected);
+}
+
+PanelRun::~PanelRun() { finish(); }
+
+bool PanelRun::startSocket()
+{
+    std::string error;
+    if (panel_.start(&error))
+        return true;
+    sink_.printLine(strings::utf8(text_id::kSocketCannotBeInitialized) + (error.empty() ? "" : ": " + error));
+    return false;
+}
+
+void PanelRun::printConnection(int textId)
+{
+    if (lines_ == ConnectionLines::OnOutput)
+        session_.env.out << strings::utf8(textId) << std::endl;
+    else
+        sink_.printNote(strings::utf8(textId));
+}
+
+bool PanelRun::open()
+{
+    if (!startSocket())
+        return false;
+    const link::ConnectionMode mode = session_.commandLine.options.mode;
+    if (mode == link::ConnectionMode::WaitForCall) {
+        const std::uint16_t port = panel_.link.socket.localPort();
+        sink_.printNote("Waiting for the communicator's call on UDP port " + std::to_string(port) + "...");
+        if (session_.demo)
+            session_.demo->callProgramLater(port);
+    } else {
+        sink_.printNote(strings::utf8(text_id::kConnecting));
+    }
+    const int result = panel_.link.connection.open(mode, false);
+    if (result != link::result::kOpen) {
+        if (hasText(result))
+            sink_.printLine(strings::utf8(result));
+        return false;
+    }
+    if (lines_ == ConnectionLines::OnOutput)
+        printConnection(text_id::kConnected);
+    return true;
+}
+
+bool PanelRun::connect(const std::function<bool()>& beforePanel, const std::function<bool()>& ready,
+                       const std::optional<Patience>& patience)
+{
+    if (!open() || (beforePanel && !beforePanel()))
+        return false;
+    panel_.worker.startPageOperation(operations::kNoOperation);
+    return waitFor([&] { return idle() && (!ready || ready()) ? Wait::Done : Wait::Pending; }, patience);
+}
+
+bool PanelRun::idle() const
+{
+    const operations::OperationWorker& worker = panel_.worker;
+    return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll && !worker.operationActive();
+}
+
+bool PanelRun::waitFor(const std::function<Wait()>& state, const std::optional<Patience>& patience)
+{
+    const auto progress = [&]() -> std::uint64_t { return patience && patience->progress ? patience->progress() : 0; };
+    std::uint64_t lastProgress = progress();
+    auto deadline = std::chrono::steady_clock::now() + (patience ? patience->limit : Millis(0));
+    for (;;) {
+        const Wait now = state();
+        if (now != Wait::Pending)
+            return now == Wait::Done;
+        if (!panel_.worker.running())
+            return state() == Wait::Done; // it may have got there as the worker ended
+        if (interrupted(session_)) {
+            interrupted_ = true;
+            return false;
+        }
+        if (patience) {
+            if (const std::uint64_t moved = progress(); moved != lastProgress) {
+                lastProgress = moved;
+                deadline = std::chrono::steady_clock::now() + patience->limit;
+            } else if (std::chrono::steady_clock::now() > deadline) {
+                panel_.worker.cancelOperation();
+                sink_.printLine("Timed out: " + std::string(patience->what) + " " + durationText(patience->limit) + ".");
+                timedOut_ = true;
+                return false;
+            }
+        }
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+// Drops the running operation when its current step is answered and waits
+// for the idle poll, from which the link ends as usual.
+void PanelRun::stopAtStepBoundary()
+{
+    operations::OperationWorker& worker = panel_.worker;
+    worker.cancelOperation();
+    const auto deadline = std::chrono::steady_clock::now() + session_.env.timing.workerReply;
+    while (worker.running() && !idle() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(kPollInterval);
+}
+
+bool PanelRun::finish()
+{
+    panel_.tavi.poll().stop();
+    if (!panel_.worker.running() && !panel_.link.connection.isOpen())
+        return true;
+    sink_.printNote(strings::utf8(text_id::kDisconnecting));
+    // Ends the panel link with its end-of-link request, then closes.
+    if (panel_.worker.abort(true) != link::result::kClosed) {
+        sink_.printLine(strings::utf8(text_id::kErrorWhileDisconnecting));
+        return false;
+    }
+    printConnection(text_id::kDisconnected);
+    return true;
+}
+
+int PanelRun::failure()
+{
+    if (interrupted_)
+        stopAtStepBoundary();
+    finish();
+    if (interrupted_) {
+        std::string text = "interrupted: the link was ended";
+        if (changing_)
+            text += "; the " + std::string(changing_) + " may be partly written";
+        session_.env.err << kProgramName << ": " << text << "." << std::endl;
+        return kExitInterrupted;
+    }
+    if (timedOut_)
+        return kExitConnection;
+    return failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
+}
+
+} // namespace qarvo::cli

@@ -16,6 +16,7 @@ namespace {
 class CountingStep : public OperationStep {
 public:
     CountingStep(OperationWorker*& worker, int replies) : worker_(worker), replies_(replies) {}
+    void begin() override { ++begun; }
     void run(StepIo& io) override
     {
         ++calls;
@@ -29,6 +30,7 @@ public:
             link::buildMessage(io.out, {0xE5, 0x10, 0x30, 0x00});
         }
     }
+    std::atomic<int> begun{0}; // the worker took the operation over
     std::atomic<int> calls{0};
     std::function<void(int)> onCall;
 
@@ -200,6 +202,15 @@ TEST(Worker, BusyNoticeShowsText60)
 TEST(Worker, OperationRequestedDuringIdentificationRunsAfterItAndASecondIsDropped)
 {
     PanelFixture f;
+    // While the worker identifies, the read waits as the pending code: seen
+    // from the identification's own hook, on the worker thread, so no
+    // sampling from here can miss the short identification.
+    std::atomic<int> codeWhileIdentifying{-1};
+    std::atomic<int> pendingWhileIdentifying{-1};
+    f.worker = std::make_unique<OperationWorker>(*f.link, f.identity, OperationWorker::Hooks{{}, [&] {
+        codeWhileIdentifying = f.worker->currentCode();
+        pendingWhileIdentifying = f.worker->pendingCode();
+    }});
     OperationWorker* worker = f.worker.get();
     CountingStep read(worker, 5), other(worker, 2);
     f.worker->setStep(kReadMaster, &read);
@@ -216,11 +227,9 @@ TEST(Worker, OperationRequestedDuringIdentificationRunsAfterItAndASecondIsDroppe
     };
 
     ASSERT_TRUE(f.worker->startPageOperation(kReadMaster));
-    EXPECT_EQ(f.worker->currentCode(), kReadMaster);
-    // While the worker identifies, the read waits as the pending code.
-    ASSERT_TRUE(PanelFixture::eventually([&] { return f.worker->currentCode() == kIdentify; }));
-    EXPECT_EQ(f.worker->pendingCode(), kReadMaster);
     ASSERT_TRUE(PanelFixture::eventually([&] { return read.calls == 5; }));
+    EXPECT_EQ(codeWhileIdentifying, kIdentify);
+    EXPECT_EQ(pendingWhileIdentifying, kReadMaster);
     ASSERT_TRUE(f.waitIdle());
     EXPECT_EQ(codeAfterSecondRequest, kReadMaster) << "the second request is dropped";
     EXPECT_EQ(read.calls, 5);
@@ -232,9 +241,12 @@ TEST(Worker, OperationRequestedDuringIdentificationRunsAfterItAndASecondIsDroppe
     EXPECT_TRUE(std::any_of(progress.begin(), progress.end(),
                             [](const ProgressNotice& p) { return p.subCode == 2 && p.value == 100; }));
 
-    // Idle: a request is taken at once.
+    EXPECT_EQ(other.begun, 0);
+
+    // Idle: a request is taken at once, before the call returns.
     f.worker->setOperation(kReadInstaller);
-    EXPECT_EQ(f.worker->currentCode(), kReadInstaller);
+    EXPECT_EQ(other.begun, 1);
+    EXPECT_EQ(f.worker->pendingCode(), kNoOperation);
     ASSERT_TRUE(PanelFixture::eventually([&] { return other.calls == 2; }));
 }
 

@@ -8,6 +8,9 @@
 // caused (the thread was busy) is told apart from one where the machine ran
 // other work (the thread was runnable or asleep but not on a core).
 //
+// QARVO_BENCH_TRACE=1 also prints every event that took longer than 20 ms
+// with its receiver, to find what a stall was.
+//
 // --shot FILE: instead, shows the page live against the demo panel in
 // partitioned mode, with the walked zone open and another zone bypassed
 // through the page's button, and saves the window as a PNG at the default
@@ -63,6 +66,10 @@ public:
         const bool handled = QApplication::notify(receiver, event);
         --depth_;
         const double ms = double(took.nsecsElapsed()) / 1e6;
+        if (ms > 20 && qEnvironmentVariableIsSet("QARVO_BENCH_TRACE"))
+            std::fprintf(stderr, "slow event %.1f ms: type %d to %s (parent %s)\n", ms, int(event->type()),
+                         receiver->metaObject()->className(),
+                         receiver->parent() ? receiver->parent()->metaObject()->className() : "-");
         if (ms > longest) {
             longest = ms;
             longestType = event->type();

@@ -6,7 +6,11 @@
 // Target: the longest stall stays under 16 ms (one frame). Each gap also
 // carries the main thread's own CPU time within it, so a stall the program
 // caused (the thread was busy) is told apart from one where the machine ran
-// other work (the thread was runnable or asleep but not on a core).
+// other work (the thread was runnable or asleep but not on a core). Qt's
+// raster painting hands large fills to its own threads and waits for them:
+// that work is not in the main thread's CPU time, but the wait shows as a
+// stall, so on a loaded machine a stall with little "busy" can still be
+// painting held up by the scheduler.
 //
 // QARVO_BENCH_TRACE=1 also prints every event that took longer than 20 ms
 // with its receiver, to find what a stall was.

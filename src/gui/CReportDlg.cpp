@@ -136,13 +136,20 @@ CReportDlg::CReportDlg(session::PanelSession& session, QWidget* parent) : QDialo
     layout->addWidget(buttons);
     chainTabOrder(buttons);
     showForm();
-    // Wide enough for the settings in two columns where the screen allows
-    // (measured in the style the dialog is shown in).
+    // Measured in the style the dialog is shown in.
     ensurePolished();
-    QSize size = sizeHint().expandedTo(QSize(twoColumnWidth() + kFrameAroundSettings, kOpeningHeight));
+    QSize size = sizeHint();
     if (const QScreen* display = screen())
         size = size.boundedTo(display->availableSize());
     resize(size);
+}
+
+QSize CReportDlg::sizeHint() const
+{
+    // Wide enough for the settings in two columns: a dialog opened at its
+    // size hint (the prompter fits it on the screen from there) shows them
+    // without scrolling sideways where the screen allows.
+    return QDialog::sizeHint().expandedTo(QSize(twoColumnWidth() + kFrameAroundSettings, kOpeningHeight));
 }
 
 void CReportDlg::chainTabOrder(QDialogButtonBox* buttons)

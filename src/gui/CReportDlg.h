@@ -54,6 +54,7 @@ public:
     const panel::ReportForm& form() const { return form_; }
 
     void accept() override;
+    QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QFile>
 #include <QLineEdit>
@@ -241,6 +243,24 @@ private slots:
             }();
             method->setCurrentIndex(panel::report_item::kMethodSplit);
             [&] { QVERIFY(dialog.control(rc::kFormat2)->isEnabled()); }();
+            return int(QDialog::Rejected);
+        });
+    }
+
+    void openingSizeShowsTheSettingsWithoutScrollingSideways()
+    {
+        withDialog([&](CReportDlg& dialog) {
+            dialog.resize(dialog.sizeHint()); // as the prompter opens it on a screen large enough
+            auto* settings = dialog.findChild<QScrollArea*>(QStringLiteral("settingsScroll"));
+            [&] {
+                QVERIFY(settings);
+                QTRY_COMPARE(settings->horizontalScrollBar()->maximum(), 0);
+                // Two columns: the first station's group beside the options,
+                // above the accounts rather than below them.
+                const QWidget* format = dialog.control(rc::kFormat1);
+                const QWidget* account = dialog.control(rc::kAccount1);
+                QTRY_VERIFY(format->mapTo(&dialog, QPoint()).y() < account->mapTo(&dialog, QPoint()).y());
+            }();
             return int(QDialog::Rejected);
         });
     }

@@ -1,12 +1,30 @@
 #include "gui/CPage.h"
 
 #include "gui/ShellTexts.h"
+#include "gui/controls/CListCtrlEx.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace qarvo::gui {
+
+namespace {
+
+// Room for the page's margins and its scroll bar.
+constexpr int kPageFrame = 40;
+// Room for a grid's group box around its columns.
+constexpr int kGroupFrame = 30;
+
+// The width a part wants beside another: a grid's columns in full.
+int wantedWidth(QWidget* part)
+{
+    const auto* grid = part->findChild<CListCtrlEx*>();
+    return std::max(part->sizeHint().width(), grid ? grid->columnsWidth() + kGroupFrame : 0);
+}
+
+} // namespace
 
 CPage::CPage(int nameTextId, QWidget* parent) : QWidget(parent), nameTextId_(nameTextId) {}
 
@@ -33,6 +51,29 @@ void CPage::setScrollingBody(QWidget* contents, const QString& scrollName)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
+}
+
+QBoxLayout* CPage::addPair(QWidget* first, QWidget* second)
+{
+    auto* pair = new QBoxLayout(QBoxLayout::TopToBottom);
+    pair->addWidget(first, 1);
+    pair->addWidget(second, 1);
+    pairs_.push_back({pair, {first, second}});
+    return pair;
+}
+
+void CPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int available = width() - kPageFrame;
+    for (const auto& [layout, parts] : pairs_) {
+        const int first = wantedWidth(parts.first);
+        const int second = wantedWidth(parts.second);
+        const bool wide = first + second + layout->spacing() <= available;
+        layout->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+        layout->setStretchFactor(parts.first, wide ? first : 1);
+        layout->setStretchFactor(parts.second, wide ? second : 1);
+    }
 }
 
 } // namespace qarvo::gui

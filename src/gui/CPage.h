@@ -7,6 +7,10 @@
 
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
+class QBoxLayout;
 class QLabel;
 
 namespace qarvo::gui {
@@ -49,10 +53,16 @@ protected:
     void setScrollingBody(QWidget* contents, const QString& scrollName);
     // The plain note that stands where the page's controls will be.
     void showPlaceholder();
+    // Two parts side by side while the page is wide enough for both (each
+    // taking a share of the width that follows what it wants), else one
+    // above the other. Returns the pair's layout for the caller to place.
+    QBoxLayout* addPair(QWidget* first, QWidget* second);
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int nameTextId_;
     QLabel* placeholder_ = nullptr;
+    std::vector<std::pair<QBoxLayout*, std::pair<QWidget*, QWidget*>>> pairs_;
 };
 
 } // namespace qarvo::gui

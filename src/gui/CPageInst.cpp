@@ -253,30 +253,14 @@ QStringList zoneAttributeNames()
     return names;
 }
 
-// The width of a grid's shown columns.
-int columnsWidth(const CListCtrlEx* grid)
-{
-    int width = grid->verticalHeader()->isVisible() ? grid->verticalHeader()->width() : 0;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        width += grid->isColumnHidden(c) ? 0 : grid->columnWidth(c);
-    return width + 2 * grid->frameWidth();
-}
-
 // A grid as tall as all its rows, so the page scrolls instead of it, with
 // room for its scroll bar only while its columns are wider than it.
 void fitRows(CListCtrlEx* grid)
 {
-    const bool scrolls = columnsWidth(grid) > grid->width();
+    const bool scrolls = grid->columnsWidth() > grid->width();
     grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() +
                          grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth() +
                          (scrolls ? grid->horizontalScrollBar()->sizeHint().height() : 0));
-}
-
-// The width a group wants beside another: a grid's columns in full.
-int wantedWidth(QWidget* group)
-{
-    const auto* grid = group->findChild<CListCtrlEx*>();
-    return std::max(group->sizeHint().width(), grid ? columnsWidth(grid) + 30 : 0);
 }
 
 constexpr PgmTimeColumns kPgmTimeColumns{panel::pgm_column::kActivation, panel::pgm_column::kDeactivation};
@@ -298,15 +282,15 @@ CPageInst::CPageInst(QWidget* parent) : CPage(text_id::kPageInstallerFunctions, 
     sideLayout->addWidget(buildKeypads());
     sideLayout->addWidget(buildRounds());
     sideLayout->addStretch(1);
-    addPair(layout, zones, side);
+    layout->addLayout(addPair(zones, side));
     QWidget* pgms = buildPgms();
-    addPair(layout, pgms, buildVoice());
+    layout->addLayout(addPair(pgms, buildVoice()));
     QWidget* timers = buildTimers();
-    addPair(layout, timers, buildPhoneLine());
+    layout->addLayout(addPair(timers, buildPhoneLine()));
     QWidget* general = buildGeneralOptions();
-    addPair(layout, general, buildSignalOptions());
+    layout->addLayout(addPair(general, buildSignalOptions()));
     QWidget* partitionA = buildPartition(false);
-    addPair(layout, partitionA, buildPartition(true));
+    layout->addLayout(addPair(partitionA, buildPartition(true)));
     layout->addStretch(1);
 
     setScrollingBody(contents, QStringLiteral("installerScroll"));
@@ -374,15 +358,6 @@ QLabel* CPageInst::addLabel(const QString& caption, QWidget* buddy, int control)
     if (control)
         labels_[control] = label;
     return label;
-}
-
-void CPageInst::addPair(QBoxLayout* page, QWidget* first, QWidget* second)
-{
-    auto* pair = new QBoxLayout(QBoxLayout::TopToBottom);
-    pair->addWidget(first, 1);
-    pair->addWidget(second, 1);
-    page->addLayout(pair);
-    pairs_.push_back({pair, {first, second}});
 }
 
 QWidget* CPageInst::buildIds()
@@ -988,16 +963,6 @@ void CPageInst::showEvent(QShowEvent* event)
 void CPageInst::resizeEvent(QResizeEvent* event)
 {
     CPage::resizeEvent(event);
-    const int available = width() - 40;
-    for (const auto& [layout, groups] : pairs_) {
-        const int first = wantedWidth(groups.first);
-        const int second = wantedWidth(groups.second);
-        const bool wide = first + second + layout->spacing() <= available;
-        layout->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
-        // Side by side, each group's share follows what it wants.
-        layout->setStretchFactor(groups.first, wide ? first : 1);
-        layout->setStretchFactor(groups.second, wide ? second : 1);
-    }
     // Once the groups have their new widths, the grids know whether they scroll.
     QTimer::singleShot(0, this, [this] {
         for (CListCtrlEx* grid : {codesGrid_, zoneGrid_, pgmGrid_, keypadGrid_})

@@ -76,8 +76,6 @@ private:
     QWidget* buildPartition(bool partitionB);
     QWidget* buildRounds();
     QWidget* buildVoice();
-    // Two groups side by side while the page is wide enough, else stacked.
-    void addPair(QBoxLayout* page, QWidget* first, QWidget* second);
 
     QLineEdit* addEdit(int control);
     QCheckBox* addCheck(int control, int textId);
@@ -111,7 +109,6 @@ private:
     session::PanelSession* session_ = nullptr;
     FormControls controls_;
     std::map<int, QLabel*> labels_; // labels that follow their control's enabling
-    std::vector<std::pair<QBoxLayout*, std::pair<QWidget*, QWidget*>>> pairs_;
     std::vector<QWidget*> partitionBParts_; // what partition mode switches on and off
     QTimeEdit* firstTest_ = nullptr;
     CListCtrlEx* codesGrid_ = nullptr;

@@ -121,11 +121,19 @@ constexpr PgmTimeColumns kPgmTimeColumns{panel::master_pgm_column::kActivation,
 
 CPageMaster::CPageMaster(QWidget* parent) : CPage(text_id::kPageMasterFunctions, parent)
 {
-    auto* contents = new QWidget;
-    auto* layout = new QVBoxLayout(contents);
-    layout->setContentsMargins(6, 6, 6, 6);
+    // The user codes take the page's height beside the rest on a wide page.
+    // The pair is the page's own layout: inside another box its height
+    // would be held at what its word-wrapped legends prefer.
+    QWidget* userCodes = buildUserCodes();
+    auto* rest = new QWidget;
+    auto* layout = new QVBoxLayout(rest);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    layout->addWidget(buildUserCodes(), 3);
+    auto* contents = new QWidget;
+    QBoxLayout* page = addPair(userCodes, rest);
+    contents->setLayout(page);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->setSpacing(6);
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildFollowMe());

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -187,6 +189,31 @@ private slots:
         frame->action(Act::SaveAs)->trigger();
         QVERIFY(!QFile::exists(home->file("other.rps")));
         QCOMPARE(prompter->count(kUserCodeRefused), 2);
+    }
+
+    void userCodesGoBesideTheRestOnAWidePage_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("default size: one above the other") << QSize(644, 436) << false;
+        QTest::newRow("large: side by side") << QSize(1600, 1000) << true;
+    }
+
+    void userCodesGoBesideTheRestOnAWidePage()
+    {
+        QFETCH(QSize, window);
+        QFETCH(bool, beside);
+        frame->setCurrentPage(kMasterPage);
+        frame->resize(window);
+        frame->show();
+        const CListCtrlEx* grid = page().userGrid();
+        const QWidget* followMe = page().control(mc::kFollowMe01);
+        const auto right = [&] { return followMe->mapTo(&page(), QPoint()).x() > grid->mapTo(&page(), QPoint(grid->width(), 0)).x(); };
+        QTRY_COMPARE(right(), beside);
+        // Beside the rest, the grid takes the page's height: no page scrolling.
+        const auto* scroll = page().findChild<QScrollArea*>();
+        if (beside)
+            QTRY_COMPARE(scroll->verticalScrollBar()->maximum(), 0);
     }
 
     void tabLeavesTheUserGridForTheNextControls()

@@ -63,6 +63,14 @@ void CListCtrlEx::defineColumn(int column, const QString& header, int widthHint,
     setColumnWidth(column, std::max(fromHint, forHeader));
 }
 
+int CListCtrlEx::columnsWidth() const
+{
+    int width = verticalHeader()->isVisible() ? verticalHeader()->width() : 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        width += isColumnHidden(c) ? 0 : columnWidth(c);
+    return width + 2 * frameWidth();
+}
+
 void CListCtrlEx::setColumnCount(int columns)
 {
     for (int column = std::max(columns, 0); column < model_->columnCount(); ++column)

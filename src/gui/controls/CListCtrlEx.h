@@ -46,6 +46,8 @@ public:
     void setRowCount(int rows) { model_->setRowCount(rows); }
     int rowCount() const { return model_->rowCount(); }
     int columnCount() const { return model_->columnCount(); }
+    // The width the shown columns take, with the grid's frame.
+    int columnsWidth() const;
     void setColumnCount(int columns);
     // Whether the grid allows edits at all.
     void setEditable(bool editable) { model_->setEditable(editable); }

@@ -8,7 +8,7 @@ constexpr std::size_t kDemoEvents = 1000;
 } // namespace
 
 DemoPeers::DemoPeers()
-    : sim::DemoPeers(sim::DemoSetup{.callDelay = kDemoCallDelay, .longLog = kDemoEvents, .programming = false})
+    : sim::DemoPeers(sim::DemoSetup{.callDelay = kDemoCallDelay, .longLog = kDemoEvents})
 {
 }
 

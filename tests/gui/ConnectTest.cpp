@@ -12,13 +12,16 @@
 #include "gui/ShellTexts.h"
 #include "gui/StatusPanes.h"
 #include "sim/SimCommunicator.h"
+#include "panel/FieldCodecs.h"
 #include "sim/SimPanel.h"
+#include "support/Documents.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 using namespace qarvo;
@@ -62,6 +65,12 @@ class ConnectTest : public testing::WidgetTest {
     {
         peers = std::make_unique<DemoPeers>();
         QVERIFY(peers->start());
+        // A master page value other than a new document's, so that reading
+        // the page changes the document.
+        const panel::CUploadDoc defaults = testing::documentFor(peers->panel().typeCode());
+        const auto ambush = defaults.bytes(panel::Setting::AmbushDigit);
+        const std::array changed{panel::encodeAmbushDigit(7)};
+        peers->panel().writeMemory(std::uint16_t(ambush.data() - defaults.image().bytes().data()), changed);
         link::ConnectionSettings settings;
         peers->pointSettingsAt(settings);
         home().writeConnectionSettings(settings);

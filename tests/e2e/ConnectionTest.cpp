@@ -79,10 +79,19 @@ TEST_P(AllModes, OpensLogsInAndCloses)
     EXPECT_EQ(results.back().kind, CommunicatorNotice::Kind::CloseResult);
 }
 
+// "DirectEnciphered", "WaitForCallPlain".
+std::string modeName(const ::testing::TestParamInfo<std::tuple<ConnectionMode, bool>>& info)
+{
+    constexpr const char* kModes[] = {"", "Direct", "Callback", "WaitForCall"};
+    const auto [mode, encipher] = info.param;
+    return std::string(kModes[static_cast<int>(mode)]) + (encipher ? "Enciphered" : "Plain");
+}
+
 INSTANTIATE_TEST_SUITE_P(Link, AllModes,
                          ::testing::Combine(::testing::Values(ConnectionMode::Direct, ConnectionMode::Callback,
                                                               ConnectionMode::WaitForCall),
-                                            ::testing::Bool()));
+                                            ::testing::Bool()),
+                         modeName);
 
 TEST(ConnectionFailures, WrongPasswordClosesAndReports57)
 {

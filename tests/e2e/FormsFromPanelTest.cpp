@@ -4,10 +4,10 @@
 
 #include "cli/DocumentCommands.h"
 #include "panel/ProgrammingForms.h"
+#include "support/ModelParams.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 
 using namespace qarvo;
 using qarvo::testing::SessionFixture;
@@ -37,8 +37,4 @@ TEST_P(FormsFromPanel, ImageToFormsToImageIsByteIdentical)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, FormsFromPanel, ::testing::ValuesIn(panel::kPanelModels),
-                         [](const auto& info) {
-                             char name[8];
-                             std::snprintf(name, sizeof name, "Type%02X", unsigned(info.param.typeCode));
-                             return std::string(name);
-                         });
+                         qarvo::testing::modelName);

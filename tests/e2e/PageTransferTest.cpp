@@ -4,6 +4,7 @@
 
 #include "base/TextIds.h"
 #include "panel/PanelModels.h"
+#include "support/ModelParams.h"
 
 #include <gtest/gtest.h>
 
@@ -138,7 +139,7 @@ TEST_P(EveryPanelModel, ReadsAndWritesBothPagesByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(PageTransfers, EveryPanelModel, ::testing::ValuesIn(panel::kPanelModels),
-                         [](const auto& info) { return "type" + std::to_string(info.param.typeCode); });
+                         qarvo::testing::modelName);
 
 TEST(PageTransfers, AnIdenticalPanelLeavesTheDocumentUnmodifiedAndOneChangedByteChangesOnlyThatByte)
 {

@@ -568,6 +568,9 @@ struct FirmwareEnd {
     int result;
 };
 
+// Printed by its name in test lists and failures, not as the row's bytes.
+void PrintTo(const FirmwareEnd& row, std::ostream* out) { *out << row.name; }
+
 class FirmwareEnds : public ::testing::TestWithParam<FirmwareEnd> {};
 
 TEST_P(FirmwareEnds, EndWithTheirTextAndLeaveTheConnectionOpen)

@@ -108,6 +108,13 @@ struct BadLine {
     std::string mention; // the error names this
 };
 
+// A row prints as its command line in failures, not as its bytes.
+void PrintTo(const BadLine& row, std::ostream* out)
+{
+    for (const std::string& arg : row.args)
+        *out << '\'' << arg << "' ";
+}
+
 class CliOptionsInvalid : public ::testing::TestWithParam<BadLine> {};
 
 TEST_P(CliOptionsInvalid, IsRefusedWithAMessage)

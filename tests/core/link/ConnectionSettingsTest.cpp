@@ -251,6 +251,9 @@ struct RefusedValue {
     const char* value; // what the sample file holds on that line instead
 };
 
+// A row prints as its line and value in failures, not as its bytes.
+void PrintTo(const RefusedValue& row, std::ostream* out) { *out << "line " << row.line << ": " << row.value; }
+
 class RefusedValues : public ::testing::WithParamInterface<RefusedValue>, public SettingsFile {};
 
 TEST_P(RefusedValues, TakeTheDefaultAndNameTheLine)

@@ -149,6 +149,9 @@ struct RefusalCase {
     int expectedText; // 0: the command goes out
 };
 
+// Rows print by their names in test lists and failures, not as their bytes.
+void PrintTo(const RefusalCase& row, std::ostream* out) { *out << row.name; }
+
 class PartitionRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(PartitionRefusal, RefusesOrSendsTheCommand)
@@ -409,6 +412,8 @@ struct BypassRefusalCase {
     int expectedText;
     bool withZone;
 };
+
+void PrintTo(const BypassRefusalCase& row, std::ostream* out) { *out << row.name; }
 
 class BypassRefusal : public ::testing::TestWithParam<BypassRefusalCase> {};
 

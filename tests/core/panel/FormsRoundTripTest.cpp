@@ -1,6 +1,5 @@
 #include "FormsTestSupport.h"
-
-#include <cstdio>
+#include "support/ModelParams.h"
 
 using namespace qarvo::panel;
 using namespace qarvo::panel::test;
@@ -34,8 +33,4 @@ TEST_P(FormsRoundTrip, DefaultsAndEditedValuesComeBackByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, FormsRoundTrip, ::testing::ValuesIn(kPanelModels),
-                         [](const auto& info) {
-                             char name[8];
-                             std::snprintf(name, sizeof name, "Type%02X", unsigned(info.param.typeCode));
-                             return std::string(name);
-                         });
+                         qarvo::testing::modelName);

@@ -8,10 +8,9 @@
 #include "cli/CliApp.h"
 #include "eventlog/EventLogReader.h"
 #include "eventlog/TextExport.h"
-#include "support/CliRun.h"
+#include "support/CliFixture.h"
 #include "support/Loopback.h"
 #include "support/StepDriver.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -562,10 +561,8 @@ namespace {
 
 using qarvo::testing::CliRun;
 
-CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& home)
-{
-    return qarvo::testing::runCommandLine(args, {home});
-}
+// qarvoip-cli with the embedded demo, in a program directory of the test's own.
+class ReadEventsCommand : public qarvo::testing::CliTest {};
 
 // The log groups with lines of a settings document file.
 std::vector<panel::EventLog> groupsIn(const std::filesystem::path& file)
@@ -590,16 +587,12 @@ const std::vector<std::string> kDemoUnreadLines{
 
 } // namespace
 
-TEST(ReadEventsCommand, PrintsExportsAndSavesTheReading)
+TEST_F(ReadEventsCommand, PrintsExportsAndSavesTheReading)
 {
-    qarvo::testing::TempDir home;
-    ASSERT_TRUE(home.isValid());
-    const std::filesystem::path dir = home.path();
-    const std::filesystem::path txt = dir / "events.txt";
-    const std::filesystem::path doc = dir / "panel.rps";
+    const std::filesystem::path txt = file("events.txt");
+    const std::filesystem::path doc = file("panel.rps");
 
-    const CliRun r = runCli({"--demo", "read-events", "--mark-read", "--txt", txt.string(), "--doc=" + doc.string()},
-                            dir);
+    const CliRun r = run({"--demo", "read-events", "--mark-read", "--txt", txt.string(), "--doc=" + doc.string()});
     ASSERT_EQ(r.status, cli::kExitSuccess) << r.err;
     const auto lines = r.outLines();
     ASSERT_EQ(lines.size(), 7u) << r.err;
@@ -627,7 +620,7 @@ TEST(ReadEventsCommand, PrintsExportsAndSavesTheReading)
 
     // A second reading into the same document puts a new group in front
     // (the demo panel starts afresh, so all six events are there to read).
-    const CliRun all = runCli({"--demo", "read-events", "--all", "--doc", doc.string()}, dir);
+    const CliRun all = run({"--demo", "read-events", "--all", "--doc", doc.string()});
     ASSERT_EQ(all.status, cli::kExitSuccess) << all.err;
     const auto allLines = all.outLines();
     EXPECT_EQ(allLines.size(), 9u);
@@ -638,31 +631,25 @@ TEST(ReadEventsCommand, PrintsExportsAndSavesTheReading)
     EXPECT_EQ(groups[1].lines, lines);
 }
 
-TEST(ReadEventsCommand, RefusesUnknownArgumentsAndAMissingFileName)
+TEST_F(ReadEventsCommand, RefusesUnknownArgumentsAndAMissingFileName)
 {
-    qarvo::testing::TempDir home;
-    ASSERT_TRUE(home.isValid());
-    const std::filesystem::path dir = home.path();
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--demo", "read-events", "--everything"}, {"--demo", "read-events", "--txt"},
           {"--demo", "read-events", "--doc="}}) {
-        const CliRun r = runCli(args, dir);
+        const CliRun r = run(args);
         EXPECT_EQ(r.status, cli::kExitUsage) << args.back();
         EXPECT_TRUE(r.out.empty());
     }
 }
 
-TEST(ReadEventsCommand, ADocumentThatCannotBeReadIsLeftAlone)
+TEST_F(ReadEventsCommand, ADocumentThatCannotBeReadIsLeftAlone)
 {
-    qarvo::testing::TempDir home;
-    ASSERT_TRUE(home.isValid());
-    const std::filesystem::path dir = home.path();
-    const std::filesystem::path doc = dir / "broken.rps";
+    const std::filesystem::path doc = file("broken.rps");
     {
         std::ofstream broken(doc, std::ios::binary);
         broken << "not a settings document";
     }
-    const CliRun r = runCli({"--demo", "read-events", "--doc", doc.string()}, dir);
+    const CliRun r = run({"--demo", "read-events", "--doc", doc.string()});
     EXPECT_EQ(r.status, cli::kExitFailure);
     EXPECT_TRUE(r.out.empty());
     std::ifstream again(doc, std::ios::binary);

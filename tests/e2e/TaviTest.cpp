@@ -10,8 +10,7 @@
 #include "cli/CliApp.h"
 #include "communicator/TaviTasks.h"
 #include "link/Datagram.h"
-#include "support/CliRun.h"
-#include "support/TempDir.h"
+#include "support/CliFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -762,15 +761,15 @@ namespace {
 using qarvo::testing::CliRun;
 using qarvo::testing::contains;
 
-class TaviCli : public ::testing::Test {
+class TaviCli : public qarvo::testing::CliTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home_.isValid());
+        CliTest::SetUp();
         ASSERT_TRUE(communicator.start());
     }
 
-    std::filesystem::path home() const { return home_.path(); }
+    std::filesystem::path home() const { return dir(); }
 
     CliRun run(std::vector<std::string> args, bool demo = false)
     {
@@ -780,7 +779,7 @@ protected:
         else
             full.insert(full.end(), {"--address", "127.0.0.1", "--port", std::to_string(communicator.port())});
         full.insert(full.end(), args.begin(), args.end());
-        return qarvo::testing::runCommandLine(full, {home(), std::nullopt, taviTiming()});
+        return CliTest::run(full, {.timing = taviTiming()});
     }
 
     std::filesystem::path writeRecord(const TaviOptions& record, const std::string& name = "in.bin")
@@ -799,7 +798,6 @@ protected:
         return r;
     }
 
-    qarvo::testing::TempDir home_;
     sim::SimCommunicator communicator;
 };
 

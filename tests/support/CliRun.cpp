@@ -10,14 +10,16 @@
 
 namespace qarvo::testing {
 
-std::vector<std::string> CliRun::outLines() const
+std::vector<std::string> lines(const std::string& text)
 {
-    std::vector<std::string> lines;
-    std::istringstream text(out);
-    for (std::string line; std::getline(text, line);)
-        lines.push_back(line);
-    return lines;
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
 }
+
+std::vector<std::string> CliRun::outLines() const { return lines(out); }
 
 std::string CliRun::line(const std::string& prefix) const
 {

@@ -59,5 +59,7 @@ private:
 };
 
 bool contains(const std::string& text, const std::string& part);
+// The lines of a text, without their line ends.
+std::vector<std::string> lines(const std::string& text);
 
 } // namespace qarvo::testing

@@ -1,8 +1,13 @@
 #include "support/Documents.h"
 
+#include "panel/FieldCodecs.h"
 #include "panel/FixedRegion.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 namespace qarvo::testing {
@@ -31,6 +36,24 @@ Bytes randomImage(std::uint32_t seed, std::span<const std::uint8_t> keepIdentity
         std::copy(keepIdentity.begin() + panel::fixed::kPanelIdCode, keepIdentity.begin() + panel::fixed::kInstallerCode,
                   image.begin() + panel::fixed::kPanelIdCode);
     return image;
+}
+
+panel::CUploadDoc openDocument(const std::filesystem::path& path)
+{
+    panel::CUploadDoc doc("Current log");
+    EXPECT_EQ(doc.open(path), "") << path;
+    return doc;
+}
+
+std::string zoneName(const panel::CUploadDoc& doc, int zone)
+{
+    return panel::decodeText16(doc.bytes(panel::zoneName(zone)));
+}
+
+std::vector<char> fileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 } // namespace qarvo::testing

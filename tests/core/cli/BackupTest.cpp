@@ -8,18 +8,14 @@
 #include "communicator/TaviOptions.h"
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
-#include "support/CliRun.h"
-#include "support/Loopback.h"
-#include "support/TempDir.h"
+#include "support/CliFixture.h"
+#include "support/Documents.h"
 
 #include <gtest/gtest.h>
 
 using namespace qarvo;
 using namespace qarvo::cli;
-using Args = std::vector<std::string>;
-using qarvo::testing::CliRun;
-using qarvo::testing::contains;
-using qarvo::testing::OwnPanel;
+using namespace qarvo::testing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -27,34 +23,20 @@ namespace {
 constexpr std::uint16_t kZone2Name = 0x310;
 constexpr const char* kBackupLine = "Backup of the panel's pages: ";
 
-panel::CUploadDoc openDocument(const fs::path& path)
-{
-    panel::CUploadDoc doc("Current log");
-    EXPECT_EQ(doc.open(path), "") << path;
-    return doc;
-}
-
-std::string zoneName(const panel::CUploadDoc& doc, int zone)
-{
-    return panel::decodeText16(doc.bytes(panel::zoneName(zone)));
-}
-
-class Backups : public ::testing::Test {
+class Backups : public CliPanelTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(own_.ready);
+        CliPanelTest::SetUp();
         own_.panel.setMemory(demoProgramming(0x24));
         own_.panel.setEventLog(demoEvents(), kDemoUnreadEvents);
     }
 
-    fs::path file(const char* name) const { return dir_.file(name); }
     // The test's directory is the program directory: settings and backups live there.
     CliRun run(Args args)
     {
-        args.insert(args.begin(), {"--home", dir_.path().string()});
-        return qarvo::testing::runCommandLine(args, {dir_.path()});
+        args.insert(args.begin(), {"--home", dir().string()});
+        return CliTest::run(args);
     }
 
     // The panel's programming with zone 2 renamed.
@@ -77,9 +59,6 @@ protected:
         const auto from = start + std::string(kBackupLine).size();
         return err.substr(from, err.find('\n', from) - from);
     }
-
-    qarvo::testing::TempDir dir_;
-    OwnPanel own_{dir_.path()};
 };
 
 } // namespace
@@ -95,7 +74,7 @@ TEST_F(Backups, AWriteKeepsThePanelsPreviousPagesAndRestoreBringsThemBack)
 
     const fs::path backup = backupPathIn(write.err);
     ASSERT_TRUE(fs::exists(backup)) << write.err;
-    EXPECT_EQ(backup.parent_path(), app::backupFolder(dir_.path(), 0x0000));
+    EXPECT_EQ(backup.parent_path(), app::backupFolder(dir(), 0x0000));
     EXPECT_EQ(zoneName(openDocument(backup), 2), "Hall") << "the panel as it was before the write";
 
     const CliRun restore = run({"restore", backup.string(), "--no-backup"});
@@ -110,7 +89,7 @@ TEST_F(Backups, NoBackupSkipsIt)
     const CliRun write = run({"write-master", doc, "--no-backup"});
     ASSERT_EQ(write.status, kExitSuccess) << write.err;
     EXPECT_FALSE(contains(write.err, kBackupLine)) << write.err;
-    EXPECT_FALSE(fs::exists(dir_.path() / app::kBackupsFolder));
+    EXPECT_FALSE(fs::exists(dir() / app::kBackupsFolder));
 }
 
 TEST_F(Backups, VerifyFindsAWriteThePanelDropped)
@@ -128,11 +107,11 @@ TEST_F(Backups, VerifyFindsAWriteThePanelDropped)
 
 TEST_F(Backups, BackupCommandKeepsPagesEventsAndOptionsInOneDocument)
 {
-    const CliRun r = run({"backup", dir_.path().string()});
+    const CliRun r = run({"backup", dir().string()});
     ASSERT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_FALSE(contains(r.err, "reset to default")) << r.err;
     fs::path file;
-    for (const auto& entry : fs::directory_iterator(dir_.path()))
+    for (const auto& entry : fs::directory_iterator(dir()))
         if (entry.path().extension() == ".rps")
             file = entry.path();
     ASSERT_FALSE(file.empty()) << r.out;

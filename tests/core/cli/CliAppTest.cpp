@@ -5,10 +5,8 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "sim/SimCommunicator.h"
-#include "support/CliRun.h"
+#include "support/CliFixture.h"
 #include "support/Eventually.h"
-#include "support/Loopback.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +18,7 @@
 using namespace qarvo;
 using namespace qarvo::cli;
 using namespace std::chrono_literals;
-using Args = std::vector<std::string>;
-using qarvo::testing::CliRun;
-using qarvo::testing::contains;
-using qarvo::testing::runCommandLine;
+using namespace qarvo::testing;
 
 namespace {
 
@@ -31,26 +26,21 @@ const std::string kConfigWarning = strings::utf8(text_id::kConfigMissing);
 const std::string kConnectedThenDisconnected = "Connected\nDisconnected\n";
 
 // An empty program directory of its own for each test.
-class CliApp : public ::testing::Test {
+class CliApp : public CliTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(home_.isValid()); }
-
-    std::filesystem::path home() const { return home_.path(); }
-
     // The program directory is the test's own unless another is given.
     CliRun run(const Args& args, std::optional<std::string> homeVariable = std::nullopt,
                std::filesystem::path executableDirectory = {})
     {
-        return runCommandLine(args, {executableDirectory.empty() ? home() : executableDirectory,
-                                     std::move(homeVariable)});
+        if (executableDirectory.empty())
+            return CliTest::run(args, {.homeVariable = std::move(homeVariable)});
+        return runCommandLine(args, {executableDirectory, std::move(homeVariable)});
     }
 
     void writeSettingsFor(sim::SimCommunicator& communicator, const std::string& password)
     {
-        ASSERT_TRUE(qarvo::testing::writeSettingsFor(communicator, home(), password));
+        ASSERT_TRUE(qarvo::testing::writeSettingsFor(communicator, dir(), password));
     }
-
-    qarvo::testing::TempDir home_;
 };
 
 // -------------------------------------------------------------- --demo
@@ -81,7 +71,7 @@ TEST_F(CliApp, DemoCommandRunsWithoutTheDemoOption)
 {
     // The demo reads the demo panel into demo.rps in the current directory.
     const std::filesystem::path cwd = std::filesystem::current_path();
-    std::filesystem::current_path(home());
+    std::filesystem::current_path(dir());
     const CliRun r = run({"demo"});
     std::filesystem::current_path(cwd);
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
@@ -123,7 +113,7 @@ protected:
 TEST_F(CliAgainstCommunicator, SettingsComeFromTheHomeDirectory)
 {
     writeSettingsFor(communicator_, "4321");
-    const CliRun r = run({"--home", home().string(), "connect"}, std::nullopt, "/nonexistent");
+    const CliRun r = run({"--home", dir().string(), "connect"}, std::nullopt, "/nonexistent");
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(r.out, kConnectedThenDisconnected);
     EXPECT_FALSE(contains(r.err, kConfigWarning));
@@ -137,7 +127,7 @@ TEST_F(CliAgainstCommunicator, SettingsComeFromTheHomeDirectory)
 TEST_F(CliAgainstCommunicator, OutOfRangeValueWarnsWithItsLineAndTakesTheDefault)
 {
     writeSettingsFor(communicator_, "4321");
-    const auto file = home() / link::kSettingsFileName;
+    const auto file = dir() / link::kSettingsFileName;
     std::string text;
     {
         std::ifstream in(file);
@@ -148,7 +138,7 @@ TEST_F(CliAgainstCommunicator, OutOfRangeValueWarnsWithItsLineAndTakesTheDefault
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out << text;
     }
-    const CliRun r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", dir().string(), "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.err, strings::format(text_id::kConfigValueRefused, 1).toStdString())) << r.err;
     EXPECT_TRUE(contains(r.err, "line 1 ")) << r.err;
@@ -159,11 +149,11 @@ TEST_F(CliAgainstCommunicator, OutOfRangeValueWarnsWithItsLineAndTakesTheDefault
 TEST_F(CliAgainstCommunicator, HomeVariableThenExecutableDirectoryLocateTheFile)
 {
     writeSettingsFor(communicator_, "4321");
-    EXPECT_EQ(run({"connect"}, home().string(), "/nonexistent").status, kExitSuccess);
-    EXPECT_EQ(run({"connect"}, std::nullopt, home()).status, kExitSuccess);
+    EXPECT_EQ(run({"connect"}, dir().string(), "/nonexistent").status, kExitSuccess);
+    EXPECT_EQ(run({"connect"}, std::nullopt, dir()).status, kExitSuccess);
     const CliRun wrongHome = run({"--verbose", "--home", "/nonexistent", "--address", "127.0.0.1", "--port",
                                std::to_string(communicator_.port()), "--password", "4321", "connect"},
-                              home().string(), home());
+                              dir().string(), dir());
     EXPECT_EQ(wrongHome.status, kExitSuccess) << wrongHome.err;
     EXPECT_TRUE(contains(wrongHome.err, kConfigWarning)) << "--home beats the variable and the executable";
 }
@@ -171,16 +161,16 @@ TEST_F(CliAgainstCommunicator, HomeVariableThenExecutableDirectoryLocateTheFile)
 TEST_F(CliAgainstCommunicator, OptionsOverrideTheFile)
 {
     writeSettingsFor(communicator_, "1111");
-    const CliRun refused = run({"--home", home().string(), "connect"});
+    const CliRun refused = run({"--home", dir().string(), "connect"});
     EXPECT_NE(refused.status, kExitSuccess);
     EXPECT_TRUE(contains(refused.err, strings::utf8(text_id::kWrongPassword)));
-    const CliRun accepted = run({"--home", home().string(), "--password", "4321", "connect"});
+    const CliRun accepted = run({"--home", dir().string(), "--password", "4321", "connect"});
     EXPECT_EQ(accepted.status, kExitSuccess) << accepted.err;
 }
 
 TEST_F(CliAgainstCommunicator, MissingFileIsMentionedOnlyWhenVerboseAndTheOptionsServe)
 {
-    const Args connect{"--home", home().string(), "--address", "127.0.0.1", "--port",
+    const Args connect{"--home", dir().string(), "--address", "127.0.0.1", "--port",
                        std::to_string(communicator_.port()), "--password", "4321", "connect"};
     const CliRun quiet = run(connect);
     EXPECT_EQ(quiet.status, kExitSuccess) << quiet.err;
@@ -196,7 +186,7 @@ TEST_F(CliAgainstCommunicator, MissingFileIsMentionedOnlyWhenVerboseAndTheOption
 TEST_F(CliAgainstCommunicator, CallbackModeSendsAccountAndOwnPort)
 {
     writeSettingsFor(communicator_, "4321");
-    const CliRun r = run({"--home", home().string(), "--mode", "callback", "--account", "1234", "connect"});
+    const CliRun r = run({"--home", dir().string(), "--mode", "callback", "--account", "1234", "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(communicator_.counters.callbackRequests, 1u);
     EXPECT_EQ(communicator_.counters.hellos, 0u);
@@ -205,7 +195,7 @@ TEST_F(CliAgainstCommunicator, CallbackModeSendsAccountAndOwnPort)
 
 TEST_F(CliAgainstCommunicator, CallbackOptionNamesTheServer)
 {
-    const CliRun r = run({"--home", home().string(), "--mode", "callback", "--password", "4321", "--callback",
+    const CliRun r = run({"--home", dir().string(), "--mode", "callback", "--password", "4321", "--callback",
                        "127.0.0.1:" + std::to_string(communicator_.callbackPort()), "connect"});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_EQ(communicator_.counters.callbackRequests, 1u);
@@ -215,8 +205,8 @@ TEST_F(CliAgainstCommunicator, WaitModeAnswersTheCommunicatorsCall)
 {
     writeSettingsFor(communicator_, "4321");
     // Port 0: the program binds any free port and says which.
-    qarvo::testing::CliInBackground program({"--home", home().string(), "--mode", "wait", "--own-port", "0", "connect"},
-                                            {home()});
+    qarvo::testing::CliInBackground program({"--home", dir().string(), "--mode", "wait", "--own-port", "0", "connect"},
+                                            {dir()});
     const std::string waiting = "Waiting for the communicator's call on UDP port ";
     std::uint16_t ownPort = 0;
     ASSERT_TRUE(qarvo::testing::eventually([&] {
@@ -245,7 +235,7 @@ TEST_F(CliApp, SilentCommunicatorGivesNoCall)
     sim::SimCommunicator silent(config);
     ASSERT_TRUE(silent.start());
     writeSettingsFor(silent, "5307");
-    const CliRun r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", dir().string(), "connect"});
     EXPECT_EQ(r.status, kExitConnection);
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kNoCallFromCommunicator))) << r.err;
     EXPECT_TRUE(contains(r.err, "Timed out: the communicator did not answer the hello within 800 ms")) << r.err;
@@ -259,7 +249,7 @@ TEST_F(CliApp, CommunicatorThatNeverCallsGivesNoRequest)
     sim::SimCommunicator mute(config);
     ASSERT_TRUE(mute.start());
     writeSettingsFor(mute, "5307");
-    const CliRun r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", dir().string(), "connect"});
     EXPECT_EQ(r.status, kExitConnection);
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kCommunicatorNoRequest))) << r.err;
     EXPECT_TRUE(contains(r.err, "Timed out: the communicator did not ask to connect within 600 ms")) << r.err;
@@ -272,7 +262,7 @@ TEST_F(CliApp, UnansweredCloseIsAFailure)
     sim::SimCommunicator communicator(config);
     ASSERT_TRUE(communicator.start());
     writeSettingsFor(communicator, "5307");
-    const CliRun r = run({"--home", home().string(), "connect"});
+    const CliRun r = run({"--home", dir().string(), "connect"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.out, "Connected\n");
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kErrorWhileDisconnecting))) << r.err;

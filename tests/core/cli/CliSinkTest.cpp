@@ -2,6 +2,7 @@
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
+#include "support/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,9 @@
 
 using namespace qarvo;
 using namespace qarvo::cli;
+using qarvo::testing::lines;
 
 namespace {
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
 
 TEST(CliSink, MessagePrintsTheTableText)
 {

@@ -6,57 +6,18 @@
 #include "communicator/TaviOptions.h"
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
-#include "support/CliRun.h"
+#include "support/CliFixture.h"
 #include "support/Documents.h"
 #include "support/Eventually.h"
-#include "support/Loopback.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 using namespace qarvo;
 using namespace qarvo::cli;
-using Args = std::vector<std::string>;
-using qarvo::testing::CliRun;
-using qarvo::testing::contains;
-using qarvo::testing::OwnPanel;
+using namespace qarvo::testing;
 namespace fs = std::filesystem;
 
-namespace {
-
-std::vector<char> fileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-panel::CUploadDoc openDocument(const fs::path& path)
-{
-    panel::CUploadDoc doc("Current log");
-    EXPECT_EQ(doc.open(path), "") << path;
-    return doc;
-}
-
-std::string zoneName(const panel::CUploadDoc& doc, int zone)
-{
-    return panel::decodeText16(doc.bytes(panel::zoneName(zone)));
-}
-
-class DocumentCommands : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-
-    fs::path dir() const { return dir_.path(); }
-    fs::path file(const char* name) const { return dir_.file(name); }
-
-    CliRun run(const Args& args) { return qarvo::testing::runCommandLine(args, {dir()}); }
-
-    qarvo::testing::TempDir dir_;
-};
-
-} // namespace
+class DocumentCommands : public CliTest {};
 
 TEST_F(DocumentCommands, NewWritesTheDefaultsOfTheChosenModelAndNeverOverwrites)
 {
@@ -66,7 +27,7 @@ TEST_F(DocumentCommands, NewWritesTheDefaultsOfTheChosenModelAndNeverOverwrites)
     const auto doc = openDocument(file("v1.rps"));
     EXPECT_EQ(doc.layout().typeCode(), 0x21);
     // Opening lays the model out again, which puts its model byte at address 0.
-    const auto defaults = qarvo::testing::documentFor(0x21);
+    const auto defaults = documentFor(0x21);
     EXPECT_EQ(doc.image()[0], 0xAB);
     EXPECT_TRUE(std::equal(doc.image().bytes().begin() + 1, doc.image().bytes().end(),
                            defaults.image().bytes().begin() + 1));

@@ -10,10 +10,9 @@
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
 #include "panel/FixedRegion.h"
-#include "support/CliRun.h"
+#include "support/CliFixture.h"
+#include "support/Documents.h"
 #include "support/Eventually.h"
-#include "support/Loopback.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -23,31 +22,18 @@
 
 using namespace qarvo;
 using namespace qarvo::cli;
-using Args = std::vector<std::string>;
-using qarvo::testing::CliRun;
-using qarvo::testing::contains;
-using qarvo::testing::OwnPanel;
+using namespace qarvo::testing;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<char> fileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class SafeWrites : public ::testing::Test {
+class SafeWrites : public CliPanelTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(own_.ready);
+        CliPanelTest::SetUp();
         own_.panel.setMemory(demoProgramming(0x24));
     }
-
-    fs::path file(const char* name) const { return dir_.file(name); }
-    CliRun run(const Args& args) { return qarvo::testing::runCommandLine(args, {dir_.path()}); }
 
     // A document holding what the panel holds, changed by edit.
     std::string document(const char* name, const std::function<void(panel::CUploadDoc&)>& edit)
@@ -62,9 +48,6 @@ protected:
         EXPECT_EQ(doc.save(path), "");
         return path;
     }
-
-    qarvo::testing::TempDir dir_;
-    OwnPanel own_{dir_.path()};
 };
 
 void fiveDigitCode(panel::CUploadDoc& doc)
@@ -163,7 +146,7 @@ TEST_F(SafeWrites, ReadingIntoADocumentOfAnotherModelNeedsReplace)
 TEST_F(SafeWrites, AnUnwritableOutputLeavesTheLogUnread)
 {
     own_.panel.setEventLog(demoEvents(), kDemoUnreadEvents);
-    const CliRun r = run({"read-events", "--mark-read", "--txt", (dir_.path() / "missing" / "log.txt").string()});
+    const CliRun r = run({"read-events", "--mark-read", "--txt", (dir() / "missing" / "log.txt").string()});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_TRUE(contains(r.err, "nothing was read")) << r.err;
     EXPECT_EQ(own_.panel.unreadEvents(), kDemoUnreadEvents);
@@ -185,7 +168,7 @@ TEST_F(SafeWrites, CtrlCDuringAWriteEndsTheLinkAndNamesThePage)
     own_.communicator.setFaults({.delay = std::chrono::milliseconds(10)}, {.delay = std::chrono::milliseconds(10)});
     std::atomic<bool> ctrlC{false};
     qarvo::testing::CliInBackground write({"write-installer", doc, "--no-backup"},
-                                          {.executableDirectory = dir_.path(), .interrupt = &ctrlC});
+                                          {.executableDirectory = dir(), .interrupt = &ctrlC});
     ASSERT_TRUE(qarvo::testing::eventually([&] { return own_.panel.counters().memoryWrites > 0; }));
     ctrlC = true;
     const CliRun r = write.finish();

@@ -24,6 +24,7 @@ using namespace qarvo::cli;
 using Args = std::vector<std::string>;
 using qarvo::testing::CliRun;
 using qarvo::testing::contains;
+using qarvo::testing::lines;
 
 namespace {
 
@@ -35,15 +36,6 @@ QJsonDocument json(const std::string& text)
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n" << text;
     return document;
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // test's own (where PanelRPS.cfg, documents and backups go) and, for the
 // tests that talk to a panel, a simulated communicator and panel of the
 // test's own that the directory's settings point at.
+#include "panel/CUploadDoc.h"
 #include "support/CliRun.h"
 #include "support/Loopback.h"
 #include "support/TempDir.h"
@@ -16,6 +17,14 @@
 namespace qarvo::testing {
 
 using Args = std::vector<std::string>;
+
+// The document a file holds; a file that does not open fails the test.
+inline panel::CUploadDoc openDocument(const std::filesystem::path& path)
+{
+    panel::CUploadDoc doc("Current log");
+    EXPECT_EQ(doc.open(path), "") << path;
+    return doc;
+}
 
 class CliTest : public ::testing::Test {
 protected:

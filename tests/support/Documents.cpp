@@ -3,8 +3,6 @@
 #include "panel/FieldCodecs.h"
 #include "panel/FixedRegion.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -36,13 +34,6 @@ Bytes randomImage(std::uint32_t seed, std::span<const std::uint8_t> keepIdentity
         std::copy(keepIdentity.begin() + panel::fixed::kPanelIdCode, keepIdentity.begin() + panel::fixed::kInstallerCode,
                   image.begin() + panel::fixed::kPanelIdCode);
     return image;
-}
-
-panel::CUploadDoc openDocument(const std::filesystem::path& path)
-{
-    panel::CUploadDoc doc("Current log");
-    EXPECT_EQ(doc.open(path), "") << path;
-    return doc;
 }
 
 std::string zoneName(const panel::CUploadDoc& doc, int zone)

@@ -22,9 +22,6 @@ panel::CUploadDoc documentFor(std::uint8_t typeCode, int userRecords = panel::kM
 // taken from it, so that a panel given the image still identifies.
 Bytes randomImage(std::uint32_t seed, std::span<const std::uint8_t> keepIdentity = {});
 
-// The document a file holds; a file that does not open fails the test.
-panel::CUploadDoc openDocument(const std::filesystem::path& path);
-
 // The name of zone 1, 2, ... as the document holds it.
 std::string zoneName(const panel::CUploadDoc& doc, int zone);
 

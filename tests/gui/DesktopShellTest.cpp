@@ -79,6 +79,17 @@ class DesktopShellTest : public QObject {
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<OfferPrompter> prompter;
 
+    // The program on a settings file that reaches the simulator, started.
+    std::unique_ptr<CUploadApp> startOn(DemoPeers& peers)
+    {
+        if (!peers.start())
+            return nullptr;
+        link::ConnectionSettings settings;
+        peers.pointSettingsAt(settings);
+        home->writeConnectionSettings(settings);
+        return testing::startProgram(*home);
+    }
+
 private slots:
     void init()
     {
@@ -247,14 +258,9 @@ private slots:
     void closingWhileConnectedOffersToDisconnectAndExit()
     {
         DemoPeers peers;
-        QVERIFY(peers.start());
-        link::ConnectionSettings settings;
-        peers.pointSettingsAt(settings);
-        home->writeConnectionSettings(settings);
-        CUploadApp app({"qarvoip", "--home", home->path()});
-        app.setTiming(testing::fastTiming());
-        QVERIFY(app.initInstance());
-        CMainFrame& frame = *app.mainFrame();
+        const auto app = startOn(peers);
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
         QCOMPARE(frame.panes().stopHint(), 0);
 
         frame.connectToPanelNow();
@@ -281,14 +287,9 @@ private slots:
     void stopHintFollowsTheTwoStops()
     {
         DemoPeers peers;
-        QVERIFY(peers.start());
-        link::ConnectionSettings settings;
-        peers.pointSettingsAt(settings);
-        home->writeConnectionSettings(settings);
-        CUploadApp app({"qarvoip", "--home", home->path()});
-        app.setTiming(testing::fastTiming());
-        QVERIFY(app.initInstance());
-        CMainFrame& frame = *app.mainFrame();
+        const auto app = startOn(peers);
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
         frame.connectToPanelNow();
         QTRY_COMPARE_WITH_TIMEOUT(frame.panes().stopHint(), text_id::kStopEndsPanelLink, kLinkTimeout);
         QTRY_VERIFY(frame.action(Act::Abort)->isEnabled());

@@ -2,7 +2,7 @@
 // follow the type and doubling edits, the grids follow the panel model,
 // values both programming pages show are edited on either, and a refused
 // value stops the save with the focus on it.
-#include "WidgetTest.h"
+#include "FrameTest.h"
 
 #include "support/Documents.h"
 #include "app/Strings.h"
@@ -38,12 +38,9 @@ int zoneColumn(ZoneAttribute a) { return panel::zone_column::kFirstAttribute + p
 
 } // namespace
 
-class InstallerPageTest : public testing::WidgetTest {
+class InstallerPageTest : public testing::FrameTest {
     Q_OBJECT
 
-    std::unique_ptr<app::UserSettings> settings;
-    std::unique_ptr<app::CurrentLanguage> language;
-    std::unique_ptr<CMainFrame> frame;
 
     CPageInst& page() { return *frame->installerPage(); }
     panel::InstallerForm& form() { return frame->session().forms.installer; }
@@ -67,22 +64,6 @@ class InstallerPageTest : public testing::WidgetTest {
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void initTest() override
-    {
-        settings = std::make_unique<app::UserSettings>();
-        language = std::make_unique<app::CurrentLanguage>();
-        home().writeConnectionSettings(testing::savedSettings());
-        frame = std::make_unique<CMainFrame>(FrameSetup{home().path(), testing::fastTiming(), {}, {}}, *settings,
-                                             *language);
-    }
-
-    void cleanupTest() override
-    {
-        frame.reset();
-        language.reset();
-        settings.reset();
     }
 
 private slots:

@@ -105,6 +105,19 @@ class LogPageTest : public QObject {
 
     CPageLog& page() { return *frame->logPage(); }
 
+    // The program with its embedded demo in place of the test's window,
+    // once its panel link is in the idle poll; nullptr when it is not.
+    std::unique_ptr<CUploadApp> startDemo()
+    {
+        frame.reset();
+        auto app = testing::startProgram(*home, {"--demo"});
+        const auto idle = [&] {
+            const auto& worker = app->mainFrame()->session().worker;
+            return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll;
+        };
+        return app && QTest::qWaitFor(idle, kLinkTimeout) ? std::move(app) : nullptr;
+    }
+
     void setLogs(std::vector<panel::EventLog> logs)
     {
         frame->session().doc.logs() = std::move(logs);
@@ -337,14 +350,9 @@ private slots:
     // newest 800; the list grows while they arrive.
     void demoReadingFillsTheListLive()
     {
-        frame.reset();
-        CUploadApp app(QStringList{"qarvoip", "--home", home->path(), "--demo"});
-        app.setTiming(testing::fastTiming());
-        QVERIFY(app.initInstance());
-        CMainFrame& demo = *app.mainFrame();
-        QTRY_VERIFY_WITH_TIMEOUT(demo.session().worker.panelLinkUp() &&
-                                     demo.session().worker.currentCode() == operations::kIdlePoll,
-                                 kLinkTimeout);
+        const auto app = startDemo();
+        QVERIFY(app);
+        CMainFrame& demo = *app->mainFrame();
         demo.setCurrentPage(kEventLogPage);
         CPageLog& log = *demo.logPage();
         QSignalSpy inserted(log.lineList()->model(), &QAbstractItemModel::rowsInserted);
@@ -378,14 +386,9 @@ private slots:
 
     void breakEndsTheReadingAndKeepsItsLines()
     {
-        frame.reset();
-        CUploadApp app(QStringList{"qarvoip", "--home", home->path(), "--demo"});
-        app.setTiming(testing::fastTiming());
-        QVERIFY(app.initInstance());
-        CMainFrame& demo = *app.mainFrame();
-        QTRY_VERIFY_WITH_TIMEOUT(demo.session().worker.panelLinkUp() &&
-                                     demo.session().worker.currentCode() == operations::kIdlePoll,
-                                 kLinkTimeout);
+        const auto app = startDemo();
+        QVERIFY(app);
+        CMainFrame& demo = *app->mainFrame();
         CPageLog& log = *demo.logPage();
         log.breakButton()->click(); // no reading: nothing happens
         QCOMPARE(demo.session().worker.currentCode(), int(operations::kIdlePoll));

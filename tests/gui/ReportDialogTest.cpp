@@ -1,7 +1,7 @@
 // The digital communicator dialog over the main window's session: it edits
 // a copy of the report form, OK checks and hands it over, Cancel drops it,
 // and a refused report value on a save opens it at that value.
-#include "WidgetTest.h"
+#include "FrameTest.h"
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
@@ -32,12 +32,9 @@ using namespace qarvo::gui;
 namespace rc = qarvo::panel::report_control;
 namespace column = qarvo::panel::report_column;
 
-class ReportDialogTest : public testing::WidgetTest {
+class ReportDialogTest : public testing::FrameTest {
     Q_OBJECT
 
-    std::unique_ptr<app::UserSettings> settings;
-    std::unique_ptr<app::CurrentLanguage> language;
-    std::unique_ptr<CMainFrame> frame;
 
     panel::ReportForm& form() { return frame->session().forms.report; }
 
@@ -63,22 +60,6 @@ class ReportDialogTest : public testing::WidgetTest {
         const QString path = home().file("format.rps");
         QCOMPARE(doc.save(path.toStdString()), std::string());
         QVERIFY(frame->openDocument(path));
-    }
-
-    void initTest() override
-    {
-        settings = std::make_unique<app::UserSettings>();
-        language = std::make_unique<app::CurrentLanguage>();
-        home().writeConnectionSettings(testing::savedSettings());
-        frame = std::make_unique<CMainFrame>(FrameSetup{home().path(), testing::fastTiming(), {}, {}}, *settings,
-                                             *language);
-    }
-
-    void cleanupTest() override
-    {
-        frame.reset();
-        language.reset();
-        settings.reset();
     }
 
 private slots:

@@ -1,6 +1,6 @@
 // The main window without a peer: menus, toolbars, status panes, pages
 // and their passwords, the progress display, the dialogs and documents.
-#include "WidgetTest.h"
+#include "FrameTest.h"
 
 #include "app/Strings.h"
 #include "gui/CIpSettingsDlg.h"
@@ -33,21 +33,14 @@ using namespace qarvo;
 using namespace qarvo::gui;
 using qarvo::testing::ScriptedPrompter;
 
-class ShellTest : public testing::WidgetTest {
+// Each test makes the window itself, some without a settings file.
+class ShellTest : public testing::FrameTest {
     Q_OBJECT
 
-    std::unique_ptr<app::UserSettings> settings;
-    std::unique_ptr<app::CurrentLanguage> language;
-    std::unique_ptr<CMainFrame> frame;
+public:
+    ShellTest() : FrameTest(false) {}
 
-    void makeFrame(bool withSettingsFile = true)
-    {
-        if (withSettingsFile)
-            home().writeConnectionSettings(testing::savedSettings());
-        frame = std::make_unique<CMainFrame>(FrameSetup{home().path(), testing::fastTiming(), {}, {}}, *settings,
-                                             *language);
-    }
-
+private:
     QString menuText(int index) const { return frame->menuBar()->actions().at(index)->text(); }
 
     // An edit on a page: a text field (the round period) takes a new value.
@@ -61,19 +54,6 @@ class ShellTest : public testing::WidgetTest {
         edit->selectAll();
         QTest::keyClicks(edit, typed);
         QCOMPARE(edit->text(), typed);
-    }
-
-    void initTest() override
-    {
-        settings = std::make_unique<app::UserSettings>();
-        language = std::make_unique<app::CurrentLanguage>();
-    }
-
-    void cleanupTest() override
-    {
-        frame.reset();
-        language.reset();
-        settings.reset();
     }
 
 private slots:

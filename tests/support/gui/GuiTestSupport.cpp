@@ -118,4 +118,11 @@ link::ConnectionSettings savedSettings()
     return settings;
 }
 
+std::unique_ptr<gui::CUploadApp> startProgram(const TestHome& home, const QStringList& arguments)
+{
+    auto app = std::make_unique<gui::CUploadApp>(QStringList{"qarvoip", "--home", home.path()} + arguments);
+    app->setTiming(fastTiming());
+    return app->initInstance() ? std::move(app) : nullptr;
+}
+
 } // namespace qarvo::testing

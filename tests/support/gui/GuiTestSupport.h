@@ -2,6 +2,7 @@
 // What the shell's tests share: a prompter that answers every dialog and
 // records every message, and a temporary program directory with its own
 // settings store.
+#include "gui/CUploadApp.h"
 #include "gui/Prompter.h"
 #include "link/ConnectionSettings.h"
 #include "support/Timing.h"
@@ -11,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace qarvo::testing {
@@ -80,5 +82,10 @@ void resetSettings(const QString& language = QStringLiteral("ENU"));
 // Connection settings as a user's saved file holds them: the communicator's
 // defaults with a callback server named.
 link::ConnectionSettings savedSettings();
+
+// The program as a user starts it on the test's program directory, with
+// more arguments ("--demo") and the tests' time-outs; nullptr when it did
+// not start.
+std::unique_ptr<gui::CUploadApp> startProgram(const TestHome& home, const QStringList& arguments = {});
 
 } // namespace qarvo::testing

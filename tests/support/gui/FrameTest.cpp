@@ -1,0 +1,28 @@
+#include "FrameTest.h"
+
+namespace qarvo::testing {
+
+void FrameTest::makeFrame(bool withSettingsFile)
+{
+    if (withSettingsFile)
+        home().writeConnectionSettings(savedSettings());
+    frame = std::make_unique<gui::CMainFrame>(gui::FrameSetup{home().path(), fastTiming(), {}, {}}, *settings,
+                                              *language);
+}
+
+void FrameTest::initTest()
+{
+    settings = std::make_unique<app::UserSettings>();
+    language = std::make_unique<app::CurrentLanguage>();
+    if (frameAtStart_)
+        makeFrame();
+}
+
+void FrameTest::cleanupTest()
+{
+    frame.reset();
+    language.reset();
+    settings.reset();
+}
+
+} // namespace qarvo::testing

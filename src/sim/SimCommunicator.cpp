@@ -378,7 +378,17 @@ void SimCommunicator::handle(int fd, std::vector<std::uint8_t>& datagram, std::u
         key_.reset();
         return;
     case kCommandPanelFirst:
+        // The worker's first packet: the program counts from the start again.
+        panelSequence_.reset();
+        [[fallthrough]];
     case kCommandPanel:
+        // A copy the network repeated or held back would reach the panel
+        // after later messages: a stale write would land in whatever page
+        // is selected by then.
+        if (!holdsSequence(datagram[offset::kFlags]) && !panelSequence_.accept(readU16(datagram, offset::kSequence))) {
+            ++counters.staleDatagrams;
+            return;
+        }
         handlePanelData(payload);
         return;
     default:

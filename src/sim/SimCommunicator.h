@@ -7,6 +7,7 @@
 // and injects faults in both directions.
 #include "link/Aes128.h"
 #include "link/KeyExchange.h"
+#include "link/SequenceFilter.h"
 #include "sim/FaultInjection.h"
 #include "sim/PanelPeer.h"
 
@@ -97,6 +98,7 @@ struct CommunicatorCounters {
     std::atomic<unsigned> closes{0};
     std::atomic<unsigned> panelMessages{0};
     std::atomic<unsigned> badDatagrams{0};
+    std::atomic<unsigned> staleDatagrams{0}; // panel data repeated or overtaken on the way
     std::atomic<unsigned> optionReads{0};
     std::atomic<unsigned> optionWrites{0};
     std::atomic<unsigned> pgmToggles{0};
@@ -188,6 +190,8 @@ private:
     std::uint32_t programAddress_ = 0x7F000001;
     std::uint16_t programPort_ = 0;
     std::uint16_t sequence_ = 0;
+    // The program's panel data, relayed to the panel in the order it was sent.
+    link::SequenceFilter panelSequence_;
     std::atomic<bool> sessionOpen_{false};
     std::string lastPassword_;
     std::vector<std::uint8_t> lastCallbackPayload_;

@@ -218,6 +218,12 @@ std::vector<std::vector<std::uint8_t>> UDPSocket::takePanelData()
     return out;
 }
 
+void UDPSocket::newPanelSession()
+{
+    std::lock_guard lock(mutex_);
+    panelSequence_.reset();
+}
+
 void UDPSocket::readLoop(std::stop_token stop)
 {
     std::vector<std::uint8_t> buffer(kReceiveBufferSize);
@@ -274,6 +280,11 @@ void UDPSocket::route(std::vector<std::uint8_t>& datagram, PeerAddress sender)
             const std::size_t length = readU16(datagram, offset::kPayloadLength);
             {
                 std::lock_guard lock(mutex_);
+                if (!holdsSequence(datagram[offset::kFlags]) &&
+                    !panelSequence_.accept(readU16(datagram, offset::kSequence))) {
+                    ++datagramsDropped;
+                    return;
+                }
                 panelData_.emplace_back(datagram.begin() + kHeaderSize, datagram.begin() + kHeaderSize + length);
             }
             panelDataEvent.set();

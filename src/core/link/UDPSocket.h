@@ -5,6 +5,7 @@
 #include "base/AutoResetEvent.h"
 #include "base/NoticeSink.h"
 #include "link/Datagram.h"
+#include "link/SequenceFilter.h"
 
 #include <atomic>
 #include <cstdint>
@@ -89,7 +90,12 @@ public:
     std::vector<std::uint8_t> connectionRequest() const;
     std::vector<std::uint8_t> pollReply() const;
     // Panel data payloads in arrival order; the receiver takes them all.
+    // A panel data datagram that repeats or is older than one already taken
+    // is dropped (see SequenceFilter).
     std::vector<std::vector<std::uint8_t>> takePanelData();
+    // A worker session starts: the first panel data that follows is taken
+    // whatever its sequence number.
+    void newPanelSession();
 
     // While the panel link is up the communicator's connection requests are dropped.
     std::atomic<bool> panelLinkUp{false};
@@ -117,6 +123,7 @@ private:
     std::vector<std::uint8_t> requestSlot_;
     std::vector<std::uint8_t> pollSlot_;
     std::deque<std::vector<std::uint8_t>> panelData_;
+    SequenceFilter panelSequence_;
     std::jthread reader_;
 };
 

@@ -316,6 +316,7 @@ bool OperationWorker::startSession()
     header.setDestinationNode(link_.connection.communicatorNode());
     header.setSequence(0);
     header.setConnection(0);
+    link_.socket.newPanelSession();
 
     link::buildMessage(out_, {0x05, 0x00, 0x00, 0x10});
     send();

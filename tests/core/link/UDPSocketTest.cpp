@@ -145,3 +145,51 @@ TEST(UDPSocketRouting, BusyNoticeShowsText60AndStopsTheWorker)
     const auto ids = p.sink.messageIds();
     EXPECT_EQ(std::count(ids.begin(), ids.end(), text_id::kPanelBusy), 1) << "destination node 0 is dropped";
 }
+
+// The network repeats and reorders datagrams: panel data whose sequence
+// number is not after the last one taken would be read as the panel's answer
+// to a later request (a four-byte read of the same low address byte on
+// another page, say), so it never reaches the worker.
+TEST(UDPSocketRouting, RepeatedOrOvertakenPanelDataIsDropped)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::uint16_t> sequences; // in arrival order
+        std::vector<std::uint16_t> taken;
+        std::size_t newSessionAt = SIZE_MAX; // the worker starts again before this arrival
+    };
+    const Case cases[] = {
+        {"in order", {7, 8, 9}, {7, 8, 9}},
+        {"a repeat", {7, 8, 8, 9}, {7, 8, 9}},
+        {"an old answer replayed", {7, 8, 9, 7}, {7, 8, 9}},
+        {"overtaken", {7, 9, 8, 10}, {7, 9, 10}},
+        {"a gap from losses", {7, 11}, {7, 11}},
+        {"across the wrap", {0xFFFE, 0xFFFF, 0, 0xFFFF, 1}, {0xFFFE, 0xFFFF, 0, 1}},
+        {"a new worker session", {40, 41, 3, 4}, {40, 41, 3, 4}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingSink sink;
+        UDPSocket socket{sink}; // never opened: route() is fed directly
+        for (std::size_t i = 0; i < c.sequences.size(); ++i) {
+            const std::uint16_t sequence = c.sequences[i];
+            if (i == c.newSessionAt)
+                socket.newPanelSession();
+            Datagram d;
+            d.setKind(kConnectionTraffic);
+            d.setCommand(kCommandPanel);
+            d.setDestinationNode(kProgramNode);
+            d.setSequence(static_cast<std::uint16_t>(sequence - 1)); // finalise advances it
+            d.payload()[0] = static_cast<std::uint8_t>(sequence);
+            d.payload()[1] = static_cast<std::uint8_t>(sequence >> 8);
+            d.finalise(2);
+            std::vector<std::uint8_t> wire(d.wire().begin(), d.wire().end());
+            socket.route(wire, {0x7F000001, 9});
+        }
+        std::vector<std::uint16_t> taken;
+        for (const auto& payload : socket.takePanelData())
+            taken.push_back(static_cast<std::uint16_t>(payload[0] | payload[1] << 8));
+        EXPECT_EQ(taken, c.taken);
+        EXPECT_EQ(socket.datagramsDropped, c.sequences.size() - c.taken.size());
+    }
+}

@@ -199,14 +199,14 @@ public:
         return value;
     }
 
-    // The rest of the line, without its line end, up to a 0 byte.
+    // The rest of the line up to a 0 byte or a line break. A CR ends the
+    // text wherever it stands, as a save never writes one inside a text: a
+    // text read with it would lose its tail at the next save.
     std::string_view text()
     {
-        std::string_view line = rest_.substr(0, rest_.find('\n'));
+        const std::string_view line = rest_.substr(0, rest_.find('\n'));
         rest_.remove_prefix(line.size());
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        return line.substr(0, line.find(kEmptyText));
+        return line.substr(0, line.find_first_of(std::string_view("\r\0", 2)));
     }
 
     // Past the end of the current line.

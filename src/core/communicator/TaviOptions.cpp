@@ -171,7 +171,7 @@ void TaviOptions::setU32(std::size_t at, std::uint32_t value)
 std::string TaviOptions::text(std::size_t at, std::size_t width) const
 {
     const auto begin = bytes.begin() + static_cast<std::ptrdiff_t>(at);
-    const auto end = std::find(begin, begin + static_cast<std::ptrdiff_t>(width), 0);
+    const auto end = std::find(begin, begin + static_cast<std::ptrdiff_t>(width - 1), 0);
     return std::string(begin, end);
 }
 
@@ -186,7 +186,9 @@ void TaviOptions::setText(std::size_t at, std::size_t width, std::string_view la
 
 std::string TaviOptions::password() const
 {
-    return text(offset::kPassword, kPasswordLength);
+    // Four characters with no room for a 0 byte: a shorter one is completed with 0 bytes.
+    const auto begin = bytes.begin() + offset::kPassword;
+    return std::string(begin, std::find(begin, begin + kPasswordLength, 0));
 }
 
 void TaviOptions::setPassword(std::string_view latin1)

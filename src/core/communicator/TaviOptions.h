@@ -160,8 +160,10 @@ struct TaviOptions {
     void setU16(std::size_t at, std::uint16_t value);
     std::uint32_t u32(std::size_t at) const;
     void setU32(std::size_t at, std::uint32_t value);
-    // A text field: the bytes up to the first 0 byte (the whole field when
-    // there is none).
+    // A text field: the bytes up to the first 0 byte, at most width - 1 of
+    // them. The field's last byte is the 0 byte's place: a record that fills
+    // it with a character shows the text a store keeps, so showing and
+    // storing it again changes nothing.
     std::string text(std::size_t at, std::size_t width) const;
     // The text cut to width - 1 bytes, one 0 byte, then 0xFF to the field end.
     void setText(std::size_t at, std::size_t width, std::string_view latin1);

@@ -231,6 +231,20 @@ TEST(TaviDefaultsParse, TextKeepsTheFieldsBytesBehindIt)
     EXPECT_EQ(loaded->updateHost(), std::string(29, 'h'));
 }
 
+// A save ends every text at its first line break, so a load does too: a
+// text read with a CR in it would lose its tail at the next save.
+TEST(TaviDefaultsParse, ACarriageReturnEndsAText)
+{
+    for (const std::string apn : {"ab\rcd", "ab\r", "ab\r\r"}) {
+        auto lines = splitLines(TaviDefaultsFile::format(TaviOptions::builtInDefaults()));
+        lines[40] = apn;
+        const auto loaded = TaviDefaultsFile::parse(joinLines(lines), TaviOptions::builtInDefaults());
+        ASSERT_TRUE(loaded) << apn;
+        EXPECT_EQ(loaded->simText(SimText::Sim1Apn), "ab");
+        EXPECT_EQ(TaviDefaultsFile::parse(TaviDefaultsFile::format(*loaded), *loaded), loaded);
+    }
+}
+
 TEST(TaviDefaultsParse, HandWrittenSpacingAndLineFeedsOnly)
 {
     auto lines = splitLines(TaviDefaultsFile::format(TaviOptions::builtInDefaults()));

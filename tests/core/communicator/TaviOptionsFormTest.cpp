@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace qarvo {
@@ -488,6 +489,32 @@ TEST(TaviFormStore, SimTextsAreCutToTheirFields)
     showTaviOptions(record, kDefaultCaps, back);
     EXPECT_EQ(back.sims[0].user, std::string(15, 'u'));
     EXPECT_EQ(back.sims[1].password, "pw");
+}
+
+// A record from the communicator may fill a text field up to its last byte,
+// the 0 byte's place: the page shows the characters a store keeps, so
+// storing what it shows changes nothing that it did not show.
+TEST(TaviFormShow, ATextFillingItsWholeFieldShowsWhatAStoreKeeps)
+{
+    struct Field {
+        std::size_t offset, width;
+        std::function<std::string(const TaviOptionsForm&)> shown;
+    };
+    const Field fields[] = {
+        {216, 16, [](const TaviOptionsForm& f) { return f.sims[0].user; }},
+        {184, 32, [](const TaviOptionsForm& f) { return f.sims[0].apn; }},
+        {296, 16, [](const TaviOptionsForm& f) { return f.sims[1].password; }},
+    };
+    for (const Field& field : fields) {
+        TaviOptions record = TaviOptions::builtInDefaults();
+        std::fill_n(record.bytes.begin() + static_cast<std::ptrdiff_t>(field.offset), field.width, 'x');
+        TaviOptionsForm form;
+        showTaviOptions(record, kAllCaps, form);
+        EXPECT_EQ(field.shown(form), std::string(field.width - 1, 'x')) << field.offset;
+        TaviOptionsForm again;
+        showTaviOptions(stored(form, kAllCaps, record), kAllCaps, again);
+        EXPECT_EQ(again, form) << field.offset;
+    }
 }
 
 TEST(TaviFormModelInfo, AcceptReplyShowsAccountPortPasswordAndLocksThem)

@@ -149,11 +149,13 @@ TEST(TaviOptionsText, SetTextCutsTerminatesAndFills)
     EXPECT_EQ(r.bytes[116], 0);  // the next field is not touched
 }
 
-TEST(TaviOptionsText, TextWithoutZeroByteIsTheWholeField)
+// The field's last byte is the 0 byte's place, also when a record holds a
+// character there: the text is what a store can keep.
+TEST(TaviOptionsText, TextWithoutZeroByteIsTheFieldBarItsLastByte)
 {
     TaviOptions r;
     std::fill(r.bytes.begin() + 216, r.bytes.begin() + 232, 'x');
-    EXPECT_EQ(r.simText(SimText::Sim1User), std::string(16, 'x'));
+    EXPECT_EQ(r.simText(SimText::Sim1User), std::string(15, 'x'));
 }
 
 TEST(TaviOptionsText, PasswordIsFourBytesCompletedWithZeros)

@@ -1,7 +1,7 @@
 // The communicator's 328-byte options record as its read reply carries it,
 // the accept reply's model information, and the options page's form: the
 // record converts to its wire form and back unchanged, the model
-// information encodes back to its bytes, and a form that stores without
+// information encodes to bytes that read back the same, and a form that stores without
 // complaint shows the same form again and stores the same record again.
 //
 // Input: 328 record bytes, then the model information (43 bytes), then
@@ -17,6 +17,25 @@
 
 using namespace qarvo;
 
+namespace {
+
+// A store trims the spaces around a server address, as a host name never
+// has them: a record holding them shows them once, and the form shown after
+// the store has the trimmed text. That is a correction of an invalid value,
+// not lost data, so the forms are compared with the addresses trimmed.
+TaviOptionsForm withTrimmedAddresses(TaviOptionsForm form)
+{
+    for (TaviServerForm& server : form.servers) {
+        const auto first = server.address.find_first_not_of(' ');
+        server.address = first == std::string::npos
+                             ? std::string()
+                             : server.address.substr(first, server.address.find_last_not_of(' ') - first + 1);
+    }
+    return form;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < tavi::kOptionsSize)
@@ -29,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto infoBytes = std::span(data, size).subspan(tavi::kOptionsSize);
     TaviOptionsForm form;
     if (const auto info = TaviModelInfo::parse(infoBytes)) {
-        FUZZ_CHECK(std::ranges::equal(info->encode(), infoBytes.first(TaviModelInfo::kSize)));
+        // Each input and output state is a byte of its own that reads as set
+        // when it is not 0, and encodes as 1: the encoding reads back as the
+        // same information, not always as the same bytes.
+        FUZZ_CHECK(TaviModelInfo::parse(info->encode()) == info);
         capabilities = info->capabilities();
         FUZZ_CHECK(capabilities.pgmCount >= 0 && capabilities.pgmCount <= static_cast<int>(tavi::kPgmCount));
         showTaviModelInfo(*info, form);
@@ -42,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     TaviOptionsForm shown = form;
     showTaviOptions(stored, capabilities, shown);
-    FUZZ_CHECK(shown == form);
+    FUZZ_CHECK(shown == withTrimmedAddresses(form));
     TaviOptions storedAgain = stored;
     FUZZ_CHECK(!storeTaviOptions(shown, capabilities, storedAgain));
     FUZZ_CHECK(storedAgain == stored);

@@ -234,7 +234,8 @@ private:
 void showServer(const TaviOptions& record, Server server, TaviServerForm& form)
 {
     const std::uint8_t flags = record.serverFlags(server);
-    form.inUse = (flags & server_flag::kInUse) != 0;
+    // The primary server is always in use: a store sets its bit whatever the record held.
+    form.inUse = server == Server::Primary || (flags & server_flag::kInUse) != 0;
     form.encrypt = flags >= kEncryptShownFrom && flags <= kEncryptShownTo;
     form.staticKey = (record.serverKeyFlags(server) & server_flag::kStaticKey) != 0;
     form.protocol = (flags & server_flag::kProtocolMask) >> server_flag::kProtocolShift;

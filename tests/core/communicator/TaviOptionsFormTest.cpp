@@ -376,6 +376,22 @@ TEST(TaviFormServer, EncryptShownOnlyForFlags32To63)
     EXPECT_FALSE(form.servers[0].encrypt);
 }
 
+// A record whose primary server lacks its in-use bit shows the form a store
+// makes of it: the primary is always in use.
+TEST(TaviFormServer, ThePrimaryShowsInUseAsAStoreSetsIt)
+{
+    TaviOptions record = TaviOptions::builtInDefaults();
+    for (const Server server : {Server::Primary, Server::Secondary})
+        record.setServerFlags(server, static_cast<std::uint8_t>(record.serverFlags(server) & ~0x01));
+    TaviOptionsForm form;
+    showTaviOptions(record, kDefaultCaps, form);
+    EXPECT_TRUE(form.servers[0].inUse);
+    EXPECT_FALSE(form.servers[1].inUse);
+    TaviOptionsForm again;
+    showTaviOptions(stored(form, kDefaultCaps, record), kDefaultCaps, again);
+    EXPECT_EQ(again, form);
+}
+
 TEST(TaviFormServer, FlagsRebuiltOnStore)
 {
     TaviOptions previous = TaviOptions::builtInDefaults();

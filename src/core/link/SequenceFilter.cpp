@@ -4,10 +4,19 @@
 
 namespace qarvo::link {
 
+namespace {
+// How far behind the last number a copy can have fallen and still be
+// recognised as one: no network holds a datagram back for that many sends.
+constexpr int kStaleWindow = 256;
+} // namespace
+
 bool SequenceFilter::accept(std::uint16_t sequence)
 {
-    if (last_ && static_cast<std::int16_t>(static_cast<std::uint16_t>(sequence - *last_)) <= 0)
-        return false;
+    if (last_) {
+        const int ahead = static_cast<std::int16_t>(static_cast<std::uint16_t>(sequence - *last_));
+        if (ahead <= 0 && ahead >= -kStaleWindow)
+            return false;
+    }
     last_ = sequence;
     return true;
 }

@@ -166,6 +166,8 @@ TEST(UDPSocketRouting, RepeatedOrOvertakenPanelDataIsDropped)
         {"a gap from losses", {7, 11}, {7, 11}},
         {"across the wrap", {0xFFFE, 0xFFFF, 0, 0xFFFF, 1}, {0xFFFE, 0xFFFF, 0, 1}},
         {"a new worker session", {40, 41, 3, 4}, {40, 41, 3, 4}, 2},
+        {"the communicator counts from the start again", {900, 901, 2, 3}, {900, 901, 2, 3}},
+        {"a copy just inside the stale window", {700, 444, 701}, {700, 701}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

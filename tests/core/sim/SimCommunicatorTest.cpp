@@ -47,6 +47,7 @@ TEST(SimCommunicatorRelay, RepeatedOrOvertakenPanelDataNeverReachesThePanel)
     program.setPeer({0x7F000001, communicator.port()});
     program.panelHeader.setKind(kConnectionTraffic);
     program.panelHeader.setCommand(kCommandPanelFirst);
+    program.panelHeader.setSequence(4000); // a session that has run a while
 
     // Sends one panel message; returns the datagram as it went out.
     const auto send = [&](sim::Message message) {
@@ -64,9 +65,9 @@ TEST(SimCommunicatorRelay, RepeatedOrOvertakenPanelDataNeverReachesThePanel)
     program.sendToPeer(lateCopy);
     program.sendToPeer(lateCopy);
     send(nextWrite);
-    // The worker starts again and counts from the start: its first packet is taken.
-    program.panelHeader.setSequence(0);
-    program.panelHeader.setCommand(kCommandPanelFirst);
+    // The worker starts again and counts from the start. Its first packet is
+    // lost on the way; the next one, far behind the last number, is taken.
+    program.panelHeader.setSequence(1);
     send(identify);
 
     ASSERT_TRUE(qarvo::testing::eventually(

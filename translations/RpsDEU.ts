@@ -545,6 +545,14 @@ Kommunikation abbrechen</translation>
         <translation>Dokumentation</translation>
     </message>
     <message>
+        <source>qarvo_9720</source>
+        <translation>Sicherung der Seiten der Zentrale: %s</translation>
+    </message>
+    <message>
+        <source>qarvo_9721</source>
+        <translation>Die Seiten der Zentrale konnten nicht gesichert werden (%s). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
         <source>qarvo_59144</source>
         <translation>Tavi</translation>
     </message>

@@ -17,10 +17,12 @@
 #include <cctype>
 #include <cstdio>
 #include <functional>
+#include <mutex>
 #include <set>
 #include <span>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace qarvo::cli {
 
@@ -132,15 +134,19 @@ public:
         return false;
     }
 
-    // Writes the page; true when the write reached its end.
+    // Writes the page, after the backup when one is asked for; true when
+    // the write reached its end.
     bool write(const TransferCommand& page)
     {
         setChanging(page.page);
         const bool written = transfer(page.code);
+        backupRefused_ = !reportBackup();
         if (written)
             setChanging(nullptr);
         return written;
     }
+    // The last write ended because its backup could not be kept.
+    bool backupRefused() const { return backupRefused_; }
 
     // Runs one page transfer; true when it reached its end.
     bool transfer(int code)
@@ -201,28 +207,33 @@ public:
     // connected panel's model as a matter of course.
     void expectModelChange() { sink().hideMessage(text_id::kDifferentPanel); }
 
-    // Reads both pages of the panel and keeps them, with the rest of the
-    // document, as a backup under base; the document's own image is put
-    // back. The backup's path, or nullopt when it could not be made.
-    std::optional<fs::path> backupPanel(const fs::path& base)
+    // The next page write first keeps the panel's pages, with the rest of
+    // the document, as a backup under base; none: no backup. One backup
+    // serves the whole command.
+    void keepBackupBeforeWrite(std::optional<fs::path> base)
     {
-        const panel::PanelImage wanted = doc().image();
-        if (!transfer(operations::kReadInstaller) || !transfer(operations::kReadMaster))
-            return std::nullopt;
-        panel::CUploadDoc backup = copyOfDocument();
-        {
-            const auto held = doc().lock();
-            doc().image() = wanted;
-        }
-        fs::path written;
-        const std::string why = app::keepBackup(backup, app::backupFolder(base, app::panelIdOf(backup)),
-                                                QDateTime::currentDateTime(), written);
-        if (!why.empty()) {
-            printProblem(session_.env.err, "no backup could be kept (" + why + "); nothing was written. "
+        panel().backupFolder = std::move(base);
+        panel().backupDone = [this](const session::BackupOutcome& outcome) {
+            panel().backupFolder.reset();
+            const std::lock_guard held(backupMutex_);
+            backup_ = outcome;
+        };
+    }
+
+    // Says where the backup went, once; false when none could be kept.
+    bool reportBackup()
+    {
+        const std::lock_guard held(backupMutex_);
+        if (!backup_)
+            return true;
+        const session::BackupOutcome outcome = *std::exchange(backup_, std::nullopt);
+        if (!outcome.kept()) {
+            printProblem(session_.env.err, "no backup could be kept (" + outcome.failure + "); nothing was written. "
                                            "Give --no-backup to write without one.");
-            return std::nullopt;
+            return false;
         }
-        return written;
+        session_.env.err << "Backup of the panel's pages: " << outcome.file.string() << std::endl;
+        return true;
     }
 
     // Reads the page just written back and compares the written ranges byte
@@ -259,6 +270,9 @@ private:
     static constexpr int kProgressCaption = 4;
 
     Session& session_;
+    std::mutex backupMutex_;
+    std::optional<session::BackupOutcome> backup_; // from the worker thread
+    bool backupRefused_ = false;
 };
 
 // The command's one file argument and the flags it was given.
@@ -363,15 +377,15 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
     }
     if (options.dryRun)
         return showDryRun(session, run, pages.front(), path);
-    if (options.backup) {
-        const auto backup = run.backupPanel(backupBase(session));
-        if (!backup)
-            return run.failure();
-        session.env.err << "Backup of the panel's pages: " << backup->string() << std::endl;
-    }
+    run.keepBackupBeforeWrite(options.backup ? std::optional(backupBase(session)) : std::nullopt);
     for (const TransferCommand& page : pages) {
-        if (!run.write(page))
+        if (!run.write(page)) {
+            if (run.backupRefused()) {
+                run.finish();
+                return kExitFailure;
+            }
             return run.failure();
+        }
         if (options.verify) {
             const auto verified = run.verify(page);
             if (!verified)

@@ -176,6 +176,11 @@ void CMainFrame::readConnectionSettings(link::ConnectionSettings& settings)
 void CMainFrame::startSession(link::ConnectionSettings settings)
 {
     session_ = std::make_unique<session::PanelSession>(sink_, std::move(settings), setup_.timing);
+    if (!setup_.dataDirectory.isEmpty())
+        session_->backupFolder = setup_.dataDirectory.toStdString();
+    session_->backupDone = [this](const session::BackupOutcome& outcome) {
+        QMetaObject::invokeMethod(this, [this, outcome] { showBackup(outcome); }, Qt::QueuedConnection);
+    };
     std::string error;
     if (!session_->start(&error))
         prompter().message(this, MessageKind::Error,
@@ -281,6 +286,16 @@ void CMainFrame::refuseForms(const panel::FormError& error)
 }
 
 void CMainFrame::showText(MessageKind kind, int textId) { prompter().message(this, kind, text(textId)); }
+
+void CMainFrame::showBackup(const session::BackupOutcome& outcome)
+{
+    if (outcome.kept())
+        statusBar()->showMessage(
+            strings::formatTexts(text_id::kBackupKept, {QDir::toNativeSeparators(QString::fromStdString(outcome.file.string()))}));
+    else
+        prompter().message(this, MessageKind::Error,
+                           strings::formatTexts(text_id::kBackupNotKept, {QString::fromStdString(outcome.failure)}));
+}
 
 // ------------------------------------------------------------ notices
 

@@ -52,6 +52,9 @@ struct FrameSetup {
     // Folders of the shipped files (Tavi.def, language packs) in search
     // order; empty: the folder of the per-user files.
     QStringList sharedDirectories;
+    // The per-user data folder: a page write first keeps a backup of the
+    // panel's pages under its backups/ folder. Empty: no backup.
+    QString dataDirectory;
     QStringList sharedOrOwn() const { return sharedDirectories.isEmpty() ? QStringList{programDirectory} : sharedDirectories; }
 };
 
@@ -168,6 +171,8 @@ private:
     void rebuildRecentFiles();
     void syncPageButtons();
     void showText(MessageKind kind, int textId);
+    // Where the backup before a page write went, or why none was kept.
+    void showBackup(const session::BackupOutcome& outcome);
 
     FrameSetup setup_;
     app::UserSettings& settings_;

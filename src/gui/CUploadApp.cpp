@@ -107,7 +107,7 @@ bool CUploadApp::startDemo()
 
 void CUploadApp::createMainFrame()
 {
-    FrameSetup setup{files_.configDirectory, timing_, {}, {}, files_.sharedDirectories};
+    FrameSetup setup{files_.configDirectory, timing_, {}, {}, files_.sharedDirectories, files_.dataDirectory};
     if (demo_) {
         setup.demoSettings = [demo = demo_.get()](link::ConnectionSettings& s) { demo->pointSettingsAt(s); };
         setup.demoCallProgram = [demo = demo_.get()](std::uint16_t port) { demo->callProgramLater(port); };

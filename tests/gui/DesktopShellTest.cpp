@@ -5,6 +5,8 @@
 #include "GuiTestSupport.h"
 
 #include "app/Languages.h"
+#include "app/Strings.h"
+#include "operations/OperationCodes.h"
 #include "gui/CAboutDlg.h"
 #include "gui/CCallbackDlg.h"
 #include "gui/CConnectToDlg.h"
@@ -28,6 +30,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -230,7 +233,10 @@ private slots:
         home->writeConnectionSettings(testing::savedSettings());
         app::UserSettings settings;
         app::CurrentLanguage language;
-        CMainFrame frame(FrameSetup{home->path(), testing::fastTiming(), {}, {}}, settings, language);
+        FrameSetup setup;
+        setup.programDirectory = home->path();
+        setup.timing = testing::fastTiming();
+        CMainFrame frame(setup, settings, language);
         frame.applyPlacement(app::WindowPlacement{});
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -282,6 +288,31 @@ private slots:
         QVERIFY(!frame.session().worker.panelLinkUp());
         QVERIFY(!frame.session().link.connection.isOpen());
         QCOMPARE(frame.panes().stopHint(), 0);
+    }
+
+    // A page write keeps the panel's pages in the data folder first and
+    // says where in the status bar.
+    void pageWriteSaysWhereItsBackupWent()
+    {
+        DemoPeers peers;
+        QVERIFY(peers.start());
+        link::ConnectionSettings settings;
+        peers.pointSettingsAt(settings);
+        home->writeConnectionSettings(settings);
+        CUploadApp app({"qarvoip", "--home", home->path()});
+        app.setTiming(testing::fastTiming());
+        QVERIFY(app.initInstance());
+        CMainFrame& frame = *app.mainFrame();
+        frame.connectToPanelNow();
+        QTRY_VERIFY_WITH_TIMEOUT(frame.action(Act::WriteInstaller)->isEnabled(), kLinkTimeout);
+        frame.action(Act::WriteInstaller)->trigger();
+        const QString kept = strings::formatTexts(text_id::kBackupKept, {QString()});
+        QTRY_VERIFY2_WITH_TIMEOUT(frame.statusBar()->currentMessage().startsWith(kept),
+                                  qPrintable(prompter->messageTexts().join(u'|')), kLinkTimeout);
+        const QString file = frame.statusBar()->currentMessage().mid(kept.size());
+        QVERIFY2(file.startsWith(QDir(home->path()).filePath("backups/")), qPrintable(file));
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+        QVERIFY2(prompter->messages.empty(), qPrintable(prompter->messageTexts().join(u'|')));
     }
 
     void stopHintFollowsTheTwoStops()

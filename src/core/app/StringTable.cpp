@@ -1001,6 +1001,8 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9706, "Licence"},
     {9707, "Proprietary. All rights reserved."},
     {9708, "Documentation"},
+    {9720, "Backup of the panel's pages: %s"},
+    {9721, "No backup of the panel's pages could be kept (%s). Nothing was written."},
     // Settings store and status bar labels
     {57348, "Qarvo"},
     {59144, "Tavi"},

@@ -382,5 +382,8 @@ inline constexpr int kQtVersion = 9705;
 inline constexpr int kLicence = 9706;
 inline constexpr int kLicenceText = 9707;
 inline constexpr int kDocumentation = 9708;
+// The backup a page write keeps of the panel's pages first
+inline constexpr int kBackupKept = 9720;
+inline constexpr int kBackupNotKept = 9721;
 
 } // namespace qarvo::text_id

@@ -25,7 +25,18 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
     addStep(operations::kReadEventLog, std::move(reader));
     for (auto& transfer : operations::makePageTransfers(doc, sink, [this] { worker.enterIdle(); })) {
         const int code = transfer->operationCode();
-        addStep(code, std::move(transfer));
+        if (isRead(transfer->transfer())) {
+            addStep(code, std::move(transfer));
+            continue;
+        }
+        addStep(code, std::make_unique<BackupBeforeWrite>(
+                          std::move(transfer), doc,
+                          BackupBeforeWrite::Hooks{[this] { return backupFolder; },
+                                                   [this](const BackupOutcome& outcome) {
+                                                       if (backupDone)
+                                                           backupDone(outcome);
+                                                   },
+                                                   [this] { worker.enterIdle(); }}));
     }
     for (auto& command : operations::makeCommandSteps(worker, doc.identity(), doc.layout(), clock))
         addStep(command.code, std::move(command.step));

@@ -11,7 +11,9 @@
 #include "operations/OperationWorker.h"
 #include "panel/CUploadDoc.h"
 #include "panel/ProgrammingForms.h"
+#include "session/BackupBeforeWrite.h"
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,6 +53,13 @@ public:
     panel::ProgrammingForms forms;
     // Called on a page write that the forms refused, with the refused value.
     std::function<void(const panel::FormError&)> formsRefused;
+    // The data folder under which each page write first keeps the panel's
+    // current pages (backups/<panel ID>/); none: writes keep no backup. Set
+    // it before a write starts.
+    std::optional<std::filesystem::path> backupFolder;
+    // Called on the worker thread with the backup kept before a write, or
+    // why none could be kept (the write then sends nothing).
+    std::function<void(const BackupOutcome&)> backupDone;
 
     void refreshForms();
     // Forms to image; nothing is stored while the forms were never filled

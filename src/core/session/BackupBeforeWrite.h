@@ -1,0 +1,72 @@
+#pragma once
+// A page write that first keeps a backup of what the panel holds: under the
+// write's own operation code it reads the installer page and the master page
+// into a copy of the document (the document itself is left as the pages
+// made it), keeps that copy as a timestamped settings document under the
+// data folder's backups/<panel ID>/ (the newest 20 stay), and only then
+// writes. A backup that cannot be saved ends the operation before anything
+// is written. Without a data folder the write runs alone.
+//
+// Threading: begin() runs where the operation is set, run() on the worker
+// thread; the hooks are called on the worker thread.
+#include "operations/OperationCodes.h"
+#include "operations/PageTransfer.h"
+#include "panel/CUploadDoc.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace qarvo::session {
+
+// How the backup before a write went: the file kept, or why none could be.
+struct BackupOutcome {
+    std::filesystem::path file;
+    std::string failure; // empty when the file was kept
+    bool kept() const { return failure.empty(); }
+};
+
+class BackupBeforeWrite final : public operations::OperationStep {
+public:
+    struct Hooks {
+        // The data folder the backups go under; nullopt: no backup.
+        std::function<std::optional<std::filesystem::path>()> dataFolder;
+        // The backup was kept, or could not be (nothing is then written).
+        std::function<void(const BackupOutcome&)> done;
+        // Hands the worker back to the idle poll.
+        std::function<void()> enterIdle;
+    };
+
+    BackupBeforeWrite(std::unique_ptr<operations::PageTransfer> write, panel::CUploadDoc& doc, Hooks hooks);
+
+    void begin() override;
+    void run(operations::StepIo& io) override;
+
+    operations::PageTransfer& write() { return *write_; }
+
+private:
+    enum class Phase { ReadInstaller, ReadMaster, Write, Ended };
+
+    operations::PageTransfer& transferOf(Phase phase);
+    void startPhase(operations::StepIo& io);
+    // After the master page is read: keeps the backup; false when it could not be.
+    bool keepBackup();
+    std::uint8_t overallPercent(std::uint8_t phasePercent) const;
+
+    std::unique_ptr<operations::PageTransfer> write_;
+    panel::CUploadDoc& doc_;
+    Hooks hooks_;
+    NullSink quiet_; // the backup's reads tell the front-end nothing
+    panel::CUploadDoc backup_;
+    std::array<std::unique_ptr<operations::PageTransfer>, 2> reads_;
+
+    std::optional<std::filesystem::path> folder_; // of this write; none: no backup
+    Phase phase_ = Phase::Write;
+    bool starting_ = true;   // the next run() starts the phase
+    unsigned completions_ = 0; // of the phase's transfer when it started
+};
+
+} // namespace qarvo::session

@@ -335,6 +335,7 @@ const NamedId kNamedIds[] = {
     NAMED(kShowPassword), NAMED(kDisconnectAndExit),
     NAMED(kStopEndsPanelLink), NAMED(kStopClosesCommunicator), NAMED(kBuilt), NAMED(kQtVersion),
     NAMED(kLicence), NAMED(kLicenceText), NAMED(kDocumentation),
+    NAMED(kBackupKept), NAMED(kBackupNotKept),
 };
 #undef NAMED
 

@@ -389,7 +389,7 @@ int runPartitionCommand(Session& session, int code)
             return Request{code, *partition, name + " is already armed"};
         if (code == operations::kDisarm && row.button.captionId == text_id::kArm)
             return Request{code, *partition, name + " is already disarmed"};
-        return Request{code, *partition};
+        return Request{code, *partition, {}};
     });
 }
 
@@ -415,7 +415,7 @@ int runBypassCommand(Session& session, int code)
             return Request{code, index, "zone " + std::to_string(*zone) + " is already bypassed"};
         if (code == operations::kUnbypass && action == text_id::kBypass)
             return Request{code, index, "zone " + std::to_string(*zone) + " is not bypassed"};
-        return Request{code, index};
+        return Request{code, index, {}};
     });
 }
 
@@ -423,7 +423,7 @@ int runPlainCommand(Session& session, int code)
 {
     if (!noArguments(session))
         return kExitUsage;
-    return runCommand(session, [code](PanelLink&, std::ostream&) { return std::optional<Request>(Request{code, 0}); });
+    return runCommand(session, [code](PanelLink&, std::ostream&) { return std::optional<Request>(Request{code, 0, {}}); });
 }
 
 } // namespace
@@ -487,7 +487,7 @@ int runChime(Session& session)
         const bool on = link.model().chimeButton().captionId == text_id::kTurnChimeOff;
         if (on == *wanted)
             return Request{operations::kToggleChime, 0, std::string("the chime is already ") + (on ? "on" : "off")};
-        return Request{operations::kToggleChime, 0};
+        return Request{operations::kToggleChime, 0, {}};
     });
 }
 int runSyncTime(Session& session) { return runPlainCommand(session, operations::kSetClock); }
@@ -517,7 +517,7 @@ int runPgm(Session& session)
                 return Request{operations::kChangePgm, *pgm - 1,
                                "PGM " + std::to_string(*pgm) + " is already " + (on ? "on" : "off")};
         }
-        return Request{operations::kChangePgm, *pgm - 1};
+        return Request{operations::kChangePgm, *pgm - 1, {}};
     });
 }
 

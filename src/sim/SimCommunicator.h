@@ -50,7 +50,11 @@ struct FirmwareConfig {
     // The download restarts (command 46) after this many progress reports;
     // none when it is beyond the list.
     std::size_t restartAfter = std::size_t(-1);
-    std::chrono::milliseconds spacing{50};            // between two reports
+    // Between two reports. The program keeps one control reply at a time, as
+    // the communicator paces its reports far apart; closer than a busy
+    // machine may leave a thread unscheduled, a report would replace the one
+    // before it unread.
+    std::chrono::milliseconds spacing{200};
     std::vector<FirmwareReport> script;               // when not empty: sent instead
 };
 

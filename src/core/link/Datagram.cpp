@@ -4,6 +4,7 @@
 #include "link/Crc16.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace qarvo::link {
 
@@ -100,21 +101,45 @@ std::array<std::uint8_t, 16> initialVector(std::span<const std::uint8_t> header)
     return iv;
 }
 
+namespace {
+// Deciphers the payload when the flags and the key ask for it, then tests the
+// CRC, which covers the plain payload.
+bool decipherAndTestCrc(std::span<std::uint8_t> datagram, const Aes128* key)
+{
+    if (cipherApplies(datagram[offset::kFlags], key))
+        key->decryptCbc(datagram.subspan(kHeaderSize, datagram.size() - kHeaderSize - kCrcSize),
+                        initialVector(datagram));
+    return crc16(datagram) == 0;
+}
+
+// A sender that asks for no check computes its CRC over the flags it sends,
+// or none at all. A "no check" datagram whose CRC holds only with that flag
+// cleared was sent without it, and the network flipped the bit: it is taken
+// as sent, deciphered and checked. Otherwise it is left as it came.
+void undoFlippedNoCheck(std::span<std::uint8_t> datagram, const Aes128* key)
+{
+    std::vector<std::uint8_t> asSent(datagram.begin(), datagram.end());
+    asSent[offset::kFlags] &= static_cast<std::uint8_t>(~flags::kNoCheck);
+    if (decipherAndTestCrc(asSent, key))
+        std::copy(asSent.begin(), asSent.end(), datagram.begin());
+}
+} // namespace
+
 CheckResult check(std::span<std::uint8_t> data, const Aes128* key)
 {
     if (data.size() < kHeaderSize + kCrcSize)
         return CheckResult::BadCrc;
     if (data[offset::kVersion] > kVersion)
         return CheckResult::BadVersion;
-    const std::uint8_t headerFlags = data[offset::kFlags];
-    const std::size_t n = paddedLength(readU16(data, offset::kPayloadLength), isEnciphered(headerFlags));
+    const std::size_t n = paddedLength(readU16(data, offset::kPayloadLength), isEnciphered(data[offset::kFlags]));
     if (kHeaderSize + n + kCrcSize > data.size())
         return CheckResult::BadCrc;
-    if (cipherApplies(headerFlags, key))
-        key->decryptCbc(data.subspan(kHeaderSize, n), initialVector(data));
-    if (headerFlags & flags::kNoCheck)
+    const auto datagram = data.first(kHeaderSize + n + kCrcSize);
+    if (datagram[offset::kFlags] & flags::kNoCheck) {
+        undoFlippedNoCheck(datagram, key);
         return CheckResult::Valid;
-    return crc16(data.first(kHeaderSize + n + kCrcSize)) == 0 ? CheckResult::Valid : CheckResult::BadCrc;
+    }
+    return decipherAndTestCrc(datagram, key) ? CheckResult::Valid : CheckResult::BadCrc;
 }
 
 } // namespace qarvo::link

@@ -142,6 +142,44 @@ TEST(Datagram, CipherRoundTripCoversThePlainPayload)
     EXPECT_TRUE(std::equal(plain.begin(), plain.end(), received.begin() + 16));
 }
 
+// A "no check" flag that the network set by flipping one bit is undone: the
+// datagram is deciphered and checked as its sender sent it. A sender's own
+// "no check" datagram is taken as it came, payload untouched.
+TEST(Datagram, ANoCheckFlagFlippedOnTheWayIsUndone)
+{
+    struct Case {
+        const char* name;
+        std::uint8_t senderFlags;
+        bool flipNoCheck;
+        bool deciphered; // the checked payload is the plain one
+    };
+    const Case cases[] = {
+        {"plain, flipped", 0, true, true},
+        {"enciphered, flipped", flags::kEnciphered, true, true},
+        {"enciphered, sender's own no check", flags::kEnciphered | flags::kNoCheck, false, false},
+    };
+    const std::vector<std::uint8_t> plain = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+    for (const Case& c : cases) {
+        Datagram d = plainHeader();
+        d.addFlags(c.senderFlags);
+        std::copy(plain.begin(), plain.end(), d.payload().begin());
+        d.finalise(plain.size());
+        d.encipher(&kKey);
+        std::vector<std::uint8_t> received(d.wire().begin(), d.wire().end());
+        const std::vector<std::uint8_t> onTheWire(received.begin() + kHeaderSize, received.end() - kCrcSize);
+        if (c.flipNoCheck)
+            received[3] ^= flags::kNoCheck;
+
+        EXPECT_EQ(check(received, &kKey), CheckResult::Valid) << c.name;
+        EXPECT_EQ(received[3], d.raw()[3]) << c.name << ": the flags as sent";
+        const std::vector<std::uint8_t> payload(received.begin() + kHeaderSize, received.end() - kCrcSize);
+        if (c.deciphered)
+            EXPECT_TRUE(std::equal(plain.begin(), plain.end(), payload.begin())) << c.name;
+        else
+            EXPECT_EQ(payload, onTheWire) << c.name;
+    }
+}
+
 TEST(Datagram, NoKeyOrNoCheckFlagLeavesThePayloadPlain)
 {
     Datagram d = plainHeader();

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Runs the tests under the sanitizers, each build in a folder of its own:
-#   asan      build-asan: address and undefined-behaviour checks, the core
-#             and end-to-end tests (only their programs are built)
-#   asan-all  build-asan: the same checks over the whole suite, widget tests
-#             included (a full second build: too slow for CI's time budget)
-#   tsan      build-tsan: thread checks, the core and end-to-end tests
-# Usage: scripts/sanitize.sh [asan|asan-all] [tsan]   (asan and tsan when
+#   asan       build-asan: address and undefined-behaviour checks over the
+#              whole suite, widget tests included
+#   asan-core  build-asan: the same checks, only the core and end-to-end
+#              tests (only their programs are built)
+#   tsan       build-tsan: thread checks, the core and end-to-end tests
+# Usage: scripts/sanitize.sh [asan|asan-core] [tsan]   (asan and tsan when
 # none is named). Any sanitizer report fails the test that made it, and so
-# the run.
+# the run. The long runs labelled slow or soak are left out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/clang.sh
@@ -25,22 +25,21 @@ configure() { # folder, sanitizer flags
     -DCMAKE_CXX_FLAGS="$2" -DCMAKE_EXE_LINKER_FLAGS="$2" >/dev/null
 }
 
-# The core and end-to-end test programs (tests/core/<layer>, tests/e2e).
-build_core_tests() { # folder
+# Builds only the test programs (and what they run): test_<layer>, test_e2e,
+# test_soak and, with "all", the widget tests gui_<name>.
+build_tests() { # folder [all]
+  local pattern='test_[a-z0-9]*'
+  [ "${2:-}" = all ] && pattern='\(test\|gui\)_[A-Za-z0-9]*'
   local targets
-  targets=$(cmake --build "$1" --target help | sed -n 's/^\(test_[a-z0-9]*\): .*/\1/p' | grep -v '^test_gui')
+  targets=$(cmake --build "$1" --target help | sed -n "s/^\($pattern\): .*/\1/p")
   cmake --build "$1" --target $targets
 }
 
 run_asan() { # "all" for the whole suite
   configure build-asan "-fsanitize=address,undefined -fno-sanitize-recover=all"
   local labels=(-L 'core|e2e')
-  if [ "${1:-}" = all ]; then
-    cmake --build build-asan
-    labels=()
-  else
-    build_core_tests build-asan
-  fi
+  [ "${1:-}" = all ] && labels=()
+  build_tests build-asan "${1:-}"
   (cd build-asan &&
     ASAN_OPTIONS="detect_leaks=1:halt_on_error=1" \
     LSAN_OPTIONS="suppressions=$suppressions/lsan.supp:print_suppressions=0" \
@@ -50,7 +49,7 @@ run_asan() { # "all" for the whole suite
 
 run_tsan() {
   configure build-tsan "-fsanitize=thread"
-  build_core_tests build-tsan
+  build_tests build-tsan
   (cd build-tsan &&
     TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$suppressions/tsan.supp" \
     ctest --output-on-failure -j2 -LE 'slow|soak' -L 'core|e2e')
@@ -60,10 +59,10 @@ kinds=("$@")
 [ ${#kinds[@]} -eq 0 ] && kinds=(asan tsan)
 for kind in "${kinds[@]}"; do
   case "$kind" in
-    asan) run_asan ;;
-    asan-all) run_asan all ;;
+    asan) run_asan all ;;
+    asan-core) run_asan ;;
     tsan) run_tsan ;;
-    *) echo "error: unknown sanitizer run '$kind' (asan, asan-all or tsan)" >&2; exit 2 ;;
+    *) echo "error: unknown sanitizer run '$kind' (asan, asan-core or tsan)" >&2; exit 2 ;;
   esac
   echo "Sanitizer run $kind: clean."
 done

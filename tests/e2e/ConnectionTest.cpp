@@ -39,8 +39,9 @@ void openAgain(LinkFixture& f, bool closeSent)
 {
     // The close that follows a failure is answered; its answer is let in
     // first, so that it is not taken for the answer to the next hello.
-    if (closeSent)
+    if (closeSent) {
         ASSERT_TRUE(f.link->socket.controlReplyEvent.wait(2s));
+    }
     f.communicator.configure([](sim::CommunicatorConfig& c) {
         c.answerHello = true;
         c.makeRequest = true;

@@ -78,7 +78,9 @@ TEST(DocumentOwnership, SavesDuringReadingsAreWholeSteps)
     f.panel.setEventLog(sim::demoEventLog(kEvents, f.panel.typeCode()), kEvents);
     ASSERT_TRUE(f.connect());
     std::atomic<int> readingsEnded{0};
-    f.session->eventLogReader().setListener({{}, {}, {}, [&] { ++readingsEnded; }});
+    eventlog::EventLogReader::Listener listener;
+    listener.ended = [&] { ++readingsEnded; };
+    f.session->eventLogReader().setListener(listener);
     const auto plan = operations::planTransfer(operations::Transfer::ReadInstaller, f.session->doc, {});
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -293,7 +293,7 @@ TEST(EventLogStep, GroupNameCarriesThePanelIdCodeAndOldLogWithoutAClock)
     h.reader.setLocalClock([] { return QDateTime(); });
     h.readThrough({{0, word(0, 0)}});
     EXPECT_EQ(h.doc.logs().front().name, "LOG AB0C Old log 00, 0000 00:00:00");
-    EXPECT_EQ(h.firstGroup().front(), "Event log read on ???, ???/00/0000, 00:00:00");
+    EXPECT_EQ(h.firstGroup().front(), "Event log read on ???, ??\?/00/0000, 00:00:00");
 }
 
 TEST(EventLogStep, LeavingTheOperationSendsTheStopMessage)
@@ -339,10 +339,11 @@ TEST(EventLogStep, ListenerSeesEveryInsertAndTheProgressOnce)
     std::vector<std::pair<int, std::string>> inserts;
     std::vector<int> progress;
     int groups = 0;
-    h.reader.setListener({[&] { ++groups; }, [&](int position, const std::string& line) {
-                              inserts.emplace_back(position, line);
-                          },
-                          [&](int percent) { progress.push_back(percent); }});
+    eventlog::EventLogReader::Listener listener;
+    listener.groupStarted = [&] { ++groups; };
+    listener.lineInserted = [&](int position, const std::string& line) { inserts.emplace_back(position, line); };
+    listener.progress = [&](int percent) { progress.push_back(percent); };
+    h.reader.setListener(listener);
     h.readThrough({{0, word(0, 0)}, {0, word(0, 0)}, {0, word(0, 0)}, {0, word(0, 0)}});
     EXPECT_EQ(groups, 1);
     ASSERT_EQ(inserts.size(), 7u);

@@ -113,8 +113,9 @@ void readAndWriteBothPages(SessionFixture& f, const panel::PanelModel& model, st
     expectMemory(f.panel.memory(), installerWrite(model), edited, panelBefore);
     const unsigned completions = f.panel.counters().completions;
     EXPECT_GE(completions, 1u);
-    if (cleanLink)
+    if (cleanLink) {
         EXPECT_EQ(completions, 1u);
+    }
     ASSERT_TRUE(f.transfer(kWriteMaster));
     expectMemory(f.panel.memory(), installerWrite(model) + masterWrite(model), edited, panelBefore);
     EXPECT_EQ(f.panel.counters().completions, completions) << "the master write sends no completion command";

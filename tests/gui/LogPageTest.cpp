@@ -1,7 +1,7 @@
 // The event log page: its options rule, choosing a log, printing through
 // a PDF printer read back with the poppler tools, the text and PDF exports
 // with the converter's failures, and a whole reading from the demo panel.
-#include "GuiTestSupport.h"
+#include "FrameTest.h"
 
 #include "app/Strings.h"
 #include "eventlog/TextExport.h"
@@ -29,7 +29,6 @@
 
 using namespace qarvo;
 using namespace qarvo::gui;
-using qarvo::testing::ScriptedPrompter;
 
 namespace {
 
@@ -94,14 +93,8 @@ QString writeScript(const QString& path, const QByteArray& body)
 
 } // namespace
 
-class LogPageTest : public QObject {
+class LogPageTest : public testing::FrameTest {
     Q_OBJECT
-
-    std::unique_ptr<testing::TestHome> home;
-    std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<app::UserSettings> settings;
-    std::unique_ptr<app::CurrentLanguage> language;
-    std::unique_ptr<CMainFrame> frame;
 
     CPageLog& page() { return *frame->logPage(); }
 
@@ -110,7 +103,7 @@ class LogPageTest : public QObject {
     std::unique_ptr<CUploadApp> startDemo()
     {
         frame.reset();
-        auto app = testing::startProgram(*home, {"--demo"});
+        auto app = testing::startProgram(home(), {"--demo"});
         const auto idle = [&] {
             const auto& worker = app->mainFrame()->session().worker;
             return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll;
@@ -138,25 +131,6 @@ class LogPageTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetSettings();
-        prompter = std::make_unique<ScriptedPrompter>();
-        settings = std::make_unique<app::UserSettings>();
-        language = std::make_unique<app::CurrentLanguage>();
-        home->writeConnectionSettings(testing::savedSettings());
-        frame = std::make_unique<CMainFrame>(FrameSetup{home->path(), testing::fastTiming(), {}, {}}, *settings,
-                                             *language);
-    }
-
-    void cleanup()
-    {
-        frame.reset();
-        prompter.reset();
-        home.reset();
-    }
-
     void entireLogRule_data()
     {
         QTest::addColumn<bool>("markBefore");
@@ -226,13 +200,13 @@ private slots:
     void emptyLogPrintsOnePage()
     {
         setLogs({{"Current log", {}}});
-        const QString pdf = home->file("empty.pdf");
+        const QString pdf = home().file("empty.pdf");
         QPrinter& printer = page().printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        prompter->answer([](QDialog&) { return int(QDialog::Accepted); });
+        prompter().answer([](QDialog&) { return int(QDialog::Accepted); });
         frame->action(Act::Print)->trigger();
-        QCOMPARE(prompter->dialogs, QStringList{"printDialog"});
+        QCOMPARE(prompter().dialogs, QStringList{"printDialog"});
         QCOMPARE(pageCount(pdf), 1);
         const QStringList text = pageText(pdf, 1);
         QCOMPARE(text.size(), 2);
@@ -243,7 +217,7 @@ private slots:
     void linesFallIntoPagesOfL()
     {
         QPrinter printer(QPrinter::HighResolution);
-        const QString pdf = home->file("long.pdf");
+        const QString pdf = home().file("long.pdf");
         shapePrinter(printer, pdf, 50);
         QCOMPARE(LogPrinter::pagination(printer, 101).linesPerPage, 50);
         LogPrinter::print(printer, "doc.rps", numbered(101));
@@ -255,25 +229,25 @@ private slots:
     void textExportWritesTheFileAndOpensIt()
     {
         setLogs({{"Current log", {"a", "b"}}});
-        const QString path = home->file("my events");
-        prompter->fileToSave = path;
+        const QString path = home().file("my events");
+        prompter().fileToSave = path;
         QTest::mouseClick(page().findChild<QPushButton*>("exportTxt"), Qt::LeftButton);
         QFile file(path + ".txt");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), eventlog::textExportBytes({"a", "b"}));
-        QCOMPARE(prompter->opened, QStringList{path + ".txt"});
+        QCOMPARE(prompter().opened, QStringList{path + ".txt"});
     }
 
     void textExportThatCannotWriteSaysSoAndOpensNothing()
     {
-        const QString path = home->file("no such folder/Events.txt");
-        prompter->fileToSave = path;
+        const QString path = home().file("no such folder/Events.txt");
+        prompter().fileToSave = path;
         page().exportTxt();
-        QCOMPARE(prompter->messageTexts(), QStringList{"Error: Could not create file '" + path + "'"});
-        QVERIFY(prompter->opened.isEmpty());
-        prompter->fileToSave.clear(); // cancelled
+        QCOMPARE(prompter().messageTexts(), QStringList{"Error: Could not create file '" + path + "'"});
+        QVERIFY(prompter().opened.isEmpty());
+        prompter().fileToSave.clear(); // cancelled
         page().exportTxt();
-        QCOMPARE(prompter->messages.size(), std::size_t(1));
+        QCOMPARE(prompter().messages.size(), std::size_t(1));
     }
 
     void pdfExportRunsTheConverterWithPathsWithSpaces()
@@ -281,53 +255,53 @@ private slots:
         const QStringList lines = {"        002  10:00  05.Mar.2026 Partition A     Arming by user 2",
                                    "        001  09:40  05.Mar.2026  AC power loss"};
         setLogs({{"Current log", utf8Lines(lines)}});
-        QDir(home->path()).mkpath("temp dir");
-        page().setPdfExportSetup({QStringLiteral(QARVO_TEXT2PDF), eventlog::kConverterWait, home->file("temp dir")});
-        const QString pdf = home->file("my exports/Event log.pdf");
-        QDir(home->path()).mkpath("my exports");
-        prompter->fileToSave = pdf;
+        QDir(home().path()).mkpath("temp dir");
+        page().setPdfExportSetup({QStringLiteral(QARVO_TEXT2PDF), eventlog::kConverterWait, home().file("temp dir")});
+        const QString pdf = home().file("my exports/Event log.pdf");
+        QDir(home().path()).mkpath("my exports");
+        prompter().fileToSave = pdf;
         page().exportPdf();
-        QCOMPARE(prompter->messageTexts(), QStringList());
-        QCOMPARE(prompter->opened, QStringList{pdf});
+        QCOMPARE(prompter().messageTexts(), QStringList());
+        QCOMPARE(prompter().opened, QStringList{pdf});
         QCOMPARE(pageText(pdf, 1), QStringList({lines[0].simplified(), lines[1].simplified()}));
-        QVERIFY(QDir(home->file("temp dir")).isEmpty()); // the temporary file is gone
+        QVERIFY(QDir(home().file("temp dir")).isEmpty()); // the temporary file is gone
     }
 
     void failingConverterShowsItsMessageAndOpensNothing()
     {
         setLogs({{"Current log", {"a"}}});
-        const QString pdf = home->file("Events.pdf");
+        const QString pdf = home().file("Events.pdf");
         QFile stale(pdf);
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.write("%PDF-1.4 an older export");
         stale.close();
-        QDir(home->path()).mkpath("temp");
-        const QString converter = writeScript(home->file("failing"), "echo 'No room left on the disk' >&2\nexit 1");
-        page().setPdfExportSetup({converter, eventlog::kConverterWait, home->file("temp")});
-        prompter->fileToSave = pdf;
+        QDir(home().path()).mkpath("temp");
+        const QString converter = writeScript(home().file("failing"), "echo 'No room left on the disk' >&2\nexit 1");
+        page().setPdfExportSetup({converter, eventlog::kConverterWait, home().file("temp")});
+        prompter().fileToSave = pdf;
         page().exportPdf();
-        QCOMPARE(prompter->messageTexts(), QStringList{"Error: The PDF file was not made.\nNo room left on the disk"});
-        QVERIFY(prompter->messages.front().kind == MessageKind::Error);
-        QVERIFY(prompter->opened.isEmpty());
+        QCOMPARE(prompter().messageTexts(), QStringList{"Error: The PDF file was not made.\nNo room left on the disk"});
+        QVERIFY(prompter().messages.front().kind == MessageKind::Error);
+        QVERIFY(prompter().opened.isEmpty());
         QVERIFY(!QFile::exists(pdf)); // no older export left to be taken for this one
-        QVERIFY(QDir(home->file("temp")).isEmpty());
+        QVERIFY(QDir(home().file("temp")).isEmpty());
     }
 
     void converterThatRunsTooLongIsEnded()
     {
         setLogs({{"Current log", {"a"}}});
-        QDir(home->path()).mkpath("temp");
-        const QString pidFile = home->file("converter.pid");
+        QDir(home().path()).mkpath("temp");
+        const QString pidFile = home().file("converter.pid");
         const QString converter =
-            writeScript(home->file("slow"), "echo $$ > '" + pidFile.toUtf8() + "'\nexec sleep 30");
-        page().setPdfExportSetup({converter, std::chrono::milliseconds(500), home->file("temp")});
-        prompter->fileToSave = home->file("Events.pdf");
+            writeScript(home().file("slow"), "echo $$ > '" + pidFile.toUtf8() + "'\nexec sleep 30");
+        page().setPdfExportSetup({converter, std::chrono::milliseconds(500), home().file("temp")});
+        prompter().fileToSave = home().file("Events.pdf");
         page().exportPdf();
-        QCOMPARE(prompter->messageTexts(),
+        QCOMPARE(prompter().messageTexts(),
                  QStringList{"Error: The PDF converter did not finish within 1 seconds and was stopped. Nothing was "
                              "opened."});
-        QVERIFY(prompter->opened.isEmpty());
-        QVERIFY(QDir(home->file("temp")).isEmpty());
+        QVERIFY(prompter().opened.isEmpty());
+        QVERIFY(QDir(home().file("temp")).isEmpty());
         QFile pid(pidFile);
         QVERIFY(pid.open(QIODevice::ReadOnly));
         const QByteArray number = pid.readAll().trimmed();
@@ -338,12 +312,12 @@ private slots:
     void converterThatCannotStartIsReported()
     {
         setLogs({{"Current log", {"a"}}});
-        page().setPdfExportSetup({home->file("missing converter"), eventlog::kConverterWait, {}});
-        prompter->fileToSave = home->file("Events.pdf");
+        page().setPdfExportSetup({home().file("missing converter"), eventlog::kConverterWait, {}});
+        prompter().fileToSave = home().file("Events.pdf");
         page().exportPdf();
-        QCOMPARE(prompter->messages.size(), std::size_t(1));
-        QVERIFY(prompter->messages.front().text.startsWith("Error executing command: '" + home->file("missing converter")));
-        QVERIFY(prompter->opened.isEmpty());
+        QCOMPARE(prompter().messages.size(), std::size_t(1));
+        QVERIFY(prompter().messages.front().text.startsWith("Error executing command: '" + home().file("missing converter")));
+        QVERIFY(prompter().opened.isEmpty());
     }
 
     // The demo panel holds 1000 unread events, of which a reading takes the

@@ -1,7 +1,7 @@
 // The master functions page in the main window: edits land in the session's
 // form, a refused value stops the save or the page write and gets the
 // focus, a header click toggles a column.
-#include "GuiTestSupport.h"
+#include "FrameTest.h"
 
 #include "base/TextIds.h"
 #include "gui/CMainFrame.h"
@@ -32,14 +32,8 @@ constexpr int kAttributeC = 6; // grid column of attribute C
 
 } // namespace
 
-class MasterPageTest : public QObject {
+class MasterPageTest : public testing::FrameTest {
     Q_OBJECT
-
-    std::unique_ptr<testing::TestHome> home;
-    std::unique_ptr<testing::ScriptedPrompter> prompter;
-    std::unique_ptr<app::UserSettings> settings;
-    std::unique_ptr<app::CurrentLanguage> language;
-    std::unique_ptr<CMainFrame> frame;
 
     CPageMaster& page() { return *frame->masterPage(); }
     panel::MasterForm& form() { return frame->session().forms.master; }
@@ -58,27 +52,6 @@ class MasterPageTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetSettings();
-        prompter = std::make_unique<testing::ScriptedPrompter>();
-        settings = std::make_unique<app::UserSettings>();
-        language = std::make_unique<app::CurrentLanguage>();
-        home->writeConnectionSettings(testing::savedSettings());
-        frame = std::make_unique<CMainFrame>(FrameSetup{home->path(), testing::fastTiming(), {}, {}}, *settings,
-                                             *language);
-    }
-
-    void cleanup()
-    {
-        frame.reset();
-        language.reset();
-        settings.reset();
-        prompter.reset();
-        home.reset();
-    }
-
     void pageShowsTheFormOfANewDocument()
     {
         QVERIFY(!page().placeholder());
@@ -167,28 +140,28 @@ private slots:
 
     void savingARefusedCodeWritesNoFileAndFocusesTheCell()
     {
-        prompter->fileToSave = home->file("kept");
+        prompter().fileToSave = home().file("kept");
         frame->action(Act::SaveAs)->trigger();
-        const QString path = home->file("kept.rps");
+        const QString path = home().file("kept.rps");
         const QByteArray saved = fileBytes(path);
         QVERIFY(!saved.isEmpty());
-        QVERIFY(!prompter->shown(kUserCodeRefused));
+        QVERIFY(!prompter().shown(kUserCodeRefused));
 
         frame->show();
         frame->setCurrentPage(kOnlinePage);
         typeUserCell(3, kCodeColumn, "12345");
         typeUserCell(7, kCodeColumn, "123"); // a later row: the first refusal is reported
         frame->action(Act::Save)->trigger();
-        QCOMPARE(prompter->count(kUserCodeRefused), 1);
+        QCOMPARE(prompter().count(kUserCodeRefused), 1);
         QCOMPARE(fileBytes(path), saved);
         QCOMPARE(frame->currentPage(), int(kMasterPage));
         QCOMPARE(page().userGrid()->currentIndex().row(), 3);
         QCOMPARE(page().userGrid()->currentIndex().column(), kCodeColumn);
 
-        prompter->fileToSave = home->file("other");
+        prompter().fileToSave = home().file("other");
         frame->action(Act::SaveAs)->trigger();
-        QVERIFY(!QFile::exists(home->file("other.rps")));
-        QCOMPARE(prompter->count(kUserCodeRefused), 2);
+        QVERIFY(!QFile::exists(home().file("other.rps")));
+        QCOMPARE(prompter().count(kUserCodeRefused), 2);
     }
 
     void userCodesGoBesideTheRestOnAWidePage_data()
@@ -241,7 +214,7 @@ private slots:
     {
         typeUserCell(2, kCodeColumn, "12345");
         QVERIFY(!frame->session().worker.startPageOperation(operations::kWriteMaster));
-        QCOMPARE(prompter->count(kUserCodeRefused), 1);
+        QCOMPARE(prompter().count(kUserCodeRefused), 1);
         QVERIFY(!frame->session().worker.running());
     }
 };

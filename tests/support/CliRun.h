@@ -25,8 +25,8 @@ struct CliRun {
 };
 
 struct CliSetup {
-    std::filesystem::path executableDirectory;  // the last place PanelRPS.cfg is looked for
-    std::optional<std::string> homeVariable;    // QARVOIP_HOME
+    std::filesystem::path executableDirectory{}; // the last place PanelRPS.cfg is looked for
+    std::optional<std::string> homeVariable{};   // QARVOIP_HOME
     Timing timing = fastTiming();
     const Clock* clock = &systemClock();
     const std::atomic<bool>* interrupt = nullptr; // the run's Ctrl-C

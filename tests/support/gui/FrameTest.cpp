@@ -6,8 +6,10 @@ void FrameTest::makeFrame(bool withSettingsFile)
 {
     if (withSettingsFile)
         home().writeConnectionSettings(savedSettings());
-    frame = std::make_unique<gui::CMainFrame>(gui::FrameSetup{home().path(), fastTiming(), {}, {}}, *settings,
-                                              *language);
+    gui::FrameSetup setup;
+    setup.programDirectory = home().path();
+    setup.timing = fastTiming();
+    frame = std::make_unique<gui::CMainFrame>(setup, *settings, *language);
 }
 
 void FrameTest::initTest()

@@ -223,8 +223,7 @@ std::vector<std::uint8_t> SimCommunicator::lastReceived(std::uint8_t command) co
 }
 
 void SimCommunicator::send(std::uint8_t kind, std::uint8_t command, std::uint8_t destination,
-                           std::span<const std::uint8_t> payload, bool encipher, int fd,
-                           std::chrono::milliseconds later)
+                           std::span<const std::uint8_t> payload, bool encipher, int fd)
 {
     std::lock_guard lock(mutex_);
     Datagram d;
@@ -245,8 +244,30 @@ void SimCommunicator::send(std::uint8_t kind, std::uint8_t command, std::uint8_t
         tap_(wire);
     const auto now = std::chrono::steady_clock::now();
     for (auto& copy : outFaults_.apply(wire))
-        outgoing_.push({now + outFaults_.nextDelay() + later, false, fd < 0 ? fd_ : fd, programAddress_, programPort_,
+        outgoing_.push({now + outFaults_.nextDelay(), false, fd < 0 ? fd_ : fd, programAddress_, programPort_,
                         std::move(copy)});
+}
+
+std::optional<std::chrono::steady_clock::time_point> SimCommunicator::nextDue() const
+{
+    std::lock_guard lock(mutex_);
+    std::optional<std::chrono::steady_clock::time_point> due;
+    if (!outgoing_.empty())
+        due = outgoing_.top().due;
+    if (!pendingReports_.empty())
+        due = due ? std::min(*due, nextReportDue_) : nextReportDue_;
+    return due;
+}
+
+void SimCommunicator::sendDueReport()
+{
+    std::lock_guard lock(mutex_);
+    if (pendingReports_.empty() || std::chrono::steady_clock::now() < nextReportDue_)
+        return;
+    const FirmwareReport report = std::move(pendingReports_.front());
+    pendingReports_.pop_front();
+    send(kConnectionTraffic, report.command, kProgramNode, report.payload, true);
+    nextReportDue_ = std::chrono::steady_clock::now() + config_.firmware.spacing;
 }
 
 void SimCommunicator::flushDue()
@@ -278,19 +299,17 @@ void SimCommunicator::serve(std::stop_token stop)
     while (!stop.stop_requested()) {
         pollfd fds[2] = {{fd_, POLLIN, 0}, {callbackFd_, POLLIN, 0}};
         int timeout = kServePollMs;
-        {
-            std::lock_guard lock(mutex_);
-            if (!outgoing_.empty()) {
-                const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
-                    outgoing_.top().due - std::chrono::steady_clock::now());
-                timeout = static_cast<int>(std::clamp<long long>(wait.count(), 0, kServePollMs));
-            }
+        if (const auto due = nextDue()) {
+            const auto wait =
+                std::chrono::duration_cast<std::chrono::milliseconds>(*due - std::chrono::steady_clock::now());
+            timeout = static_cast<int>(std::clamp<long long>(wait.count(), 0, kServePollMs));
         }
         if (::poll(fds, 2, timeout) > 0) {
             for (const pollfd& p : fds)
                 if (p.revents & POLLIN)
                     receive(p.fd);
         }
+        sendDueReport();
         flushDue();
     }
 }
@@ -469,11 +488,8 @@ void SimCommunicator::startFirmwareUpdate()
 {
     ++counters.firmwareRequests;
     const auto reports = firmwareReports(config_.firmware);
-    auto later = std::chrono::milliseconds(0);
-    for (const FirmwareReport& report : reports) {
-        later += config_.firmware.spacing;
-        send(kConnectionTraffic, report.command, kProgramNode, report.payload, true, -1, later);
-    }
+    pendingReports_.assign(reports.begin(), reports.end());
+    nextReportDue_ = std::chrono::steady_clock::now() + config_.firmware.spacing;
     restartPending_ = !reports.empty() && reports.back().command == firmware_command::kComplete;
 }
 

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -50,10 +51,11 @@ struct FirmwareConfig {
     // The download restarts (command 46) after this many progress reports;
     // none when it is beyond the list.
     std::size_t restartAfter = std::size_t(-1);
-    // Between two reports. The program keeps one control reply at a time, as
-    // the communicator paces its reports far apart; closer than a busy
-    // machine may leave a thread unscheduled, a report would replace the one
-    // before it unread.
+    // Between one report going out and the next: a report never follows the
+    // one before it closer than this, however late the simulator got to it.
+    // The program keeps one control reply at a time, as the communicator
+    // paces its reports far apart; closer than a busy machine may leave a
+    // thread unscheduled, a report would replace the one before it unread.
     std::chrono::milliseconds spacing{200};
     std::vector<FirmwareReport> script;               // when not empty: sent instead
 };
@@ -180,8 +182,11 @@ private:
     void startFirmwareUpdate();
     void sendRequest();
     void send(std::uint8_t kind, std::uint8_t command, std::uint8_t destination, std::span<const std::uint8_t> payload,
-              bool encipher, int fd = -1, std::chrono::milliseconds later = {});
+              bool encipher, int fd = -1);
+    void sendDueReport();
     void flushDue();
+    // When the serving loop has something to do next without a datagram.
+    std::optional<std::chrono::steady_clock::time_point> nextDue() const;
 
     CommunicatorConfig config_;
     link::KeyExchange keys_;
@@ -201,6 +206,14 @@ private:
     std::vector<std::uint8_t> lastCallbackPayload_;
     std::map<std::uint8_t, std::vector<std::uint8_t>> lastReceived_;
     bool restartPending_ = false; // the download is complete: the next acknowledgement restarts
+    // The firmware reports still to go, the first of them due at
+    // nextReportDue_. Each is timed from the one before it going out, not
+    // from the request: the program keeps one control reply at a time, and
+    // a simulator held up on a busy machine must not then send the reports
+    // that fell due meanwhile back to back, which a real communicator,
+    // minutes into a download, never does.
+    std::deque<FirmwareReport> pendingReports_;
+    std::chrono::steady_clock::time_point nextReportDue_;
     PanelPeer* panel_ = nullptr;
     std::function<void(const std::vector<std::uint8_t>&)> tap_;
     FaultInjector outFaults_;

@@ -28,15 +28,30 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 constexpr Millis kLongIdle{60000}; // no state poll gets in the way
+constexpr Millis kAnswerWait{5000}; // bounds a wait for an answer that comes
+constexpr Millis kSilence{500};     // a wait the test sees run out
 
+// The time-outs of a test whose communicator answers: they only bound a
+// failure, so they leave a loaded machine time to answer.
 Timing taviTiming(Millis pollIdle = kLongIdle)
 {
     Timing t = qarvo::testing::fastTiming();
     t.linkPollIdle = pollIdle;
-    t.controlReply = Millis(500);
-    t.firmwareSearch = Millis(800);
-    t.firmwareReport = Millis(800);
+    t.controlReply = kAnswerWait;
+    t.firmwareSearch = kAnswerWait;
+    t.firmwareReport = kAnswerWait;
     t.linkLostWorkerStop = Millis(100);
+    return t;
+}
+
+// The time-outs of a test that waits one out: the communicator falls silent
+// and the program's own time-out is what the test checks.
+Timing silenceTiming()
+{
+    Timing t = taviTiming();
+    t.controlReply = kSilence;
+    t.firmwareSearch = kSilence;
+    t.firmwareReport = kSilence;
     return t;
 }
 
@@ -143,7 +158,7 @@ TEST(TaviRead, AShortRecordIsAWrongReplyAndSilenceIsATimeout)
 {
     sim::CommunicatorConfig config;
     config.options = Bytes(100, 0x11);
-    TaviFixture f(config);
+    TaviFixture f(config, silenceTiming());
     ASSERT_TRUE(f.open());
     const TaviOptions before = f.tasks.record();
     EXPECT_EQ(f.tasks.readOptions(), text_id::kErrorWhileDownloading);
@@ -240,7 +255,7 @@ TEST(TaviWrite, TheReplyCommandDecidesTheText)
         f.tasks.setConfirmUnchangedWrite([] { return true; });
         EXPECT_EQ(f.tasks.writeOptions(), text) << "reply command " << replyCommand;
     }
-    TaviFixture silent;
+    TaviFixture silent({}, silenceTiming());
     ASSERT_TRUE(silent.open());
     silent.communicator.configure([](sim::CommunicatorConfig& c) { c.answerOptions = false; });
     silent.tasks.setConfirmUnchangedWrite([] { return true; });
@@ -252,7 +267,7 @@ TEST(TaviWrite, OnlyAConfirmedWriteBecomesTheReferenceCopy)
     for (const bool answered : {false, true}) {
         sim::CommunicatorConfig config;
         config.writeReplyCommand = 49; // a wrong reply: 6103
-        TaviFixture f(config);
+        TaviFixture f(config, answered ? taviTiming() : silenceTiming());
         ASSERT_TRUE(f.open());
         if (!answered)
             f.communicator.configure([](sim::CommunicatorConfig& c) { c.answerOptions = false; });
@@ -309,7 +324,7 @@ TEST(TaviPgm, TogglesAndReportsTheCommunicatorsNewState)
 
 TEST(TaviPgm, ARefusalIs6105AndSilenceIs6104)
 {
-    TaviFixture f;
+    TaviFixture f({}, silenceTiming());
     ASSERT_TRUE(f.open());
     EXPECT_EQ(f.tasks.togglePgm(4).textId, text_id::kErrorActivatingPgm);
     f.communicator.configure([](sim::CommunicatorConfig& c) { c.answerOptions = false; });
@@ -528,6 +543,28 @@ TEST(FirmwareUpdate, SendsOnlyTheAddressBytesAndThePortAndDownloads)
     EXPECT_FALSE(f.tasks.poll().suspended());
 }
 
+// A simulator that a busy machine holds up while its reports fall due sends
+// them a spacing apart afterwards, as a communicator does, not back to back:
+// the program keeps one control reply at a time, and of a burst it would
+// see only the last.
+TEST(FirmwareUpdate, ReportsThatFellDueWhileTheSimulatorWasHeldUpStillComeOneAtATime)
+{
+    TaviFixture f;
+    ASSERT_TRUE(f.open());
+    RecordingSink dialog;
+    ASSERT_EQ(f.tasks.firmware().start("192.168.1.20", kUpdatePort, dialog), 0);
+    ASSERT_TRUE(eventually([&] { return f.communicator.counters.firmwareRequests == 1u; }));
+    // The simulator's lock, held for four spacings, keeps its thread from
+    // sending as a machine that does not give it the processor would.
+    f.communicator.configure([](sim::CommunicatorConfig& c) {
+        const auto until = std::chrono::steady_clock::now() + 4 * c.firmware.spacing;
+        EXPECT_TRUE(eventually([&] { return std::chrono::steady_clock::now() >= until; }));
+    });
+    f.tasks.firmware().join();
+    EXPECT_EQ(values(dialog, Kind::FirmwareStage).back(), text_id::kDownloadedConnectionClosed);
+    EXPECT_EQ(values(dialog, Kind::FirmwareProgress), (std::vector<long>{10, 20, 20, 50, 100}));
+}
+
 TEST(FirmwareUpdate, ARestartReportRestartsTheDownloadingStageButNotTheBar)
 {
     sim::CommunicatorConfig config = firmwareConfig(sim::FirmwareOutcome::Downloaded);
@@ -565,6 +602,7 @@ struct FirmwareEnd {
     const char* name;
     sim::FirmwareConfig firmware;
     int result;
+    bool fallsSilent = false; // the program's own time-out ends the update
 };
 
 // Printed by its name in test lists and failures, not as the row's bytes.
@@ -576,7 +614,7 @@ TEST_P(FirmwareEnds, EndWithTheirTextAndLeaveTheConnectionOpen)
 {
     sim::CommunicatorConfig config;
     config.firmware = GetParam().firmware;
-    TaviFixture f(config);
+    TaviFixture f(config, GetParam().fallsSilent ? silenceTiming() : taviTiming());
     ASSERT_TRUE(f.open());
     RecordingSink dialog;
     EXPECT_EQ(f.tasks.firmware().run("192.168.1.20", kUpdatePort, dialog), GetParam().result);
@@ -617,16 +655,16 @@ INSTANTIATE_TEST_SUITE_P(
         FirmwareEnd{"Broken", outcome(sim::FirmwareOutcome::Broken), text_id::kUpdatingBrokenByRemote},
         FirmwareEnd{"HardwareError", outcome(sim::FirmwareOutcome::HardwareError), text_id::kHardwareError},
         FirmwareEnd{"RemoteTimeout", outcome(sim::FirmwareOutcome::RemoteTimeout), text_id::kTimeout},
-        FirmwareEnd{"Silent", outcome(sim::FirmwareOutcome::Silent), text_id::kTimeout},
+        FirmwareEnd{"Silent", outcome(sim::FirmwareOutcome::Silent), text_id::kTimeout, true},
         FirmwareEnd{"Refused", script({{7, {}}}), text_id::kCommunicationFailsUpdateStopped},
-        FirmwareEnd{"NoServerReport", script({{fc::kAccepted, {}}}), text_id::kTimeout},
+        FirmwareEnd{"NoServerReport", script({{fc::kAccepted, {}}}), text_id::kTimeout, true},
         FirmwareEnd{"NoDownloadStart",
                     script({{fc::kAccepted, {}}, {fc::kNewerFirmware, {4, 3, 2, 1}}, {fc::kProgress, {5, 0}}}),
                     text_id::kCommunicationFailsUpdateStopped},
         FirmwareEnd{"DownloadFallsSilent",
                     script({{fc::kAccepted, {}}, {fc::kNewerFirmware, {}}, {fc::kDownloadStarts, {}},
                             {fc::kProgress, {5, 0}}}),
-                    text_id::kTimeout}),
+                    text_id::kTimeout, true}),
     [](const ::testing::TestParamInfo<FirmwareEnd>& info) { return std::string(info.param.name); });
 
 TEST(FirmwareUpdate, ReportsThatMakeNoSenseMoveNothing)

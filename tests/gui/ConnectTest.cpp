@@ -40,7 +40,7 @@ class ConnectTest : public testing::WidgetTest {
     std::unique_ptr<CUploadApp> startApp(QStringList extra = {})
     {
         auto app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home().path()} + extra);
-        app->setTiming(testing::fastTiming());
+        app->setTiming(testing::answeredTiming());
         if (!app->initInstance())
             return nullptr;
         return app;

@@ -96,7 +96,7 @@ private slots:
         peers->pointSettingsAt(settings);
         home->writeConnectionSettings(settings);
         app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home->path()});
-        Timing timing = testing::fastTiming();
+        Timing timing = testing::answeredTiming();
         timing.idlePollPause = Millis(150); // polls far enough apart to count them
         app->setTiming(timing);
         QVERIFY(app->initInstance());

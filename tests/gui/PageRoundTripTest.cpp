@@ -129,7 +129,7 @@ class PageRoundTripTest : public testing::WidgetTest {
         peers->pointSettingsAt(settings);
         home().writeConnectionSettings(settings);
         app = std::make_unique<CUploadApp>(QStringList{"qarvoip", "--home", home().path()});
-        app->setTiming(testing::fastTiming());
+        app->setTiming(testing::answeredTiming());
         QVERIFY(app->initInstance());
         frame().show();
         frame().activateWindow();

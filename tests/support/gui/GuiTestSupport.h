@@ -83,9 +83,15 @@ void resetSettings(const QString& language = QStringLiteral("ENU"));
 // defaults with a callback server named.
 link::ConnectionSettings savedSettings();
 
+// The tests' time-outs for a program whose simulated far end answers: the
+// waits for an answer only bound a failure, so they leave a loaded machine
+// the time to answer (the connection's replies, the communicator's call and
+// the panel's messages).
+Timing answeredTiming();
+
 // The program as a user starts it on the test's program directory, with
-// more arguments ("--demo") and the tests' time-outs; nullptr when it did
-// not start.
+// more arguments ("--demo") and the answered tests' time-outs; nullptr when
+// it did not start.
 std::unique_ptr<gui::CUploadApp> startProgram(const TestHome& home, const QStringList& arguments = {});
 
 } // namespace qarvo::testing

@@ -99,7 +99,7 @@ std::optional<int> CListZones::selectedZone() const
 void CListZones::selectZone(int row)
 {
     selectRow(row);
-    setCurrentIndex(zones_->index(row, 0));
+    setCurrentIndex(zones_->index(row, kNumberColumn));
 }
 
 int CListZones::refresh() { return zones_->refresh(); }

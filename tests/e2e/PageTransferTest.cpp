@@ -191,7 +191,7 @@ TEST_P(LossyLink, TenPerCentLossAndDuplicationBothWaysStillEndByteExact)
     EXPECT_TRUE(f.disconnect());
 }
 
-INSTANTIATE_TEST_SUITE_P(PageTransfers, LossyLink, ::testing::Values(0x24));
+INSTANTIATE_TEST_SUITE_P(Long, LossyLink, ::testing::Values(0x24));
 INSTANTIATE_TEST_SUITE_P(Slow, LossyLink, ::testing::Values(0x21, 0x25));
 
 TEST(ModelCheck, APanelOfAnotherModelResetsTheDocumentToItsDefaultsOnce)

@@ -50,9 +50,21 @@ class PageRoundTripTest : public testing::WidgetTest {
 
     void connectToPanel()
     {
+        // After a link that ended, the command comes back only after the
+        // reconnect delay.
+        QTRY_VERIFY_WITH_TIMEOUT(frame().action(Act::ConnectToPanel)->isEnabled(), kLinkTimeout);
         prompter().answer(testing::pressOk);
         frame().action(Act::ConnectToPanel)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(connected() && frame().session().worker.panelLinkUp(), kLinkTimeout);
+        QTRY_VERIFY2_WITH_TIMEOUT(connected() && frame().session().worker.panelLinkUp(), qPrintable(linkState()),
+                                  kLinkTimeout);
+    }
+
+    // What the status bar and the messages say of the link, for a failure.
+    QString linkState()
+    {
+        return QStringLiteral("communicator \"%1\", panel \"%2\", messages: %3")
+            .arg(frame().panes().text(kCommunicatorPane), frame().panes().text(kPanelPane),
+                 prompter().messageTexts().join(u'|'));
     }
 
     // Ends the panel link, then the communicator connection.

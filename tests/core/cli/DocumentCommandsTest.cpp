@@ -92,7 +92,8 @@ TEST_F(DocumentCommands, WritesReachThePanelAndReadsComeBackIntoTheFile)
     EXPECT_EQ(own.panel.memoryByte(0x001), 0x0F) << "the ambush digit is the master's";
     EXPECT_EQ(own.panel.counters().completions, 1u);
 
-    ASSERT_EQ(run({"write-master", file("edit.rps").string()}).status, kExitSuccess);
+    const CliRun master = run({"write-master", file("edit.rps").string()});
+    ASSERT_EQ(master.status, kExitSuccess) << master.err;
     EXPECT_EQ(own.panel.memoryByte(0x001), panel::encodeAmbushDigit(3));
     EXPECT_EQ(own.panel.counters().endOfLinks, 2u);
     // The simulator marks the session closed just after its close reply.

@@ -398,6 +398,7 @@ void SimCommunicator::handle(int fd, std::vector<std::uint8_t>& datagram, std::u
         return;
     case kCommandPanelFirst:
         // The worker's first packet: the program counts from the start again.
+        ++counters.firstPanelPackets;
         panelSequence_.reset();
         [[fallthrough]];
     case kCommandPanel:

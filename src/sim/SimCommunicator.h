@@ -103,6 +103,7 @@ struct CommunicatorCounters {
     std::atomic<unsigned> logins{0};
     std::atomic<unsigned> closes{0};
     std::atomic<unsigned> panelMessages{0};
+    std::atomic<unsigned> firstPanelPackets{0}; // received with the first-packet command
     std::atomic<unsigned> badDatagrams{0};
     std::atomic<unsigned> staleDatagrams{0}; // panel data repeated or overtaken on the way
     std::atomic<unsigned> optionReads{0};

@@ -154,6 +154,20 @@ TEST(Worker, TenNoAnswersAreToleratedTheEleventhEndsTheLink)
     EXPECT_EQ(f.receivedCount({0xE5, 0xB8, 0x5C, 0x03}), 1u);
 }
 
+TEST(Worker, OnlyThePacketThatOpensAPanelSessionCarriesTheFirstPacketCommand)
+{
+    PanelFixture f;
+    for (unsigned session = 1; session <= 2; ++session) {
+        ASSERT_TRUE(f.connect());
+        ASSERT_TRUE(f.waitIdle());
+        const unsigned polled = f.panel.counters().statusMessages;
+        ASSERT_TRUE(PanelFixture::eventually([&] { return f.panel.counters().statusMessages >= polled + 3; }));
+        EXPECT_EQ(f.communicator.counters.firstPanelPackets, session);
+        f.worker->abort();
+        ASSERT_TRUE(stopped(f));
+    }
+}
+
 TEST(Worker, EndOfLinkRequestIsSentAtMostFiveTimes)
 {
     // The panel refuses every end-of-link request with its no-answer

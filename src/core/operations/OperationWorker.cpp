@@ -320,6 +320,10 @@ bool OperationWorker::startSession()
 
     link::buildMessage(out_, {0x05, 0x00, 0x00, 0x10});
     send();
+    // The first-packet command marks only the packet that opens the panel
+    // session; whatever comes next, a reply already queued included, goes
+    // out as a later packet.
+    header.setCommand(kLaterPacketCommand);
     return true;
 }
 
@@ -339,7 +343,6 @@ void OperationWorker::loop()
             if (!haveMessage) {
                 const auto woke = AutoResetEvent::waitAny(messageReady_, link_.socket.workerStopEvent,
                                                           link_.timing.workerReply);
-                link_.socket.panelHeader.setCommand(kLaterPacketCommand);
                 if (woke == AutoResetEvent::WaitResult::Timeout) {
                     link_.sink.post(MessageNotice{text_id::kPanelDoesntAnswer, {}});
                     return;

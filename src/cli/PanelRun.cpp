@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "operations/OperationCodes.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -14,6 +15,8 @@ namespace qarvo::cli {
 namespace {
 
 constexpr auto kPollInterval = std::chrono::milliseconds(10);
+// Openings and identifications tried before a run gives up on a lossy line.
+constexpr int kLinkAttempts = 3;
 
 // Failure results of the opening are string-table ids; a cancelled wait
 // shows nothing.
@@ -69,6 +72,7 @@ bool PanelRun::open()
         sink_.printNote(strings::utf8(text_id::kConnecting));
     }
     const int result = panel_.link.connection.open(mode, false);
+    lastOpening_ = result;
     if (result != link::result::kOpen) {
         if (hasText(result))
             sink_.printLine(strings::utf8(result));
@@ -82,10 +86,50 @@ bool PanelRun::open()
 bool PanelRun::connect(const std::function<bool()>& beforePanel, const std::function<bool()>& ready,
                        const std::optional<Patience>& patience)
 {
-    if (!open() || (beforePanel && !beforePanel()))
+    for (int attempt = 1;; ++attempt) {
+        const std::size_t noticesBefore = sink_.notices().size();
+        Stage reached = Stage::Opening;
+        if (connectOnce(beforePanel, ready, patience, reached))
+            return true;
+        if (attempt == kLinkAttempts || !lostOnTheWay(reached, noticesBefore))
+            return false;
+        finish();
+        sink_.printNote("The link did not come up; trying again (" + std::to_string(attempt + 1) + " of " +
+                        std::to_string(kLinkAttempts) + ").");
+    }
+}
+
+bool PanelRun::connectOnce(const std::function<bool()>& beforePanel, const std::function<bool()>& ready,
+                           const std::optional<Patience>& patience, Stage& reached)
+{
+    if (!open())
         return false;
+    reached = Stage::Communicator;
+    if (beforePanel && !beforePanel())
+        return false;
+    reached = Stage::Panel;
     panel_.worker.startPageOperation(operations::kNoOperation);
     return waitFor([&] { return idle() && (!ready || ready()) ? Wait::Done : Wait::Pending; }, patience);
+}
+
+// A datagram lost on the way makes an opening fail as a missing
+// communicator does, and the panel's identification as a silent panel:
+// worth trying again, unlike a refusal, the user's Ctrl-C or a call that
+// never came while waiting for one.
+bool PanelRun::lostOnTheWay(Stage reached, std::size_t noticesBefore) const
+{
+    if (interrupted_ || timedOut_ || session_.commandLine.options.mode == link::ConnectionMode::WaitForCall)
+        return false;
+    if (reached == Stage::Opening)
+        return lastOpening_ == link::result::kNoCall || lastOpening_ == link::result::kCommunicationError;
+    if (reached != Stage::Panel || panel_.worker.running() || panel_.worker.panelLinkUp())
+        return false;
+    const std::vector<Notice> notices = sink_.notices();
+    return std::any_of(notices.begin() + static_cast<std::ptrdiff_t>(std::min(noticesBefore, notices.size())),
+                       notices.end(), [](const Notice& notice) {
+                           const auto* message = std::get_if<MessageNotice>(&notice);
+                           return message && message->textId == text_id::kPanelDoesntAnswer;
+                       });
 }
 
 bool PanelRun::idle() const
@@ -155,16 +199,16 @@ int PanelRun::failure()
     if (interrupted_)
         stopAtStepBoundary();
     finish();
-    if (interrupted_) {
-        std::string text = "interrupted: the link was ended";
-        if (changing_)
-            text += "; the " + std::string(changing_) + " may be partly written";
-        session_.env.err << kProgramName << ": " << text << "." << std::endl;
-        return kExitInterrupted;
-    }
-    if (timedOut_)
-        return kExitConnection;
-    return failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
+    int status = kExitInterrupted;
+    if (interrupted_)
+        session_.env.err << kProgramName << ": interrupted: the link was ended." << std::endl;
+    else if (timedOut_)
+        status = kExitConnection;
+    else
+        status = failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
+    if (const std::string left = afterFailure(); !left.empty())
+        session_.env.err << kProgramName << ": " << left << std::endl;
+    return status;
 }
 
 } // namespace qarvo::cli

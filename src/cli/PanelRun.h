@@ -37,7 +37,7 @@ public:
     enum class ConnectionLines { AsNotes, OnOutput };
 
     explicit PanelRun(Session& session, ConnectionLines lines = ConnectionLines::AsNotes);
-    ~PanelRun();
+    virtual ~PanelRun();
     PanelRun(const PanelRun&) = delete;
     PanelRun& operator=(const PanelRun&) = delete;
 
@@ -51,6 +51,8 @@ public:
     bool open();
     // Opens, runs beforePanel (false from it ends the run), then has the
     // worker identify the panel; true once the link is idle and ready().
+    // An opening or identification that a lost datagram may have failed is
+    // tried again, three times in all.
     bool connect(const std::function<bool()>& beforePanel = {}, const std::function<bool()>& ready = {},
                  const std::optional<Patience>& patience = std::nullopt);
     // Waits until state() is no longer pending; false when it failed, the
@@ -62,13 +64,21 @@ public:
     // Ends the panel link and closes the connection; false when the close failed.
     bool finish();
     // Ends the run after a failure and returns its exit status, saying what
-    // timed out or that the user interrupted.
+    // timed out or that the user interrupted, and then what the failure
+    // left on the panel (afterFailure).
     int failure();
-    // What the operation under way changes on the panel ("installer page"),
-    // named when Ctrl-C stops it; nullptr once it is done.
-    void setChanging(const char* what) { changing_ = what; }
+
+protected:
+    // What a failure left on the panel, said once the link has ended and
+    // the worker is done with the run; empty when it left nothing.
+    virtual std::string afterFailure() { return {}; }
 
 private:
+    // How far an attempt to connect got.
+    enum class Stage { Opening, Communicator, Panel };
+    bool connectOnce(const std::function<bool()>& beforePanel, const std::function<bool()>& ready,
+                     const std::optional<Patience>& patience, Stage& reached);
+    bool lostOnTheWay(Stage reached, std::size_t noticesBefore) const;
     bool startSocket();
     void stopAtStepBoundary();
     void printConnection(int textId);
@@ -79,7 +89,7 @@ private:
     session::PanelSession panel_;
     bool timedOut_ = false;
     bool interrupted_ = false;
-    const char* changing_ = nullptr;
+    int lastOpening_ = 0; // the result of the last communicator opening
 };
 
 } // namespace qarvo::cli

@@ -2,6 +2,7 @@
 
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
+#include "panel/FixedRegion.h"
 #include "sim/DemoEventLog.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@ constexpr std::uint32_t kLoopback = 0x7F000001;
 constexpr const char* kLoopbackText = "127.0.0.1";
 constexpr const char* kDemoZoneNames[] = {"Front door", "Hall", "Kitchen", "Garage"};
 constexpr const char* kDemoWelcome = "QarvoIP demo";
+// The master's code and user 1's: a panel in use always has them.
+constexpr const char* kDemoUserCodes[] = {"1234", "5678"};
 // The newest event of a long log: 5 March 2026, 14:07.
 constexpr StatusClock kLongLogNewest{.minuteOfMonth = 4 * 1440 + 14 * 60 + 7, .monthIndex = 2, .year = 26};
 
@@ -33,6 +36,9 @@ std::vector<std::uint8_t> demoProgramming(std::uint8_t typeCode)
         const auto name = panel::encodeText16(kDemoZoneNames[zone - 1]);
         std::ranges::copy(name, doc.bytes(panel::zoneName(zone)).begin());
     }
+    for (int record = 0; record < static_cast<int>(std::size(kDemoUserCodes)); ++record)
+        std::ranges::copy(*panel::encodeCode(kDemoUserCodes[record]),
+                          doc.image().range(panel::fixed::userRecordOffset(record), panel::fixed::kCodeBytes).begin());
     if (auto welcome = doc.bytes(panel::Setting::WelcomeMessage); !welcome.empty())
         std::ranges::copy(panel::encodeText16(kDemoWelcome), welcome.begin());
     const auto image = doc.image().bytes();
@@ -70,10 +76,19 @@ DemoPeers::DemoPeers(DemoSetup setup) : setup_(setup), communicator_(setup.commu
 DemoPeers::~DemoPeers()
 {
     caller_ = {};
+    panel_.stopAnswerTimeout();
     communicator_.stop();
 }
 
-bool DemoPeers::start() { return communicator_.start(setup_.port, setup_.callbackPort); }
+bool DemoPeers::start()
+{
+    if (!communicator_.start(setup_.port, setup_.callbackPort))
+        return false;
+    if (setup_.answerTimeout.count() > 0)
+        panel_.startAnswerTimeout(setup_.answerTimeout,
+                                  [this](const std::vector<Message>& messages) { communicator_.sendPanelMessages(messages); });
+    return true;
+}
 
 void DemoPeers::pointSettingsAt(link::ConnectionSettings& settings)
 {

@@ -24,6 +24,10 @@ std::vector<std::uint8_t> demoProgramming(std::uint8_t typeCode);
 std::vector<EventRecord> demoEvents();
 inline constexpr std::size_t kDemoUnreadEvents = 4;
 
+// A real panel's answer time-out: long enough for any reply the program
+// owes it, short enough that a datagram lost on the way costs a second.
+inline constexpr std::chrono::milliseconds kPanelAnswerTimeout{1000};
+
 struct DemoSetup {
     std::uint8_t typeCode = 0x24;
     // How long the communicator lets the program wait before it calls.
@@ -33,6 +37,9 @@ struct DemoSetup {
     std::size_t longLog = 0;
     // The demo programming; the model's defaults otherwise.
     bool programming = true;
+    // How long the panel waits for the program's next message before it
+    // sends its no-answer message, as a real panel does; 0: never.
+    std::chrono::milliseconds answerTimeout = kPanelAnswerTimeout;
     std::uint16_t port = 0;         // 0: any free port
     std::uint16_t callbackPort = 0; // 0: any free port
     CommunicatorConfig communicator{};

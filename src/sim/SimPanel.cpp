@@ -363,7 +363,9 @@ void SimPanel::answerTimer(std::stop_token stop, std::chrono::milliseconds quiet
         {
             std::lock_guard lock(mutex_);
             const auto now = std::chrono::steady_clock::now();
-            if (identified_ && !silent_ && now - lastHeard_ >= quiet) {
+            // From the first challenge on the panel knows a program is there:
+            // a lost challenge or response is repeated as any later message.
+            if ((identified_ || awaitingResponse_) && !silent_ && now - lastHeard_ >= quiet) {
                 lastHeard_ = now;
                 ++counters_.answerTimeouts;
                 notice.push_back({kNotice, config_.typeCode});

@@ -129,8 +129,8 @@ public:
     // commands, as when someone at a keypad keeps going back in.
     void keepKeypadsBusy(unsigned presses);
 
-    // The panel's answer time-out: an identified panel that waits longer
-    // than quiet for the program's next message sends the no-answer message
+    // The panel's answer time-out: a panel that has challenged the program
+    // and waits longer than quiet for its next message sends the no-answer message
     // on its own through line, and again after every further wait, so that
     // the program repeats a request or reply that was lost on the way.
     // Off until started; the timer stops with stopAnswerTimeout or the panel.

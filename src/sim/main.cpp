@@ -175,6 +175,13 @@ const OptionRow kOptions[] = {
              o.faults.delay = std::chrono::milliseconds(*ms);
          return ms.has_value();
      }},
+    {"--answer-timeout", "MS", "the panel sends its no-answer message after MS without a message (0: never; 1000)",
+     [](SimOptions& o, const std::string& v) {
+         const auto ms = number(v, 0, kMaxDelayMs);
+         if (ms)
+             o.demo.answerTimeout = std::chrono::milliseconds(*ms);
+         return ms.has_value();
+     }},
     {"--partitioned", "", "the panel works with two partitions (zones split between A and B)",
      [](SimOptions& o, const std::string&) {
          o.partitioned = true;

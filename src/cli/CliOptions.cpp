@@ -206,6 +206,12 @@ std::optional<HostPort> parseHostPort(const std::string& text)
     return HostPort{text.substr(0, colon), static_cast<std::uint16_t>(*port)};
 }
 
+namespace {
+// Options that a command repeated for the same panel leaves out: the
+// password is never printed, the rest only change what is shown.
+constexpr std::string_view kNotForConnection[] = {"--password", "--quiet", "--verbose", "--help", "--version"};
+} // namespace
+
 ParseResult parseCommandLine(const std::vector<std::string>& args)
 {
     ParseResult result;
@@ -248,8 +254,42 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             result.error = "invalid value '" + value + "' for " + name + ": " + problem;
             return result;
         }
+        if (std::ranges::find(kNotForConnection, name) == std::end(kNotForConnection)) {
+            line.connectionArguments.push_back(name);
+            if (!row->valueName.empty())
+                line.connectionArguments.push_back(value);
+        }
     }
     return result;
+}
+
+namespace {
+std::string shellQuoted(const std::string& text)
+{
+    const bool plain = !text.empty() && std::ranges::all_of(text, [](unsigned char c) {
+        return std::isalnum(c) || std::string_view("-_./:=@%+,").find(static_cast<char>(c)) != std::string_view::npos;
+    });
+    if (plain)
+        return text;
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+} // namespace
+
+std::string sameConnectionCommand(const CommandLine& line, const std::string& command,
+                                  const std::vector<std::string>& arguments)
+{
+    std::string text = kProgramName;
+    for (const std::string& part : line.connectionArguments)
+        text += " " + shellQuoted(part);
+    text += " " + shellQuoted(command);
+    for (const std::string& part : arguments)
+        text += " " + shellQuoted(part);
+    if (line.options.password)
+        text += " (with the communicator password)";
+    return text;
 }
 
 void applyOptions(const GlobalOptions& o, link::ConnectionSettings& s)

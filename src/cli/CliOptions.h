@@ -39,6 +39,10 @@ struct GlobalOptions {
 
 struct CommandLine {
     GlobalOptions options;
+    // The global options as given, each name followed by its value, without
+    // the password and the options that only change what is printed: what
+    // another command needs to reach the same panel.
+    std::vector<std::string> connectionArguments;
     std::string command;
     std::vector<std::string> arguments; // what follows the command, except global options
 };
@@ -61,6 +65,12 @@ void applyOptions(const GlobalOptions& options, link::ConnectionSettings& settin
 // the user's configuration folder.
 std::filesystem::path programDirectory(const GlobalOptions& options, const std::optional<std::string>& homeVariable,
                                        const std::filesystem::path& userDirectory);
+
+// The command line that runs the command with its arguments against the
+// same panel as this one, quoted for a POSIX shell:
+// "qarvoip-cli --port 51069 restore '/my backups/x.rps'".
+std::string sameConnectionCommand(const CommandLine& line, const std::string& command,
+                                  const std::vector<std::string>& arguments);
 
 // One line per global option, for the help text.
 std::string optionsHelp();

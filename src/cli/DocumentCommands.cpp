@@ -9,6 +9,7 @@
 #include "app/PanelBackup.h"
 #include "communicator/TaviOptions.h"
 #include "operations/OperationCodes.h"
+#include "operations/WrittenPages.h"
 #include "panel/FieldCodecs.h"
 #include "panel/PanelModels.h"
 
@@ -54,6 +55,10 @@ constexpr std::string_view kDryRunOption = "--dry-run";
 constexpr std::string_view kReplaceOption = "--replace";
 constexpr std::string_view kNoBackupOption = "--no-backup";
 constexpr std::string_view kVerifyOption = "--verify";
+constexpr std::string_view kForceOption = "--force";
+
+using operations::firstDifference;
+using operations::writtenRanges;
 
 
 void printProblem(std::ostream& err, const std::string& text) { err << kProgramName << ": " << text << std::endl; }
@@ -134,19 +139,45 @@ public:
         return false;
     }
 
-    // Writes the page, after the backup when one is asked for; true when
-    // the write reached its end.
-    bool write(const TransferCommand& page)
+    enum class Written { Done, UpToDate, BackupRefused, Failed };
+
+    // Writes the page, after the backup when one is asked for. A page the
+    // panel is known to hold already (read for an earlier page's backup) is
+    // not sent again.
+    Written write(const TransferCommand& page)
     {
-        setChanging(page.page);
+        if (const auto copy = panelCopy(); copy && operations::alreadyWritten(page.transfer, doc(), *copy)) {
+            printUpToDate(page);
+            return Written::UpToDate;
+        }
+        writing_ = &page;
         const bool written = transfer(page.code);
-        backupRefused_ = !reportBackup();
-        if (written)
-            setChanging(nullptr);
-        return written;
+        const std::optional<session::BackupOutcome> outcome = takeBackup();
+        if (outcome && outcome->upToDate) {
+            writing_ = nullptr;
+            printUpToDate(page);
+            return Written::UpToDate;
+        }
+        if (outcome && !outcome->kept()) {
+            writing_ = nullptr;
+            printProblem(session_.env.err, "no backup could be kept (" + outcome->failure + "); nothing was written. "
+                                           "Give --no-backup to write without one.");
+            return Written::BackupRefused;
+        }
+        if (outcome)
+            session_.env.err << "Backup of the panel's pages: " << outcome->file.string() << std::endl;
+        if (!written)
+            return Written::Failed;
+        writing_ = nullptr;
+        return Written::Done;
     }
-    // The last write ended because its backup could not be kept.
-    bool backupRefused() const { return backupRefused_; }
+
+    // The pages the panel held before the command wrote any, once read.
+    std::shared_ptr<const panel::CUploadDoc> panelCopy()
+    {
+        const std::lock_guard held(backupMutex_);
+        return panelCopy_;
+    }
 
     // Runs one page transfer; true when it reached its end.
     bool transfer(int code)
@@ -212,28 +243,17 @@ public:
     // serves the whole command.
     void keepBackupBeforeWrite(std::optional<fs::path> base)
     {
+        backupWanted_ = base.has_value();
         panel().backupFolder = std::move(base);
         panel().backupDone = [this](const session::BackupOutcome& outcome) {
-            panel().backupFolder.reset();
             const std::lock_guard held(backupMutex_);
+            if (outcome.kept()) {
+                panel().backupFolder.reset();
+                backupFile_ = outcome.file;
+            }
+            panelCopy_ = outcome.panelCopy;
             backup_ = outcome;
         };
-    }
-
-    // Says where the backup went, once; false when none could be kept.
-    bool reportBackup()
-    {
-        const std::lock_guard held(backupMutex_);
-        if (!backup_)
-            return true;
-        const session::BackupOutcome outcome = *std::exchange(backup_, std::nullopt);
-        if (!outcome.kept()) {
-            printProblem(session_.env.err, "no backup could be kept (" + outcome.failure + "); nothing was written. "
-                                           "Give --no-backup to write without one.");
-            return false;
-        }
-        session_.env.err << "Backup of the panel's pages: " << outcome.file.string() << std::endl;
-        return true;
     }
 
     // Reads the page just written back and compares the written ranges byte
@@ -269,11 +289,48 @@ private:
     // The progress display's "show with caption" sub-code: the operation has started.
     static constexpr int kProgressCaption = 4;
 
+    // The outcome of the backup before the last write, once.
+    std::optional<session::BackupOutcome> takeBackup()
+    {
+        const std::lock_guard held(backupMutex_);
+        return std::exchange(backup_, std::nullopt);
+    }
+
+    void printUpToDate(const TransferCommand& page)
+    {
+        session_.env.err << "The " << page.page << " is already up to date: the panel holds every setting of it; "
+                         << "nothing was written." << std::endl;
+    }
+
+    // A write that failed after its first request may have left the page
+    // half old, half new: say so, and how to put the panel back.
+    std::string afterFailure() override
+    {
+        if (!writing_)
+            return {};
+        const std::lock_guard held(backupMutex_);
+        if (backupWanted_ && !backupFile_)
+            return "the backup before the write was not finished: nothing was written to the panel.";
+        std::string text = "the " + std::string(writing_->page) +
+                           " may be partly written: the panel may hold some of the new settings and some of the old.";
+        if (!backupFile_)
+            return text + " No backup was kept before the write (--no-backup).";
+        // The backup holds both pages as the panel had them, even a page
+        // that was its model's defaults: the restore writes them as they are.
+        return text + " Its pages before the write are in " + backupFile_->string() + "; to put them back: " +
+               sameConnectionCommand(session_.commandLine, "restore", {backupFile_->string(), std::string(kForceOption)});
+    }
+
     Session& session_;
     std::mutex backupMutex_;
-    std::optional<session::BackupOutcome> backup_; // from the worker thread
-    bool backupRefused_ = false;
+    // Set on the worker thread:
+    std::optional<session::BackupOutcome> backup_;
+    std::optional<fs::path> backupFile_;
+    std::shared_ptr<const panel::CUploadDoc> panelCopy_;
+    bool backupWanted_ = false;
+    const TransferCommand* writing_ = nullptr; // the write under way
 };
+
 
 // The command's one file argument and the flags it was given.
 struct FileArguments {
@@ -326,19 +383,29 @@ void printWritten(Session& session, const TransferCommand& command, const fs::pa
                     << modelName(identity.typeCode) << std::endl;
 }
 
-// The settings of the page that the write would change, by name, on the
+// The pages' names, "installer page and master page", for the reports.
+std::string pageNames(std::span<const TransferCommand> pages)
+{
+    std::string names;
+    for (const TransferCommand& page : pages)
+        names += (names.empty() ? "" : " and ") + std::string(page.page);
+    return names;
+}
+
+// The settings of the pages that the write would change, by name, on the
 // output; nothing is written.
-int showDryRun(Session& session, DocumentRun& run, const TransferCommand& command, const fs::path& path)
+int showDryRun(Session& session, DocumentRun& run, std::span<const TransferCommand> pages, const fs::path& path)
 {
     const panel::CUploadDoc wanted = run.doc();
-    if (!run.transfer(command.readBack))
-        return run.failure();
+    for (const TransferCommand& page : pages)
+        if (!run.transfer(page.readBack))
+            return run.failure();
     run.finish();
     const auto differences = settingDifferences(run.doc(), wanted);
     for (const std::string& line : differences)
         session.env.out << line << '\n';
     session.env.out.flush();
-    session.env.err << differences.size() << " setting(s) of the " << command.page << " would change; "
+    session.env.err << differences.size() << " setting(s) of the " << pageNames(pages) << " would change; "
                     << path.string() << " was not written to the panel (--dry-run)." << std::endl;
     return kExitSuccess;
 }
@@ -347,23 +414,38 @@ struct WriteOptions {
     bool dryRun = false;
     bool backup = true;
     bool verify = false;
+    bool force = false; // writes a page the document holds only as its model's defaults
 };
+
+// Why the document's pages cannot be written as they stand; nullopt when
+// they may be.
+std::optional<std::string> pagesRefusal(const panel::CUploadDoc& doc, std::span<const TransferCommand> pages,
+                                        bool force)
+{
+    for (const TransferCommand& page : pages) {
+        // The same conversion as the pages: a value they refuse, or would
+        // store otherwise, is never sent.
+        if (const auto refusal = documentRefusal(doc, page.transfer))
+            return *refusal;
+        if (!force && !operations::holdsPage(page.transfer, doc))
+            return "it holds no " + std::string(page.page) + " of its own, only its model's defaults, which would "
+                   "replace the panel's programming. Give --force to write them anyway";
+    }
+    return std::nullopt;
+}
 
 // Checks the document's pages as the pages would, connects, keeps a backup
 // of the panel's pages, writes the pages in order and reads them back when
-// asked to. Nothing is written when a check fails.
+// asked to. Nothing is written when a check fails, nor a page the panel
+// already holds.
 int writePages(Session& session, const fs::path& path, std::span<const TransferCommand> pages, WriteOptions options)
 {
     DocumentRun run(session);
     if (!run.load(path, false))
         return kExitFailure;
-    // The same conversion as the pages: a value they refuse, or would store
-    // otherwise, is never sent.
-    for (const TransferCommand& page : pages) {
-        if (const auto refusal = documentRefusal(run.doc(), page.transfer)) {
-            printProblem(session.env.err, path.string() + ": " + *refusal + "; nothing was written.");
-            return kExitFailure;
-        }
+    if (const auto refusal = pagesRefusal(run.doc(), pages, options.force)) {
+        printProblem(session.env.err, path.string() + ": " + *refusal + "; nothing was written.");
+        return kExitFailure;
     }
     const std::uint8_t documentModel = run.doc().layout().typeCode();
     if (!run.connect())
@@ -376,14 +458,20 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
         return kExitFailure;
     }
     if (options.dryRun)
-        return showDryRun(session, run, pages.front(), path);
+        return showDryRun(session, run, pages, path);
     run.keepBackupBeforeWrite(options.backup ? std::optional(backupBase(session)) : std::nullopt);
+    std::vector<const TransferCommand*> written;
     for (const TransferCommand& page : pages) {
-        if (!run.write(page)) {
-            if (run.backupRefused()) {
-                run.finish();
-                return kExitFailure;
-            }
+        switch (run.write(page)) {
+        case DocumentRun::Written::Done:
+            written.push_back(&page);
+            break;
+        case DocumentRun::Written::UpToDate:
+            continue;
+        case DocumentRun::Written::BackupRefused:
+            run.finish();
+            return kExitFailure;
+        case DocumentRun::Written::Failed:
             return run.failure();
         }
         if (options.verify) {
@@ -398,18 +486,24 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
         }
     }
     run.finish();
-    for (const TransferCommand& page : pages)
-        printWritten(session, page, path, run.identity());
+    for (const TransferCommand* page : written)
+        printWritten(session, *page, path, run.identity());
+    if (written.empty())
+        session.env.out << "The panel already holds the " << pageNames(pages) << " of " << path.string()
+                        << ": already up to date." << std::endl;
     return kExitSuccess;
 }
 
 int runWrite(Session& session, const TransferCommand& command)
 {
-    const auto args = fileArguments(session, {kDryRunOption, kNoBackupOption, kVerifyOption}, "DOC.rps");
+    const auto args = fileArguments(session, {kDryRunOption, kNoBackupOption, kVerifyOption, kForceOption}, "DOC.rps");
     if (!args)
         return kExitUsage;
     return writePages(session, args->path, std::span(&command, 1),
-                      {args->has(kDryRunOption), !args->has(kNoBackupOption), args->has(kVerifyOption)});
+                      {.dryRun = args->has(kDryRunOption),
+                       .backup = !args->has(kNoBackupOption),
+                       .verify = args->has(kVerifyOption),
+                       .force = args->has(kForceOption)});
 }
 
 int runRead(Session& session, const TransferCommand& command)
@@ -544,11 +638,20 @@ int runBackup(Session& session)
 
 int runRestore(Session& session)
 {
-    const auto args = fileArguments(session, {kNoBackupOption}, "FILE.rps");
+    const auto args = fileArguments(session, {kDryRunOption, kNoBackupOption, kForceOption}, "FILE.rps");
     if (!args)
         return kExitUsage;
     const TransferCommand pages[] = {kWriteInstallerCommand, kWriteMasterCommand};
-    return writePages(session, args->path, pages, {.dryRun = false, .backup = !args->has(kNoBackupOption), .verify = true});
+    const int status = writePages(session, args->path, pages,
+                                  {.dryRun = args->has(kDryRunOption),
+                                   .backup = !args->has(kNoBackupOption),
+                                   .verify = true,
+                                   .force = args->has(kForceOption)});
+    if (status == kExitSuccess && !args->has(kDryRunOption))
+        session.env.err << "The communicator options in " << args->path.string()
+                        << " were not restored: restore writes the panel's pages only (tavi-write writes the options)."
+                        << std::endl;
+    return status;
 }
 int runWriteMaster(Session& session) { return runWrite(session, kWriteMasterCommand); }
 

@@ -512,7 +512,7 @@ int runPgm(Session& session)
         }
         const auto& rows = link.model().pgms();
         if (wanted && std::size_t(*pgm) <= rows.size()) {
-            const bool on = rows[std::size_t(*pgm - 1)].state.trimmed() == strings::text(text_id::kOn);
+            const bool on = rows[std::size_t(*pgm - 1)].on;
             if (on == *wanted)
                 return Request{operations::kChangePgm, *pgm - 1,
                                "PGM " + std::to_string(*pgm) + " is already " + (on ? "on" : "off")};

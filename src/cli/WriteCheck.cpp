@@ -16,7 +16,9 @@ namespace qarvo::cli {
 
 namespace {
 
+using operations::firstDifference;
 using operations::MemoryRange;
+using operations::writtenRanges;
 using operations::Transfer;
 
 std::string hexBytes(std::span<const std::uint8_t> bytes)
@@ -204,29 +206,6 @@ std::vector<std::string> taviDifferences(const TaviOptions& current, const TaviO
     if (differences.empty() && current.bytes != wanted.bytes)
         differences.push_back("bytes the options page does not show: changed");
     return differences;
-}
-
-std::vector<MemoryRange> writtenRanges(Transfer write, const panel::CUploadDoc& doc)
-{
-    const auto plan = operations::planTransfer(write, doc, operations::masterItems(doc.layout()));
-    std::vector<MemoryRange> ranges;
-    for (const operations::Stage& stage : plan.stages)
-        if (stage.kind == operations::StageKind::Write)
-            ranges.push_back(stage.range);
-    for (const operations::MemoryItem& item : plan.items)
-        ranges.push_back({item.address, static_cast<std::uint32_t>(item.address + item.size)});
-    return ranges;
-}
-
-std::optional<std::uint32_t> firstDifference(const panel::PanelImage& a, const panel::PanelImage& b,
-                                             const std::vector<MemoryRange>& ranges)
-{
-    std::optional<std::uint32_t> first;
-    for (const MemoryRange& range : ranges)
-        for (std::uint32_t address = range.start; address < range.end && address < panel::PanelImage::kSize; ++address)
-            if (a[address] != b[address] && (!first || address < *first))
-                first = address;
-    return first;
 }
 
 std::optional<std::string> documentRefusal(const panel::CUploadDoc& doc, Transfer write)

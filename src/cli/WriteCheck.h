@@ -5,7 +5,7 @@
 // page's form, so a value the pages would refuse, or would store otherwise
 // than the file holds, never reaches the panel or the communicator.
 #include "communicator/TaviOptionsForm.h"
-#include "operations/TransferPlan.h"
+#include "operations/WrittenPages.h"
 #include "panel/CUploadDoc.h"
 
 #include <optional>
@@ -13,10 +13,6 @@
 #include <vector>
 
 namespace qarvo::cli {
-
-// The programming memory a page write changes: its runs and the master's
-// written page 0 items.
-std::vector<operations::MemoryRange> writtenRanges(operations::Transfer write, const panel::CUploadDoc& doc);
 
 // Why the document's page cannot be written as it stands: "NAME: message"
 // for the first value the forms refuse, or the first setting whose bytes
@@ -42,9 +38,5 @@ std::vector<std::string> taviDifferences(const TaviOptions& current, const TaviO
 // form refuses ("NAME: message"), or the first byte the form would store
 // otherwise. nullopt when the record may be written.
 std::optional<std::string> taviRefusal(const TaviOptions& record, const TaviCapabilities& capabilities);
-
-// The first address in the ranges where the two images differ.
-std::optional<std::uint32_t> firstDifference(const panel::PanelImage& a, const panel::PanelImage& b,
-                                             const std::vector<operations::MemoryRange>& ranges);
 
 } // namespace qarvo::cli

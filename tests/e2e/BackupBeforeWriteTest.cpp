@@ -83,7 +83,7 @@ TEST_P(BackupBeforeWrite, KeepsThePanelsPagesOrStopsTheWrite)
     EXPECT_EQ(outcomes[0].kept(), c.folder == Folder::Usable) << outcomes[0].failure;
     if (!outcomes[0].kept())
         return;
-    EXPECT_EQ(outcomes[0].file.parent_path(), app::backupFolder(data, app::panelIdOf(f.session->doc)));
+    EXPECT_EQ(outcomes[0].file.parent_path(), app::backupFolder(data, f.session->communicatorSerial(), app::panelIdOf(f.session->doc)));
     panel::CUploadDoc backup("Current log");
     ASSERT_EQ(backup.open(outcomes[0].file), "");
     EXPECT_EQ(zone2Name(backup), panelName) << "the panel as it was before the write";

@@ -19,8 +19,11 @@ inline constexpr const char* kBackupsFolder = "backups";
 // The per-user data folder the backups live under.
 std::filesystem::path defaultBackupBase();
 
-// <base>/backups/<panel ID code as four hexadecimal digits>
-std::filesystem::path backupFolder(const std::filesystem::path& base, std::uint16_t panelId);
+// <base>/backups/<communicator serial number>-<panel ID code as four
+// hexadecimal digits>: sites that share the default identity codes keep
+// their backups apart by their communicators.
+std::filesystem::path backupFolder(const std::filesystem::path& base, std::int32_t communicatorSerial,
+                                   std::uint16_t panelId);
 
 // The panel identification code the document's image holds.
 std::uint16_t panelIdOf(const panel::CUploadDoc& doc);
@@ -29,7 +32,9 @@ std::uint16_t panelIdOf(const panel::CUploadDoc& doc);
 std::string backupFileName(const QDateTime& when);
 
 // Saves the document into the folder (made when missing) under the time's
-// name, then removes the oldest backups beyond `kept`. Returns "" and the
+// name, then removes the backups written longest ago beyond `kept`, never
+// the one just saved. Backups hold every code and the communicator
+// password: the folders and files are the owner's only. Returns "" and the
 // file's path, or why nothing was saved.
 std::string keepBackup(panel::CUploadDoc& doc, const std::filesystem::path& folder, const QDateTime& when,
                        std::filesystem::path& written, int kept = kBackupsKept);

@@ -326,6 +326,7 @@ void OnlineModel::applyPgms(const operations::PgmStatus& report)
         pgms_[j].state = QLatin1Char(' ') + pgmTypeName(type, panelTypeCode_) + QStringLiteral(" = ")
             + strings::text(on ? text_id::kOn : text_id::kOff);
         pgms_[j].captionId = pgmCaption(type, on);
+        pgms_[j].on = on;
     }
     if (selectedPgm_ && *selectedPgm_ >= int(pgms_.size()))
         selectedPgm_.reset();
@@ -368,6 +369,7 @@ void OnlineModel::reset()
     for (PgmRow& row : pgms_) {
         row.state.clear();
         row.captionId = text_id::kPgmOnOrOff;
+        row.on = false;
     }
     pgmListReady_ = false;
     systemLabelId_ = text_id::kSystemIs;

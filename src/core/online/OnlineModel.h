@@ -55,6 +55,7 @@ struct PgmRow {
     QString number;
     QString state;
     int captionId = text_id::kPgmOnOrOff; // a format taking the PGM number
+    bool on = false;                      // the output's state as last reported
 };
 
 class OnlineModel {

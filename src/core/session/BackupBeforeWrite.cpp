@@ -1,6 +1,7 @@
 #include "session/BackupBeforeWrite.h"
 
 #include "app/PanelBackup.h"
+#include "operations/WrittenPages.h"
 
 #include <QDateTime>
 
@@ -84,8 +85,16 @@ void BackupBeforeWrite::run(operations::StepIo& io)
 bool BackupBeforeWrite::keepBackup()
 {
     BackupOutcome outcome;
-    outcome.failure = app::keepBackup(backup_, app::backupFolder(*folder_, app::panelIdOf(backup_)),
-                                      QDateTime::currentDateTime(), outcome.file);
+    outcome.panelCopy = std::make_shared<const panel::CUploadDoc>(backup_);
+    {
+        const auto held = doc_.lock();
+        outcome.upToDate = operations::alreadyWritten(write_->transfer(), doc_, backup_);
+    }
+    if (!outcome.upToDate) {
+        const std::int32_t serial = hooks_.communicatorSerial ? hooks_.communicatorSerial() : 0;
+        outcome.failure = app::keepBackup(backup_, app::backupFolder(*folder_, serial, app::panelIdOf(backup_)),
+                                          QDateTime::currentDateTime(), outcome.file);
+    }
     if (hooks_.done)
         hooks_.done(outcome);
     return outcome.kept();

@@ -3,9 +3,11 @@
 // write's own operation code it reads the installer page and the master page
 // into a copy of the document (the document itself is left as the pages
 // made it), keeps that copy as a timestamped settings document under the
-// data folder's backups/<panel ID>/ (the newest 20 stay), and only then
-// writes. A backup that cannot be saved ends the operation before anything
-// is written. Without a data folder the write runs alone.
+// data folder's backups/<communicator serial>-<panel ID>/ (the newest 20
+// stay), and only then writes. A backup that cannot be saved ends the
+// operation before anything is written, and so does a panel that already
+// holds every byte the write would send. Without a data folder the write
+// runs alone.
 //
 // Threading: begin() runs where the operation is set, run() on the worker
 // thread; the hooks are called on the worker thread.
@@ -22,11 +24,17 @@
 
 namespace qarvo::session {
 
-// How the backup before a write went: the file kept, or why none could be.
+// How the backup before a write went: the file kept, or why none could be,
+// or that the panel already held what the write would send.
 struct BackupOutcome {
     std::filesystem::path file;
-    std::string failure; // empty when the file was kept
-    bool kept() const { return failure.empty(); }
+    std::string failure; // empty when the file was kept or the panel was up to date
+    // The panel already held every byte of the page: nothing was kept and
+    // nothing is written.
+    bool upToDate = false;
+    // The panel's pages as they were read before the write.
+    std::shared_ptr<const panel::CUploadDoc> panelCopy;
+    bool kept() const { return failure.empty() && !upToDate; }
 };
 
 class BackupBeforeWrite final : public operations::OperationStep {
@@ -34,6 +42,8 @@ public:
     struct Hooks {
         // The data folder the backups go under; nullopt: no backup.
         std::function<std::optional<std::filesystem::path>()> dataFolder;
+        // The connected communicator's serial number, which keys the backups.
+        std::function<std::int32_t()> communicatorSerial;
         // The backup was kept, or could not be (nothing is then written).
         std::function<void(const BackupOutcome&)> done;
         // Hands the worker back to the idle poll.
@@ -52,7 +62,9 @@ private:
 
     operations::PageTransfer& transferOf(Phase phase);
     void startPhase(operations::StepIo& io);
-    // After the master page is read: keeps the backup; false when it could not be.
+    // After the master page is read: keeps the backup and returns true when
+    // the write is to go on; false when the backup could not be kept or
+    // the panel already holds the page.
     bool keepBackup();
     std::uint8_t overallPercent(std::uint8_t phasePercent) const;
 

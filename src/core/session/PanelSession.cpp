@@ -32,6 +32,7 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
         addStep(code, std::make_unique<BackupBeforeWrite>(
                           std::move(transfer), doc,
                           BackupBeforeWrite::Hooks{[this] { return backupFolder; },
+                                                   [this] { return communicatorSerial(); },
                                                    [this](const BackupOutcome& outcome) {
                                                        if (backupDone)
                                                            backupDone(outcome);
@@ -49,6 +50,12 @@ PanelSession::~PanelSession()
 }
 
 bool PanelSession::start(std::string* error) { return link.start(error); }
+
+std::int32_t PanelSession::communicatorSerial() const
+{
+    const auto info = TaviModelInfo::parse(link.connection.modelInfo());
+    return info ? info->serialNumber : 0;
+}
 
 void PanelSession::addStep(int code, std::unique_ptr<operations::OperationStep> step)
 {

@@ -54,12 +54,16 @@ public:
     // Called on a page write that the forms refused, with the refused value.
     std::function<void(const panel::FormError&)> formsRefused;
     // The data folder under which each page write first keeps the panel's
-    // current pages (backups/<panel ID>/); none: writes keep no backup. Set
-    // it before a write starts.
+    // current pages (backups/<serial>-<panel ID>/); none: writes keep no
+    // backup. Set it before a write starts.
     std::optional<std::filesystem::path> backupFolder;
     // Called on the worker thread with the backup kept before a write, or
     // why none could be kept (the write then sends nothing).
     std::function<void(const BackupOutcome&)> backupDone;
+
+    // The serial number of the communicator connected to (from its model
+    // information); 0 before any has answered.
+    std::int32_t communicatorSerial() const;
 
     void refreshForms();
     // Forms to image; nothing is stored while the forms were never filled

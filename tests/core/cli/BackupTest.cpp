@@ -5,6 +5,7 @@
 #include "cli/EventLogCommands.h"
 
 #include "app/PanelBackup.h"
+#include "communicator/TaviModelInfo.h"
 #include "communicator/TaviOptions.h"
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
@@ -12,6 +13,9 @@
 #include "support/Documents.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <set>
 
 using namespace qarvo;
 using namespace qarvo::cli;
@@ -74,7 +78,7 @@ TEST_F(Backups, AWriteKeepsThePanelsPreviousPagesAndRestoreBringsThemBack)
 
     const fs::path backup = backupPathIn(write.err);
     ASSERT_TRUE(fs::exists(backup)) << write.err;
-    EXPECT_EQ(backup.parent_path(), app::backupFolder(dir(), 0x0000));
+    EXPECT_EQ(backup.parent_path(), app::backupFolder(dir(), TaviModelInfo::parse(own_.communicator.config().modelInfo)->serialNumber, 0x0000));
     EXPECT_EQ(zoneName(openDocument(backup), 2), "Hall") << "the panel as it was before the write";
 
     const CliRun restore = run({"restore", backup.string(), "--no-backup"});
@@ -130,21 +134,25 @@ TEST_F(Backups, BackupCommandKeepsPagesEventsAndOptionsInOneDocument)
     EXPECT_EQ(run({"backup", file.string()}).status, kExitFailure) << "an existing file is never overwritten";
 }
 
-TEST(BackupFolder, KeepsOnlyTheNewest)
+TEST(BackupFolder, KeepsTheNewestWrittenWhateverTheClockSaid)
 {
-    qarvo::testing::TempDir dir;
-    panel::CUploadDoc doc("Current log");
-    const QDateTime start(QDate(2026, 12, 9), QTime(1, 0));
-    fs::path written;
+    // Each backup is written a second after the one before; the clock that
+    // names them runs forward, or was set back an hour half way.
     constexpr int kSaved = app::kBackupsKept + 2;
-    for (int i = 0; i < kSaved; ++i)
-        ASSERT_EQ(app::keepBackup(doc, dir.path(), start.addSecs(i), written), "");
-    std::vector<fs::path> kept;
-    for (const auto& entry : fs::directory_iterator(dir.path()))
-        kept.push_back(entry.path().filename());
-    std::ranges::sort(kept);
-    ASSERT_EQ(kept.size(), std::size_t(app::kBackupsKept));
-    EXPECT_EQ(kept.front(), app::backupFileName(start.addSecs(2)));
-    EXPECT_EQ(kept.back(), app::backupFileName(start.addSecs(kSaved - 1)));
-    EXPECT_EQ(written.filename(), kept.back());
+    for (const int setBackAt : {kSaved, kSaved / 2}) {
+        qarvo::testing::TempDir dir;
+        panel::CUploadDoc doc("Current log");
+        const QDateTime start(QDate(2026, 12, 9), QTime(1, 0));
+        const auto writtenAt = fs::file_time_type::clock::now() - std::chrono::hours(1);
+        std::vector<fs::path> written(kSaved);
+        for (int i = 0; i < kSaved; ++i) {
+            const QDateTime clock = start.addSecs(i - (i >= setBackAt ? 3600 : 0));
+            ASSERT_EQ(app::keepBackup(doc, dir.path(), clock, written[std::size_t(i)]), "");
+            fs::last_write_time(written[std::size_t(i)], writtenAt + std::chrono::seconds(i));
+        }
+        std::set<fs::path> kept;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            kept.insert(entry.path());
+        EXPECT_EQ(kept, std::set<fs::path>(written.begin() + 2, written.end())) << "clock set back at " << setBackAt;
+    }
 }

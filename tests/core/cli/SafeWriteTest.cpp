@@ -6,10 +6,15 @@
 #include "cli/DocumentCommands.h"
 #include "cli/EventLogCommands.h"
 
+#include "app/PanelBackup.h"
+#include "communicator/TaviModelInfo.h"
 #include "communicator/TaviOptions.h"
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
 #include "panel/FixedRegion.h"
+#include "link/ConnectionSettings.h"
+#include "operations/WrittenPages.h"
+#include "sim/DemoPeers.h"
 #include "support/CliFixture.h"
 #include "support/Documents.h"
 #include "support/Eventually.h"
@@ -18,7 +23,10 @@
 
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
+#include <set>
+#include <sstream>
 
 using namespace qarvo;
 using namespace qarvo::cli;
@@ -202,4 +210,180 @@ TEST(NoPeer, WithoutAnAddressCommandsExitTwoBeforeSendingAnything)
     }
     link::ConnectionSettings defaults;
     EXPECT_EQ(defaults.communicatorAddress, link::kNoAddress) << "no default peer";
+}
+
+TEST_F(SafeWrites, PgmOnOffAndToggleActOnTheOutputsReportedState)
+{
+    struct Case {
+        bool on;
+        const char* asked; // nullptr: switch over
+        bool onAfter;
+    };
+    const Case cases[] = {{false, "on", true},  {false, "off", false}, {false, nullptr, true},
+                          {true, "on", true},   {true, "off", false},  {true, nullptr, false}};
+    constexpr std::uint8_t kPgm1 = 0x80;
+    for (const Case& c : cases) {
+        sim::PanelStatus status = own_.panel.status();
+        status.pgmStates = c.on ? kPgm1 : 0;
+        own_.panel.setStatus(status);
+        Args args{"pgm", "1"};
+        if (c.asked)
+            args.push_back(c.asked);
+        const CliRun r = run(args);
+        const std::string row = std::string(c.on ? "on" : "off") + " -> " + (c.asked ? c.asked : "toggle");
+        EXPECT_EQ(r.status, kExitSuccess) << row << '\n' << r.err;
+        EXPECT_EQ((own_.panel.status().pgmStates & kPgm1) != 0, c.onAfter) << row;
+        EXPECT_EQ(contains(r.err, "nothing was sent"), c.on == c.onAfter) << row << '\n' << r.err;
+    }
+}
+
+TEST_F(SafeWrites, AWriteThatStopsShortSaysThePanelMayBePartlyWrittenAndHowToRestoreIt)
+{
+    const std::string doc = document("edit.rps", [](panel::CUploadDoc& d) {
+        std::ranges::copy(panel::encodeText16("Back door"), d.bytes(panel::zoneName(2)).begin());
+    });
+    const auto before = own_.panel.memory();
+    struct Case {
+        const char* name;
+        std::function<void(std::atomic<bool>& ctrlC)> stop;
+        int status;
+    };
+    const Case cases[] = {
+        {"silent panel", [&](std::atomic<bool>&) { own_.panel.setSilent(true); }, kExitConnection},
+        {"connection closed", [&](std::atomic<bool>&) { own_.communicator.sendClose(); }, kExitFailure},
+        {"Ctrl-C", [](std::atomic<bool>& ctrlC) { ctrlC = true; }, kExitInterrupted},
+    };
+    const std::string restoreHint = "to put them back: qarvoip-cli ";
+    for (const Case& c : cases) {
+        // Slow enough that the write is still under way when it is stopped.
+        own_.communicator.setFaults({.delay = std::chrono::milliseconds(5)}, {.delay = std::chrono::milliseconds(5)});
+        std::atomic<bool> ctrlC{false};
+        const unsigned writesBefore = own_.panel.counters().memoryWrites;
+        qarvo::testing::CliInBackground write({"--home", dir().string(), "write-installer", doc},
+                                              {.executableDirectory = dir(), .interrupt = &ctrlC});
+        // The backup reads both pages first: that takes a while on this line.
+        ASSERT_TRUE(eventually([&] { return own_.panel.counters().memoryWrites > writesBefore; }, Millis(60000)))
+            << c.name;
+        c.stop(ctrlC);
+        const CliRun r = write.finish();
+        EXPECT_EQ(r.status, c.status) << c.name << '\n' << r.err;
+        EXPECT_TRUE(contains(r.err, "the installer page may be partly written")) << c.name << '\n' << r.err;
+
+        // The command it names puts the panel back as it was.
+        own_.panel.setSilent(false);
+        own_.communicator.setFaults({}, {});
+        const auto hint = r.err.find(restoreHint);
+        ASSERT_NE(hint, std::string::npos) << r.err;
+        const std::string command = r.err.substr(hint + restoreHint.size(), r.err.find('\n', hint) - hint - restoreHint.size());
+        std::istringstream words(command);
+        const CliRun restore = run(Args(std::istream_iterator<std::string>(words), {}));
+        ASSERT_EQ(restore.status, kExitSuccess) << command << '\n' << restore.err;
+        EXPECT_EQ(own_.panel.memory(), before) << c.name;
+    }
+}
+
+TEST_F(SafeWrites, APageTheDocumentNeverHeldIsNotWrittenWithoutForce)
+{
+    const std::string installerOnly = file("installer-only.rps").string();
+    ASSERT_EQ(run({"read-installer", installerOnly}).status, kExitSuccess);
+    const auto before = own_.panel.memory();
+    struct Case {
+        Args args;
+        bool refused;
+    };
+    const Case cases[] = {
+        {{"write-master", installerOnly}, true},
+        {{"restore", installerOnly}, true},
+        {{"restore", installerOnly, "--dry-run"}, true},
+        {{"write-installer", installerOnly}, false},
+        {{"write-master", installerOnly, "--force", "--dry-run"}, false},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.refused ? kExitFailure : kExitSuccess) << c.args[0] << '\n' << r.err;
+        EXPECT_EQ(contains(r.err, "holds no master page of its own"), c.refused) << r.err;
+        EXPECT_EQ(own_.panel.memory(), before) << c.args[0];
+    }
+}
+
+TEST_F(SafeWrites, APanelThatAlreadyHoldsThePageIsNotWrittenAgainNorBackedUp)
+{
+    const std::string doc = document("same.rps", [](panel::CUploadDoc&) {});
+    const unsigned writesBefore = own_.panel.counters().memoryWrites;
+    for (const Args& args : {Args{"write-installer", doc}, Args{"restore", doc}}) {
+        const CliRun r = run(args);
+        ASSERT_EQ(r.status, kExitSuccess) << r.err;
+        EXPECT_TRUE(contains(r.out, "already up to date")) << r.out;
+    }
+    EXPECT_EQ(own_.panel.counters().memoryWrites, writesBefore);
+    EXPECT_FALSE(fs::exists(dir() / app::kBackupsFolder));
+}
+
+TEST_F(SafeWrites, EachCommunicatorKeepsItsBackupsInAFolderOfItsOwnForItsOwnerOnly)
+{
+    const std::string doc = document("edit.rps", [](panel::CUploadDoc& d) {
+        std::ranges::copy(panel::encodeText16("Back door"), d.bytes(panel::zoneName(2)).begin());
+    });
+    std::set<fs::path> folders;
+    for (const std::int32_t serial : {1001, 1002}) {
+        own_.communicator.configure([serial](sim::CommunicatorConfig& config) {
+            auto info = *TaviModelInfo::parse(config.modelInfo);
+            info.serialNumber = serial;
+            const auto bytes = info.encode();
+            config.modelInfo.assign(bytes.begin(), bytes.end());
+        });
+        own_.panel.setMemory(demoProgramming(0x24));
+        const CliRun r = run({"--home", dir().string(), "write-installer", doc});
+        ASSERT_EQ(r.status, kExitSuccess) << r.err;
+        const fs::path folder = app::backupFolder(dir(), serial, 0x0000);
+        ASSERT_TRUE(fs::is_directory(folder)) << r.err;
+        ASSERT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << folder;
+        EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+        EXPECT_EQ(fs::status(*fs::directory_iterator(folder)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
+        folders.insert(folder);
+    }
+    EXPECT_EQ(folders.size(), 2u);
+}
+
+TEST(LossyLink, BothPagesAreReadAndWrittenByteExactThroughLossAndDuplication)
+{
+    // The simulator as qarvoip-sim runs it: the panel repeats itself after
+    // its answer time-out, so a lost datagram costs that time, not the link.
+    qarvo::testing::TempDir dir;
+    sim::DemoSetup setup{.answerTimeout = std::chrono::milliseconds(100)};
+    const sim::Faults lossy{.loss = 0.05, .duplicate = 0.05};
+    setup.communicator.toProgram = setup.communicator.fromProgram = lossy;
+    sim::DemoPeers peers(setup);
+    ASSERT_TRUE(peers.start());
+    link::ConnectionSettings settings;
+    peers.pointSettingsAt(settings);
+    ASSERT_TRUE(link::saveSettings(dir.file(link::kSettingsFileName), settings));
+    const CliSetup cli{.executableDirectory = dir.path()};
+    const std::string doc = dir.file("lossy.rps").string();
+
+    // Every byte a write of the page sends is the panel's.
+    const auto panelHolds = [&](operations::Transfer write) {
+        panel::CUploadDoc panelCopy = openDocument(doc);
+        std::ranges::copy(peers.panel().memory(), panelCopy.image().bytes().begin());
+        return operations::alreadyWritten(write, openDocument(doc), panelCopy);
+    };
+    for (const char* read : {"read-installer", "read-master"}) {
+        const CliRun r = runCommandLine({read, doc}, cli);
+        ASSERT_EQ(r.status, kExitSuccess) << read << '\n' << r.err;
+    }
+    EXPECT_TRUE(panelHolds(operations::Transfer::WriteInstaller));
+    EXPECT_TRUE(panelHolds(operations::Transfer::WriteMaster));
+
+    panel::CUploadDoc edited = openDocument(doc);
+    std::ranges::copy(panel::encodeText16("Back door"), edited.bytes(panel::zoneName(2)).begin());
+    const auto welcome = edited.bytes(panel::Setting::WelcomeMessage);
+    ASSERT_FALSE(welcome.empty());
+    welcome[0] ^= 0x01;
+    ASSERT_EQ(edited.save(doc), "");
+    const CliRun r = runCommandLine({"restore", doc}, cli);
+    ASSERT_EQ(r.status, kExitSuccess) << r.err;
+    EXPECT_TRUE(panelHolds(operations::Transfer::WriteInstaller));
+    EXPECT_TRUE(panelHolds(operations::Transfer::WriteMaster));
+    EXPECT_GT(peers.panel().counters().answerTimeouts, 0u) << "no datagram was lost: the test tested nothing";
 }

@@ -40,7 +40,7 @@ QString escaped(QString text)
     return text.replace(u'&', QLatin1String("&amp;")).replace(u'<', QLatin1String("&lt;"));
 }
 
-QString writePack(const testing::TempDir& dir, const Pack& pack)
+QString writePack(const qarvo::testing::TempDir& dir, const Pack& pack)
 {
     QString ts = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
                                 "<TS version=\"2.1\" language=\"de_DE\">\n<context>\n<name>Strings</name>\n");
@@ -95,14 +95,14 @@ const std::vector<Damage> kDamages{
 
 TEST(PackCheck, ACompletePackHasNoProblem)
 {
-    testing::TempDir dir;
+    qarvo::testing::TempDir dir;
     EXPECT_TRUE(app::checkPack(writePack(dir, englishPack())).empty());
 }
 
 TEST(PackCheck, EachDamageIsNamedWithItsId)
 {
     for (const Damage& d : kDamages) {
-        testing::TempDir dir;
+        qarvo::testing::TempDir dir;
         Pack pack = englishPack();
         const int id = firstIdWhere(d.pick);
         d.damage(pack, id);
@@ -115,7 +115,7 @@ TEST(PackCheck, EachDamageIsNamedWithItsId)
 
 TEST(PackCheck, NoFileOrNoPackIsUnreadable)
 {
-    testing::TempDir dir;
+    qarvo::testing::TempDir dir;
     const std::vector<PackProblem> unreadable{{0, PackProblemKind::Unreadable}};
     EXPECT_EQ(app::checkPack(QString::fromStdString(dir.file("absent.ts").string())), unreadable);
     EXPECT_EQ(app::checkPack(writePack(dir, {})), unreadable);

@@ -1712,7 +1712,7 @@ K - Benutzer darf PGM per Karte schalten</translation>
         <source>qarvo_2056</source>
         <translation>A - Lauter/stiller Alarm
 B - Sirene Dauer-/Pulston
-C - Manuelles Überbrücken erlaubt
+C - Manuell überbrückbar
 D - Swinger-Abschaltung</translation>
     </message>
     <message>
@@ -1734,7 +1734,7 @@ L - Sabotageerkennung</translation>
         <translation>M - EOL-Zone
 N - Zonenverdopplung (ATZ)
 O - ATZ parallel verdrahtet
-P - Alarm nur am Bedienteilsummer</translation>
+P - Alarm nur am Summer</translation>
     </message>
     <message>
         <source>qarvo_2060</source>

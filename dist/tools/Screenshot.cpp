@@ -1,16 +1,21 @@
 // Renders the pictures the README shows: the main window of a demo run,
 // connected to the embedded simulator, and the about box.
 //   qarvoip-screenshot MAIN.png [ABOUT.png]
-// With --pages, the programming pages and the digital communicator dialog
-// as the demo panel fills them (both pages read first), at the window's
-// default size and at a large one, for looking the layouts over:
+// With --pages, the five pages, the digital communicator dialog, the
+// firmware update dialog and the event log's print preview as the demo
+// fills them (pages, events and communicator options read first), at the
+// window's default size and at a large one, for looking the layouts over
+// (in the language the settings choose):
 //   qarvoip-screenshot --pages DIR
+// --language CODE (first) runs in that language pack's language.
 // Runs on any Qt platform (offscreen for the README, xcb under Xvfb).
 #include "gui/CAboutDlg.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPageInst.h"
 #include "gui/CReportDlg.h"
+#include "app/UserSettings.h"
 #include "gui/CUploadApp.h"
+#include "gui/Prompter.h"
 #include "gui/ProgramTexts.h"
 #include "gui/ShellTexts.h"
 #include "gui/StatusPanes.h"
@@ -19,13 +24,17 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <iostream>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -60,6 +69,37 @@ bool save(QWidget& window, const QString& file)
 using qarvo::gui::Act;
 using qarvo::gui::CMainFrame;
 
+// Answers every question with its default and pictures each modal dialog
+// (the firmware update, the print preview) as file() names it, at the
+// dialog's own size and at sizes() after it; the dialogs end rejected.
+class PicturePrompter : public qarvo::gui::WidgetPrompter {
+public:
+    std::function<QString(QDialog&, QSize)> file;
+    std::vector<QSize> sizes;
+    bool ok = true;
+
+    QMessageBox::StandardButton message(QWidget*, qarvo::gui::MessageKind, const QString& text,
+                                        QMessageBox::StandardButtons) override
+    {
+        std::cerr << "message: " << text.toStdString() << std::endl;
+        return QMessageBox::Ok;
+    }
+    int exec(QDialog& dialog) override
+    {
+        dialog.show();
+        qarvo::gui::fitOnScreen(dialog);
+        std::vector<QSize> all{dialog.size()};
+        all.insert(all.end(), sizes.begin(), sizes.end());
+        for (const QSize size : all) {
+            dialog.resize(size);
+            waitFor([] { return false; }, 300); // the layout settles
+            if (file)
+                ok = save(dialog, file(dialog, size)) && ok;
+        }
+        return QDialog::Rejected;
+    }
+};
+
 // Runs a page read from its command until the commands come back.
 bool readPage(CMainFrame& frame, Act act, qarvo::Command command)
 {
@@ -67,20 +107,29 @@ bool readPage(CMainFrame& frame, Act act, qarvo::Command command)
     return waitFor([&] { return frame.session().link.commands.enabled(command); }, kConnectTimeoutMs);
 }
 
-// DIR/master-WxH.png, installer-WxH.png, report-settings-WxH.png and
-// report-codes-WxH.png at the default window size and at a large one.
+// DIR/online-, master-, installer-, eventlog-, tavi-, report-settings-,
+// report-codes-, firmware- and preview-WxH.png at the default window size
+// and at a large one.
 bool savePages(CMainFrame& frame, const QDir& dir)
 {
     if (!readPage(frame, Act::ReadInstaller, qarvo::Command::ReadInstaller) ||
-        !readPage(frame, Act::ReadMaster, qarvo::Command::ReadMaster))
+        !readPage(frame, Act::ReadMaster, qarvo::Command::ReadMaster) ||
+        !readPage(frame, Act::ReadEventLog, qarvo::Command::ReadEventLog))
         std::cerr << "a page read did not end; the pictures show the pages as they are" << std::endl;
     const QString name = QStringLiteral("%1-%2x%3.png");
     bool ok = true;
     const QSize defaultSize = frame.size();
-    for (const QSize size : {defaultSize, QSize(1600, 1000)}) {
+    const QSize large(1600, 1000);
+    PicturePrompter pictures;
+    pictures.sizes = {large};
+    qarvo::gui::setPrompter(&pictures);
+    for (const QSize size : {defaultSize, large}) {
         frame.resize(size);
-        for (const auto& [page, prefix] : {std::pair{qarvo::gui::kMasterPage, "master"},
-                                           std::pair{qarvo::gui::kInstallerPage, "installer"}}) {
+        for (const auto& [page, prefix] : {std::pair{qarvo::gui::kOnlinePage, "online"},
+                                           std::pair{qarvo::gui::kMasterPage, "master"},
+                                           std::pair{qarvo::gui::kInstallerPage, "installer"},
+                                           std::pair{qarvo::gui::kEventLogPage, "eventlog"},
+                                           std::pair{qarvo::gui::kTaviPage, "tavi"}}) {
             frame.setCurrentPage(page);
             waitFor([] { return false; }, 200); // the layout settles
             ok = save(frame, dir.filePath(name.arg(prefix).arg(size.width()).arg(size.height()))) && ok;
@@ -99,21 +148,52 @@ bool savePages(CMainFrame& frame, const QDir& dir)
             ok = save(report, dir.filePath(name.arg(prefix).arg(size.width()).arg(size.height()))) && ok;
         }
     }
-    return ok;
+    report.hide();
+    frame.resize(defaultSize);
+    for (const auto& [page, act, prefix] : {std::tuple{qarvo::gui::kTaviPage, Act::FirmwareUpdate, "firmware"},
+                                            std::tuple{qarvo::gui::kEventLogPage, Act::PrintPreview, "preview"}}) {
+        frame.setCurrentPage(page);
+        pictures.file = [&, prefix = prefix](QDialog&, QSize size) {
+            return dir.filePath(name.arg(prefix).arg(size.width()).arg(size.height()));
+        };
+        frame.action(act)->trigger();
+    }
+    qarvo::gui::setPrompter(nullptr);
+    return ok && pictures.ok;
 }
 
 } // namespace
 
+// A first start in the language of the code: the run's own settings folder
+// (the user's settings stay as they are) choosing it, and the built packs in
+// the home folder.
+void chooseLanguage(const QString& code, const QTemporaryDir& home)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    const QDir packs(QStringLiteral(QARVO_LANGUAGE_PACK_DIR));
+    for (const QString& pack : packs.entryList({QStringLiteral("Rps*.qm")}, QDir::Files))
+        QFile::copy(packs.filePath(pack), home.filePath(pack));
+    qarvo::app::UserSettings().setLanguage(code);
+}
+
 int main(int argc, char* argv[])
 {
+    QTemporaryDir home; // a first start: empty settings folder, demo settings
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const bool language = args.size() > 2 && args[1] == QStringLiteral("--language");
+    if (language) {
+        chooseLanguage(args[2], home);
+        args.remove(1, 2);
+    }
     QApplication application(argc, argv);
-    const QStringList args = QApplication::arguments();
     const bool pages = args.size() == 3 && args[1] == QStringLiteral("--pages");
     if (args.size() < 2 || (args[1].startsWith(u'-') && !pages)) {
-        std::cerr << "usage: qarvoip-screenshot MAIN.png [ABOUT.png] | --pages DIR" << std::endl;
+        std::cerr << "usage: qarvoip-screenshot [--language CODE] MAIN.png [ABOUT.png] | [--language CODE] --pages DIR"
+                  << std::endl;
         return 2;
     }
-    QTemporaryDir home; // a first start: empty settings folder, demo settings
     qarvo::gui::CUploadApp app({QStringLiteral("qarvoip"), QStringLiteral("--home"), home.path(),
                                 QStringLiteral("--demo")});
     if (!app.initInstance())

@@ -129,10 +129,12 @@ private slots:
         QCOMPARE(menus.at(2)->text(), QString("&Einstellungen"));
         QCOMPARE(menus.at(3)->text(), QString("&Hilfe"));
         QCOMPARE(menus.at(1)->menu()->actions().at(0)->text(), QString("Mit &Zentrale verbinden"));
-        QCOMPARE(frame->action(Act::ShowMaster)->text(), QString("Master-Funktionen"));
+        QCOMPARE(frame->action(Act::ShowMaster)->text(), QString("Hauptbenutzer-Funktionen"));
         QCOMPARE(frame->panes().text(5), QString("Getrennt"));
         QCOMPARE(frame->panes().text(4), QString("Zentrale"));
         QCOMPARE(frame->windowTitle(), QString("unbenannt - QarvoIP"));
+        QVERIFY(app->language().qtTextsLoaded()); // Qt's own buttons speak German too
+        QCOMPARE_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
 
         CAboutDlg about(versionTexts());
         QCOMPARE(about.windowTitle(), QString("Über QarvoIP..."));

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 
 #include <algorithm>
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr const char* kPackPrefix = "Rps";
 constexpr const char* kPackSuffix = ".qm";
+// Qt's own texts (standard buttons, the print dialogs) in the pack's language.
+constexpr const char* kQtBaseCatalogue = "qtbase";
 
 } // namespace
 
@@ -108,6 +111,9 @@ CurrentLanguage::~CurrentLanguage() { unload(); }
 
 void CurrentLanguage::unload()
 {
+    if (qtTexts_)
+        QCoreApplication::removeTranslator(qtTexts_.get());
+    qtTexts_.reset();
     if (pack_)
         QCoreApplication::removeTranslator(pack_.get());
     pack_.reset();
@@ -132,7 +138,23 @@ CurrentLanguage::Result CurrentLanguage::load(const QStringList& directories, co
     QCoreApplication::installTranslator(pack.get());
     pack_ = std::move(pack);
     code_ = code;
+    loadQtTexts();
     return Result::Loaded;
+}
+
+void CurrentLanguage::loadQtTexts()
+{
+    // Without Qt's catalogue for the language its buttons stay English.
+    // A pack without its language named speaks the language of its code.
+    const QLocale locale = pack_->language().isEmpty()
+                               ? QLocale(QLocale::codeToLanguage(code_.toLower(), QLocale::ISO639Part2T))
+                               : QLocale(pack_->language());
+    auto qtTexts = std::make_unique<QTranslator>();
+    if (!qtTexts->load(locale, QString::fromLatin1(kQtBaseCatalogue), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(qtTexts.get());
+    qtTexts_ = std::move(qtTexts);
 }
 
 } // namespace qarvo::app

@@ -48,7 +48,9 @@ QString packCodeForLocale(const QStringList& directories, const QLocale& locale)
 int currentLanguageIndex(const std::vector<LanguageEntry>& entries, const QString& currentCode);
 
 // The language of this run. Installs its pack into the application, so
-// every string-table text comes from it, and removes it again when it goes.
+// every string-table text comes from it, and Qt's own catalogue of the
+// pack's language (qtbase_<language>.qm of the Qt installation) when there is
+// one, so Qt's buttons and dialogs speak it too; removes both when it goes.
 class CurrentLanguage {
 public:
     enum class Result { English, Loaded, Missing };
@@ -75,12 +77,16 @@ public:
     bool english() const { return !pack_; }
     // The loaded pack, or nullptr in English.
     const QTranslator* pack() const { return pack_.get(); }
+    // Whether Qt's own texts are in the pack's language too.
+    bool qtTextsLoaded() const { return qtTexts_ != nullptr; }
 
 private:
     void unload();
+    void loadQtTexts();
 
     QString code_ = QString::fromLatin1(kEnglishCode);
     std::unique_ptr<QTranslator> pack_;
+    std::unique_ptr<QTranslator> qtTexts_;
 };
 
 } // namespace qarvo::app

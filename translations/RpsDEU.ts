@@ -3912,6 +3912,20 @@ Kommunikation abbrechen</translation>
         <translation>Die Seiten der Zentrale konnten nicht gesichert werden (%s). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
+        <source>qarvo_9722</source>
+        <translation>Das Schreiben wurde nicht beendet: Die Zentrale ist möglicherweise nur teilweise beschrieben und enthält einen Teil der neuen und einen Teil der alten Einstellungen.
+
+Ihre Seiten vor dem Schreiben sind gesichert in
+%s
+
+Zum Wiederherstellen diese Datei öffnen und beide Seiten schreiben, oder ausführen:
+qarvoip-cli restore &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>qarvo_9723</source>
+        <translation>Die Zentrale enthält diese Einstellungen bereits: Es wurde nichts geschrieben (bereits aktuell).</translation>
+    </message>
+    <message>
         <source>qarvo_57348</source>
         <translation>Qarvo</translation>
     </message>

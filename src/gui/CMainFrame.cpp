@@ -289,12 +289,27 @@ void CMainFrame::showText(MessageKind kind, int textId) { prompter().message(thi
 
 void CMainFrame::showBackup(const session::BackupOutcome& outcome)
 {
-    if (outcome.kept())
-        statusBar()->showMessage(
-            strings::formatTexts(text_id::kBackupKept, {QDir::toNativeSeparators(QString::fromStdString(outcome.file.string()))}));
+    const QString file = QDir::toNativeSeparators(QString::fromStdString(outcome.file.string()));
+    if (outcome.kept()) {
+        writeBackup_ = file;
+        statusBar()->showMessage(strings::formatTexts(text_id::kBackupKept, {file}));
+    } else if (outcome.upToDate)
+        statusBar()->showMessage(text(text_id::kAlreadyUpToDate));
     else
         prompter().message(this, MessageKind::Error,
                            strings::formatTexts(text_id::kBackupNotKept, {QString::fromStdString(outcome.failure)}));
+}
+
+void CMainFrame::checkUnfinishedWrite()
+{
+    const operations::OperationWorker& worker = session_->worker;
+    const bool writing = worker.running() && worker.operationActive() &&
+                         (worker.currentCode() == operations::kWriteInstaller ||
+                          worker.currentCode() == operations::kWriteMaster);
+    if (!writeBackup_ || writing)
+        return;
+    const QString file = *std::exchange(writeBackup_, std::nullopt);
+    prompter().message(this, MessageKind::Warning, strings::formatTexts(text_id::kPartlyWritten, {file, file}));
 }
 
 // ------------------------------------------------------------ notices
@@ -305,8 +320,14 @@ void CMainFrame::handleNotice(const Notice& notice)
                    [this](const MessageNotice& n) { onMessage(n); },
                    [this](const ReportNotice& n) { onReport(n); },
                    [this](const ProgressNotice& n) { onProgress(n); },
-                   [this](const ImageChangedNotice&) { showImage(); },
-                   [this](const RefreshNotice&) { refreshCommands(); },
+                   [this](const ImageChangedNotice&) {
+                       writeBackup_.reset(); // the write, if one ran, reached its end
+                       showImage();
+                   },
+                   [this](const RefreshNotice&) {
+                       refreshCommands();
+                       checkUnfinishedWrite();
+                   },
                    [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId); },
                    [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
                },
@@ -326,6 +347,7 @@ void CMainFrame::onReport(const ReportNotice& notice)
     case report_kind::kWorkerEnded:
         for (CPage* p : pages_)
             p->workerEnded();
+        checkUnfinishedWrite();
         break;
     case report_kind::kOperationStarting:
         for (CPage* p : pages_)

@@ -173,6 +173,10 @@ private:
     void showText(MessageKind kind, int textId);
     // Where the backup before a page write went, or why none was kept.
     void showBackup(const session::BackupOutcome& outcome);
+    // A page write that began after its backup and then stopped short
+    // (Stop, time-out, lost connection, refusal) may have left the panel
+    // partly written: says so once, with the backup that puts it back.
+    void checkUnfinishedWrite();
 
     FrameSetup setup_;
     app::UserSettings& settings_;
@@ -192,6 +196,8 @@ private:
     QString documentPath_;
     CReportDlg* reportDialog_ = nullptr; // while it is open
     bool imagePending_ = false;
+    // The backup of a page write under way; cleared when the write ends.
+    std::optional<QString> writeBackup_;
 
     struct LinkTask {
         std::shared_ptr<std::atomic<bool>> done;

@@ -1003,6 +1003,8 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9708, "Documentation"},
     {9720, "Backup of the panel's pages: %s"},
     {9721, "No backup of the panel's pages could be kept (%s). Nothing was written."},
+    {9722, "The write did not end: the panel may be partly written, holding some of the new settings and some of the old.\n\nIts pages before the write are in\n%s\n\nTo put them back, open that file and write both pages, or run:\nqarvoip-cli restore \"%s\""},
+    {9723, "The panel already holds these settings: nothing was written (already up to date)."},
     // Settings store and status bar labels
     {57348, "Qarvo"},
     {59144, "Tavi"},

@@ -385,5 +385,7 @@ inline constexpr int kDocumentation = 9708;
 // The backup a page write keeps of the panel's pages first
 inline constexpr int kBackupKept = 9720;
 inline constexpr int kBackupNotKept = 9721;
+inline constexpr int kPartlyWritten = 9722;
+inline constexpr int kAlreadyUpToDate = 9723;
 
 } // namespace qarvo::text_id

@@ -32,15 +32,15 @@ constexpr std::array kCommands{
                runReadInstaller},
     CommandRow{"read-master", "DOC.rps [--replace]: read the master page into the document (made when missing)", false,
                runReadMaster},
-    CommandRow{"write-installer", "DOC.rps [--dry-run] [--no-backup] [--verify]: check the document's installer page as the pages do, keep "
-               "a backup of the panel's pages, write it", false,
+    CommandRow{"write-installer", "DOC.rps [--dry-run] [--no-backup] [--verify] [--force]: check the document's installer page as the pages "
+               "do, keep a backup of the panel's pages, write it unless the panel already holds it", false,
                runWriteInstaller},
     CommandRow{"backup", "DIR|FILE.rps: both pages, the event log and the communicator options in one document",
                false, runBackup},
-    CommandRow{"restore", "FILE.rps [--no-backup]: check, back up, write both pages and verify them", false,
+    CommandRow{"restore", "FILE.rps [--dry-run] [--no-backup] [--force]: check, back up, write both pages and verify them", false,
                runRestore},
-    CommandRow{"write-master", "DOC.rps [--dry-run] [--no-backup] [--verify]: check the document's master page as the pages do, keep a "
-               "backup of the panel's pages, write it", false, runWriteMaster},
+    CommandRow{"write-master", "DOC.rps [--dry-run] [--no-backup] [--verify] [--force]: check the document's master page as the pages do, "
+               "keep a backup of the panel's pages, write it unless the panel already holds it", false, runWriteMaster},
     CommandRow{"read-events", "[--all] [--mark-read] [--json] [--txt OUT.txt] [--csv OUT.csv] [--doc DOC.rps [--replace]]: read the "
                "panel's event log; "
                "--mark-read marks it only once every output is saved",

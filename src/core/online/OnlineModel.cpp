@@ -325,6 +325,7 @@ void OnlineModel::applyPgms(const operations::PgmStatus& report)
         const bool on = j < kPgmStateBits && bitSet(report.states, static_cast<std::uint8_t>(7 - j));
         pgms_[j].state = QLatin1Char(' ') + pgmTypeName(type, panelTypeCode_) + QStringLiteral(" = ")
             + strings::text(on ? text_id::kOn : text_id::kOff);
+        pgms_[j].on = on;
         pgms_[j].captionId = pgmCaption(type, on);
     }
     if (selectedPgm_ && *selectedPgm_ >= int(pgms_.size()))

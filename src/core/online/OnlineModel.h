@@ -55,6 +55,7 @@ struct PgmRow {
     QString number;
     QString state;
     int captionId = text_id::kPgmOnOrOff; // a format taking the PGM number
+    bool on = false; // what the state text says after the output's type
 };
 
 class OnlineModel {

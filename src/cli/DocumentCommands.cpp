@@ -114,7 +114,7 @@ public:
             const std::string problem = doc().open(path);
             if (problem.empty())
                 return true;
-            printProblem(session_.env.err, path.string() + ": " + problem);
+            printProblem(session_.env.err, problem); // it names the file
             return false;
         }
         if (!createMissing) {
@@ -130,7 +130,7 @@ public:
         const std::string problem = doc().save(path);
         if (problem.empty())
             return true;
-        printProblem(session_.env.err, path.string() + ": " + problem);
+        printProblem(session_.env.err, problem); // it names the file
         return false;
     }
 
@@ -232,7 +232,8 @@ public:
                                            "Give --no-backup to write without one.");
             return false;
         }
-        session_.env.err << "Backup of the panel's pages: " << outcome.file.string() << std::endl;
+        if (!session_.commandLine.options.quiet)
+            session_.env.err << "Backup of the panel's pages: " << outcome.file.string() << std::endl;
         return true;
     }
 
@@ -338,7 +339,8 @@ int showDryRun(Session& session, DocumentRun& run, const TransferCommand& comman
     for (const std::string& line : differences)
         session.env.out << line << '\n';
     session.env.out.flush();
-    session.env.err << differences.size() << " setting(s) of the " << command.page << " would change; "
+    if (!session.commandLine.options.quiet)
+        session.env.err << differences.size() << " setting(s) of the " << command.page << " would change; "
                     << path.string() << " was not written to the panel (--dry-run)." << std::endl;
     return kExitSuccess;
 }
@@ -366,6 +368,7 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
         }
     }
     const std::uint8_t documentModel = run.doc().layout().typeCode();
+    run.expectModelChange(); // another model is refused below: nothing is reset
     if (!run.connect())
         return run.failure();
     if (run.doc().layout().typeCode() != documentModel) {
@@ -394,7 +397,8 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
                 printProblem(session.env.err, "verify: the " + std::string(page.page) + " " + *verified);
                 return kExitFailure;
             }
-            session.env.err << "Verified the " << page.page << ": it reads back as written." << std::endl;
+            if (!session.commandLine.options.quiet)
+                session.env.err << "Verified the " << page.page << ": it reads back as written." << std::endl;
         }
     }
     run.finish();
@@ -423,6 +427,9 @@ int runRead(Session& session, const TransferCommand& command)
     if (!run.load(args->path, true))
         return kExitFailure;
     const std::uint8_t documentModel = run.doc().layout().typeCode();
+    // Only a document read into with --replace loses settings of its own.
+    if (!existed || !args->has(kReplaceOption))
+        run.expectModelChange();
     if (!run.connect())
         return run.failure();
     if (existed && run.doc().layout().typeCode() != documentModel && !args->has(kReplaceOption)) {
@@ -498,7 +505,7 @@ int runNew(Session& session)
     panel::CUploadDoc doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
     makeNewDocument(doc, typeCode);
     if (const std::string problem = doc.save(*path); !problem.empty()) {
-        printProblem(session.env.err, path->string() + ": " + problem);
+        printProblem(session.env.err, problem); // it names the file
         return kExitFailure;
     }
     session.env.out << "New settings for " << modelName(typeCode) << " in " << path->string() << std::endl;
@@ -552,11 +559,29 @@ int runRestore(Session& session)
 }
 int runWriteMaster(Session& session) { return runWrite(session, kWriteMasterCommand); }
 
+// The first of demo.rps, demo-2.rps, demo-3.rps... in the current folder
+// that does not exist yet: the demo never replaces a file.
+fs::path freshDemoDocument()
+{
+    const fs::path first = fs::current_path() / kDemoDocument;
+    fs::path path = first;
+    std::error_code error;
+    for (int n = 2; fs::exists(path, error); ++n)
+        path = first.parent_path() / (first.stem().string() + "-" + std::to_string(n) + first.extension().string());
+    return path;
+}
+
 int runDocumentDemo(Session& session)
 {
-    if (!session.commandLine.arguments.empty())
-        return usageError(session.env.err, "demo takes no argument: '" + session.commandLine.arguments.front() + "'");
-    const fs::path path = fs::current_path() / kDemoDocument;
+    const auto& args = session.commandLine.arguments;
+    if (args.size() > 1 || (args.size() == 1 && args.front().starts_with("-")))
+        return usageError(session.env.err, "demo takes at most one argument, DOC.rps: '" + args.back() + "'");
+    const fs::path path = args.empty() ? freshDemoDocument() : fs::path(args.front());
+    std::error_code error;
+    if (fs::exists(path, error)) {
+        printProblem(session.env.err, path.string() + " already exists; it was left as it is.");
+        return kExitFailure;
+    }
     DocumentRun run(session);
     if (!run.load(path, true) || !run.connect())
         return kExitFailure;

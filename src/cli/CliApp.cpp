@@ -56,9 +56,9 @@ link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const Cli
         // A file that is there but cannot be read is worth a line on every
         // run; a missing one only when asked for, as most runs give the
         // address on the command line.
-        problem = exists ? file.string() + ": " + strings::utf8(text_id::kConfigMissing) : file.string() + " does not exist";
+        problem = file.string() + (exists ? " could not be read" : " does not exist");
         if (exists)
-            env.err << problem << std::endl;
+            env.err << file.string() << ": " << strings::utf8(text_id::kConfigMissing) << std::endl;
         else if (options.verbose)
             env.err << strings::utf8(text_id::kConfigMissing) << " (" << file.string() << ")" << std::endl;
     }

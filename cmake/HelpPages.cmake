@@ -1,4 +1,5 @@
-# Turns a program's --help text, which the program prints from its own option
+# Turns a program's --help text (and, for the completion, each command's
+# "COMMAND --help" text), which the program prints from its own option
 # and command tables, into a man page or a bash completion script, so both
 # follow the tables without a second copy of them.
 #
@@ -123,20 +124,50 @@ elseif(KIND STREQUAL "completion")
       endif()
     endforeach()
   endforeach()
+  # Each command's own options, from the "Command options:" section of
+  # "NAME COMMAND --help".
+  set(command_cases "")
+  foreach(command IN LISTS commands)
+    execute_process(COMMAND "${PROGRAM}" ${command} --help OUTPUT_VARIABLE command_help RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      continue()
+    endif()
+    string(REPLACE ";" "\\;" command_help "${command_help}")
+    string(REPLACE "\n" ";" command_lines "${command_help}")
+    set(in_section FALSE)
+    set(command_options "")
+    foreach(line IN LISTS command_lines)
+      if(line MATCHES "^([A-Z][A-Za-z ]*):$")
+        set(in_section FALSE)
+        if(CMAKE_MATCH_1 STREQUAL "Command options")
+          set(in_section TRUE)
+        endif()
+      elseif(in_section AND line MATCHES "^  (--[a-z-]+)")
+        list(APPEND command_options "${CMAKE_MATCH_1}")
+      endif()
+    endforeach()
+    if(command_options)
+      list(REMOVE_DUPLICATES command_options)
+      list(JOIN command_options " " command_options)
+      string(APPEND command_cases "        ${command}) command_options=\"${command_options}\" ;;\n")
+    endif()
+  endforeach()
   list(JOIN options " " options)
   list(JOIN commands " " commands)
   string(MAKE_C_IDENTIFIER "_${NAME}" function)
-  file(WRITE "${OUTPUT}" "# bash completion for ${NAME}, made from its --help text
+  file(WRITE "${OUTPUT}" "# bash completion for ${NAME}, made from its --help texts
 ${function}()
 {
-    local cur=\"\${COMP_WORDS[COMP_CWORD]}\" word have_command=
+    local cur=\"\${COMP_WORDS[COMP_CWORD]}\" word command= command_options=
     COMPREPLY=()
     for word in \"\${COMP_WORDS[@]:1:COMP_CWORD-1}\"; do
-        case \" ${commands} \" in *\" \$word \"*) have_command=1 ;; esac
+        case \" ${commands} \" in *\" \$word \"*) command=\$word ;; esac
     done
+    case \"\$command\" in
+${command_cases}    esac
     if [[ \$cur == -* ]]; then
-        COMPREPLY=(\$(compgen -W \"${options}\" -- \"\$cur\"))
-    elif [[ -z \$have_command && -n \"${commands}\" ]]; then
+        COMPREPLY=(\$(compgen -W \"\$command_options ${options}\" -- \"\$cur\"))
+    elif [[ -z \$command && -n \"${commands}\" ]]; then
         COMPREPLY=(\$(compgen -W \"${commands}\" -- \"\$cur\"))
     fi
 }

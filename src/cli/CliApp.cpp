@@ -5,6 +5,7 @@
 #include "base/TextIds.h"
 #include "cli/Commands.h"
 #include "cli/Session.h"
+#include "link/UDPSocket.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -37,19 +38,30 @@ std::filesystem::path userFilesDirectory(const char* argv0)
     return std::filesystem::path(app::ProgramFiles::installed(exe).configDirectory.toStdString());
 }
 
+inline constexpr const char* kPasswordVariable = "QARVOIP_PASSWORD";
+
 // Settings from PanelRPS.cfg in the program directory; a missing or broken
-// file gives the warning and the defaults. The demo does without the file.
-link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const CliEnvironment& env)
+// file gives the defaults, and why goes into problem for the message about
+// a missing address. The demo does without the file.
+link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const CliEnvironment& env, std::string& problem)
 {
     link::ConnectionSettings settings;
     if (options.demo)
         return settings;
     const auto file = programDirectory(options, env.homeVariable, env.filesDirectory) / link::kSettingsFileName;
-    // Most runs give the address on the command line: a missing file is
-    // worth a line only when asked for.
     std::vector<int> refusedLines;
-    if (link::loadSettings(file, settings, &refusedLines) == link::SettingsLoad::Missing && options.verbose)
-        env.err << strings::utf8(text_id::kConfigMissing) << " (" << file.string() << ")" << std::endl;
+    std::error_code error;
+    const bool exists = std::filesystem::exists(file, error);
+    if (link::loadSettings(file, settings, &refusedLines) == link::SettingsLoad::Missing) {
+        // A file that is there but cannot be read is worth a line on every
+        // run; a missing one only when asked for, as most runs give the
+        // address on the command line.
+        problem = file.string() + (exists ? " could not be read" : " does not exist");
+        if (exists)
+            env.err << file.string() << ": " << strings::utf8(text_id::kConfigMissing) << std::endl;
+        else if (options.verbose)
+            env.err << strings::utf8(text_id::kConfigMissing) << " (" << file.string() << ")" << std::endl;
+    }
     for (int line : refusedLines)
         env.err << strings::format(text_id::kConfigValueRefused, line).toStdString() << std::endl;
     return settings;
@@ -57,13 +69,83 @@ link::ConnectionSettings loadSettingsFor(const GlobalOptions& options, const Cli
 
 // What the connection mode needs and the settings lack: there is no
 // default peer, so nothing is ever sent to an address nobody gave.
-std::string missingPeer(link::ConnectionMode mode, const link::ConnectionSettings& settings)
+std::string missingPeer(link::ConnectionMode mode, const link::ConnectionSettings& settings,
+                        const std::string& settingsProblem)
 {
+    const std::string why = settingsProblem.empty() ? "" : " (" + settingsProblem + ")";
     if (mode == link::ConnectionMode::Direct && settings.communicatorAddress == link::kNoAddress)
-        return "no communicator address: use --address or IP Settings";
+        return "no communicator address: use --address or IP Settings" + why;
     if (mode == link::ConnectionMode::Callback && settings.callbackServer.empty())
-        return "no callback server: use --callback or IP Settings";
+        return "no callback server: use --callback or IP Settings" + why;
     return {};
+}
+
+// The folder --home or QARVOIP_HOME names must be there: a mistyped one
+// would otherwise look like a folder without settings.
+std::string missingHome(const GlobalOptions& options, const CliEnvironment& env)
+{
+    std::optional<std::filesystem::path> home = options.home;
+    if (!home && env.homeVariable)
+        home = *env.homeVariable;
+    std::error_code error;
+    if (!home || home->empty() || std::filesystem::is_directory(*home, error))
+        return {};
+    return "the folder " + home->string() + (options.home ? " (--home)" : std::string(" (") + kHomeVariable + ")") +
+           " does not exist";
+}
+
+// --password, else --password-stdin, else QARVOIP_PASSWORD: the password
+// need not be seen in the list of processes. Empty when all is well.
+std::string takePassword(GlobalOptions& options, const CliEnvironment& env)
+{
+    std::optional<std::string> text;
+    std::string source;
+    if (!options.password && options.passwordFromInput) {
+        std::string line;
+        if (!env.in || !std::getline(*env.in, line))
+            return "--password-stdin: no line to read on the standard input";
+        text = line;
+        source = "--password-stdin";
+    } else if (!options.password && env.passwordVariable) {
+        text = *env.passwordVariable;
+        source = kPasswordVariable;
+    }
+    if (!text)
+        return {};
+    std::string why;
+    options.password = passwordOf(*text, why);
+    return why.empty() ? std::string() : source + ": " + why;
+}
+
+// A host name given as --address, resolved before anything is sent.
+std::string resolveAddress(const GlobalOptions& options, const CliEnvironment& env, link::ConnectionSettings& settings)
+{
+    if (!options.address || link::parseDotted(*options.address))
+        return {};
+    const auto address = env.resolveHost ? env.resolveHost(*options.address) : link::resolveHost(*options.address);
+    if (!address)
+        return "the host name '" + *options.address + "' (--address) could not be resolved to an IPv4 address";
+    settings.communicatorAddress = *address;
+    return {};
+}
+
+} // namespace
+
+namespace {
+
+// The options in a command's arguments text, "[--txt OUT.txt]" as
+// "--txt OUT.txt", one a line, in the text's order.
+std::string commandOptions(std::string_view arguments)
+{
+    std::string lines;
+    for (auto start = arguments.find("[--"); start != std::string_view::npos; start = arguments.find("[--", start + 1)) {
+        const auto end = arguments.find_first_of("[]", start + 1);
+        std::string_view option = arguments.substr(start + 1, end == std::string_view::npos ? end : end - start - 1);
+        while (!option.empty() && option.back() == ' ')
+            option.remove_suffix(1);
+        lines += "  " + std::string(option) + "\n";
+    }
+    return lines;
 }
 
 } // namespace
@@ -81,8 +163,13 @@ std::string commandHelp(const CommandRow& command)
         arguments = " " + help.substr(0, colon);
         help.erase(0, colon + 2);
     }
-    return "Usage: " + std::string(kProgramName) + " [options] " + std::string(command.name) + arguments + "\n\n" +
-           help + "\n\nOptions:\n" + optionsHelp() + "\nExit status:\n" + exitStatusHelp();
+    std::string text = "Usage: " + std::string(kProgramName) + " [options] " + std::string(command.name) + arguments +
+                       "\n\n" + help + "\n";
+    if (const std::string options = commandOptions(arguments); !options.empty())
+        text += "\nCommand options:\n" + options;
+    if (const auto example = commandExample(command.name); !example.empty())
+        text += "\nExample:\n  " + std::string(kProgramName) + " " + std::string(example) + "\n";
+    return text + "\nOptions:\n" + optionsHelp() + "\nExit status:\n" + exitStatusHelp();
 }
 
 int usageError(std::ostream& err, const std::string& message)
@@ -109,6 +196,9 @@ CliEnvironment processEnvironment(const char* argv0)
     const char* home = std::getenv(kHomeVariable);
     CliEnvironment env{std::cout, std::cerr, userFilesDirectory(argv0),
                        home ? std::optional<std::string>(home) : std::nullopt};
+    if (const char* password = std::getenv(kPasswordVariable))
+        env.passwordVariable = password;
+    env.in = &std::cin;
     env.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
     return env;
 }
@@ -134,10 +224,16 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
         return usageError(env.err, "unknown command '" + line.command + "'");
     line.options.demo = line.options.demo || command->alwaysDemo;
 
+    if (const std::string home = missingHome(line.options, env); !home.empty())
+        return usageError(env.err, home);
+    if (const std::string password = takePassword(line.options, env); !password.empty())
+        return usageError(env.err, password);
+
     CliEnvironment commandEnv = env;
     if (line.options.timeoutSeconds)
         commandEnv.timing.waitForCall = std::chrono::seconds(*line.options.timeoutSeconds);
-    Session session{line, commandEnv, loadSettingsFor(line.options, env)};
+    std::string settingsProblem;
+    Session session{line, commandEnv, loadSettingsFor(line.options, env, settingsProblem)};
     std::unique_ptr<Demo> demo;
     if (line.options.demo) {
         demo = std::make_unique<Demo>(sim::DemoSetup{.callDelay = env.demoCallDelay});
@@ -152,7 +248,12 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
     }
     applyOptions(line.options, session.settings);
     if (!command->local) {
-        if (const std::string missing = missingPeer(line.options.mode, session.settings); !missing.empty()) {
+        if (const std::string unresolved = resolveAddress(line.options, env, session.settings); !unresolved.empty()) {
+            env.err << kProgramName << ": " << unresolved << "; nothing was sent." << std::endl;
+            return kExitFailure;
+        }
+        if (const std::string missing = missingPeer(line.options.mode, session.settings, settingsProblem);
+            !missing.empty()) {
             env.err << kProgramName << ": " << missing << std::endl;
             return kExitUsage;
         }

@@ -10,7 +10,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -33,6 +36,10 @@ struct CliEnvironment {
     // Raised by Ctrl-C: a command stops at the next step boundary and ends
     // the link cleanly.
     const std::atomic<bool>* interrupt = nullptr;
+    std::optional<std::string> passwordVariable{}; // the value of QARVOIP_PASSWORD, if set
+    std::istream* in = nullptr;            // where --password-stdin reads
+    // Resolves the host name of --address; the system's resolver when empty.
+    std::function<std::optional<std::uint32_t>(const std::string&)> resolveHost{};
 };
 
 // The standard streams, the user's configuration folder and QARVOIP_HOME

@@ -38,8 +38,10 @@ struct OptionRow {
 
 std::string setAddress(GlobalOptions& o, const std::string& v)
 {
-    o.address = link::parseDotted(v);
-    return o.address ? "" : "expected a dotted IPv4 address such as 192.168.0.9";
+    if (!link::parseDotted(v) && !link::isHostName(v))
+        return "expected an IPv4 address such as 192.168.0.9 or a host name";
+    o.address = v;
+    return "";
 }
 
 std::string setPort(GlobalOptions& o, const std::string& v)
@@ -51,11 +53,22 @@ std::string setPort(GlobalOptions& o, const std::string& v)
     return "";
 }
 
+std::string passwordProblem(const std::string& v)
+{
+    return v.empty() || v.size() > link::kPasswordLength ? "expected 1 to 4 characters" : "";
+}
+
 std::string setPassword(GlobalOptions& o, const std::string& v)
 {
-    if (v.empty() || v.size() > link::kPasswordLength)
-        return "expected 1 to 4 characters";
+    if (std::string why = passwordProblem(v); !why.empty())
+        return why;
     o.password = v;
+    return "";
+}
+
+std::string setPasswordStdin(GlobalOptions& o, const std::string&)
+{
+    o.passwordFromInput = true;
     return "";
 }
 
@@ -143,9 +156,10 @@ std::string setTimeout(GlobalOptions& o, const std::string& v)
 }
 
 constexpr std::array kOptions{
-    OptionRow{"--address", "A.B.C.D", "communicator address", setAddress},
+    OptionRow{"--address", "HOST", "communicator address: A.B.C.D or a host name", setAddress},
     OptionRow{"--port", "N", "communicator port", setPort},
-    OptionRow{"--password", "P", "communicator password (at most 4 characters)", setPassword},
+    OptionRow{"--password", "P", "communicator password (at most 4 characters; also $QARVOIP_PASSWORD)", setPassword},
+    OptionRow{"--password-stdin", "", "read the communicator password from the first line of standard input", setPasswordStdin},
     OptionRow{"--panel-id", "HHHH", "panel ID (turns the default IDs off)", setPanelId},
     OptionRow{"--pc-id", "HHHH", "PC ID (turns the default IDs off)", setPcId},
     OptionRow{"--mode", "direct|callback|wait", "how the connection is opened (default direct)", setMode},
@@ -294,8 +308,8 @@ std::string sameConnectionCommand(const CommandLine& line, const std::string& co
 
 void applyOptions(const GlobalOptions& o, link::ConnectionSettings& s)
 {
-    if (o.address)
-        s.communicatorAddress = *o.address;
+    if (const auto dotted = o.address ? link::parseDotted(*o.address) : std::nullopt)
+        s.communicatorAddress = *dotted;
     if (o.port)
         s.communicatorPort = *o.port;
     if (o.password)
@@ -314,6 +328,14 @@ void applyOptions(const GlobalOptions& o, link::ConnectionSettings& s)
         s.account = *o.account;
     if (o.ownPort)
         s.ownPort = *o.ownPort;
+}
+
+std::optional<std::string> passwordOf(std::string text, std::string& why)
+{
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    why = passwordProblem(text);
+    return why.empty() ? std::optional(text) : std::nullopt;
 }
 
 std::filesystem::path programDirectory(const GlobalOptions& options, const std::optional<std::string>& homeVariable,

@@ -18,9 +18,10 @@ inline constexpr const char* kProgramName = "qarvoip-cli";
 using app::kHomeVariable;
 
 struct GlobalOptions {
-    std::optional<std::uint32_t> address;
+    std::optional<std::string> address; // an IPv4 address or a host name, resolved before connecting
     std::optional<std::uint16_t> port;
     std::optional<std::string> password;
+    bool passwordFromInput = false; // --password-stdin: the first line of the standard input
     std::optional<std::uint16_t> panelId;
     std::optional<std::uint16_t> pcId;
     link::ConnectionMode mode = link::ConnectionMode::Direct;
@@ -57,9 +58,14 @@ struct ParseResult {
 // or "--name=value". Anything else after the command belongs to it.
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
-// Puts every option that was given into the settings. Giving either ID
+// Puts every option that was given into the settings; a host name given as
+// --address is left to resolveAddress. Giving either ID
 // turns the default IDs off.
 void applyOptions(const GlobalOptions& options, link::ConnectionSettings& settings);
+
+// The password of a line of input or of the environment, checked as
+// --password is; nullopt with why set when it is not a password.
+std::optional<std::string> passwordOf(std::string text, std::string& why);
 
 // The folder of PanelRPS.cfg: --home, else the environment variable, else
 // the user's configuration folder.

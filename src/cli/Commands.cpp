@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::array kCommands{
     CommandRow{"connect", "open the communicator connection, then close it", false, runConnect},
-    CommandRow{"demo", "run a session with the embedded simulator", true, runDemo},
+    CommandRow{"demo", "[DOC.rps]: run a session with the embedded simulator and save what it read into a new document (default: the first free demo.rps, demo-2.rps... here)", true, runDemo},
     CommandRow{"identify", "[--json]: identify the panel: its model and identity values", false, runIdentify},
     CommandRow{"status", "[--json]: show the panel's online status: partitions, troubles, clock, zones, PGMs", false, runStatus},
     CommandRow{"arm", "[--partition A|B]: arm the system or a partition", false, runArm},
@@ -60,6 +60,45 @@ constexpr std::array kCommands{
     CommandRow{"firmware-update", "HOST:PORT: make the communicator update its firmware", false, runFirmwareUpdate},
 };
 
+struct Example {
+    std::string_view command;
+    std::string_view line; // after the program's name
+};
+// Most panel commands run against the embedded simulator here, so they can
+// be tried as they stand.
+constexpr Example kExamples[] = {
+    {"connect", "--demo connect"},
+    {"demo", "demo site.rps"},
+    {"identify", "--demo identify --json"},
+    {"status", "--address 192.168.0.9 --password 5307 status --json"},
+    {"arm", "--demo arm --partition A"},
+    {"disarm", "--demo disarm"},
+    {"stop-autoarm", "--demo stop-autoarm"},
+    {"bypass", "--demo bypass 3"},
+    {"unbypass", "--demo unbypass 3"},
+    {"chime", "--demo chime on"},
+    {"sync-time", "--demo sync-time"},
+    {"pgm", "--demo pgm 2 on"},
+    {"new", "new site.rps --type 24"},
+    {"read-installer", "--demo read-installer site.rps"},
+    {"read-master", "--demo read-master site.rps"},
+    {"write-installer", "--demo write-installer site.rps --dry-run"},
+    {"backup", "--demo backup ."},
+    {"restore", "--demo restore site.rps"},
+    {"write-master", "--demo write-master site.rps --verify"},
+    {"read-events", "--demo read-events --all --json"},
+    {"settings", "settings --type 24 --json"},
+    {"show", "show site.rps --json"},
+    {"set", "set site.rps delay.entry-1=30 zone.02.name=Porch"},
+    {"check", "check site.rps --json"},
+    {"diff", "diff old.rps site.rps --json"},
+    {"tavi-info", "--demo tavi-info --json"},
+    {"tavi-read", "--demo tavi-read options.bin"},
+    {"tavi-write", "--demo tavi-write options.bin --dry-run"},
+    {"tavi-pgm", "--demo tavi-pgm 1"},
+    {"firmware-update", "--address 192.168.0.9 firmware-update 192.168.0.2:51068"},
+};
+
 // Commands without arguments refuse any they are given.
 bool refuseArguments(Session& session)
 {
@@ -73,6 +112,12 @@ bool refuseArguments(Session& session)
 } // namespace
 
 std::span<const CommandRow> commandTable() { return kCommands; }
+
+std::string_view commandExample(std::string_view name)
+{
+    const auto it = std::find_if(std::begin(kExamples), std::end(kExamples), [&](const Example& e) { return e.command == name; });
+    return it == std::end(kExamples) ? std::string_view() : it->line;
+}
 
 const CommandRow* findCommand(std::string_view name)
 {

@@ -16,6 +16,8 @@ struct CommandRow {
 };
 
 std::span<const CommandRow> commandTable();
+// One command line that runs the command, for its help.
+std::string_view commandExample(std::string_view name);
 const CommandRow* findCommand(std::string_view name);
 
 // Opens the communicator connection in the chosen mode and closes it again.

@@ -119,7 +119,7 @@ public:
             const std::string problem = doc().open(path);
             if (problem.empty())
                 return true;
-            printProblem(session_.env.err, path.string() + ": " + problem);
+            printProblem(session_.env.err, problem); // it names the file
             return false;
         }
         if (!createMissing) {
@@ -135,7 +135,7 @@ public:
         const std::string problem = doc().save(path);
         if (problem.empty())
             return true;
-        printProblem(session_.env.err, path.string() + ": " + problem);
+        printProblem(session_.env.err, problem); // it names the file
         return false;
     }
 
@@ -164,7 +164,7 @@ public:
                                            "Give --no-backup to write without one.");
             return Written::BackupRefused;
         }
-        if (outcome)
+        if (outcome && !session_.commandLine.options.quiet)
             session_.env.err << "Backup of the panel's pages: " << outcome->file.string() << std::endl;
         if (!written)
             return Written::Failed;
@@ -298,7 +298,8 @@ private:
 
     void printUpToDate(const TransferCommand& page)
     {
-        session_.env.err << "The " << page.page << " is already up to date: the panel holds every setting of it; "
+        if (!session_.commandLine.options.quiet)
+            session_.env.err << "The " << page.page << " is already up to date: the panel holds every setting of it; "
                          << "nothing was written." << std::endl;
     }
 
@@ -405,7 +406,8 @@ int showDryRun(Session& session, DocumentRun& run, std::span<const TransferComma
     for (const std::string& line : differences)
         session.env.out << line << '\n';
     session.env.out.flush();
-    session.env.err << differences.size() << " setting(s) of the " << pageNames(pages) << " would change; "
+    if (!session.commandLine.options.quiet)
+        session.env.err << differences.size() << " setting(s) of the " << pageNames(pages) << " would change; "
                     << path.string() << " was not written to the panel (--dry-run)." << std::endl;
     return kExitSuccess;
 }
@@ -448,6 +450,7 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
         return kExitFailure;
     }
     const std::uint8_t documentModel = run.doc().layout().typeCode();
+    run.expectModelChange(); // another model is refused below: nothing is reset
     if (!run.connect())
         return run.failure();
     if (run.doc().layout().typeCode() != documentModel) {
@@ -482,7 +485,8 @@ int writePages(Session& session, const fs::path& path, std::span<const TransferC
                 printProblem(session.env.err, "verify: the " + std::string(page.page) + " " + *verified);
                 return kExitFailure;
             }
-            session.env.err << "Verified the " << page.page << ": it reads back as written." << std::endl;
+            if (!session.commandLine.options.quiet)
+                session.env.err << "Verified the " << page.page << ": it reads back as written." << std::endl;
         }
     }
     run.finish();
@@ -517,6 +521,9 @@ int runRead(Session& session, const TransferCommand& command)
     if (!run.load(args->path, true))
         return kExitFailure;
     const std::uint8_t documentModel = run.doc().layout().typeCode();
+    // Only a document read into with --replace loses settings of its own.
+    if (!existed || !args->has(kReplaceOption))
+        run.expectModelChange();
     if (!run.connect())
         return run.failure();
     if (existed && run.doc().layout().typeCode() != documentModel && !args->has(kReplaceOption)) {
@@ -592,7 +599,7 @@ int runNew(Session& session)
     panel::CUploadDoc doc(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
     makeNewDocument(doc, typeCode);
     if (const std::string problem = doc.save(*path); !problem.empty()) {
-        printProblem(session.env.err, path->string() + ": " + problem);
+        printProblem(session.env.err, problem); // it names the file
         return kExitFailure;
     }
     session.env.out << "New settings for " << modelName(typeCode) << " in " << path->string() << std::endl;
@@ -655,11 +662,29 @@ int runRestore(Session& session)
 }
 int runWriteMaster(Session& session) { return runWrite(session, kWriteMasterCommand); }
 
+// The first of demo.rps, demo-2.rps, demo-3.rps... in the current folder
+// that does not exist yet: the demo never replaces a file.
+fs::path freshDemoDocument()
+{
+    const fs::path first = fs::current_path() / kDemoDocument;
+    fs::path path = first;
+    std::error_code error;
+    for (int n = 2; fs::exists(path, error); ++n)
+        path = first.parent_path() / (first.stem().string() + "-" + std::to_string(n) + first.extension().string());
+    return path;
+}
+
 int runDocumentDemo(Session& session)
 {
-    if (!session.commandLine.arguments.empty())
-        return usageError(session.env.err, "demo takes no argument: '" + session.commandLine.arguments.front() + "'");
-    const fs::path path = fs::current_path() / kDemoDocument;
+    const auto& args = session.commandLine.arguments;
+    if (args.size() > 1 || (args.size() == 1 && args.front().starts_with("-")))
+        return usageError(session.env.err, "demo takes at most one argument, DOC.rps: '" + args.back() + "'");
+    const fs::path path = args.empty() ? freshDemoDocument() : fs::path(args.front());
+    std::error_code error;
+    if (fs::exists(path, error)) {
+        printProblem(session.env.err, path.string() + " already exists; it was left as it is.");
+        return kExitFailure;
+    }
     DocumentRun run(session);
     if (!run.load(path, true) || !run.connect())
         return kExitFailure;

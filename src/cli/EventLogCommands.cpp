@@ -6,6 +6,7 @@
 #include "cli/CliSink.h"
 #include "cli/PanelRun.h"
 #include "cli/EventRecords.h"
+#include "cli/JsonOutput.h"
 #include "base/AtomicFile.h"
 #include "eventlog/TextExport.h"
 
@@ -98,6 +99,7 @@ struct ReadLines {
     std::mutex mutex;
     std::vector<std::string> inserted;
     std::vector<EventRecord> records;
+    int markNotes = 0; // records that only say the log was marked as read
 
     std::vector<EventRecord> recordsRead()
     {
@@ -115,6 +117,21 @@ std::vector<std::string> linesToShow(ReadLines& read, const panel::CUploadDoc& d
 }
 
 void printProblem(std::ostream& err, const std::string& text) { err << kProgramName << ": " << text << std::endl; }
+
+// What was read is only the panel's note that the log had been marked as
+// read: there is nothing new, which is said rather than listed as an event.
+bool onlyMarkNote(ReadLines& read)
+{
+    std::lock_guard lock(read.mutex);
+    return read.records.empty() && read.markNotes > 0;
+}
+
+void printLines(std::ostream& out, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        out << line << '\n';
+    out.flush();
+}
 
 // Why a file could not be written where it is asked for; empty when it can.
 // Files are replaced whole, so the folder must take a new file.
@@ -177,6 +194,10 @@ int runReadEvents(Session& session)
         }
     }
     const std::uint8_t documentModel = doc.layout().typeCode();
+    // The model check's reset is news only for a document read into with
+    // --replace; another is refused, a new one takes the panel's model.
+    if (!docExisted || !args->replace)
+        run.sink().hideMessage(text_id::kDifferentPanel);
     // A document of another model is reset by the panel's model check:
     // it is only replaced when asked to.
     const auto documentRefused = [&] {
@@ -190,13 +211,13 @@ int runReadEvents(Session& session)
         bool saved = !args->txt || writeExport(run.sink(), *args->txt, lines);
         if (saved && args->csv) {
             if (const std::string why = writeFileAtomically(*args->csv, eventsCsv(read.recordsRead())); !why.empty()) {
-                run.sink().printLine(args->csv->string() + ": " + why);
+                run.sink().printLine(why); // it names the file
                 saved = false;
             }
         }
         if (saved && args->doc) {
             if (const std::string error = doc.save(*args->doc); !error.empty()) {
-                run.sink().printLine(args->doc->string() + ": " + error);
+                run.sink().printLine(error); // it names the file
                 saved = false;
             }
         }
@@ -223,7 +244,11 @@ int runReadEvents(Session& session)
                         },
                         [&](const eventlog::EventLogReader::RecordRead& record) {
                             std::lock_guard lock(read.mutex);
-                            read.records.push_back(eventRecordOf(record));
+                            // The panel's note that it marked its log is no event.
+                            if (eventlog::isMarkedAsReadRecord(record.code, record.word))
+                                ++read.markNotes;
+                            else
+                                read.records.push_back(eventRecordOf(record));
                         }});
 
     if (!run.open())
@@ -242,13 +267,13 @@ int runReadEvents(Session& session)
         return run.failure();
     const bool closed = run.finish();
 
-    if (args->json) {
-        session.env.out << eventsJson(read.recordsRead());
-    } else {
-        for (const std::string& line : linesToShow(read, doc))
-            session.env.out << line << '\n';
-    }
-    session.env.out.flush();
+    const bool nothingNew = onlyMarkNote(read);
+    if (nothingNew)
+        run.sink().printNote(strings::utf8(text_id::kAllEventsMarkedRead));
+    if (args->json)
+        printJson(session.env.out, eventsJson(read.recordsRead()));
+    else if (!nothingNew)
+        printLines(session.env.out, linesToShow(read, doc));
 
     if (documentRefused()) {
         printProblem(session.env.err, args->doc->string() + " holds the settings of another panel model; it was left "

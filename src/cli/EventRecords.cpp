@@ -5,7 +5,6 @@
 #include "eventlog/EventDecoder.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 
@@ -72,7 +71,7 @@ EventRecord eventRecordOf(const eventlog::EventLogReader::RecordRead& read)
     return {read.number, time, partition, eventText(read.line, partition), bytes};
 }
 
-std::string eventsJson(std::vector<EventRecord> records)
+QJsonObject eventsJson(std::vector<EventRecord> records)
 {
     oldestFirst(records);
     QJsonArray array;
@@ -83,7 +82,7 @@ std::string eventsJson(std::vector<EventRecord> records)
                                                                    : QJsonValue(QString::fromStdString(r.partition))},
                                  {"text", QString::fromStdString(r.text)},
                                  {"record", QString::fromStdString(r.record)}});
-    return QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+    return QJsonObject{{"events", array}};
 }
 
 std::string eventsCsv(std::vector<EventRecord> records)

@@ -3,6 +3,8 @@
 // per event) and CSV (UTF-8 with a header row).
 #include "eventlog/EventLogReader.h"
 
+#include <QJsonObject>
+
 #include <string>
 #include <vector>
 
@@ -19,7 +21,8 @@ struct EventRecord {
 EventRecord eventRecordOf(const eventlog::EventLogReader::RecordRead& read);
 
 // Oldest first, as numbered.
-std::string eventsJson(std::vector<EventRecord> records);
+// {"events": [...]}, the output of read-events --json.
+QJsonObject eventsJson(std::vector<EventRecord> records);
 std::string eventsCsv(std::vector<EventRecord> records);
 
 } // namespace qarvo::cli

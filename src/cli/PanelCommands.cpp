@@ -4,14 +4,15 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
+#include "cli/JsonOutput.h"
 #include "cli/PanelRun.h"
+#include "online/Indicators.h"
 #include "online/OnlineModel.h"
 #include "panel/PanelModels.h"
 #include "operations/OperationCodes.h"
 #include "operations/StatusDecoder.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <functional>
@@ -176,36 +177,74 @@ void printPgms(std::ostream& out, const online::OnlineModel& model)
 
 QString jsonText(const QString& text) { return text.trimmed(); }
 
-// The online view as one JSON object: the texts the page shows, the zone
-// indicators as the marks of the text view.
-void printViewJson(std::ostream& out, const online::OnlineModel& model)
+// The names of the zone indicators in JSON, in the page's column order.
+constexpr const char* kIndicatorKeys[] = {"zone_open", "tamper_open", "burglary", "tamper_alarm", "bypass", "stay"};
+static_assert(std::size(kIndicatorKeys) == std::size(kIndicatorColumns));
+
+// One partition's indicators of a zone, from the zone's indicator word.
+QJsonObject partitionIndicators(std::uint32_t word, bool partitionB)
+{
+    QJsonObject on;
+    for (std::size_t i = 0; i < std::size(kIndicatorColumns); ++i) {
+        const online::IndicatorBits bits = online::indicatorBits(kIndicatorColumns[i].indicator);
+        on.insert(kIndicatorKeys[i], (word & (partitionB ? bits.b : bits.a)) != 0);
+    }
+    return on;
+}
+
+QJsonObject zoneJson(const online::OnlineModel& model, int zone)
+{
+    QJsonObject row{{"number", zone + 1}, {"description", jsonText(model.zone(zone).description)}};
+    for (std::size_t i = 0; i < std::size(kIndicatorColumns); ++i)
+        row.insert(kIndicatorKeys[i], model.icon(zone, kIndicatorColumns[i].indicator) != 0);
+    if (model.partitionedMode()) {
+        row.insert("partition_a", partitionIndicators(model.zone(zone).indicators, false));
+        row.insert("partition_b", partitionIndicators(model.zone(zone).indicators, true));
+    }
+    return row;
+}
+
+QJsonObject partitionJson(const online::PartitionRow& row)
+{
+    // The partition's button offers the opposite of its state.
+    return {{"status", jsonText(row.status)}, {"armed", row.button.captionId == text_id::kDisarm}};
+}
+
+// "2026-03-05T11:01:00" of the panel clock record (minute of the month,
+// month from 0, year of the century).
+QJsonValue panelClockJson(const operations::PanelClock& clock)
+{
+    constexpr int kMinutesPerDay = 24 * 60;
+    constexpr int kCentury = 2000;
+    const QDate date(kCentury + clock.year, clock.month + 1, clock.minutes / kMinutesPerDay + 1);
+    const int minute = clock.minutes % kMinutesPerDay;
+    return isoTime(QDateTime(date, QTime(minute / 60, minute % 60)));
+}
+
+// The online view as one JSON object, with names of its own rather than
+// the page's labels.
+void printViewJson(std::ostream& out, const online::OnlineModel& model, const operations::PanelClock& clock)
 {
     QJsonArray zones;
-    for (int zone = 0; zone < model.shownZones(); ++zone) {
-        QJsonObject row{{"number", zone + 1}, {"description", jsonText(model.zone(zone).description)}};
-        for (const IndicatorColumn& column : kIndicatorColumns) {
-            const int icon = model.icon(zone, column.indicator);
-            const char* mark = icon >= 0 && icon < static_cast<int>(std::size(kIconMarks)) ? kIconMarks[icon] : "?";
-            row.insert(jsonText(strings::text(column.header)), QString::fromLatin1(mark));
-        }
-        zones.append(row);
-    }
+    for (int zone = 0; zone < model.shownZones(); ++zone)
+        zones.append(zoneJson(model, zone));
     QJsonArray pgms;
     for (const online::PgmRow& pgm : model.pgms())
-        pgms.append(QJsonObject{{"number", jsonText(pgm.number)}, {"state", jsonText(pgm.state)}});
+        pgms.append(QJsonObject{{"number", jsonText(pgm.number).toInt()},
+                                {"on", pgm.on},
+                                {"state", jsonText(pgm.state)}});
     QJsonObject view{{"panel", jsonText(model.modelText())},
-                     {"panelClock", jsonText(model.panelClockText())},
-                     {"pcClock", jsonText(model.pcClockText())},
-                     {"chime", jsonText(model.chimeText())},
+                     {"panel_clock", panelClockJson(clock)},
+                     {"pc_clock", isoTime(QDateTime::currentDateTime())},
+                     {"chime", model.chimeButton().captionId == text_id::kTurnChimeOff},
                      {"troubles", jsonText(model.troubleText())},
                      {"partitioned", model.partitionedMode()},
-                     {model.partitionedMode() ? "partitionA" : "system", jsonText(model.systemRow().status)},
+                     {"partition_a", partitionJson(model.systemRow())},
                      {"zones", zones},
                      {"pgms", pgms}};
     if (model.partitionedMode())
-        view.insert("partitionB", jsonText(model.partitionBRow().status));
-    out << QJsonDocument(view).toJson(QJsonDocument::Indented).toStdString();
-    out.flush();
+        view.insert("partition_b", partitionJson(model.partitionBRow()));
+    printJson(out, view);
 }
 
 void printView(std::ostream& out, const online::OnlineModel& model)
@@ -268,6 +307,7 @@ public:
     const online::OnlineModel& model() const { return status_.model(); }
     const panel::PanelIdentity& identity() const { return run_.identity(); }
     bool partitioned() { return run_.panel().worker.partitioned(); }
+    operations::PanelClock panelClock() { return run_.panel().worker.panelClock(); }
 
 private:
     const StatusWatch& updated()
@@ -304,8 +344,10 @@ int runCommand(Session& session, const Planner& plan)
     const auto request = plan(link, session.env.err);
     if (!request)
         return kExitFailure;
-    if (!request->already.empty())
-        session.env.err << request->already << "; nothing was sent." << std::endl;
+    if (!request->already.empty()) {
+        if (!session.commandLine.options.quiet)
+            session.env.err << request->already << "; nothing was sent." << std::endl;
+    }
     else if (!link.request(request->code, request->argument))
         return link.failure();
     if (link.refreshStatus())
@@ -372,6 +414,22 @@ std::optional<int> numberArgument(Session& session, const char* what, int max, s
     return static_cast<int>(*number);
 }
 
+// The panel's own texts for a request already carried out: the panel
+// without partitions, partition A, partition B.
+constexpr int kAlreadyArmed[] = {text_id::kPanelAlreadyArmed, text_id::kPartitionAAlreadyArmed,
+                                 text_id::kPartitionBAlreadyArmed};
+constexpr int kAlreadyDisarmed[] = {text_id::kPanelAlreadyDisarmed, text_id::kPartitionAAlreadyDisarmed,
+                                    text_id::kPartitionBAlreadyDisarmed};
+
+// The text without its closing full stop: the note goes on after it.
+std::string alreadyText(int textId)
+{
+    std::string text = strings::utf8(textId);
+    if (text.ends_with('.'))
+        text.pop_back();
+    return text;
+}
+
 int runPartitionCommand(Session& session, int code)
 {
     const auto partition = partitionArgument(session);
@@ -383,12 +441,13 @@ int runPartitionCommand(Session& session, int code)
             return std::nullopt;
         }
         // The partition's button offers the opposite of its state.
-        const auto& row = *partition == operations::kPartitionB ? link.model().partitionBRow() : link.model().systemRow();
-        const std::string name = *partition == operations::kPartitionB ? "partition B" : "partition A";
+        const bool partitionB = *partition == operations::kPartitionB;
+        const auto& row = partitionB ? link.model().partitionBRow() : link.model().systemRow();
+        const int scope = partitionB ? 2 : link.partitioned() ? 1 : 0;
         if (code == operations::kArm && row.button.captionId == text_id::kDisarm)
-            return Request{code, *partition, name + " is already armed"};
+            return Request{code, *partition, alreadyText(kAlreadyArmed[scope])};
         if (code == operations::kDisarm && row.button.captionId == text_id::kArm)
-            return Request{code, *partition, name + " is already disarmed"};
+            return Request{code, *partition, alreadyText(kAlreadyDisarmed[scope])};
         return Request{code, *partition, {}};
     });
 }
@@ -436,7 +495,7 @@ int runStatus(Session& session)
     if (!link.connect())
         return link.failure();
     if (!session.commandLine.arguments.empty())
-        printViewJson(session.env.out, link.model());
+        printViewJson(session.env.out, link.model(), link.panelClock());
     else
         printView(session.env.out, link.model());
     return kExitSuccess;
@@ -452,13 +511,12 @@ int runIdentify(Session& session)
     const panel::PanelIdentity& id = link.identity();
     std::ostream& out = session.env.out;
     if (!session.commandLine.arguments.empty()) {
-        const QJsonObject identity{{"model", strings::format(panel::modelTextId(id.typeCode), id.typeCode).trimmed()},
-                                   {"typeCode", id.typeCode},
+        printJson(out, QJsonObject{{"model", strings::format(panel::modelTextId(id.typeCode), id.typeCode).trimmed()},
+                                   {"type_code", id.typeCode},
                                    {"zones", id.zoneCount},
-                                   {"userRecords", id.userRecordCount},
-                                   {"pgmOutputs", id.pgmCount},
-                                   {"keypads", id.keypadCount}};
-        out << QJsonDocument(identity).toJson(QJsonDocument::Indented).toStdString() << std::flush;
+                                   {"user_records", id.userRecordCount},
+                                   {"pgm_outputs", id.pgmCount},
+                                   {"keypads", id.keypadCount}});
         return kExitSuccess;
     }
     out << utf8(strings::format(panel::modelTextId(id.typeCode), id.typeCode).trimmed()) << '\n'

@@ -74,7 +74,10 @@ bool PanelRun::open()
     const int result = panel_.link.connection.open(mode, false);
     lastOpening_ = result;
     if (result != link::result::kOpen) {
-        if (hasText(result))
+        // In direct mode nobody was to call: the communicator did not answer
+        // the hello, which failure() says with the time waited.
+        const bool noHelloAnswer = mode == link::ConnectionMode::Direct && result == link::result::kNoCall;
+        if (hasText(result) && !noHelloAnswer)
             sink_.printLine(strings::utf8(result));
         return false;
     }

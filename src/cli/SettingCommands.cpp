@@ -1,6 +1,7 @@
 #include "cli/SettingCommands.h"
 
 #include "app/Strings.h"
+#include "cli/JsonOutput.h"
 #include "cli/SettingFields.h"
 #include "panel/CUploadDoc.h"
 #include "panel/PanelModels.h"
@@ -11,6 +12,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -60,7 +62,7 @@ std::unique_ptr<Loaded> load(Session& s, const fs::path& path)
         return nullptr;
     }
     if (const std::string why = loaded->doc.open(path); !why.empty()) {
-        problem(s, path.string() + ": " + why);
+        problem(s, why); // it names the file
         return nullptr;
     }
     loaded->show();
@@ -119,8 +121,48 @@ std::string labelText(const FormField& f)
     return label;
 }
 
-void printValues(std::ostream& out, const Values& values, bool json)
+// A number the page shows with leading zeros ("030").
+std::optional<long> numberOf(const FormField* field, const std::string& value)
 {
+    const bool numeric = field && (field->kind == FieldKind::Number || field->kind == FieldKind::List);
+    return numeric ? parseDecimal(value, -1, std::numeric_limits<int>::max()) : std::nullopt;
+}
+
+// Two texts of the setting that mean the same value: "30" is "030".
+bool sameValue(const FormField* field, const std::string& a, const std::string& b)
+{
+    const auto x = numberOf(field, a);
+    return a == b || (x && x == numberOf(field, b));
+}
+
+// A value as JSON: a check as a boolean, a number or a list index as a
+// number, anything else (and a value the page could not show as a number)
+// as its text.
+QJsonValue jsonValue(const FormField* field, const std::string& value)
+{
+    const FieldKind kind = field ? field->kind : FieldKind::Text;
+    if (kind == FieldKind::Check && (value == "0" || value == "1"))
+        return value == "1";
+    if (const auto n = numberOf(field, value))
+        return static_cast<qint64>(*n);
+    return QString::fromStdString(value);
+}
+
+// The text set takes for a JSON value; nullopt for arrays, objects and null.
+std::optional<std::string> valueText(const QJsonValue& value)
+{
+    if (value.isString())
+        return value.toString().toStdString();
+    if (value.isBool())
+        return value.toBool() ? "1" : "0";
+    if (value.isDouble() && value.toDouble() == static_cast<double>(value.toInteger()))
+        return std::to_string(value.toInteger());
+    return std::nullopt;
+}
+
+void printValues(std::ostream& out, const Loaded& loaded, bool json)
+{
+    const Values values = loaded.values();
     if (!json) {
         for (const auto& [name, value] : values)
             out << name << '=' << value << '\n';
@@ -128,8 +170,8 @@ void printValues(std::ostream& out, const Values& values, bool json)
     }
     QJsonObject object;
     for (const auto& [name, value] : values)
-        object.insert(QString::fromStdString(name), QString::fromStdString(value));
-    out << QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
+        object.insert(QString::fromStdString(name), jsonValue(findField(loaded.fields, name), value));
+    printJson(out, QJsonObject{{"settings", object}});
 }
 
 // NAME=VALUE pairs of a JSON object file, in the file's order of names.
@@ -147,14 +189,18 @@ std::optional<Values> readJsonValues(Session& s, const std::string& path)
                        (parseError.error ? ": " + parseError.errorString().toStdString() : std::string()));
         return std::nullopt;
     }
+    // The output of show --json, or a plain object of settings.
+    QJsonObject object = json.object();
+    if (object.contains("schema") && object.value("settings").isObject())
+        object = object.value("settings").toObject();
     Values values;
-    const QJsonObject object = json.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!it.value().isString()) {
-            problem(s, path + ": " + it.key().toStdString() + ": the value is not a string");
+        const auto text = valueText(it.value());
+        if (!text) {
+            problem(s, path + ": " + it.key().toStdString() + ": the value is not a text, a number or true/false");
             return std::nullopt;
         }
-        values.emplace_back(it.key().toStdString(), it.value().toString().toStdString());
+        values.emplace_back(it.key().toStdString(), *text);
     }
     return values;
 }
@@ -186,6 +232,22 @@ std::string settingOfError(const Loaded& loaded, const panel::FormError& error)
     return field ? field->name : "control " + std::to_string(error.control);
 }
 
+// The codes a change of the code length converts: codes nobody set whose
+// digits read otherwise after the change, one line each.
+std::vector<std::string> convertedCodes(const Values& before, const Loaded& after, const Values& wanted)
+{
+    const std::map<std::string, std::string> old(before.begin(), before.end());
+    std::vector<std::string> lines;
+    for (const FormField& f : after.fields) {
+        const bool given = std::ranges::any_of(wanted, [&](const auto& w) { return w.first == f.name; });
+        const auto it = old.find(f.name);
+        const std::string now = f.get(after.forms);
+        if (f.kind == FieldKind::Code && !given && it != old.end() && it->second != now)
+            lines.push_back("the new code length converts " + f.name + ": '" + it->second + "' -> '" + now + "'");
+    }
+    return lines;
+}
+
 } // namespace
 
 int runSettings(Session& session)
@@ -214,12 +276,15 @@ int runSettings(Session& session)
     loaded.show();
     if (json) {
         QJsonArray array;
-        for (const FormField& f : loaded.fields)
+        for (const FormField& f : loaded.fields) {
+            const bool ranged = f.kind == FieldKind::Check || f.kind == FieldKind::List;
             array.append(QJsonObject{{"name", QString::fromStdString(f.name)},
                                      {"kind", QString::fromUtf8(kindName(f.kind).data(), qsizetype(kindName(f.kind).size()))},
-                                     {"range", QString::fromStdString(rangeText(f))},
+                                     {"min", ranged ? QJsonValue(f.min) : QJsonValue(QJsonValue::Null)},
+                                     {"max", ranged ? QJsonValue(f.max) : QJsonValue(QJsonValue::Null)},
                                      {"label", QString::fromStdString(labelText(f))}});
-        session.env.out << QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+        }
+        printJson(session.env.out, QJsonObject{{"settings", array}});
         return kExitSuccess;
     }
     for (const FormField& f : loaded.fields)
@@ -236,7 +301,7 @@ int runShow(Session& session)
     const auto loaded = load(session, args.front());
     if (!loaded)
         return kExitFailure;
-    printValues(session.env.out, loaded->values(), json);
+    printValues(session.env.out, *loaded, json);
     return kExitSuccess;
 }
 
@@ -264,6 +329,7 @@ int runSet(Session& session)
     const auto loaded = load(session, path);
     if (!loaded)
         return kExitFailure;
+    const Values original = loaded->values();
     // Values given as the document already holds them are no change; each
     // change is stored on its own, so a refused one is named.
     for (const auto& [name, value] : wanted) {
@@ -272,7 +338,7 @@ int runSet(Session& session)
             problem(session, name + ": no such setting");
             return kExitFailure;
         }
-        if (field->get(loaded->forms) == value)
+        if (sameValue(field, field->get(loaded->forms), value))
             continue;
         if (!field->set(loaded->forms, value)) {
             problem(session, name + ": not a value of this " + std::string(kindName(field->kind)) + " setting: '" +
@@ -295,16 +361,20 @@ int runSet(Session& session)
     stored.doc = loaded->doc;
     stored.show();
     for (const auto& [name, value] : wanted) {
-        const std::string kept = findField(stored.fields, name)->get(stored.forms);
-        if (kept != value) {
+        const FormField* field = findField(stored.fields, name);
+        const std::string kept = field->get(stored.forms);
+        if (!sameValue(field, kept, value)) {
             problem(session, name + ": '" + value + "' would be stored as '" + kept + "'");
             return kExitFailure;
         }
     }
     if (const std::string why = loaded->doc.save(path); !why.empty()) {
-        problem(session, path.string() + ": " + why);
+        problem(session, why); // it names the file
         return kExitFailure;
     }
+    if (!session.commandLine.options.quiet)
+        for (const std::string& line : convertedCodes(original, stored, wanted))
+            session.env.err << line << '\n';
     return kExitSuccess;
 }
 
@@ -324,7 +394,7 @@ int runCheck(Session& session)
             result.insert("setting", QString::fromStdString(settingOfError(*loaded, *error)));
             result.insert("message", QString::fromStdString(formErrorText(*error)));
         }
-        session.env.out << QJsonDocument(result).toJson(QJsonDocument::Indented).toStdString();
+        printJson(session.env.out, result);
     } else if (error) {
         session.env.out << settingOfError(*loaded, *error) << ": " << formErrorText(*error) << '\n';
     } else {
@@ -365,14 +435,14 @@ int runDiff(Session& session)
             differences.push_back({name, std::nullopt, value});
 
     if (json) {
+        // Every difference, none when the documents agree: [] then.
         QJsonArray array;
-        const auto jsonValue = [](const std::optional<std::string>& v) {
-            return v ? QJsonValue(QString::fromStdString(*v)) : QJsonValue(QJsonValue::Null);
+        const auto typed = [&](const std::optional<std::string>& v, const std::string& name) {
+            return v ? jsonValue(findField(a->fields, name), *v) : QJsonValue(QJsonValue::Null);
         };
         for (const Difference& d : differences)
-            array.append(QJsonObject{{"name", QString::fromStdString(d.name)}, {"a", jsonValue(d.a)}, {"b", jsonValue(d.b)}});
-        if (!differences.empty())
-            session.env.out << QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+            array.append(QJsonObject{{"name", QString::fromStdString(d.name)}, {"a", typed(d.a, d.name)}, {"b", typed(d.b, d.name)}});
+        printJson(session.env.out, array);
     } else {
         const auto shown = [](const std::optional<std::string>& v) { return v ? "'" + *v + "'" : std::string("(absent)"); };
         for (const Difference& d : differences)

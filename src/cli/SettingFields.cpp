@@ -36,6 +36,8 @@ std::optional<int> parseInt(const std::string& text)
     return value;
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 // A reference into forms read through a const view; the field only reads it.
 template <typename T>
 const T& peek(const Ref<T>& ref, const Forms& forms)
@@ -57,7 +59,10 @@ public:
     void text(std::string name, FieldKind kind, int label, Ref<std::string> ref)
     {
         fields.push_back({std::move(name), kind, label, 0, 0, [ref](const Forms& f) { return peek(ref, f); },
-                          [ref](Forms& f, const std::string& v) {
+                          [ref, kind](Forms& f, const std::string& v) {
+                              // A number's edit box takes digits only.
+                              if (kind == FieldKind::Number && !std::ranges::all_of(v, isDigit))
+                                  return false;
                               ref(f) = v;
                               return true;
                           }});

@@ -3,6 +3,7 @@
 #include "app/Strings.h"
 #include "base/AtomicFile.h"
 #include "base/TextIds.h"
+#include "cli/JsonOutput.h"
 #include "cli/PanelRun.h"
 #include "cli/WriteCheck.h"
 #include "communicator/FirmwareUpdate.h"
@@ -10,8 +11,6 @@
 #include "communicator/TaviTasks.h"
 #include "link/Datagram.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <optional>
 #include <string_view>
@@ -26,11 +25,11 @@ constexpr long kFirstPgm = 1;
 constexpr long kLastPgm = static_cast<long>(tavi::kPgmCount);
 
 // The communicator connection of one command with the options page's side
-// of it: the state poll runs while the connection is open, and the command
+// of it ("Connected" and "Disconnected" are progress, not results): the state poll runs while the connection is open, and the command
 // ends with the close unless the connection ended already.
 class TaviSession {
 public:
-    explicit TaviSession(Session& session) : run_(session, PanelRun::ConnectionLines::OnOutput) {}
+    explicit TaviSession(Session& session) : run_(session) {}
 
     bool open()
     {
@@ -99,13 +98,13 @@ public:
             return;
         switch (n->kind) {
         case CommunicatorNotice::Kind::FirmwareStage:
-            sink_.printLine(strings::utf8(static_cast<int>(n->value)));
+            sink_.printNote(strings::utf8(static_cast<int>(n->value)));
             break;
         case CommunicatorNotice::Kind::FirmwareProgress:
-            sink_.printLine(strings::utf8(text_id::kCompleted) + std::to_string(n->value) + "%");
+            sink_.printNote(strings::utf8(text_id::kCompleted) + std::to_string(n->value) + "%");
             break;
         case CommunicatorNotice::Kind::FirmwareVersion:
-            sink_.printLine(strings::utf8(text_id::kUpdatingTo) + " " +
+            sink_.printNote(strings::utf8(text_id::kUpdatingTo) + " " +
                             firmwareVersionText(static_cast<std::uint32_t>(n->value)));
             break;
         default:
@@ -116,6 +115,34 @@ public:
 private:
     CliSink& sink_;
 };
+
+QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+// The communicator's description with names and types of its own: the
+// texts of the options page where a value is one, and the live state of
+// its inputs and outputs as booleans.
+QJsonObject taviInfoJson(const TaviModelInfo& info, bool bootLoader, std::uint8_t bearer, std::uint32_t peer)
+{
+    QJsonArray pgms;
+    for (int pgm = 0; pgm < info.capabilities().pgmCount; ++pgm)
+        pgms.append((info.state & (tavi_state::kPgm1 << pgm)) != 0);
+    return {{"model", qtext(info.modelText())},
+            {"model_code", info.modelCode},
+            {"hardware_revision", qtext(info.hardwareRevisionText())},
+            {"software_revision", qtext(info.softwareRevisionText(bootLoader))},
+            {"boot_loader", bootLoader},
+            {"connected_by", qtext(taviBearerText(bearer))},
+            {"id", qtext(info.idText())}, // an identifier in hexadecimal, as the page shows it
+            {"serial_number", qint64(info.serialNumber)},
+            {"mac", qtext(info.macText())},
+            {"ip", qtext(ipv4Text(peer))},
+            {"input_1", (info.state & tavi_state::kInput1) != 0},
+            {"input_2", (info.state & tavi_state::kInput2) != 0},
+            {"tamper", (info.state & tavi_state::kTamper) != 0},
+            {"jamming", (info.state & tavi_state::kJamming) != 0},
+            {"pgms", pgms},
+            {"rssi", info.rssi}};
+}
 
 // The options the write would change, by name, on the output; nothing is
 // written.
@@ -131,7 +158,8 @@ int showTaviDryRun(Session& session, TaviSession& tavi, const TaviOptions& wante
     for (const std::string& line : differences)
         session.env.out << line << '\n';
     session.env.out.flush();
-    session.env.err << differences.size() << " communicator option(s) would change; " << file
+    if (!session.commandLine.options.quiet)
+        session.env.err << differences.size() << " communicator option(s) would change; " << file
                     << " was not written to the communicator (--dry-run)." << std::endl;
     return finishWith(tavi, true);
 }
@@ -153,18 +181,15 @@ int runTaviInfo(Session& session)
                               " of " + std::to_string(TaviModelInfo::kSize) + " bytes).");
         return finishWith(tavi, false);
     }
-    QJsonObject object;
-    for (const TaviInfoLine& line : taviAcceptReplyTexts(*info, tavi.link().connection.bootLoaderMode(),
-                                                         acceptReplyBearer(tavi.link()),
-                                                         tavi.link().socket.peer().address)) {
-        if (json)
-            object.insert(QString::fromUtf8(line.label.data(), qsizetype(line.label.size())),
-                          QString::fromStdString(line.value));
-        else
-            session.env.out << line.label << ": " << line.value << '\n';
+    const bool bootLoader = tavi.link().connection.bootLoaderMode();
+    const std::uint8_t bearer = acceptReplyBearer(tavi.link());
+    const std::uint32_t peer = tavi.link().socket.peer().address;
+    if (json) {
+        printJson(session.env.out, taviInfoJson(*info, bootLoader, bearer, peer));
+        return finishWith(tavi, true);
     }
-    if (json)
-        session.env.out << QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
+    for (const TaviInfoLine& line : taviAcceptReplyTexts(*info, bootLoader, bearer, peer))
+        session.env.out << line.label << ": " << line.value << '\n';
     session.env.out.flush();
     return finishWith(tavi, true);
 }
@@ -184,7 +209,7 @@ int runTaviRead(Session& session)
         return finishWith(tavi, false);
     const TaviOptions record = tavi.tasks().record();
     if (const std::string why = writeFileAtomically(file, record.bytes); !why.empty()) {
-        tavi.sink().printLine(file.string() + ": " + why);
+        tavi.sink().printLine(why); // it names the file
         return finishWith(tavi, false);
     }
     return finishWith(tavi, true);
@@ -209,7 +234,7 @@ int runTaviWrite(Session& session)
     std::vector<std::uint8_t> bytes;
     std::string why;
     if (!readWholeFile(files.front(), bytes, why)) {
-        session.env.err << files.front() << ": " << why << std::endl;
+        session.env.err << why << std::endl; // it names the file
         return kExitFailure;
     }
     if (bytes.size() != tavi::kOptionsSize) {
@@ -279,7 +304,7 @@ int runFirmwareUpdate(Session& session)
     if (!tavi.open())
         return tavi.failure();
     if (const auto info = TaviModelInfo::parse(tavi.link().connection.modelInfo()))
-        tavi.sink().printLine(strings::utf8(text_id::kCurrentVersion) + " " +
+        tavi.sink().printNote(strings::utf8(text_id::kCurrentVersion) + " " +
                               firmwareCurrentVersionText(*info, tavi.link().connection.bootLoaderMode()));
     FirmwarePrinter printer(tavi.sink());
     const int result = tavi.tasks().firmware().run(server->host, server->port, printer);

@@ -849,7 +849,8 @@ TEST_F(TaviCli, InfoShowsTheAcceptReplysModelInformation)
                              "Connected by: Ethernet\n", "ID: 00C0FFEE\n", "Serial number: 0000123456\n",
                              "MAC: 00:1A:2B:3C:4D:5E\n", "IP: 127.0.0.1\n"})
         EXPECT_TRUE(contains(r.out, line)) << line << " in\n" << r.out;
-    EXPECT_TRUE(contains(r.out, strings::utf8(text_id::kDisconnected)));
+    EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kDisconnected))) << "progress, not a result: " << r.err;
+    EXPECT_FALSE(contains(r.out, strings::utf8(text_id::kDisconnected))) << r.out;
 }
 
 TEST_F(TaviCli, ReadWritesTheRecordInItsInMemoryForm)
@@ -982,7 +983,7 @@ TEST_F(TaviCli, FirmwareUpToDateClosesTheConnectionNormally)
     const CliRun r = run({"firmware-update", "192.168.1.20:51068"});
     EXPECT_EQ(r.status, cli::kExitSuccess) << r.err;
     EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kFirmwareUpToDate))) << r.err;
-    EXPECT_TRUE(contains(r.out, strings::utf8(text_id::kDisconnected)));
+    EXPECT_TRUE(contains(r.err, strings::utf8(text_id::kDisconnected))) << r.err;
     EXPECT_EQ(communicator.counters.closes, 1u);
     const Bytes request = communicator.lastReceived(fc::kStartUpdate);
     ASSERT_GE(request.size(), link::kHeaderSize + 6);

@@ -40,6 +40,10 @@ CliRun runCommandLine(const std::vector<std::string>& args, const CliSetup& setu
     cli::CliEnvironment env{out, err, setup.executableDirectory, setup.homeVariable, setup.timing};
     env.clock = setup.clock;
     env.interrupt = setup.interrupt;
+    std::istringstream in(setup.input);
+    env.in = &in;
+    env.passwordVariable = setup.passwordVariable;
+    env.resolveHost = setup.resolveHost;
     CliRun run;
     run.status = cli::runCli(args, env);
     run.out = out.str();

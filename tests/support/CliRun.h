@@ -4,7 +4,9 @@
 #include "support/Timing.h"
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +32,11 @@ struct CliSetup {
     Timing timing = fastTiming();
     const Clock* clock = &systemClock();
     const std::atomic<bool>* interrupt = nullptr; // the run's Ctrl-C
+    std::string input{};                           // the standard input
+    std::optional<std::string> passwordVariable{}; // QARVOIP_PASSWORD
+    // Resolves --address host names instead of the system (no name is ever
+    // looked up by a test).
+    std::function<std::optional<std::uint32_t>(const std::string&)> resolveHost{};
 };
 
 // Runs the program with its arguments (without the program name).

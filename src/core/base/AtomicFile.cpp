@@ -65,7 +65,7 @@ std::string writeFileAtomically(const fs::path& path, std::span<const std::uint8
     errno = 0;
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out)
-        return describe("Cannot create", temp, lastSystemError());
+        return describe("Cannot create", path, lastSystemError());
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     const bool written = out.good();
@@ -74,7 +74,7 @@ std::string writeFileAtomically(const fs::path& path, std::span<const std::uint8
     if (!written || out.fail()) {
         const std::string reason = lastSystemError();
         fs::remove(temp, ignored);
-        return describe("Cannot write", temp, reason);
+        return describe("Cannot write", path, reason);
     }
     std::error_code ec;
     fs::rename(temp, path, ec);

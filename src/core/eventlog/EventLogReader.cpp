@@ -192,11 +192,15 @@ EventLogReader::Outcome EventLogReader::headerRead(operations::StepIo& io)
     return request(io, kRecord);
 }
 
-bool EventLogReader::onlyMarkedAsRead(std::uint8_t code, std::uint16_t word) const
+bool isMarkedAsReadRecord(std::uint8_t code, std::uint16_t word)
 {
     const int eventClass = splitEventWord(code, word).eventClass;
-    return markAsRead_ && eventCount_ == 1 && code == kMarkedAsReadCode &&
-           (eventClass == kSystemClass || eventClass == kSystemClassBothPartitions);
+    return code == kMarkedAsReadCode && (eventClass == kSystemClass || eventClass == kSystemClassBothPartitions);
+}
+
+bool EventLogReader::onlyMarkedAsRead(std::uint8_t code, std::uint16_t word) const
+{
+    return markAsRead_ && eventCount_ == 1 && isMarkedAsReadRecord(code, word);
 }
 
 EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)

@@ -57,6 +57,10 @@ inline constexpr std::uint8_t kStopUpload[] = {0xE6, 0x10, 0x30, 0x00, 0x00};
 // The panel keeps more, but only the newest 800 events are read.
 inline constexpr int kMaxEventsRead = 800;
 
+// The record the panel logs when it marks its events as read: a note about
+// the log rather than an event of the alarm system.
+bool isMarkedAsReadRecord(std::uint8_t code, std::uint16_t word);
+
 class EventLogReader final : public operations::OperationStep {
 public:
     // What the reader needs of the worker.

@@ -2,10 +2,12 @@
 
 #include "base/AtomicFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <system_error>
 
 namespace qarvo::link {
@@ -121,6 +123,31 @@ SettingsLoad readSettings(std::istream& in, ConnectionSettings& settings, std::v
     if (refusedLines)
         *refusedLines = std::move(refused);
     return SettingsLoad::Loaded;
+}
+
+bool isHostName(const std::string& text)
+{
+    constexpr std::size_t kMaxName = 253;
+    constexpr std::size_t kMaxLabel = 63;
+    if (text.empty() || text.size() > kMaxName)
+        return false;
+    bool allDigits = true;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t dot = std::min(text.find('.', start), text.size());
+        const std::string_view label(text.data() + start, dot - start);
+        if (label.empty() || label.size() > kMaxLabel || label.front() == '-' || label.back() == '-')
+            return false;
+        for (const char c : label) {
+            const bool digit = c >= '0' && c <= '9';
+            const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+            if (!digit && !letter && c != '-')
+                return false;
+            allDigits = allDigits && digit;
+        }
+        start = dot + 1;
+    }
+    return !allDigits;
 }
 
 std::string formatSettings(const ConnectionSettings& s)

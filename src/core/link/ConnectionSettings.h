@@ -38,6 +38,12 @@ struct ConnectionSettings {
     bool operator==(const ConnectionSettings&) const = default;
 };
 
+// A host name as a communicator address may be given: labels of letters,
+// digits and inner hyphens, separated by dots, 253 characters at most, and
+// not all numbers (that is a malformed dotted address). Judged from the text
+// alone, so a name that is not one is refused without asking a resolver.
+bool isHostName(const std::string& text);
+
 enum class SettingsLoad { Loaded, Missing };
 
 // Reads the file; a missing or unreadable file leaves the record as it was

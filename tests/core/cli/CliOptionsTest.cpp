@@ -21,7 +21,7 @@ TEST(CliOptions, EveryGlobalOptionIsRead)
                                           "/opt/q", "--demo", "connect"});
     ASSERT_TRUE(parsed.ok()) << parsed.error;
     const GlobalOptions& o = parsed.commandLine.options;
-    EXPECT_EQ(o.address, 0xC0A80114u);
+    EXPECT_EQ(o.address, "192.168.1.20");
     EXPECT_EQ(o.port, 51070);
     EXPECT_EQ(o.password, "ab1");
     EXPECT_EQ(o.panelId, 0x12AF);
@@ -132,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{{"--address"}, "needs a value"},
                       BadLine{{"--address", "256.1.1.1", "connect"}, "256.1.1.1"},
                       BadLine{{"--address", "1.2.3", "connect"}, "--address"},
-                      BadLine{{"--address", "localhost", "connect"}, "--address"},
+                      BadLine{{"--address", "panel_1.site", "connect"}, "--address"},
+                      BadLine{{"--address", "-panel.site", "connect"}, "--address"},
                       BadLine{{"--port", "0", "connect"}, "--port"},
                       BadLine{{"--port", "65536", "connect"}, "--port"},
                       BadLine{{"--port", "12a", "connect"}, "--port"},

@@ -144,3 +144,35 @@ TEST_F(DocumentCommands, TheDemoIdentifiesReadsBothPagesIntoDemoRpsAndReports)
     for (std::uint32_t a : {0x300u, 0x30Fu, 0x17Cu, 0x416u, 0x524u, 0x094u})
         EXPECT_EQ(doc.image()[a], expected[a]) << std::hex << a;
 }
+
+TEST_F(DocumentCommands, TheDemoNeverReplacesAFile)
+{
+    struct Case {
+        Args args;
+        int status;
+        const char* made; // the document the run saved; nullptr: none
+    };
+    ASSERT_EQ(run({"new", file("demo.rps").string(), "--type", "21"}).status, kExitSuccess);
+    ASSERT_EQ(run({"new", file("mine.rps").string(), "--type", "21"}).status, kExitSuccess);
+    const auto demoBefore = fileBytes(file("demo.rps"));
+    const auto mineBefore = fileBytes(file("mine.rps"));
+    const Case cases[] = {
+        {{"demo"}, kExitSuccess, "demo-2.rps"},
+        {{"demo"}, kExitSuccess, "demo-3.rps"},
+        {{"demo", "mine.rps"}, kExitFailure, nullptr},
+        {{"demo", "site.rps"}, kExitSuccess, "site.rps"},
+    };
+    const fs::path before = fs::current_path();
+    fs::current_path(dir());
+    for (const Case& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.back() << "\n" << r.err;
+        if (c.made)
+            EXPECT_EQ(openDocument(file(c.made)).layout().typeCode(), 0x24) << c.made;
+        else
+            EXPECT_TRUE(contains(r.err, "mine.rps already exists; it was left as it is.")) << r.err;
+    }
+    fs::current_path(before);
+    EXPECT_EQ(fileBytes(file("demo.rps")), demoBefore);
+    EXPECT_EQ(fileBytes(file("mine.rps")), mineBefore);
+}

@@ -268,6 +268,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             result.error = "invalid value '" + value + "' for " + name + ": " + problem;
             return result;
         }
+        line.passwordOnCommandLine = line.passwordOnCommandLine || name == "--password";
         if (std::ranges::find(kNotForConnection, name) == std::end(kNotForConnection)) {
             line.connectionArguments.push_back(name);
             if (!row->valueName.empty())
@@ -298,11 +299,12 @@ std::string sameConnectionCommand(const CommandLine& line, const std::string& co
     std::string text = kProgramName;
     for (const std::string& part : line.connectionArguments)
         text += " " + shellQuoted(part);
+    // A password is never printed: the command reads it as it is typed.
+    if (line.passwordOnCommandLine)
+        text += " --password-stdin";
     text += " " + shellQuoted(command);
     for (const std::string& part : arguments)
         text += " " + shellQuoted(part);
-    if (line.options.password)
-        text += " (with the communicator password)";
     return text;
 }
 

@@ -44,6 +44,7 @@ struct CommandLine {
     // the password and the options that only change what is printed: what
     // another command needs to reach the same panel.
     std::vector<std::string> connectionArguments;
+    bool passwordOnCommandLine = false; // given as --password
     std::string command;
     std::vector<std::string> arguments; // what follows the command, except global options
 };

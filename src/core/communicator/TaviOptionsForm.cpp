@@ -165,9 +165,9 @@ public:
     const std::optional<TaviFormError>& error() const { return error_; }
     bool failed() const { return error_.has_value(); }
 
-    void word(const std::string& text, TaviControl control, std::size_t at)
+    void word(const std::string& text, TaviControl control, std::size_t at, unsigned max = kMaxWord)
     {
-        if (const auto value = number(text, kMaxWord, control))
+        if (const auto value = number(text, max, control))
             record_.setU16(at, static_cast<std::uint16_t>(*value));
     }
 
@@ -373,7 +373,8 @@ std::optional<TaviFormError> storeTaviOptions(const TaviOptionsForm& form, const
         const ServerLayout& layout = kServers[s];
         store.word(form.servers[s].port, serverControl(server, TaviControl::PrimaryPort), layout.port);
         ipv4Address[s] = store.serverAddress(form.servers[s].address, server);
-        store.word(form.servers[s].keepAlive, serverControl(server, TaviControl::PrimaryKeepAlive), layout.keepAlive);
+        store.word(form.servers[s].keepAlive, serverControl(server, TaviControl::PrimaryKeepAlive), layout.keepAlive,
+                   kMaxKeepAliveSeconds);
     }
     store.word(form.settingsUser, TaviControl::SettingsUser, offset::kSettingsUser);
     store.word(form.settingsPartition, TaviControl::SettingsPartition, offset::kSettingsPartition);

@@ -307,11 +307,13 @@ TEST(EventLogStep, LeavingTheOperationSendsTheStopMessage)
     h.code = kIdlePoll;
     EXPECT_EQ(h.feed({0xD6, 0x0C, 1, 0x00, 0x00}), kStopUpload);
     EXPECT_EQ(h.idleCalls, 0);
-    // What was read so far stays in the group, without a closing line.
+    // What was read so far stays in the group; the note of the interruption
+    // stands where the closing line would.
     const auto& lines = h.firstGroup();
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[2], "        004  00:00  01.Jan.2026  Arming by master user");
-    EXPECT_EQ(lines[3], " ");
+    EXPECT_EQ(lines[3], text(text_id::kReadingInterrupted));
+    EXPECT_EQ(lines[4], " ");
 }
 
 TEST(EventLogStep, ALineCounterBeyondAReplacedGroupAppends)
@@ -335,7 +337,7 @@ TEST(EventLogStep, ALineCounterBeyondAReplacedGroupAppends)
 
 TEST(EventLogStep, ABreakPartWayEndsTheCutLogWithANote)
 {
-    const QString note = text(text_id::kReadingInterrupted);
+    const std::string note = text(text_id::kReadingInterrupted);
     struct Case {
         int recordsBeforeBreak;
         bool noted;
@@ -351,10 +353,10 @@ TEST(EventLogStep, ABreakPartWayEndsTheCutLogWithANote)
         EXPECT_TRUE(h.reader.breakReading(breakWorker));
         EXPECT_FALSE(h.reader.breakReading(breakWorker)) << "a second break finds no reading";
         const std::vector<std::string> lines = h.doc.logs().empty() ? std::vector<std::string>{} : h.firstGroup();
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), note.toStdString()), c.noted ? 1 : 0)
-            << c.recordsBeforeBreak << " records read";
-        if (c.noted) // after the read-on line and the events read
-            EXPECT_EQ(lines.at(static_cast<std::size_t>(c.recordsBeforeBreak) + 1), note.toStdString());
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), note), c.noted ? 1 : 0) << c.recordsBeforeBreak << " records read";
+        if (c.noted) { // after the read-on line and the events read
+            EXPECT_EQ(lines.at(static_cast<std::size_t>(c.recordsBeforeBreak) + 1), note);
+        }
     }
 }
 

@@ -16,7 +16,6 @@ constexpr unsigned kMaxByte = 0xFF;
 constexpr unsigned kSecondsPerMinute = 60;
 // Minutes are stored as seconds in 16 bits.
 constexpr unsigned kMaxPgmMinutes = kMaxWord / kSecondsPerMinute;
-constexpr std::size_t kAccountHexDigits = 4;
 constexpr std::size_t kMaxHexParseLength = 8;
 // An address text that looks like an IPv4 literal: at most this long, no
 // letter, exactly this many dots.

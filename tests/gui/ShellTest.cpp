@@ -8,6 +8,7 @@
 #include "gui/CNewPassDlg.h"
 #include "gui/CPage.h"
 #include "gui/CPageMaster.h"
+#include "gui/CPageOnline.h"
 #include "gui/CProgressDlg.h"
 #include "gui/CommandToolBar.h"
 #include "gui/ShellTexts.h"
@@ -116,6 +117,25 @@ private slots:
         QVERIFY(frame->action(Act::ReadMaster)->shortcuts().contains(read));
         QCOMPARE(frame->action(Act::WriteMaster)->shortcut(), write);
         QVERIFY(frame->action(Act::WriteInstaller)->shortcut().isEmpty());
+    }
+
+    void aDirectConnectionWithoutAnAddressSaysSo()
+    {
+        makeFrame();
+        QCOMPARE(frame->session().link.settings.communicatorAddress, link::kNoAddress);
+        frame->connectToPanelNow();
+        QVERIFY(prompter().shown(text_id::kEnterPanelAddress));
+        QVERIFY(!prompter().shown(text_id::kNoCallFromCommunicator));
+        QVERIFY(!frame->session().worker.running());
+    }
+
+    void newForgetsTheLastPanelWhileNoneIsConnected()
+    {
+        makeFrame();
+        frame->onlinePage()->report(ReportNotice{report_kind::kPanelIdentified, {}, 0x24});
+        QVERIFY(!frame->onlinePage()->model().modelText().isEmpty());
+        frame->action(Act::New)->trigger();
+        QVERIFY(frame->onlinePage()->model().modelText().isEmpty());
     }
 
     void missingSettingsFileTakesDefaultsSilently()

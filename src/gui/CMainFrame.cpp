@@ -20,10 +20,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <utility>
 
 namespace qarvo::gui {
 namespace {
@@ -66,12 +69,14 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     readConnectionSettings(connection);
     startSession(std::move(connection));
     onlinePage()->bind(*session_);
+    onlinePage()->confirmArming = [this](const std::vector<int>& zones) { return confirmArming(zones); };
     taviPage()->attach(*session_, setup_.programDirectory);
     masterPage()->bind(*session_);
     installerPage()->bind(*session_);
     connect(installerPage(), &CPageInst::reportDialogRequested, this, [this] { openReportDialog(); });
     session_->formsRefused = [this](const panel::FormError& error) { refuseForms(error); };
     showImage();
+    rememberPanelImage();
     connectCommands();
     attachLogPage();
     updateTitle();
@@ -93,9 +98,15 @@ void CMainFrame::createMenus()
         {text_id::kMenuFile,
          {Act::New, Act::Open, Act::Save, Act::SaveAs, kSeparator, Act::Print, Act::PrintPreview, Act::PrintSetup,
           kSeparator, kSeparator, Act::Exit}},
+        {text_id::kMenuView,
+         {Act::ShowOnline, Act::ShowMaster, Act::ShowInstaller, Act::ShowEventLog, Act::ShowTavi, kSeparator,
+          Act::NextPage, Act::PreviousPage}},
         {text_id::kMenuCommunication,
          {Act::ConnectToPanel, Act::CallMe, Act::WaitForCall, Act::Abort, kSeparator, Act::ConnectToCommunicator,
           Act::CommunicatorCallMe}},
+        {text_id::kMenuPanel,
+         {Act::ReadMaster, Act::WriteMaster, kSeparator, Act::ReadInstaller, Act::WriteInstaller, kSeparator,
+          Act::ReadEventLog, kSeparator, Act::ReadTaviOptions, Act::WriteTaviOptions, Act::FirmwareUpdate}},
         {text_id::kMenuSettings, {Act::ConnectionOptions, Act::ChangePasswords, Act::SelectLanguage}},
         {text_id::kMenuHelp, {Act::About}},
     };
@@ -113,10 +124,6 @@ void CMainFrame::createMenus()
             recentEnd_ = lastSeparator; // the recent documents stand before it
         }
     }
-    actions_[Act::New]->setShortcut(QKeySequence::New);
-    actions_[Act::Open]->setShortcut(QKeySequence::Open);
-    actions_[Act::Save]->setShortcut(QKeySequence::Save);
-    actions_[Act::Print]->setShortcut(QKeySequence::Print);
     rebuildRecentFiles();
 }
 
@@ -129,6 +136,8 @@ void CMainFrame::createPageToolBar()
         QAction* a = actions_[showPageAct(page)];
         a->setCheckable(true);
         pageBar_->addAction(a);
+        // Tab reaches the page buttons; Space shows the page.
+        pageBar_->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
     }
     // Toolbars give way to a narrow window: their buttons move into the
     // overflow menu instead of holding the window's width.
@@ -151,6 +160,7 @@ void CMainFrame::createPages()
             [this](int textId) { panes_->setConnectionStatus(kCommunicatorPane, textId); });
     connect(taviPage(), &CPageTavi::error, this, [this](int textId) { showText(MessageKind::Error, textId); });
     connect(taviPage(), &CPageTavi::focusNeeded, this, [this] { revealForFocus(kTaviPage); });
+    connect(taviPage(), &CPageTavi::succeeded, this, [this](int textId) { showPassing(textId); });
 }
 
 QString CMainFrame::settingsFile() const
@@ -213,6 +223,42 @@ void CMainFrame::setCurrentPage(int page)
     sheet_->setCurrentIndex(page);
     toolBar_->configure(page);
     syncPageButtons();
+    assignPageKeys();
+}
+
+// F5 reads the page shown and Ctrl+Shift+U writes it: the keys go to that
+// page's own commands, whose menu entries then name them.
+void CMainFrame::assignPageKeys()
+{
+    struct PageKeys {
+        int page;
+        Act read;
+        std::optional<Act> write;
+    };
+    static constexpr PageKeys kPageKeys[] = {
+        {kMasterPage, Act::ReadMaster, Act::WriteMaster},
+        {kInstallerPage, Act::ReadInstaller, Act::WriteInstaller},
+        {kEventLogPage, Act::ReadEventLog, std::nullopt},
+        {kTaviPage, Act::ReadTaviOptions, Act::WriteTaviOptions},
+    };
+    const QKeySequence readKey(Qt::Key_F5);
+    const QKeySequence writeKey(Qt::CTRL | Qt::SHIFT | Qt::Key_U);
+    for (const PageKeys& keys : kPageKeys) {
+        const bool shown = keys.page == currentPage();
+        QList<QKeySequence> readKeys = actions_[keys.read]->shortcuts();
+        readKeys.removeAll(readKey);
+        if (shown)
+            readKeys.prepend(readKey);
+        actions_[keys.read]->setShortcuts(readKeys);
+        if (keys.write)
+            actions_[*keys.write]->setShortcut(shown ? writeKey : QKeySequence());
+    }
+}
+
+void CMainFrame::showNeighbourPage(int step)
+{
+    const int next = (currentPage() + step + app::kPageCount) % app::kPageCount;
+    showPage(next);
 }
 
 void CMainFrame::syncPageButtons()
@@ -285,6 +331,22 @@ void CMainFrame::refuseForms(const panel::FormError& error)
     }
 }
 
+bool CMainFrame::confirmArming(const std::vector<int>& openZones)
+{
+    if (!settings_.asks(app::Confirmation::ArmingWithOpenZones))
+        return true;
+    QStringList zones;
+    for (int zone : openZones)
+        zones << onlinePage()->model().zoneLabel(zone);
+    bool dontAskAgain = false;
+    const bool yes = prompter().confirm(
+        this, strings::formatTexts(text_id::kConfirmArmingOpenZones, {zones.join(QStringLiteral(", "))}), {},
+        dontAskAgain);
+    if (yes && dontAskAgain)
+        settings_.setAsks(app::Confirmation::ArmingWithOpenZones, false);
+    return yes;
+}
+
 void CMainFrame::showText(MessageKind kind, int textId) { prompter().message(this, kind, text(textId)); }
 
 void CMainFrame::showBackup(const session::BackupOutcome& outcome)
@@ -323,20 +385,46 @@ void CMainFrame::handleNotice(const Notice& notice)
                    [this](const ImageChangedNotice&) {
                        writeBackup_.reset(); // the write, if one ran, reached its end
                        showImage();
+                       rememberPanelImage(); // a page read or write ended: the panel holds this
+                       pageTransferDone();
                    },
                    [this](const RefreshNotice&) {
                        refreshCommands();
                        checkUnfinishedWrite();
                    },
-                   [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId); },
+                   [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId, n.number); },
                    [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
                },
                notice);
     updateStopHint();
 }
 
+// A page read or write that went well says so in passing, as the
+// communicator's option exchanges do.
+void CMainFrame::pageTransferDone()
+{
+    const int done = std::exchange(startedOperation_, 0);
+    if (done == operations::kReadMaster || done == operations::kReadInstaller)
+        showPassing(text_id::kDownloadingSuccessfully);
+    else if (done == operations::kWriteMaster || done == operations::kWriteInstaller)
+        showPassing(text_id::kUploadedSuccessfully);
+}
+
+void CMainFrame::showPassing(int textId)
+{
+    constexpr int kShownMs = 8000;
+    statusBar()->showMessage(text(textId), kShownMs);
+}
+
 void CMainFrame::onMessage(const MessageNotice& notice)
 {
+    // "Still connected, click Stop again" repeats what the status bar and
+    // its Stop hint say; once the communicator is closed it is not even true.
+    if (notice.textId == text_id::kTaviStillConnected) {
+        if (session_->link.connection.isOpen())
+            showPassing(notice.textId);
+        return;
+    }
     const QString message = notice.number ? strings::format(notice.textId, *notice.number) : text(notice.textId);
     prompter().message(this, MessageKind::Information, message);
 }
@@ -350,8 +438,9 @@ void CMainFrame::onReport(const ReportNotice& notice)
         checkUnfinishedWrite();
         break;
     case report_kind::kOperationStarting:
+        startedOperation_ = static_cast<int>(notice.value);
         for (CPage* p : pages_)
-            p->operationStarting(static_cast<int>(notice.value));
+            p->operationStarting(startedOperation_);
         break;
     default:
         page(kOnlinePage)->report(notice);
@@ -453,7 +542,31 @@ void CMainFrame::applyPlacement(const app::WindowPlacement& placement)
     resize(placement.width, placement.height);
 }
 
-app::WindowPlacement CMainFrame::currentPlacement() const { return {x(), y(), width(), height()}; }
+// A maximised window keeps the size it had before: that one comes back
+// when the window is restored after the next start.
+app::WindowPlacement CMainFrame::currentPlacement() const
+{
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
+    return {normal.x(), normal.y(), normal.width(), normal.height()};
+}
+
+void CMainFrame::showRestored()
+{
+    if (!settings_.placementStored()) {
+        const QScreen* shown = screen();
+        const QRect area = shown ? shown->availableGeometry() : QRect(0, 0, app::kFirstStartWidth, app::kFirstStartHeight);
+        QRect frame(QPoint(), app::firstStartSize(area.size()));
+        frame.moveCenter(area.center());
+        resize(frame.size());
+        move(frame.topLeft());
+    } else {
+        applyPlacement(settings_.placement());
+    }
+    if (settings_.maximised())
+        showMaximized();
+    else
+        show();
+}
 
 bool CMainFrame::connectionUp() const
 {
@@ -462,20 +575,39 @@ bool CMainFrame::connectionUp() const
 
 // Closing while connected: the refusal, with the offer to end both links
 // first. Declining leaves the refusal as the answer.
+// Taken, the document's own question comes first and only once; the window
+// closes when both links have ended.
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (exitAfterDisconnect_) {
+        if (connectionUp()) {
+            event->ignore();
+            return;
+        }
+        acceptClose(event);
+        return;
+    }
     if (connectionUp()) {
         event->ignore();
-        if (prompter().offer(this, MessageKind::Information, text(text_id::kCloseConnectionBeforeExit),
-                             text(text_id::kDisconnectAndExit)))
+        if (prompter().offer(this, MessageKind::Question, text(text_id::kCloseConnectionBeforeExit),
+                             text(text_id::kDisconnectAndExit)) &&
+            saveModified()) {
+            exitAfterDisconnect_ = true;
             disconnectAndClose();
+        }
         return;
     }
     if (!saveModified()) {
         event->ignore();
         return;
     }
+    acceptClose(event);
+}
+
+void CMainFrame::acceptClose(QCloseEvent* event)
+{
     settings_.setPlacement(currentPlacement());
+    settings_.setMaximised(isMaximized());
     settings_.sync();
     event->accept();
 }
@@ -492,7 +624,9 @@ void CMainFrame::disconnectAndClose()
         session.worker.abort(true); // then the communicator connection closes
         QMetaObject::invokeMethod(this, [this] {
             updateStopHint();
-            if (!connectionUp())
+            if (connectionUp())
+                exitAfterDisconnect_ = false; // a link stayed up: the window stays, and says so next time
+            else
                 close();
         }, Qt::QueuedConnection);
     });

@@ -100,9 +100,15 @@ public:
 
     void applyPlacement(const app::WindowPlacement& placement);
     app::WindowPlacement currentPlacement() const;
+    // Shows the window as it was left (size, place, maximised), or on a
+    // first start centred at the first-start size.
+    void showRestored();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void acceptClose(QCloseEvent* event);
 
 private:
     void createMenus();
@@ -119,6 +125,9 @@ private:
     void onReport(const ReportNotice& notice);
     void onProgress(const ProgressNotice& notice);
     void showImage();
+    void pageTransferDone();
+    // A text in the status bar for a while: what went well, no box to close.
+    void showPassing(int textId);
     // Forms to image before a save; false (after the message and the focus
     // on the refused value) stops the save.
     bool storeForms();
@@ -150,12 +159,21 @@ private:
     void changePasswords();
     void selectLanguage();
     void startPageOperation(int code);
+    // The question before a page write: the page and how many settings it
+    // changes on the panel (skipped once answered "Don't ask again"); false
+    // keeps the panel as it is.
+    bool confirmPageWrite(int code);
+    void rememberPanelImage();
+    // The question before arming with open zones (skipped once answered
+    // "Don't ask again").
+    bool confirmArming(const std::vector<int>& openZones);
     void startPanelSession(link::ConnectionMode mode);
     // The connection dialog before a panel or communicator connection;
     // false when it was cancelled.
     template <class Dialog>
     bool askConnection();
     void openCommunicator(link::ConnectionMode mode);
+    bool addressGiven(link::ConnectionMode mode);
     void demoCallsLater();
     bool checkPagePassword(int page);
     void takeMasterIds();
@@ -170,6 +188,9 @@ private:
     void rememberRecentFile(const QString& path);
     void rebuildRecentFiles();
     void syncPageButtons();
+    void assignPageKeys();
+    // Ctrl+Tab, Ctrl+Shift+Tab: the next or the previous page, round.
+    void showNeighbourPage(int step);
     void showText(MessageKind kind, int textId);
     // Where the backup before a page write went, or why none was kept.
     void showBackup(const session::BackupOutcome& outcome);
@@ -198,6 +219,11 @@ private:
     bool imagePending_ = false;
     // The backup of a page write under way; cleared when the write ends.
     std::optional<QString> writeBackup_;
+    int startedOperation_ = 0; // the operation the worker last started
+    bool exitAfterDisconnect_ = false; // "Disconnect and exit" was chosen
+    // What the panel was last known to hold (read, written, or the document
+    // as opened): a page write counts the settings it changes against it.
+    std::unique_ptr<panel::PanelImage> panelImage_;
 
     struct LinkTask {
         std::shared_ptr<std::atomic<bool>> done;

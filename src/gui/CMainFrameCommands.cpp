@@ -8,9 +8,13 @@
 #include "gui/CNewPassDlg.h"
 #include "gui/CPageLog.h"
 #include "gui/CPageMaster.h"
+#include "gui/CPageOnline.h"
 #include "gui/CPageTavi.h"
 #include "gui/ProgramTexts.h"
 #include "gui/ShellTexts.h"
+#include "session/WriteChanges.h"
+
+#include "app/Strings.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -45,7 +49,10 @@ void CMainFrame::connectCommands()
         {Act::ReadEventLog, operations::kReadEventLog},
     };
     for (const auto& [act, code] : operations)
-        connect(actions_[act], &QAction::triggered, this, [this, code = code] { startPageOperation(code); });
+        connect(actions_[act], &QAction::triggered, this, [this, code = code] {
+            if (confirmPageWrite(code))
+                startPageOperation(code);
+        });
 
     const std::pair<Act, void (CPageTavi::*)()> taviCommands[] = {
         {Act::ReadTaviOptions, &CPageTavi::readOptions},
@@ -57,6 +64,8 @@ void CMainFrame::connectCommands()
 
     for (int p = 0; p < app::kPageCount; ++p)
         connect(actions_[showPageAct(p)], &QAction::triggered, this, [this, p] { showPage(p); });
+    connect(actions_[Act::NextPage], &QAction::triggered, this, [this] { showNeighbourPage(1); });
+    connect(actions_[Act::PreviousPage], &QAction::triggered, this, [this] { showNeighbourPage(-1); });
 }
 
 // ------------------------------------------------------------ documents
@@ -68,6 +77,8 @@ void CMainFrame::fileNew()
     session_->doc.newDocument();
     documentPath_.clear();
     showImage();
+    rememberPanelImage();
+    onlinePage()->documentReplaced();
     logPage()->refreshFromDocument();
     updateTitle();
 }
@@ -91,6 +102,8 @@ bool CMainFrame::openDocument(const QString& path)
     documentPath_ = path;
     rememberRecentFile(path);
     showImage();
+    rememberPanelImage();
+    onlinePage()->documentReplaced();
     logPage()->refreshFromDocument();
     taviPage()->showFromDocument();
     updateTitle();
@@ -174,8 +187,20 @@ bool CMainFrame::askConnection()
     return true;
 }
 
+// A direct connection without a communicator address would send nothing
+// and end as if the communicator never answered: it is refused up front.
+bool CMainFrame::addressGiven(link::ConnectionMode mode)
+{
+    if (mode != link::ConnectionMode::Direct || session_->link.settings.communicatorAddress != link::kNoAddress)
+        return true;
+    showText(MessageKind::Warning, text_id::kEnterPanelAddress);
+    return false;
+}
+
 void CMainFrame::startPanelSession(link::ConnectionMode mode)
 {
+    if (!addressGiven(mode))
+        return;
     writeMasterIds();
     session_->worker.setConnectionMode(mode);
     startPageOperation(operations::kNoOperation);
@@ -236,6 +261,8 @@ void CMainFrame::communicatorCallMe()
 
 void CMainFrame::openCommunicator(link::ConnectionMode mode)
 {
+    if (!addressGiven(mode))
+        return;
     runLinkTask([this, mode] { session_->link.connection.open(mode, false); });
 }
 
@@ -254,6 +281,37 @@ void CMainFrame::startPageOperation(int code)
 {
     session_->worker.startPageOperation(code);
     refreshCommands();
+}
+
+bool CMainFrame::confirmPageWrite(int code)
+{
+    const bool write = code == operations::kWriteMaster || code == operations::kWriteInstaller;
+    if (!write || !settings_.asks(app::Confirmation::PageWrite))
+        return true;
+    if (!storeForms())
+        return false;
+    std::vector<const panel::SettingInfo*> changed;
+    {
+        const auto held = session_->doc.lock();
+        changed = session::settingsChangedByWrite(session_->doc, *panelImage_, code);
+    }
+    QStringList names;
+    for (const panel::SettingInfo* info : changed)
+        names << QString::fromLatin1(info->name.data(), static_cast<qsizetype>(info->name.size()));
+    const int shown = code == operations::kWriteMaster ? kMasterPage : kInstallerPage;
+    const QString question =
+        strings::formatTexts(text_id::kConfirmPageWrite, {page(shown)->name()}, {static_cast<long>(changed.size())});
+    bool dontAskAgain = false;
+    const bool yes = prompter().confirm(this, question, names.join(u'\n'), dontAskAgain);
+    if (yes && dontAskAgain)
+        settings_.setAsks(app::Confirmation::PageWrite, false);
+    return yes;
+}
+
+void CMainFrame::rememberPanelImage()
+{
+    const auto held = session_->doc.lock();
+    panelImage_ = std::make_unique<panel::PanelImage>(session_->doc.image());
 }
 
 void CMainFrame::runLinkTask(std::function<void()> task)

@@ -9,22 +9,30 @@
 #include "gui/Prompter.h"
 #include "gui/ShellTexts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace qarvo::gui {
 
@@ -37,6 +45,54 @@ QString withSuffix(QString path, const QString& suffix)
         path += u'.' + suffix;
     return path;
 }
+
+// The print preview opens at a size a page can be read at, whole pages
+// fitted to its width: most of the screen of the window it belongs to.
+class LogPreviewDialog : public QPrintPreviewDialog {
+public:
+    LogPreviewDialog(QPrinter* printer, QWidget* parent) : QPrintPreviewDialog(printer, parent)
+    {
+        // The dialog's own "Fit width" button, so that its toolbar shows the
+        // mode; the preview itself when the button cannot be found.
+        const QString fitWidth = QCoreApplication::translate("QPrintPreviewDialog", "Fit width");
+        for (QAction* action : findChildren<QAction*>())
+            if (action->text() == fitWidth) {
+                action->trigger();
+                return;
+            }
+        if (auto* preview = findChild<QPrintPreviewWidget*>())
+            preview->fitToWidth();
+    }
+
+    QSize sizeHint() const override
+    {
+        const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr;
+        const QScreen* shown = anchor ? anchor->screen() : screen();
+        if (!shown)
+            return QPrintPreviewDialog::sizeHint();
+        constexpr double kShare = 0.85;
+        const QSize area = shown->availableGeometry().size();
+        return {static_cast<int>(area.width() * kShare), static_cast<int>(area.height() * kShare)};
+    }
+
+protected:
+    // A top-level window's size from its hint is held to two thirds of the
+    // screen; the preview takes its whole hint when it first shows.
+    void showEvent(QShowEvent* event) override
+    {
+        QPrintPreviewDialog::showEvent(event);
+        if (std::exchange(sized_, true))
+            return;
+        QRect frame = geometry();
+        frame.setSize(sizeHint());
+        if (const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr)
+            frame.moveCenter(anchor->geometry().center());
+        setGeometry(frame);
+    }
+
+private:
+    bool sized_ = false;
+};
 
 } // namespace
 
@@ -53,13 +109,7 @@ void CPageLog::buildControls()
     selector_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     viewLabel->setBuddy(selector_);
 
-    model_ = new LogLinesModel(this);
-    list_ = new QListView;
-    list_->setObjectName(QStringLiteral("logLines"));
-    list_->setModel(model_);
-    list_->setUniformItemSizes(true); // thousands of rows stay cheap to lay out
-    list_->setFont(LogPrinter::font());
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    buildTable();
 
     markAsRead_ = new QCheckBox(text(text_id::kMarkEventsAsRead));
     markAsRead_->setObjectName(QStringLiteral("markAsRead"));
@@ -72,9 +122,15 @@ void CPageLog::buildControls()
     exportTxt_ = new QPushButton(text(text_id::kExportTxt));
     exportTxt_->setObjectName(QStringLiteral("exportTxt"));
 
+    auto* filterLabel = new QLabel(text(text_id::kLogFilter));
+    filterLabel->setBuddy(filter_);
     auto* top = new QHBoxLayout;
     top->addWidget(viewLabel);
     top->addWidget(selector_, 1);
+    top->addSpacing(12);
+    top->addWidget(filterLabel);
+    top->addWidget(filter_, 1);
+    top->addWidget(copy_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(break_);
     buttons->addStretch(1);
@@ -83,7 +139,7 @@ void CPageLog::buildControls()
     auto* contents = new QWidget;
     auto* layout = new QVBoxLayout(contents);
     layout->addLayout(top);
-    layout->addWidget(list_, 1);
+    layout->addWidget(table_, 1);
     layout->addWidget(markAsRead_);
     layout->addWidget(entireLog_);
     layout->addLayout(buttons);
@@ -97,6 +153,68 @@ void CPageLog::buildControls()
     connect(exportTxt_, &QPushButton::clicked, this, &CPageLog::exportTxt);
     applyEntireLogRule();
     pdfSetup_.converter = eventlog::converterPath(QCoreApplication::applicationDirPath());
+}
+
+void CPageLog::buildTable()
+{
+    model_ = new LogLinesModel(this);
+    filtered_ = new QSortFilterProxyModel(this);
+    filtered_->setSourceModel(model_);
+    filtered_->setFilterKeyColumn(-1); // any column
+    filtered_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("logLines"));
+    table_->setModel(filtered_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->setShowGrid(false);
+    table_->verticalHeader()->hide();
+    // Thousands of rows stay cheap to lay out: fixed row heights, column
+    // widths from the header and the font, not from every row.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+    QHeaderView* header = table_->horizontalHeader();
+    header->setStretchLastSection(true);
+    const QFontMetrics metrics = table_->fontMetrics();
+    header->resizeSection(int(eventlog::LogColumn::Number), metrics.horizontalAdvance(QStringLiteral("00000")) + 16);
+    header->resizeSection(int(eventlog::LogColumn::DateTime),
+                          metrics.horizontalAdvance(QStringLiteral("00.Mmm.0000 00:00")) + 24);
+    header->resizeSection(int(eventlog::LogColumn::Partition), metrics.horizontalAdvance(text(text_id::kLogColumnPartition)) + 24);
+
+    filter_ = new QLineEdit;
+    filter_->setObjectName(QStringLiteral("logFilter"));
+    filter_->setClearButtonEnabled(true);
+    connect(filter_, &QLineEdit::textChanged, filtered_, &QSortFilterProxyModel::setFilterFixedString);
+    copy_ = new QPushButton(text(text_id::kLogCopy));
+    copy_->setObjectName(QStringLiteral("logCopy"));
+    connect(copy_, &QPushButton::clicked, this, &CPageLog::copySelection);
+    auto* copyKey = new QAction(table_);
+    copyKey->setShortcut(QKeySequence::Copy);
+    copyKey->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyKey, &QAction::triggered, this, &CPageLog::copySelection);
+    table_->addAction(copyKey);
+}
+
+QString CPageLog::selectedText() const
+{
+    QModelIndexList rows = table_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList lines;
+    for (const QModelIndex& row : rows) {
+        QStringList cells;
+        for (int c = 0; c < filtered_->columnCount(); ++c)
+            cells << filtered_->index(row.row(), c).data().toString();
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n');
+}
+
+void CPageLog::copySelection()
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(selectedText());
 }
 
 void CPageLog::attach(session::PanelSession& session, std::function<QString()> documentName)
@@ -133,7 +251,8 @@ void CPageLog::passOptions()
 void CPageLog::breakReading()
 {
     if (session_)
-        session_->worker.breakOperation(operations::kReadEventLog);
+        session_->eventLogReader().breakReading(
+            [this] { return session_->worker.breakOperation(operations::kReadEventLog); });
 }
 
 // ------------------------------------------------------------ the list
@@ -260,10 +379,10 @@ void CPageLog::print()
 
 void CPageLog::printPreview()
 {
-    list_->setFocus();
+    table_->setFocus();
     const QStringList lines = viewedLines();
     const QString name = documentName_ ? documentName_() : QString();
-    QPrintPreviewDialog dialog(&printer(), this);
+    LogPreviewDialog dialog(&printer(), this);
     dialog.setObjectName(QStringLiteral("printPreviewDialog"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&lines, &name](QPrinter* target) { LogPrinter::print(*target, name, lines); });

@@ -1,6 +1,7 @@
 #pragma once
 // The event log page: chooses one of the document's event logs and shows
-// its lines (live while a reading fills the current log), holds the two
+// its lines as a table (live while a reading fills the current log) that a
+// filter narrows and whose selected rows copy as text, holds the two
 // options of the reading, stops a running reading, prints the viewed log
 // and exports it as a text file or, through the Text2PDF converter, as a
 // PDF file.
@@ -17,7 +18,9 @@
 
 class QCheckBox;
 class QComboBox;
-class QListView;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
 class QPrinter;
 class QPushButton;
 
@@ -60,13 +63,19 @@ public:
     void setPdfExportSetup(eventlog::PdfExportSetup setup) { pdfSetup_ = std::move(setup); }
 
     QComboBox* logSelector() const { return selector_; }
-    QListView* lineList() const { return list_; }
+    QTableView* lineTable() const { return table_; }
+    QLineEdit* filterBox() const { return filter_; }
+    // The selected rows as the table shows them, one line each, columns
+    // separated by tabs; the clipboard gets the same.
+    QString selectedText() const;
+    void copySelection();
     QCheckBox* markAsReadBox() const { return markAsRead_; }
     QCheckBox* entireLogBox() const { return entireLog_; }
     QPushButton* breakButton() const { return break_; }
 
 private:
     void buildControls();
+    void buildTable();
     // "Read the entire log" unticks and disables "Mark events as read".
     void applyEntireLogRule();
     void passOptions();
@@ -80,8 +89,11 @@ private:
     session::PanelSession* session_ = nullptr;
     std::function<QString()> documentName_;
     QComboBox* selector_ = nullptr;
-    QListView* list_ = nullptr;
+    QTableView* table_ = nullptr;
     LogLinesModel* model_ = nullptr;
+    QSortFilterProxyModel* filtered_ = nullptr;
+    QLineEdit* filter_ = nullptr;
+    QPushButton* copy_ = nullptr;
     QCheckBox* markAsRead_ = nullptr;
     QCheckBox* entireLog_ = nullptr;
     QPushButton* break_ = nullptr;

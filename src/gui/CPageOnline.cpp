@@ -407,15 +407,30 @@ void CPageOnline::press(Button which)
     const auto request = model_.requestFor(which);
     if (!request || !session_)
         return;
+    if (const auto open = model_.openZonesArmedBy(which); !open.empty() && confirmArming && !confirmArming(open))
+        return;
     session_->worker.startOnlineOperation(request->operation, request->argument);
 }
 
 // ------------------------------------------------------------ notes
 
+void CPageOnline::documentReplaced()
+{
+    if (session_ && !session_->worker.panelLinkUp()) {
+        model_.forgetPanel();
+        scheduleRefresh();
+    }
+}
+
 void CPageOnline::showImage()
 {
     if (!session_)
         return;
+    std::vector<QString> names;
+    for (const panel::ZoneRow& zone : session_->forms.installer.zones)
+        names.push_back(QString::fromStdString(zone.name));
+    model_.setZoneNames(std::move(names));
+    scheduleRefresh();
     QString notes = QString::fromStdString(session_->doc.panelNotes());
     notes.replace(kDocumentLineEnd, QStringLiteral("\n"));
     if (notes == notes_->toPlainText())

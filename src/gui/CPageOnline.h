@@ -35,6 +35,8 @@ public:
     void bind(session::PanelSession& session);
 
     void showImage() override;
+    // A new or opened document replaced the open one.
+    void documentReplaced();
     void operationStarting(int code) override;
     void workerEnded() override;
     void report(const ReportNotice& notice) override;
@@ -49,6 +51,10 @@ public:
     CListZones* zoneList() const { return zones_; }
     QTableView* pgmList() const { return pgmList_; }
     QPushButton* button(online::Button which) const;
+
+    // Asked before a button arms a partition with open zones (their
+    // indexes); false leaves the partition as it is. None: arming asks nothing.
+    std::function<bool(const std::vector<int>& openZones)> confirmArming;
 
 signals:
     // After each refresh of the page's controls.

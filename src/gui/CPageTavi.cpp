@@ -211,7 +211,10 @@ void CPageTavi::openUpdateDialog()
 
 void CPageTavi::showResult(int textId, bool good)
 {
-    prompter().message(this, good ? MessageKind::Information : MessageKind::Error, text(textId));
+    if (good)
+        emit succeeded(textId);
+    else
+        prompter().message(this, MessageKind::Error, text(textId));
 }
 
 void CPageTavi::leaveOpenState()

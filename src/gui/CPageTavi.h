@@ -65,6 +65,9 @@ signals:
     void statusText(int textId);
     // An error box with this text.
     void error(int textId);
+    // An exchange of the options went well (the text says so): shown in
+    // passing, as a page read or write is.
+    void succeeded(int textId);
     // The update dialog was created (it runs modal from here on).
     void updateDialogOpened(CUpdateDlg* dialog);
     // A control of the page is about to take the focus: the page is to be shown.

@@ -17,7 +17,7 @@ CTabPassDlg::CTabPassDlg(const QString& pageName, QWidget* parent)
     setWindowTitle(text(shell_text::kEnterPassword));
     auto* page = new QLineEdit(pageName);
     page->setObjectName(QStringLiteral("pageName"));
-    page->setReadOnly(true);
+    showReadOnly(*page);
     page->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QFormLayout(this);
     layout->addRow(new QLabel(text(shell_text::kPasswordToAccess)));

@@ -35,6 +35,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
     return line;
 }
 
+std::optional<QString> commandLineAnswer(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h"))
+            return text(text_id::kCommandLineHelp) + u'\n';
+        if (a == QLatin1String("--version"))
+            return versionTexts().productName + u' ' + versionTexts().productVersion + u'\n';
+    }
+    return std::nullopt;
+}
+
 app::ProgramFiles programFiles(const CommandLine& line, const QString& homeVariable, const QString& executableDirectory)
 {
     return app::ProgramFiles::locate(line.home, homeVariable, executableDirectory);
@@ -137,8 +149,7 @@ bool CUploadApp::initInstance()
     createMainFrame();
     if (!line_.document.isEmpty())
         frame_->openDocument(line_.document);
-    frame_->applyPlacement(settings_.placement());
-    frame_->show();
+    frame_->showRestored();
     firstPage_ = app::passwords::firstPage(passwords, loginText);
     frame_->setCurrentPage(firstPage_);
     if (demo_)

@@ -29,6 +29,9 @@ struct CommandLine {
 };
 // The arguments after the program's own name.
 CommandLine parseCommandLine(const QStringList& arguments);
+// What --help (-h) or --version prints instead of starting; nothing for
+// any other command line.
+std::optional<QString> commandLineAnswer(const QStringList& arguments);
 // --home, else the environment's QARVOIP_HOME, else the installed places.
 app::ProgramFiles programFiles(const CommandLine& line, const QString& homeVariable, const QString& executableDirectory);
 

@@ -24,6 +24,7 @@ QLineEdit* makeField(const QString& objectName, const QString& pattern, int maxL
     field->setObjectName(objectName);
     field->setMaxLength(maxLength);
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
+    keepShort(*field, maxLength);
     return field;
 }
 
@@ -49,6 +50,21 @@ QLineEdit* makeDecimalField(const QString& objectName, int maxDigits)
 QLineEdit* makeAddressField(const QString& objectName)
 {
     return makeField(objectName, QStringLiteral("[0-9]{0,3}(\\.[0-9]{0,3}){0,3}"), 15);
+}
+
+void keepShort(QLineEdit& field, int digits)
+{
+    constexpr int kSpareDigits = 3;
+    constexpr int kFrame = 12;
+    field.setMaximumWidth(field.fontMetrics().horizontalAdvance(QString(digits + kSpareDigits, u'0')) + kFrame);
+}
+
+void showReadOnly(QLineEdit& field)
+{
+    field.setReadOnly(true);
+    QPalette palette = field.palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field.setPalette(palette);
 }
 
 QWidget* withShowToggle(QLineEdit* field)

@@ -23,6 +23,11 @@ QLineEdit* makeHexField(const QString& objectName);
 QLineEdit* makeDecimalField(const QString& objectName, int maxDigits);
 // A field that takes a dotted IPv4 address.
 QLineEdit* makeAddressField(const QString& objectName);
+// A short field (a few digits) keeps their width in a wide window.
+void keepShort(QLineEdit& field, int digits);
+// A field that only shows: read-only, on the window's colour rather than
+// the white of a field that takes typing.
+void showReadOnly(QLineEdit& field);
 // A masked field with a "Show" toggle beside it (object name: the field's
 // + "Show") that shows the typed text while it is down. Returns the row.
 QWidget* withShowToggle(QLineEdit* field);

@@ -1,5 +1,7 @@
 #include "gui/LogLinesModel.h"
 
+#include "gui/ShellTexts.h"
+
 #include <algorithm>
 
 namespace qarvo::gui {
@@ -9,11 +11,30 @@ int LogLinesModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }
 
+int LogLinesModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(eventlog::LogColumn::Count);
+}
+
 QVariant LogLinesModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= lines_.size() || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= lines_.size())
         return {};
-    return lines_[index.row()];
+    if (role == kLineRole)
+        return lines_[index.row()];
+    if (role != Qt::DisplayRole)
+        return {};
+    return eventlog::columnText(rows_[static_cast<std::size_t>(index.row())],
+                                static_cast<eventlog::LogColumn>(index.column()));
+}
+
+QVariant LogLinesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static constexpr int kHeaders[] = {text_id::kLogColumnNumber, text_id::kLogColumnDateTime,
+                                       text_id::kLogColumnPartition, text_id::kLogColumnEvent};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= int(std::size(kHeaders)))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return text(kHeaders[section]);
 }
 
 void LogLinesModel::setLines(const std::vector<std::string>& lines)
@@ -36,12 +57,19 @@ void LogLinesModel::setLines(const std::vector<std::string>& lines)
         ++tail;
     if (added > 0 && head + tail == shown) {
         beginInsertRows({}, static_cast<int>(head), static_cast<int>(head + added - 1));
+        std::vector<eventlog::LogTableRow> inserted;
+        for (qsizetype i = head; i < head + added; ++i)
+            inserted.push_back(eventlog::splitLogLine(next[i]));
+        rows_.insert(rows_.begin() + head, inserted.begin(), inserted.end());
         lines_ = std::move(next);
         endInsertRows();
         return;
     }
     beginResetModel();
     lines_ = std::move(next);
+    rows_.clear();
+    for (const QString& line : lines_)
+        rows_.push_back(eventlog::splitLogLine(line));
     endResetModel();
 }
 

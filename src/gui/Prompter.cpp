@@ -3,6 +3,7 @@
 #include "gui/ProgramTexts.h"
 #include "gui/ShellTexts.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -55,11 +56,25 @@ bool WidgetPrompter::offer(QWidget* parent, MessageKind kind, const QString& tex
 {
     QMessageBox box(iconOf(kind), applicationTitle(), text, QMessageBox::NoButton, parent);
     QPushButton* action = box.addButton(actionText, QMessageBox::AcceptRole);
-    QPushButton* stay = box.addButton(gui::text(text_id::kOk), QMessageBox::RejectRole);
+    QPushButton* stay = box.addButton(gui::text(text_id::kCancel), QMessageBox::RejectRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);
     box.exec();
     return box.clickedButton() == action;
+}
+
+bool WidgetPrompter::confirm(QWidget* parent, const QString& text, const QString& details, bool& dontAskAgain)
+{
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
+    auto* again = new QCheckBox(gui::text(text_id::kDontAskAgain));
+    box.setCheckBox(again);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    dontAskAgain = again->isChecked();
+    return yes;
 }
 
 void fitOnScreen(QWidget& window)

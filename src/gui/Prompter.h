@@ -20,13 +20,23 @@ public:
     virtual QMessageBox::StandardButton message(QWidget* parent, MessageKind kind, const QString& text,
                                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok) = 0;
     // A message that offers one action besides leaving things as they are
-    // (the OK button); true when the user chose the action. A prompter that
+    // (the Cancel button); true when the user chose the action. A prompter that
     // offers no choices shows the message, and things stay as they are.
     virtual bool offer(QWidget* parent, MessageKind kind, const QString& text, const QString& actionText)
     {
         (void)actionText;
         message(parent, kind, text);
         return false;
+    }
+    // A yes/no question with a "Don't ask again" box and, when details is
+    // not empty, the details behind a button; true for yes. dontAskAgain
+    // tells whether the box was ticked. A prompter without the box asks the
+    // plain question.
+    virtual bool confirm(QWidget* parent, const QString& text, const QString& details, bool& dontAskAgain)
+    {
+        (void)details;
+        dontAskAgain = false;
+        return message(parent, MessageKind::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     // Runs a modal dialog; returns its result (QDialog::Accepted or Rejected).
     virtual int exec(QDialog& dialog) = 0;
@@ -52,6 +62,7 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, MessageKind kind, const QString& text,
                                         QMessageBox::StandardButtons buttons) override;
     bool offer(QWidget* parent, MessageKind kind, const QString& text, const QString& actionText) override;
+    bool confirm(QWidget* parent, const QString& text, const QString& details, bool& dontAskAgain) override;
     // Runs the dialog whole and on the screen of its parent.
     int exec(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const QString& filter) override;

@@ -3,6 +3,7 @@
 #include "gui/ShellTexts.h"
 
 #include <QAction>
+#include <QKeySequence>
 
 namespace qarvo::gui {
 namespace {
@@ -12,20 +13,25 @@ using namespace shell_text;
 struct ActionRow {
     Act act;
     const char* name;
-    int textId;   // menu text, or the label of a toolbar-only command
+    int textId;   // menu text
     int promptId; // "status line\ntool tip", 0: none
     std::optional<Command> state;
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
+    QKeyCombination key{}; // when no standard key names the shortcut
 };
 
+constexpr QKeyCombination kNoKey{};
+
 constexpr ActionRow kActions[] = {
-    {Act::New, "fileNew", kMenuNew, 0, {}},
-    {Act::Open, "fileOpen", kMenuOpen, 0, {}},
-    {Act::Save, "fileSave", kMenuSave, 0, {}},
+    {Act::New, "fileNew", kMenuNew, 0, {}, QKeySequence::New},
+    {Act::Open, "fileOpen", kMenuOpen, 0, {}, QKeySequence::Open},
+    {Act::Save, "fileSave", kMenuSave, 0, {}, QKeySequence::Save},
     {Act::SaveAs, "fileSaveAs", kMenuSaveAs, 0, {}},
-    {Act::Print, "filePrint", kMenuPrint, 0, Command::Print},
-    {Act::PrintPreview, "filePrintPreview", kMenuPrintPreview, 0, Command::PrintPreview},
+    {Act::Print, "filePrint", kMenuPrint, 0, Command::Print, QKeySequence::Print},
+    {Act::PrintPreview, "filePrintPreview", kMenuPrintPreview, 0, Command::PrintPreview, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::SHIFT | Qt::Key_P},
     {Act::PrintSetup, "filePrintSetup", kMenuPrintSetup, 0, {}},
-    {Act::Exit, "appExit", kMenuExit, 0, {}},
+    {Act::Exit, "appExit", kMenuExit, 0, {}, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_Q},
     {Act::About, "appAbout", kMenuAbout, 0, {}},
     {Act::ConnectToPanel, "connectToPanel", kMenuConnectToPanel, 0, Command::ConnectToPanel},
     {Act::CallMe, "callMe", kMenuCallMe, 0, Command::CallMe},
@@ -38,21 +44,28 @@ constexpr ActionRow kActions[] = {
     {Act::ConnectionOptions, "connectionOptions", kMenuConnectionOptions, 0, {}},
     {Act::ChangePasswords, "changePasswords", kMenuChangePasswords, kPromptChangePasswords, {}},
     {Act::SelectLanguage, "selectLanguage", kMenuSelectLanguage, kPromptSelectLanguage, {}},
-    {Act::ReadMaster, "readMaster", text_id::kToolDownload, 0, Command::ReadMaster},
-    {Act::WriteMaster, "writeMaster", text_id::kToolUpload, 0, Command::WriteMaster},
-    {Act::ReadInstaller, "readInstaller", text_id::kToolDownload, 0, Command::ReadInstaller},
-    {Act::WriteInstaller, "writeInstaller", text_id::kToolUpload, 0, Command::WriteInstaller},
-    {Act::ReadEventLog, "readEventLog", text_id::kToolEvents, 0, Command::ReadEventLog},
-    {Act::ReadTaviOptions, "readTaviOptions", text_id::kToolDownload, kPromptReadTaviOptions,
-     Command::ReadTaviOptions},
-    {Act::WriteTaviOptions, "writeTaviOptions", text_id::kToolUpload, kPromptWriteTaviOptions,
+    {Act::ReadMaster, "readMaster", kMenuReadMaster, 0, Command::ReadMaster},
+    {Act::WriteMaster, "writeMaster", kMenuWriteMaster, 0, Command::WriteMaster},
+    {Act::ReadInstaller, "readInstaller", kMenuReadInstaller, 0, Command::ReadInstaller},
+    {Act::WriteInstaller, "writeInstaller", kMenuWriteInstaller, 0, Command::WriteInstaller},
+    {Act::ReadEventLog, "readEventLog", kMenuReadEventLog, 0, Command::ReadEventLog, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_E},
+    {Act::ReadTaviOptions, "readTaviOptions", kMenuReadTaviOptions, kPromptReadTaviOptions, Command::ReadTaviOptions},
+    {Act::WriteTaviOptions, "writeTaviOptions", kMenuWriteTaviOptions, kPromptWriteTaviOptions,
      Command::WriteTaviOptions},
-    {Act::FirmwareUpdate, "firmwareUpdate", text_id::kToolUpdate, kPromptFirmwareUpdate, Command::FirmwareUpdate},
-    {Act::ShowOnline, "showOnline", text_id::kPageOnlineStatus, kPromptShowOnline, {}},
-    {Act::ShowMaster, "showMaster", text_id::kPageMasterFunctions, kPromptShowMaster, {}},
-    {Act::ShowInstaller, "showInstaller", text_id::kPageInstallerFunctions, kPromptShowInstaller, {}},
-    {Act::ShowEventLog, "showEventLog", text_id::kPageEventLog, kPromptShowEventLog, {}},
-    {Act::ShowTavi, "showTavi", text_id::kPageTavi, kPromptShowTavi, {}},
+    {Act::FirmwareUpdate, "firmwareUpdate", kMenuFirmwareUpdate, kPromptFirmwareUpdate, Command::FirmwareUpdate},
+    {Act::ShowOnline, "showOnline", text_id::kPageOnlineStatus, kPromptShowOnline, {}, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_1},
+    {Act::ShowMaster, "showMaster", text_id::kPageMasterFunctions, kPromptShowMaster, {}, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_2},
+    {Act::ShowInstaller, "showInstaller", text_id::kPageInstallerFunctions, kPromptShowInstaller, {},
+     QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_3},
+    {Act::ShowEventLog, "showEventLog", text_id::kPageEventLog, kPromptShowEventLog, {}, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_4},
+    {Act::ShowTavi, "showTavi", text_id::kPageTavi, kPromptShowTavi, {}, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_5},
+    {Act::NextPage, "nextPage", kMenuNextPage, 0, {}, QKeySequence::NextChild},
+    {Act::PreviousPage, "previousPage", kMenuPreviousPage, 0, {}, QKeySequence::PreviousChild},
 };
 static_assert(std::size(kActions) == kActCount, "one row per action");
 
@@ -81,6 +94,10 @@ ShellActions::ShellActions(QObject* owner)
             action->setStatusTip(statusPart(row.promptId));
             action->setToolTip(toolTipPart(row.promptId));
         }
+        if (row.standardKey != QKeySequence::UnknownKey)
+            action->setShortcuts(row.standardKey);
+        else if (row.key != kNoKey)
+            action->setShortcut(QKeySequence(row.key));
         actions_[static_cast<std::size_t>(row.act)] = action;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Every command of the main window as one QAction, described once in a
-// table: its menu (or label) text, its prompt and the command state that
+// table: its menu text, its prompt, its shortcut and the command state that
 // enables it.
 #include "base/CommandStates.h"
 
@@ -19,7 +19,7 @@ enum class Act {
     ConnectionOptions, ChangePasswords, SelectLanguage,
     ReadMaster, WriteMaster, ReadInstaller, WriteInstaller, ReadEventLog,
     ReadTaviOptions, WriteTaviOptions, FirmwareUpdate,
-    ShowOnline, ShowMaster, ShowInstaller, ShowEventLog, ShowTavi,
+    ShowOnline, ShowMaster, ShowInstaller, ShowEventLog, ShowTavi, NextPage, PreviousPage,
     Count
 };
 inline constexpr std::size_t kActCount = static_cast<std::size_t>(Act::Count);

@@ -1,5 +1,6 @@
 #include "gui/StatusPanes.h"
 
+#include "app/Strings.h"
 #include "gui/ShellTexts.h"
 
 #include <QLabel>
@@ -87,11 +88,11 @@ StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar), bar_(bar)
     setConnectionStatus(kPanelPane, text_id::kDisconnected);
 }
 
-void StatusPanes::setConnectionStatus(int pane, int textId)
+void StatusPanes::setConnectionStatus(int pane, int textId, std::optional<long> number)
 {
     QLabel* label = panes_[static_cast<std::size_t>(pane)];
     textIds_[static_cast<std::size_t>(pane)] = textId;
-    label->setText(gui::text(textId));
+    label->setText(number ? strings::format(textId, *number) : gui::text(textId));
     const QColor colour = paneColourFor(textId);
     if (!colour.isValid())
         return;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QStatusBar;
@@ -32,7 +33,8 @@ public:
     explicit StatusPanes(QStatusBar& bar);
 
     // Pane 2 or 5 shows the text of the id.
-    void setConnectionStatus(int pane, int textId);
+    // A format text (a per cent) shows with its number filled in.
+    void setConnectionStatus(int pane, int textId, std::optional<long> number = std::nullopt);
     // The message pane's standing text (0: none); tips shown over it pass.
     void setStopHint(int textId);
     int stopHint() const { return stopHintId_; }

@@ -1,5 +1,7 @@
 #include "gui/TaviOptionsView.h"
 
+#include "app/Strings.h"
+
 #include "base/TextIds.h"
 #include "communicator/TaviModelInfo.h"
 #include "gui/DialogParts.h"
@@ -53,7 +55,7 @@ QLabel* label(int textId) { return new QLabel(text(textId)); }
 QLineEdit* readOnlyField()
 {
     auto* field = new QLineEdit;
-    field->setReadOnly(true);
+    showReadOnly(*field);
     field->setFocusPolicy(Qt::ClickFocus);
     return field;
 }
@@ -159,6 +161,7 @@ QWidget* TaviOptionsView::buildCommunicator()
 
     account_ = new CHexEdit;
     account_->setObjectName(QStringLiteral("account"));
+    keepShort(*account_, static_cast<int>(kAccountHexDigits));
     account_->setMaxLength(kAccountDigits);
     form->addRow(label(kAccount), account_);
 
@@ -209,7 +212,8 @@ void TaviOptionsView::buildServerColumn(QGridLayout& grid, int column, ServerCon
     server.gprsKeepAlive->setObjectName(prefix + QStringLiteral("GprsKeepAlive"));
 
     auto* keepAlive = new QHBoxLayout;
-    QLabel* range = label(kKeepAliveRange);
+    auto* range = new QLabel(strings::format(kKeepAliveRange, kMaxKeepAliveSeconds));
+    range->setObjectName(prefix + QStringLiteral("KeepAliveRange"));
     keepAlive->addWidget(server.keepAlive);
     keepAlive->addWidget(range);
     auto* gprs = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "sim/SimPanel.h"
 
 #include "sim/SimPanelCommands.h"
+#include "panel/LayoutTable.h"
 #include "panel/PanelModels.h"
 
 #include <algorithm>
@@ -46,6 +47,18 @@ constexpr int kDefaultPgms = 8;
 constexpr std::uint8_t kDefaultZoneDescriptor = 0x21;
 
 constexpr int kMinutesPerDay = 1440;
+
+// A zone's four-byte record: its type, its attributes (bit 5: may be
+// bypassed) and, in the fourth byte, its partitions (bit 7 A, bit 6 B). The
+// zone descriptor of the status message carries the same bits.
+constexpr std::size_t kZoneTypeByte = 0;
+constexpr std::size_t kZoneAttributeByte = 1;
+constexpr std::size_t kZonePartitionByte = 3;
+constexpr std::uint8_t kDescriptorTypeBits = 0x1F;
+constexpr std::uint8_t kDescriptorBypassBit = 0x20;
+constexpr std::uint8_t kDescriptorPartitionBits = 0xC0;
+constexpr std::size_t kZoneRecords = 16;
+constexpr int kPgmRecords = 8;
 
 // Request lengths without the check byte.
 struct RequestLength {
@@ -267,8 +280,10 @@ std::optional<Message> SimPanel::commandLocationWrite(std::uint8_t value)
         eventLog_.restart();
         return Message{kRamOne, ramop::kWriteCommand, ramloc::kCommandLocation, value};
     }
-    if (value == kInstallerWriteDone)
+    if (value == kInstallerWriteDone) {
         ++counters_.completions;
+        programRamFromMemory();
+    }
     return std::nullopt; // an ordinary write, answered as such
 }
 
@@ -470,6 +485,32 @@ void SimPanel::setMemory(std::span<const std::uint8_t> image)
 {
     std::lock_guard lock(mutex_);
     memory_.seed(image);
+    programRamFromMemory();
+}
+
+void SimPanel::programRamFromMemory()
+{
+    const panel::PanelModel* model = panel::findPanelModel(config_.typeCode);
+    if (!model)
+        return;
+    panel::PanelImage scratch;
+    panel::LayoutTable layout;
+    layout.build(*model, config_.userRecordCount, scratch);
+    fitZoneDescriptors();
+    for (std::size_t z = 0; z < status_.zoneDescriptors.size() && z < kZoneRecords; ++z) {
+        const panel::eeloc_t at = layout[panel::zoneRecord(static_cast<int>(z) + 1)];
+        if (!at.present())
+            continue;
+        const auto record = memory_.readFour(at.offset);
+        status_.zoneDescriptors[z] = static_cast<std::uint8_t>((record[kZoneTypeByte] & kDescriptorTypeBits) |
+                                                               (record[kZoneAttributeByte] & kDescriptorBypassBit) |
+                                                               (record[kZonePartitionByte] & kDescriptorPartitionBits));
+    }
+    for (int pgm = 0; pgm < std::min(pgmCount_, kPgmRecords); ++pgm) {
+        const panel::eeloc_t at = layout[panel::pgmType(pgm + 1)];
+        if (at.present())
+            ram_.write(lowByte(ramloc::kPgmTypes + pgm), memory_.read(at.offset));
+    }
 }
 
 std::vector<std::uint8_t> SimPanel::memory() const

@@ -144,6 +144,10 @@ public:
     SimPanelCounters counters() const;
 
 private:
+    // What the panel keeps in RAM of its programming: the zone descriptors
+    // (type, bypass attribute, partitions) and the PGM types, as a panel
+    // reads them from memory at power-up and after a programming write.
+    void programRamFromMemory();
     // The reply to a message; empty when the panel answers nothing.
     Message answer(std::span<const std::uint8_t> m);
     Message identification(std::span<const std::uint8_t> m);

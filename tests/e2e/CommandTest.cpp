@@ -8,6 +8,7 @@
 #include "cli/CliApp.h"
 #include "operations/CommandTransactions.h"
 #include "panel/CUploadDoc.h"
+#include "panel/TypeLists.h"
 #include "support/CliRun.h"
 
 #include <gtest/gtest.h>
@@ -280,7 +281,9 @@ TEST(CommandCli, StatusPrintsTheOnlineView)
     EXPECT_EQ(run.line("Global chime:"), "Global chime: OFF");
     EXPECT_EQ(run.line("Panel Time/Date:"), "Panel Time/Date: 14:07, 05 Mar 2026");
     EXPECT_TRUE(contains(run.line("Panel:"), "Sirus"));
-    EXPECT_TRUE(contains(run.line("Z16"), "01/delayed 1"));
+    // The demo panel reports the zone types of its programming.
+    EXPECT_TRUE(contains(run.line("Z02"), strings::utf8(*panel::zoneTypeTextId(3))));
+    EXPECT_TRUE(contains(run.line("Z16"), strings::utf8(*panel::zoneTypeTextId(0))));
     EXPECT_TRUE(run.line("Z17").empty());
     EXPECT_TRUE(contains(run.line("8 "), "= OFF")) << "eight PGM rows";
     EXPECT_TRUE(run.line("Partition B is:").empty());

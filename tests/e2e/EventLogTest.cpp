@@ -307,11 +307,13 @@ TEST(EventLogStep, LeavingTheOperationSendsTheStopMessage)
     h.code = kIdlePoll;
     EXPECT_EQ(h.feed({0xD6, 0x0C, 1, 0x00, 0x00}), kStopUpload);
     EXPECT_EQ(h.idleCalls, 0);
-    // What was read so far stays in the group, without a closing line.
+    // What was read so far stays in the group; the note of the interruption
+    // stands where the closing line would.
     const auto& lines = h.firstGroup();
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[2], "        004  00:00  01.Jan.2026  Arming by master user");
-    EXPECT_EQ(lines[3], " ");
+    EXPECT_EQ(lines[3], text(text_id::kReadingInterrupted));
+    EXPECT_EQ(lines[4], " ");
 }
 
 TEST(EventLogStep, ALineCounterBeyondAReplacedGroupAppends)
@@ -333,6 +335,31 @@ TEST(EventLogStep, ALineCounterBeyondAReplacedGroupAppends)
     EXPECT_EQ(h.doc.logs().front().name, text(text_id::kCurrentLog));
 }
 
+TEST(EventLogStep, ABreakPartWayEndsTheCutLogWithANote)
+{
+    const std::string note = text(text_id::kReadingInterrupted);
+    struct Case {
+        int recordsBeforeBreak;
+        bool noted;
+    };
+    for (const Case c : {Case{0, false}, Case{1, true}, Case{2, true}}) {
+        StepHarness h;
+        h.feed({0x1E});
+        h.feed({0xD6, h.step, 0x00, 3});
+        h.feed({0xD7, 0x02, 26, 2, 0x00, 0x00});
+        for (int r = 0; r < c.recordsBeforeBreak; ++r)
+            h.feed({0xD6, h.step, 0, 0x00, 0x01});
+        const auto breakWorker = [&h] { return h.code.exchange(kIdlePoll) == kReadEventLog; };
+        EXPECT_TRUE(h.reader.breakReading(breakWorker));
+        EXPECT_FALSE(h.reader.breakReading(breakWorker)) << "a second break finds no reading";
+        const std::vector<std::string> lines = h.doc.logs().empty() ? std::vector<std::string>{} : h.firstGroup();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), note), c.noted ? 1 : 0) << c.recordsBeforeBreak << " records read";
+        if (c.noted) { // after the read-on line and the events read
+            EXPECT_EQ(lines.at(static_cast<std::size_t>(c.recordsBeforeBreak) + 1), note);
+        }
+    }
+}
+
 TEST(EventLogStep, ListenerSeesEveryInsertAndTheProgressOnce)
 {
     StepHarness h;
@@ -352,6 +379,11 @@ TEST(EventLogStep, ListenerSeesEveryInsertAndTheProgressOnce)
     EXPECT_EQ(inserts[2].first, 1);
     EXPECT_EQ(inserts[6], (std::pair<int, std::string>{5, text(text_id::kEventLogRead)}));
     EXPECT_EQ(progress, (std::vector<int>{25, 50, 75, 100}));
+    std::vector<long> shown;
+    for (const StatusNotice& s : h.sink.all<StatusNotice>())
+        if (s.textId == text_id::kReadEventLogPercent && s.number)
+            shown.push_back(*s.number);
+    EXPECT_EQ(shown, (std::vector<long>{25, 50, 75, 100})) << "the status pane's per cent comes with its number";
 }
 
 // ---------------------------------------------------------------- whole readings

@@ -121,6 +121,34 @@ private slots:
         QCOMPARE(withRecentFile(list, "c"), (QStringList{"c", "e", "d", "b"}));
     }
 
+    void firstStartSizeFitsTheGridsWithinNinetyPerCentOfTheScreen()
+    {
+        const QSize wanted(kFirstStartWidth, kFirstStartHeight);
+        QCOMPARE(firstStartSize(QSize(1920, 1080)), wanted);
+        QCOMPARE(firstStartSize(QSize(1280, 900)), wanted);
+        QCOMPARE(firstStartSize(QSize(1024, 768)), QSize(1024 * kFirstStartScreenPercent / 100,
+                                                         768 * kFirstStartScreenPercent / 100));
+    }
+
+    void maximisedStateAndConfirmationsAreStored()
+    {
+        testing::TestHome home;
+        UserSettings settings;
+        QVERIFY(!settings.placementStored());
+        QVERIFY(!settings.maximised());
+        for (const Confirmation c : {Confirmation::PageWrite, Confirmation::ArmingWithOpenZones})
+            QVERIFY(settings.asks(c));
+        settings.setPlacement({10, 20, 300, 400});
+        settings.setMaximised(true);
+        settings.setAsks(Confirmation::ArmingWithOpenZones, false);
+        settings.sync();
+        UserSettings again;
+        QVERIFY(again.placementStored());
+        QVERIFY(again.maximised());
+        QVERIFY(again.asks(Confirmation::PageWrite));
+        QVERIFY(!again.asks(Confirmation::ArmingWithOpenZones));
+    }
+
     void settingsStoreUsesTheNamedValues()
     {
         testing::TestHome home;

@@ -30,6 +30,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -281,10 +282,16 @@ private slots:
         QVERIFY(frame.isVisible());
         QVERIFY(frame.session().worker.panelLinkUp());
 
-        // Taken: the panel link ends, then the communicator, then the window closes.
+        // Taken: the document's question comes first, once; the panel link
+        // ends, then the communicator, then the window closes.
+        frame.session().doc.setPanelNotes("edited");
+        prompter->buttons.push_back(QMessageBox::No);
         prompter->takeOffer = true;
         QVERIFY(!frame.close());
         QTRY_VERIFY_WITH_TIMEOUT(!frame.isVisible(), kLinkTimeout);
+        const QStringList asked = prompter->messageTexts();
+        QCOMPARE(asked.count(text(text_id::kCloseConnectionBeforeExit)), 2); // once per close
+        QCOMPARE(asked.filter(strings::formatTexts(text_id::kSaveChanges, {QString()}).left(10)).size(), 1);
         QVERIFY(!frame.session().worker.panelLinkUp());
         QVERIFY(!frame.session().link.connection.isOpen());
         QCOMPARE(frame.panes().stopHint(), 0);
@@ -305,14 +312,49 @@ private slots:
         CMainFrame& frame = *app.mainFrame();
         frame.connectToPanelNow();
         QTRY_VERIFY_WITH_TIMEOUT(frame.action(Act::WriteInstaller)->isEnabled(), kLinkTimeout);
-        frame.action(Act::WriteInstaller)->trigger();
+        QSignalSpy shown(frame.statusBar(), &QStatusBar::messageChanged);
         const QString kept = strings::formatTexts(text_id::kBackupKept, {QString()});
-        QTRY_VERIFY2_WITH_TIMEOUT(frame.statusBar()->currentMessage().startsWith(kept),
-                                  qPrintable(prompter->messageTexts().join(u'|')), kLinkTimeout);
-        const QString file = frame.statusBar()->currentMessage().mid(kept.size());
+        const auto backupShown = [&shown, &kept]() -> QString {
+            for (const QList<QVariant>& message : shown)
+                if (message.at(0).toString().startsWith(kept))
+                    return message.at(0).toString().mid(kept.size());
+            return {};
+        };
+        frame.action(Act::WriteInstaller)->trigger();
+        QTRY_VERIFY2_WITH_TIMEOUT(!backupShown().isEmpty(), qPrintable(prompter->messageTexts().join(u'|')),
+                                  kLinkTimeout);
+        const QString file = backupShown();
         QVERIFY2(file.startsWith(QDir(home->path()).filePath("backups/")), qPrintable(file));
         QVERIFY2(QFile::exists(file), qPrintable(file));
-        QVERIFY2(prompter->messages.empty(), qPrintable(prompter->messageTexts().join(u'|')));
+        QTRY_COMPARE_WITH_TIMEOUT(frame.statusBar()->currentMessage(), text(text_id::kUploadedSuccessfully),
+                                  kLinkTimeout);
+        QCOMPARE(prompter->messages.size(), std::size_t(1)); // the question before the write, nothing else
+    }
+
+    // The question before a page write names the page and the settings it
+    // changes; No writes nothing, and "Don't ask again" stops the question.
+    void aPageWriteAsksFirst()
+    {
+        DemoPeers peers;
+        const auto app = startOn(peers);
+        QVERIFY(app);
+        CMainFrame& frame = *app->mainFrame();
+        frame.connectToPanelNow();
+        QTRY_VERIFY_WITH_TIMEOUT(frame.action(Act::WriteInstaller)->isEnabled(), kLinkTimeout);
+        frame.session().forms.installer.zones[1].name = "Changed name";
+        const QString question = strings::formatTexts(text_id::kConfirmPageWrite,
+                                                      {frame.page(kInstallerPage)->name()}, {1});
+        const unsigned before = peers.panel().counters().completions;
+
+        prompter->buttons.push_back(QMessageBox::No);
+        frame.action(Act::WriteInstaller)->trigger();
+        QCOMPARE(prompter->messageTexts(), QStringList{question});
+        QCOMPARE(frame.session().worker.currentCode(), int(operations::kIdlePoll));
+
+        app::UserSettings().setAsks(app::Confirmation::PageWrite, false);
+        frame.action(Act::WriteInstaller)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(peers.panel().counters().completions, before + 1, kLinkTimeout);
+        QCOMPARE(prompter->messageTexts(), QStringList{question}); // asked no more
     }
 
     void stopHintFollowsTheTwoStops()

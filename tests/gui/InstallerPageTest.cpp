@@ -15,6 +15,7 @@
 #include "panel/TypeLists.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -163,6 +164,28 @@ private slots:
             QCOMPARE(grid.checkState(1, column), state);
             QCOMPARE(form().zones[1].attributes[std::size_t(attribute)], state == 1);
         }
+    }
+
+    // Keyboard only: Enter opens the zone type list, Down picks the next
+    // type and Enter takes it.
+    void enterCommitsTheZoneTypeList()
+    {
+        frame->show();
+        frame->setCurrentPage(kInstallerPage);
+        QApplication::setActiveWindow(frame.get());
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        CListCtrlEx& grid = *page().zoneGrid();
+        typeCell(grid, 1, panel::zone_column::kType, text(*panel::zoneTypeTextId(1)));
+        const int before = form().zones[1].type;
+        grid.setFocus();
+        grid.setCurrentIndex(grid.model()->index(1, panel::zone_column::kType));
+        QTest::keyClick(&grid, Qt::Key_Return);
+        auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+        QVERIFY(list);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE(form().zones[1].type, before + 1);
+        QVERIFY(!qobject_cast<QComboBox*>(QApplication::focusWidget())); // the list closed
     }
 
     void doublingLocksTheUpperZone()

@@ -4,6 +4,8 @@
 #include "FrameTest.h"
 
 #include "app/Strings.h"
+#include "eventlog/EventLogReader.h"
+#include "eventlog/LogTableRow.h"
 #include "eventlog/TextExport.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPageLog.h"
@@ -19,7 +21,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QListView>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QScreen>
+#include <QTableView>
 #include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
@@ -182,6 +189,58 @@ private slots:
         QCOMPARE(page().viewedLines(), QStringList());
     }
 
+    // Lines as a reading writes them: the table splits them in core's way,
+    // the filter narrows the rows and Copy takes the selected ones.
+    void tableFiltersAndCopiesTheSplitLines()
+    {
+        const QDateTime readAt(QDate(2026, 3, 5), QTime(14, 7, 9));
+        const QStringList lines{eventlog::EventLogReader::readOnLine(readAt),
+                                eventlog::EventLogReader::eventLine(2, " 14:07  05.Mar.2026  PC connected"),
+                                eventlog::EventLogReader::eventLine(1, " 13:00  05.Mar.2026  AC power loss"),
+                                strings::text(text_id::kReadingInterrupted)};
+        setLogs({{"Current log", utf8Lines(lines)}});
+        QTableView* table = page().lineTable();
+        QCOMPARE(table->model()->rowCount(), lines.size());
+        QCOMPARE(table->model()->columnCount(), int(eventlog::LogColumn::Count));
+        const eventlog::LogTableRow second = eventlog::splitLogLine(lines[1]);
+        for (int c = 0; c < int(eventlog::LogColumn::Count); ++c)
+            QCOMPARE(table->model()->index(1, c).data().toString(),
+                     eventlog::columnText(second, eventlog::LogColumn(c)));
+
+        page().filterBox()->setText("ac POWER");
+        QCOMPARE(table->model()->rowCount(), 1);
+        table->selectAll();
+        page().copySelection();
+        QStringList cells;
+        const eventlog::LogTableRow third = eventlog::splitLogLine(lines[2]);
+        for (int c = 0; c < int(eventlog::LogColumn::Count); ++c)
+            cells << eventlog::columnText(third, eventlog::LogColumn(c));
+        QCOMPARE(QGuiApplication::clipboard()->text(), cells.join(u'\t'));
+        QCOMPARE(page().viewedLines(), lines); // print and export keep every line as it is
+        page().filterBox()->clear();
+        QCOMPARE(table->model()->rowCount(), lines.size());
+    }
+
+    void printPreviewOpensLargeAndFittedToWidth()
+    {
+        setLogs({{"Current log", utf8Lines(numbered(10))}});
+        QSize opened;
+        int zoomMode = -1;
+        prompter().answer([&](QDialog& dialog) {
+            dialog.adjustSize();
+            opened = dialog.size();
+            if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+                zoomMode = int(preview->zoomMode());
+            return int(QDialog::Rejected);
+        });
+        frame->action(Act::PrintPreview)->trigger();
+        QCOMPARE(prompter().dialogs, QStringList{"printPreviewDialog"});
+        QCOMPARE(zoomMode, int(QPrintPreviewWidget::FitToWidth));
+        const QSize area = frame->screen()->availableGeometry().size();
+        QVERIFY2(opened.width() >= area.width() / 2 && opened.height() >= area.height() / 2,
+                 qPrintable(QStringLiteral("%1x%2").arg(opened.width()).arg(opened.height())));
+    }
+
     void modelAnnouncesAnInsertedBlockAsAnInsertion()
     {
         LogLinesModel model;
@@ -329,7 +388,7 @@ private slots:
         CMainFrame& demo = *app->mainFrame();
         demo.setCurrentPage(kEventLogPage);
         CPageLog& log = *demo.logPage();
-        QSignalSpy inserted(log.lineList()->model(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy inserted(log.lineTable()->model(), &QAbstractItemModel::rowsInserted);
         QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::ReadEventLog)->isEnabled(), kLinkTimeout);
         demo.action(Act::ReadEventLog)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(log.viewedLines().size() == 803, kLinkTimeout);

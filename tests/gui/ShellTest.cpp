@@ -8,6 +8,7 @@
 #include "gui/CNewPassDlg.h"
 #include "gui/CPage.h"
 #include "gui/CPageMaster.h"
+#include "gui/CPageOnline.h"
 #include "gui/CProgressDlg.h"
 #include "gui/CommandToolBar.h"
 #include "gui/ShellTexts.h"
@@ -17,6 +18,9 @@
 
 #include <QFile>
 #include <QAction>
+#include <QApplication>
+#include <QSet>
+#include <QToolBar>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -61,14 +65,77 @@ private slots:
     {
         makeFrame();
         QCOMPARE(menuText(0), QString("&File"));
-        QCOMPARE(menuText(1), QString("&Communication"));
-        QCOMPARE(menuText(2), QString("&Settings"));
-        QCOMPARE(menuText(3), QString("&Help"));
-        const QList<QAction*> communication = frame->menuBar()->actions().at(1)->menu()->actions();
+        QCOMPARE(menuText(1), text(text_id::kMenuView));
+        QCOMPARE(menuText(2), QString("&Communication"));
+        QCOMPARE(menuText(3), text(text_id::kMenuPanel));
+        QCOMPARE(menuText(4), QString("&Settings"));
+        QCOMPARE(menuText(5), QString("&Help"));
+        const QList<QAction*> communication = frame->menuBar()->actions().at(2)->menu()->actions();
         QCOMPARE(communication.at(0)->text(), QString("&Connect to panel"));
         QCOMPARE(communication.at(3)->text(), QString("A&bort communication"));
         QCOMPARE(frame->action(Act::SelectLanguage)->statusTip(), QString("Select a language"));
         QCOMPARE(frame->windowTitle(), QString("untitled - QarvoIP"));
+    }
+
+    void everyCommandHasAMenuEntry()
+    {
+        makeFrame();
+        QSet<QAction*> entries;
+        for (QAction* menu : frame->menuBar()->actions())
+            for (QAction* entry : menu->menu()->actions())
+                entries << entry;
+        for (int a = 0; a < int(Act::Count); ++a)
+            QVERIFY2(entries.contains(frame->action(Act(a))), qPrintable(frame->action(Act(a))->objectName()));
+    }
+
+    void keysShowThePagesAndReachTheirCommands()
+    {
+        makeFrame();
+        frame->show();
+        QApplication::setActiveWindow(frame.get());
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        for (int p = 0; p < app::kPageCount; ++p) {
+            QTest::keyClick(frame.get(), Qt::Key(Qt::Key_1 + p), Qt::ControlModifier);
+            QCOMPARE(frame->currentPage(), p);
+            // Tab reaches the page's button in the page bar.
+            QVERIFY(frame->pageToolBar()->widgetForAction(frame->action(showPageAct(p)))->focusPolicy() &
+                    Qt::TabFocus);
+        }
+        QTest::keyClick(frame.get(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(frame->currentPage(), int(kOnlinePage)); // round from the last page
+        QTest::keyClick(frame.get(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(frame->currentPage(), int(kTaviPage));
+
+        // F5 and Ctrl+Shift+U go to the shown page's read and write.
+        const QKeySequence read(Qt::Key_F5);
+        const QKeySequence write(Qt::CTRL | Qt::SHIFT | Qt::Key_U);
+        frame->setCurrentPage(kInstallerPage);
+        QVERIFY(frame->action(Act::ReadInstaller)->shortcuts().contains(read));
+        QCOMPARE(frame->action(Act::WriteInstaller)->shortcut(), write);
+        frame->setCurrentPage(kMasterPage);
+        QVERIFY(!frame->action(Act::ReadInstaller)->shortcuts().contains(read));
+        QVERIFY(frame->action(Act::ReadMaster)->shortcuts().contains(read));
+        QCOMPARE(frame->action(Act::WriteMaster)->shortcut(), write);
+        QVERIFY(frame->action(Act::WriteInstaller)->shortcut().isEmpty());
+    }
+
+    void aDirectConnectionWithoutAnAddressSaysSo()
+    {
+        makeFrame();
+        QCOMPARE(frame->session().link.settings.communicatorAddress, link::kNoAddress);
+        frame->connectToPanelNow();
+        QVERIFY(prompter().shown(text_id::kEnterPanelAddress));
+        QVERIFY(!prompter().shown(text_id::kNoCallFromCommunicator));
+        QVERIFY(!frame->session().worker.running());
+    }
+
+    void newForgetsTheLastPanelWhileNoneIsConnected()
+    {
+        makeFrame();
+        frame->onlinePage()->report(ReportNotice{report_kind::kPanelIdentified, {}, 0x24});
+        QVERIFY(!frame->onlinePage()->model().modelText().isEmpty());
+        frame->action(Act::New)->trigger();
+        QVERIFY(frame->onlinePage()->model().modelText().isEmpty());
     }
 
     void missingSettingsFileTakesDefaultsSilently()

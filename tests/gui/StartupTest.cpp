@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QSettings>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -125,10 +126,10 @@ private slots:
         CMainFrame* frame = app->mainFrame();
         const QList<QAction*> menus = frame->menuBar()->actions();
         QCOMPARE(menus.at(0)->text(), QString("&Datei"));
-        QCOMPARE(menus.at(1)->text(), QString("&Kommunikation"));
-        QCOMPARE(menus.at(2)->text(), QString("&Einstellungen"));
-        QCOMPARE(menus.at(3)->text(), QString("&Hilfe"));
-        QCOMPARE(menus.at(1)->menu()->actions().at(0)->text(), QString("Mit &Zentrale verbinden"));
+        QCOMPARE(menus.at(2)->text(), QString("&Kommunikation"));
+        QCOMPARE(menus.at(4)->text(), QString("&Einstellungen"));
+        QCOMPARE(menus.at(5)->text(), QString("&Hilfe"));
+        QCOMPARE(menus.at(2)->menu()->actions().at(0)->text(), QString("Mit &Zentrale verbinden"));
         QCOMPARE(frame->action(Act::ShowMaster)->text(), QString("Hauptbenutzer-Funktionen"));
         QCOMPARE(frame->panes().text(5), QString("Getrennt"));
         QCOMPARE(frame->panes().text(4), QString("Zentrale"));
@@ -148,7 +149,7 @@ private slots:
         auto app = makeApp();
         QVERIFY(app->initInstance());
         CAboutDlg about(versionTexts());
-        QCOMPARE(about.windowTitle(), QString("About QarvoIP..."));
+        QCOMPARE(about.windowTitle(), text(1500));
         QCOMPARE(about.findChild<QLabel*>("version")->text(), QString("Version " QARVOIP_TEST_VERSION ".0"));
         QCOMPARE(about.findChild<QLabel*>("productName")->text(), QString("QarvoIP"));
     }
@@ -257,6 +258,34 @@ private slots:
         auto app = makeApp();
         QVERIFY(app->initInstance());
         QCOMPARE(app->mainFrame()->size(), QSize(700, 500));
+    }
+
+    void firstStartOpensAtTheFirstStartSize()
+    {
+        QSettings stored("Qarvo", "QarvoIP");
+        for (const char* value : {"Left", "Top", "Width", "Height"})
+            stored.remove(QStringLiteral("Settings/%1").arg(value));
+        stored.sync();
+        auto app = makeApp();
+        QVERIFY(app->initInstance());
+        CMainFrame& frame = *app->mainFrame();
+        QCOMPARE(frame.size(), app::firstStartSize(frame.screen()->availableGeometry().size()));
+    }
+
+    void aMaximisedWindowComesBackMaximisedWithItsNormalSize()
+    {
+        {
+            auto app = makeApp();
+            QVERIFY(app->initInstance());
+            app->mainFrame()->applyPlacement({40, 50, 700, 500});
+            app->mainFrame()->showMaximized();
+            QTRY_VERIFY(app->mainFrame()->isMaximized());
+            QVERIFY(app->mainFrame()->close());
+        }
+        auto app = makeApp();
+        QVERIFY(app->initInstance());
+        QTRY_VERIFY(app->mainFrame()->isMaximized());
+        QCOMPARE(app->mainFrame()->normalGeometry().size(), QSize(700, 500));
     }
 
     void documentOfTheCommandLineIsOpened()

@@ -4,6 +4,7 @@
 // fills the page and is saved from it.
 #include "GuiTestSupport.h"
 
+#include "app/Strings.h"
 #include "session/PanelSession.h"
 #include "communicator/TaviDefaultsFile.h"
 #include "gui/CPageTavi.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -158,6 +160,15 @@ private slots:
         QVERIFY(field("port")->isEnabled());
     }
 
+    void theKeepAliveRangeShownIsTheOneChecked()
+    {
+        const QString shown = page->findChild<QLabel*>("primaryKeepAliveRange")->text();
+        QVERIFY2(shown.contains(QString::number(kMaxKeepAliveSeconds)), qPrintable(shown));
+        field("primaryKeepAlive")->setText(QString::number(kMaxKeepAliveSeconds));
+        page->saveDefaults(); // stores the page first: the top of the range is taken
+        QCOMPARE(unsigned(session->tavi.record().serverKeepAlive(tavi::Server::Primary)), kMaxKeepAliveSeconds);
+    }
+
     void aRefusedValueTakesTheFocusWithItsMessage_data()
     {
         QTest::addColumn<QString>("fieldName");
@@ -166,7 +177,8 @@ private slots:
         QTest::newRow("server address") << "primaryAddress" << "1.2.3.999"
                                         << "Please enter an IPv4 address or a host name of at most 29 characters.";
         QTest::newRow("network address") << "ipv4_2" << "10.0.0" << text(text_id::kEnterIpv4Address);
-        QTest::newRow("keep alive") << "secondaryKeepAlive" << "70000" << "Please enter a number from 0 to 65535.";
+        QTest::newRow("keep alive") << "secondaryKeepAlive" << "601"
+                                    << strings::format(text_id::kEnterNumberUpTo, kMaxKeepAliveSeconds);
     }
     void aRefusedValueTakesTheFocusWithItsMessage()
     {

@@ -39,6 +39,13 @@ WindowPlacement checkedPlacement(const WindowPlacement& stored)
     return checked;
 }
 
+QSize firstStartSize(const QSize& available)
+{
+    const QSize screenShare(available.width() * kFirstStartScreenPercent / 100,
+                            available.height() * kFirstStartScreenPercent / 100);
+    return QSize(kFirstStartWidth, kFirstStartHeight).boundedTo(screenShare);
+}
+
 QStringList withRecentFile(QStringList list, const QString& path)
 {
     list.removeAll(path);
@@ -87,6 +94,36 @@ WindowPlacement UserSettings::placement() const
     for (const PlacementValue& v : kPlacementValues)
         stored.*v.member = store_->value(settingsKey(v.name), kDefaultPlacement.*v.member).toInt();
     return checkedPlacement(stored);
+}
+
+bool UserSettings::placementStored() const
+{
+    return store_->contains(settingsKey(kPlacementValues[0].name));
+}
+
+bool UserSettings::maximised() const { return store_->value(settingsKey("Maximized"), false).toBool(); }
+
+void UserSettings::setMaximised(bool maximised) { store_->setValue(settingsKey("Maximized"), maximised); }
+
+namespace {
+const char* confirmationName(Confirmation question)
+{
+    switch (question) {
+    case Confirmation::PageWrite: return "AskBeforePageWrite";
+    case Confirmation::ArmingWithOpenZones: return "AskBeforeArmingWithOpenZones";
+    }
+    return "AskBeforePageWrite";
+}
+} // namespace
+
+bool UserSettings::asks(Confirmation question) const
+{
+    return store_->value(settingsKey(confirmationName(question)), true).toBool();
+}
+
+void UserSettings::setAsks(Confirmation question, bool ask)
+{
+    store_->setValue(settingsKey(confirmationName(question)), ask);
 }
 
 void UserSettings::setPlacement(const WindowPlacement& placement)

@@ -48,8 +48,14 @@ struct RefreshNotice {};
 enum class Pane : int { Connection = 4, Panel = 5 };
 
 struct StatusNotice {
+    StatusNotice() = default;
+    StatusNotice(Pane pane, int textId, std::optional<long> number = std::nullopt)
+        : pane(pane), textId(textId), number(number)
+    {
+    }
     Pane pane = Pane::Connection;
     int textId = 0;
+    std::optional<long> number; // the number a format text takes (a per cent)
 };
 
 // What the communicator side reports to its page: opening started, the

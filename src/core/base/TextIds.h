@@ -387,5 +387,31 @@ inline constexpr int kBackupKept = 9720;
 inline constexpr int kBackupNotKept = 9721;
 inline constexpr int kPartlyWritten = 9722;
 inline constexpr int kAlreadyUpToDate = 9723;
+// The desktop's own texts: a cut event log, the questions before a page
+// write and before arming, the window's own messages (from 9800).
+inline constexpr int kReadingInterrupted = 9800;
+inline constexpr int kLogColumnNumber = 6000; // the zone grid's "No"
+inline constexpr int kLogColumnDateTime = 9801;
+inline constexpr int kLogColumnPartition = 9802;
+inline constexpr int kLogColumnEvent = 9803;
+inline constexpr int kLogFilter = 9804;
+inline constexpr int kLogCopy = 9805;
+inline constexpr int kMenuView = 9810;
+inline constexpr int kMenuPanel = 9811;
+inline constexpr int kMenuNextPage = 9812;
+inline constexpr int kMenuPreviousPage = 9813;
+inline constexpr int kMenuReadMaster = 9814;
+inline constexpr int kMenuWriteMaster = 9815;
+inline constexpr int kMenuReadInstaller = 9816;
+inline constexpr int kMenuWriteInstaller = 9817;
+inline constexpr int kMenuReadEventLog = 9818;
+inline constexpr int kMenuReadTaviOptions = 9819;
+inline constexpr int kMenuWriteTaviOptions = 9820;
+inline constexpr int kMenuFirmwareUpdate = 9821;
+inline constexpr int kDontAskAgain = 9830;
+inline constexpr int kConfirmPageWrite = 9831;      // (format) the page's name, the settings that differ
+inline constexpr int kConfirmArmingOpenZones = 9832; // (format) the open zones
+inline constexpr int kEnterPanelAddress = 9833;
+inline constexpr int kCommandLineHelp = 9840;
 
 } // namespace qarvo::text_id

@@ -16,7 +16,6 @@ constexpr unsigned kMaxByte = 0xFF;
 constexpr unsigned kSecondsPerMinute = 60;
 // Minutes are stored as seconds in 16 bits.
 constexpr unsigned kMaxPgmMinutes = kMaxWord / kSecondsPerMinute;
-constexpr std::size_t kAccountHexDigits = 4;
 constexpr std::size_t kMaxHexParseLength = 8;
 // An address text that looks like an IPv4 literal: at most this long, no
 // letter, exactly this many dots.
@@ -165,9 +164,9 @@ public:
     const std::optional<TaviFormError>& error() const { return error_; }
     bool failed() const { return error_.has_value(); }
 
-    void word(const std::string& text, TaviControl control, std::size_t at)
+    void word(const std::string& text, TaviControl control, std::size_t at, unsigned max = kMaxWord)
     {
-        if (const auto value = number(text, kMaxWord, control))
+        if (const auto value = number(text, max, control))
             record_.setU16(at, static_cast<std::uint16_t>(*value));
     }
 
@@ -373,7 +372,8 @@ std::optional<TaviFormError> storeTaviOptions(const TaviOptionsForm& form, const
         const ServerLayout& layout = kServers[s];
         store.word(form.servers[s].port, serverControl(server, TaviControl::PrimaryPort), layout.port);
         ipv4Address[s] = store.serverAddress(form.servers[s].address, server);
-        store.word(form.servers[s].keepAlive, serverControl(server, TaviControl::PrimaryKeepAlive), layout.keepAlive);
+        store.word(form.servers[s].keepAlive, serverControl(server, TaviControl::PrimaryKeepAlive), layout.keepAlive,
+                   kMaxKeepAliveSeconds);
     }
     store.word(form.settingsUser, TaviControl::SettingsUser, offset::kSettingsUser);
     store.word(form.settingsPartition, TaviControl::SettingsPartition, offset::kSettingsPartition);

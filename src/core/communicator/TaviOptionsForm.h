@@ -42,6 +42,12 @@ enum class TaviControl : int {
     Count = GprsEventFirst + 7,
 };
 
+// The keep-alive period of a server, in seconds: the page shows this range
+// and a store refuses any other value.
+inline constexpr unsigned kMaxKeepAliveSeconds = 600;
+// The account: up to four hex digits.
+inline constexpr std::size_t kAccountHexDigits = 4;
+
 // Why a store stopped: the message text (with its number when set) and the
 // control that gets the focus.
 struct TaviFormError {

@@ -119,6 +119,7 @@ QString EventLogReader::panelIdCode() const
 
 void EventLogReader::run(operations::StepIo& io)
 {
+    const std::lock_guard step(stepLock_);
     Outcome outcome = Outcome::Next;
     switch (io.step) {
     case kCountUnread:
@@ -143,8 +144,28 @@ void EventLogReader::run(operations::StepIo& io)
     }
     // Break, a time-out or a lost connection took the worker out of this
     // operation while the step ran: tell the panel to stop the upload.
-    if (outcome == Outcome::Next && worker_.currentCode() != operations::kReadEventLog)
+    if (outcome == Outcome::Next && worker_.currentCode() != operations::kReadEventLog) {
+        noteInterruption();
         link::buildMessage(io.out, kStopUpload);
+    }
+}
+
+bool EventLogReader::breakReading(const std::function<bool()>& breakWorker)
+{
+    const std::lock_guard step(stepLock_);
+    if (!breakWorker())
+        return false;
+    noteInterruption();
+    return true;
+}
+
+void EventLogReader::noteInterruption()
+{
+    const int read = eventIndex_;
+    if (read <= 0 || read >= eventCount_)
+        return;
+    insertLine(strings::text(text_id::kReadingInterrupted));
+    eventIndex_ = eventCount_.load();
 }
 
 bool EventLogReader::isReply(const CCommBuff& reply, std::uint8_t code, std::uint8_t step) const
@@ -336,7 +357,7 @@ void EventLogReader::showProgress()
     if (percent == shownPercent_)
         return;
     shownPercent_ = percent;
-    showStatus(text_id::kReadEventLogPercent);
+    sink_.post(StatusNotice{Pane::Panel, text_id::kReadEventLogPercent, percent});
     if (listener_.progress)
         listener_.progress(percent);
 }

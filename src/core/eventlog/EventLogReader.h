@@ -21,6 +21,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 
 namespace qarvo::operations {
@@ -111,6 +112,11 @@ public:
 
     void run(operations::StepIo& io) override;
 
+    // Break: breakWorker takes the worker out of the reading (false when it
+    // was not reading); a reading cut part-way ends its log with the note
+    // "Reading interrupted". Runs between two steps, never during one.
+    bool breakReading(const std::function<bool()>& breakWorker);
+
     int eventCount() const { return eventCount_; }
     int eventIndex() const { return eventIndex_; }
 
@@ -138,6 +144,8 @@ private:
     void startGroup();
     panel::EventLog& currentGroup();
     void insertLine(const QString& line);
+    // A reading that stopped part-way says so at the end of its lines, once.
+    void noteInterruption();
     void showStatus(int textId);
     void showProgress();
     int percentRead() const;
@@ -150,6 +158,8 @@ private:
     std::function<QDateTime()> now_;
     std::atomic<bool> markAsRead_{false};
     std::atomic<bool> allEvents_{false};
+
+    std::mutex stepLock_; // a break waits for the step that runs
 
     // Worker-thread state.
     std::atomic<int> eventCount_{0};

@@ -386,6 +386,15 @@ QString OnlineModel::zoneNumberText(int index)
     return QString::asprintf("Z%02d", index + 1);
 }
 
+QString OnlineModel::zoneLabel(int index) const
+{
+    const QString number = zoneNumberText(index);
+    if (index < 0 || static_cast<std::size_t>(index) >= zoneNames_.size())
+        return number;
+    const QString name = zoneNames_[static_cast<std::size_t>(index)].trimmed();
+    return name.isEmpty() ? number : number + QLatin1Char(' ') + name;
+}
+
 void OnlineModel::selectZone(std::optional<int> index)
 {
     selectedZone_ = (index && *index >= 0 && *index < shownZones()) ? index : std::nullopt;
@@ -456,6 +465,25 @@ std::optional<OperationRequest> OnlineModel::requestFor(Button button) const
         break;
     }
     return std::nullopt;
+}
+
+std::vector<int> OnlineModel::openZonesArmedBy(Button button) const
+{
+    const auto request = requestFor(button);
+    if (!request || request->operation != OperationCode::kArm)
+        return {};
+    const bool partitionB = button == Button::PartitionB;
+    const IndicatorBits open = indicatorBits(Indicator::ZoneOpen);
+    const IndicatorBits bypass = indicatorBits(Indicator::Bypass);
+    std::vector<int> zones;
+    for (int i = 0; i < shownZones(); ++i) {
+        const std::uint32_t word = zones_[static_cast<std::size_t>(i)].indicators;
+        const bool isOpen = (word & (partitionB ? open.b : open.a)) != 0;
+        const bool bypassed = (word & (partitionB ? bypass.b : bypass.a)) != 0;
+        if (isOpen && !bypassed)
+            zones.push_back(i);
+    }
+    return zones;
 }
 
 } // namespace qarvo::online

@@ -90,15 +90,23 @@ public:
     const QString& pcClockText() const { return pcClockText_; }
     // The clock texts, enabled once the panel clock has been reported.
     bool clocksEnabled() const { return clocksEnabled_; }
-    // "Sync.Time": enabled with the clocks, disabled while an operation starts.
+    // "Sync time": enabled with the clocks, disabled while an operation starts.
     ButtonState syncTimeButton() const;
     const QString& modelText() const { return modelText_; }
+    // Another document replaced the open one while no panel is connected:
+    // the panel the model text named is no longer the document's.
+    void forgetPanel() { modelText_.clear(); }
 
     // Zones: rows 0 .. shownZones() - 1 are on the page.
     int shownZones() const;
     const ZoneRow& zone(int index) const { return zones_.at(static_cast<std::size_t>(index)); }
     int icon(int index, Indicator indicator) const;
     static QString zoneNumberText(int index);
+    // The document's zone names (index 0 for zone 1); a zone with a name
+    // shows it beside its number.
+    void setZoneNames(std::vector<QString> names) { zoneNames_ = std::move(names); }
+    // "Z02", or "Z02 Back door" when the zone has a name.
+    QString zoneLabel(int index) const;
     void selectZone(std::optional<int> index);
     std::optional<int> selectedZone() const { return selectedZone_; }
     ButtonState zoneButton() const { return zoneButton_; }
@@ -108,13 +116,16 @@ public:
     bool pgmListReady() const { return pgmListReady_; }
     void selectPgm(std::optional<int> index);
     std::optional<int> selectedPgm() const { return selectedPgm_; }
-    // "PGM x on/off" shows the selected row's caption with its PGM number.
+    // The PGM button shows the selected row's caption with its PGM number.
     QString pgmButtonText() const;
     bool pgmButtonEnabled() const;
 
     // The operation a click on the button would start; nothing while the
     // button is disabled or, for the zone and PGM buttons, no row is selected.
     std::optional<OperationRequest> requestFor(Button button) const;
+    // The zones (indexes) open and not bypassed in the partition a click on
+    // the button would arm; empty when the click would not arm.
+    std::vector<int> openZonesArmedBy(Button button) const;
 
 private:
     void applyPartitionStatus(const operations::PartitionStatus& status);
@@ -130,6 +141,7 @@ private:
     operations::StatusCounts counts() const;
 
     Sources sources_;
+    std::vector<QString> zoneNames_;
     std::uint8_t panelTypeCode_ = 0x24;
 
     bool partitionedMode_ = false;

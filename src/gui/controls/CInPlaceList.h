@@ -1,7 +1,8 @@
 #pragma once
 // The in-place drop-down list of a list cell: the column's items, the item
 // equal to the cell's text selected (else the first). Picking an item ends
-// the edit at once. A list opened by a mouse click drops down by itself.
+// the edit at once, and so does Enter on the closed list. A list opened by a
+// mouse click drops down by itself.
 #include <QStyledItemDelegate>
 
 namespace qarvo::gui {

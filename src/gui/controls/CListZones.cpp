@@ -102,7 +102,25 @@ void CListZones::selectZone(int row)
     setCurrentIndex(zones_->index(row, kNumberColumn));
 }
 
-int CListZones::refresh() { return zones_->refresh(); }
+int CListZones::refresh()
+{
+    const int changed = zones_->refresh();
+    fitNumbers();
+    return changed;
+}
+
+void CListZones::fitNumbers()
+{
+    QHeaderView* header = horizontalHeader();
+    int widest = header->sectionSizeHint(kNumberColumn);
+    for (int row = 0; row < zones_->rowCount(); ++row)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(zones_->index(row, kNumberColumn).data().toString()) +
+                                      2 * kCellMargin);
+    if (header->sectionSize(kNumberColumn) == widest)
+        return;
+    header->resizeSection(kNumberColumn, widest);
+    fitDescription();
+}
 
 int CListZones::minimumDescriptionWidth() const
 {

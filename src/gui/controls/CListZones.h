@@ -35,6 +35,9 @@ protected:
 private:
     int minimumDescriptionWidth() const;
     void fitDescription();
+    // The number column is as wide as its widest label (a zone's name
+    // stands beside its number when the document names it).
+    void fitNumbers();
 
     ZoneListModel* zones_;
 };

@@ -71,7 +71,7 @@ QVariant ZoneListModel::data(const QModelIndex& index, int role) const
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    return index.column() == 0 ? online::OnlineModel::zoneNumberText(row) : model_.zone(row).description;
+    return index.column() == 0 ? model_.zoneLabel(row) : model_.zone(row).description;
 }
 
 QVariant ZoneListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -336,6 +336,12 @@ const NamedId kNamedIds[] = {
     NAMED(kStopEndsPanelLink), NAMED(kStopClosesCommunicator), NAMED(kBuilt), NAMED(kQtVersion),
     NAMED(kLicence), NAMED(kLicenceText), NAMED(kDocumentation),
     NAMED(kBackupKept), NAMED(kBackupNotKept),
+    NAMED(kReadingInterrupted), NAMED(kLogColumnNumber), NAMED(kLogColumnDateTime), NAMED(kLogColumnPartition),
+    NAMED(kLogColumnEvent), NAMED(kLogFilter), NAMED(kLogCopy), NAMED(kMenuView), NAMED(kMenuPanel),
+    NAMED(kMenuNextPage), NAMED(kMenuPreviousPage), NAMED(kMenuReadMaster), NAMED(kMenuWriteMaster),
+    NAMED(kMenuReadInstaller), NAMED(kMenuWriteInstaller), NAMED(kMenuReadEventLog), NAMED(kMenuReadTaviOptions),
+    NAMED(kMenuWriteTaviOptions), NAMED(kMenuFirmwareUpdate), NAMED(kDontAskAgain), NAMED(kConfirmPageWrite),
+    NAMED(kConfirmArmingOpenZones), NAMED(kEnterPanelAddress), NAMED(kCommandLineHelp),
 };
 #undef NAMED
 

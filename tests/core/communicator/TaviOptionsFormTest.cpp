@@ -155,7 +155,9 @@ TEST(TaviFormStore, NumbersAndRanges)
     form.port = "65535";
     form.settingsUser = " 7 ";
     form.servers[1].gprsKeepAlive = "255";
+    form.servers[0].keepAlive = std::to_string(kMaxKeepAliveSeconds);
     const TaviOptions record = stored(form);
+    EXPECT_EQ(record.serverKeepAlive(Server::Primary), kMaxKeepAliveSeconds);
     EXPECT_EQ(record.account(), 0x00AB);
     EXPECT_EQ(record.port(), 65535);
     EXPECT_EQ(record.settingsUser(), 7);
@@ -179,7 +181,9 @@ TEST(TaviFormStore, RefusalsNameTextNumberAndControl)
         {[](TaviOptionsForm& f) { f.servers[0].gprsKeepAlive = "256"; },
          {text_id::kEnterNumberUpTo, 255, TaviControl::PrimaryGprsKeepAlive}},
         {[](TaviOptionsForm& f) { f.servers[1].keepAlive = "99999999999999999999"; },
-         {text_id::kEnterNumberUpTo, 65535, TaviControl::SecondaryKeepAlive}},
+         {text_id::kEnterNumberUpTo, kMaxKeepAliveSeconds, TaviControl::SecondaryKeepAlive}},
+        {[](TaviOptionsForm& f) { f.servers[0].keepAlive = std::to_string(kMaxKeepAliveSeconds + 1); },
+         {text_id::kEnterNumberUpTo, kMaxKeepAliveSeconds, TaviControl::PrimaryKeepAlive}},
         {[](TaviOptionsForm& f) { f.gprsEvents[3] = "x"; },
          {text_id::kEnterNumberUpTo, 65535, taviControl(TaviControl::GprsEventFirst, 3)}},
     };

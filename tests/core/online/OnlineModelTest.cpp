@@ -282,6 +282,16 @@ TEST(OnlineZoneDescriptions, PartitionPartAndTypeName)
     EXPECT_EQ(OnlineModel::zoneNumberText(15).toStdString(), "Z16");
 }
 
+TEST(OnlineZoneDescriptions, TheDocumentsZoneNamesStandBesideTheNumbers)
+{
+    Fixture f;
+    EXPECT_EQ(f.model.zoneLabel(1), OnlineModel::zoneNumberText(1)) << "no document names: the number alone";
+    f.model.setZoneNames({QStringLiteral("Front door      "), QString(), QStringLiteral("  ")});
+    EXPECT_EQ(s(f.model.zoneLabel(0)), s(OnlineModel::zoneNumberText(0)) + " Front door");
+    for (int blank : {1, 2, 3})
+        EXPECT_EQ(f.model.zoneLabel(blank), OnlineModel::zoneNumberText(blank)) << blank;
+}
+
 TEST(OnlineZoneDescriptions, IndexesBeyondTheRowsAreIgnored)
 {
     Fixture f;
@@ -379,7 +389,7 @@ TEST(OnlinePgms, ThreeReportedPgmsShowThreeRows)
     EXPECT_EQ(s(f.model.pgms()[0].number), "1");
     EXPECT_EQ(s(f.model.pgms()[2].number), "3");
     EXPECT_EQ(s(f.model.pgms()[0].state), " 47/retriggerable monostable = ON");
-    EXPECT_EQ(s(f.model.pgms()[1].state), " 48/resetable mono-stable = OFF");
+    EXPECT_EQ(s(f.model.pgms()[1].state), " 48/resettable monostable = OFF");
     EXPECT_EQ(s(f.model.pgms()[2].state), " 49/bistable = ON");
     EXPECT_EQ(f.model.pgms()[0].captionId, text_id::kStartPgm);
     EXPECT_EQ(f.model.pgms()[1].captionId, text_id::kStartPgm);
@@ -575,4 +585,40 @@ TEST(OnlineCommands, ZoneSelectionOutsideTheShownRowsSelectsNothing)
     EXPECT_FALSE(f.model.selectedZone().has_value());
     f.model.selectZone(11);
     EXPECT_EQ(f.model.requestFor(Button::Bypass), (OperationRequest{13, 11}));
+}
+
+// ---- Open zones before arming ----
+
+TEST(OnlineArming, ArmingNamesTheOpenZonesThatAreNotBypassed)
+{
+    struct Case {
+        std::uint8_t state;      // the system's state: disarmed arms, armed disarms
+        std::uint16_t open;
+        std::uint16_t bypassed;
+        std::vector<int> named;
+    };
+    const std::vector<Case> cases{
+        {0, 0x0000, 0x0000, {}},
+        {0, 0x0006, 0x0000, {1, 2}},
+        {0, 0x0006, 0x0004, {1}},
+        {kArmed, 0x0006, 0x0000, {}}, // the button disarms
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.status(c.state);
+        f.zones(report_kind::kZonesOpen, c.open);
+        f.zones(report_kind::kZonesBypassed, c.bypassed);
+        EXPECT_EQ(f.model.openZonesArmedBy(Button::PartitionA), c.named) << c.open << "/" << c.bypassed;
+    }
+}
+
+TEST(OnlineArming, EachPartitionNamesItsOwnOpenZones)
+{
+    Fixture f;
+    f.status(0, true, kA);
+    f.status(0, true, kB);
+    f.zones(report_kind::kZonesOpen, 0x0001, true, kA);
+    f.zones(report_kind::kZonesOpen, 0x0100, true, kB);
+    EXPECT_EQ(f.model.openZonesArmedBy(Button::PartitionA), std::vector<int>{0});
+    EXPECT_EQ(f.model.openZonesArmedBy(Button::PartitionB), std::vector<int>{8});
 }

@@ -106,6 +106,9 @@ void resetSettings(const QString& language)
     app::UserSettings settings;
     settings.setPasswords({});
     settings.setPlacement({});
+    settings.setMaximised(false);
+    for (const app::Confirmation c : {app::Confirmation::PageWrite, app::Confirmation::ArmingWithOpenZones})
+        settings.setAsks(c, true);
     settings.setRecentFiles({});
     settings.setLanguage(language);
     settings.sync();

@@ -1526,7 +1526,7 @@ QarvoIPDownloadDocument</translation>
     </message>
     <message>
         <source>qarvo_1500</source>
-        <translation>Über QarvoIP...</translation>
+        <translation>Über QarvoIP</translation>
     </message>
     <message>
         <source>qarvo_1502</source>
@@ -2566,7 +2566,7 @@ Vorwarnzeit vor jedem Rundgang:</translation>
     </message>
     <message>
         <source>qarvo_2427</source>
-        <translation>PGM x ein/aus</translation>
+        <translation>PGM ein / aus</translation>
     </message>
     <message>
         <source>qarvo_2428</source>
@@ -2718,7 +2718,7 @@ Vorwarnzeit vor jedem Rundgang:</translation>
     </message>
     <message>
         <source>qarvo_2629</source>
-        <translation>(0...600)s</translation>
+        <translation>(0...%d)s</translation>
     </message>
     <message>
         <source>qarvo_2630</source>
@@ -3936,6 +3936,107 @@ qarvoip-cli restore &quot;%s&quot;</translation>
     <message>
         <source>qarvo_59145</source>
         <translation>Zentrale</translation>
+    </message>
+    <message>
+        <source>qarvo_9800</source>
+        <translation>Lesen unterbrochen</translation>
+    </message>
+    <message>
+        <source>qarvo_9801</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>qarvo_9802</source>
+        <translation>Teilbereich</translation>
+    </message>
+    <message>
+        <source>qarvo_9803</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>qarvo_9804</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>qarvo_9805</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>qarvo_9810</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>qarvo_9811</source>
+        <translation>&amp;Zentrale</translation>
+    </message>
+    <message>
+        <source>qarvo_9812</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>qarvo_9813</source>
+        <translation>&amp;Vorige Seite</translation>
+    </message>
+    <message>
+        <source>qarvo_9814</source>
+        <translation>Hauptbenutzer-Seite &amp;lesen</translation>
+    </message>
+    <message>
+        <source>qarvo_9815</source>
+        <translation>Hauptbenutzer-Seite &amp;schreiben...</translation>
+    </message>
+    <message>
+        <source>qarvo_9816</source>
+        <translation>&amp;Errichter-Seite lesen</translation>
+    </message>
+    <message>
+        <source>qarvo_9817</source>
+        <translation>E&amp;rrichter-Seite schreiben...</translation>
+    </message>
+    <message>
+        <source>qarvo_9818</source>
+        <translation>&amp;Ereignisprotokoll lesen</translation>
+    </message>
+    <message>
+        <source>qarvo_9819</source>
+        <translation>&amp;Kommunikator-Optionen lesen</translation>
+    </message>
+    <message>
+        <source>qarvo_9820</source>
+        <translation>K&amp;ommunikator-Optionen schreiben</translation>
+    </message>
+    <message>
+        <source>qarvo_9821</source>
+        <translation>&amp;Firmware-Update...</translation>
+    </message>
+    <message>
+        <source>qarvo_9830</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>qarvo_9831</source>
+        <translation>Die Seite &quot;%s&quot; in die Zentrale schreiben?
+%d Einstellungen weichen von dem ab, was die Zentrale zuletzt bekanntermaßen enthielt (gelesen, geschrieben oder geöffnet).</translation>
+    </message>
+    <message>
+        <source>qarvo_9832</source>
+        <translation>Diese Zonen sind offen: %s
+Trotzdem scharf schalten?</translation>
+    </message>
+    <message>
+        <source>qarvo_9833</source>
+        <translation>Bitte die Adresse des Kommunikators eingeben.</translation>
+    </message>
+    <message>
+        <source>qarvo_9840</source>
+        <translation>Aufruf: qarvoip [Optionen] [DOKUMENT.rps]
+Programmiert Einbruchmelderzentralen über ihren Kommunikator.
+
+  --demo           mit der eingebauten Demo-Zentrale auf diesem Computer verbinden
+  --partitioned    die Demo-Zentrale arbeitet mit zwei Teilbereichen
+  --home DIR       Einstellungen, Dokumente und Sicherungen in DIR ablegen
+  --help, -h       diese Hilfe zeigen und beenden
+  --version        die Version zeigen und beenden</translation>
     </message>
 </context>
 </TS>

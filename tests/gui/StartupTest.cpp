@@ -138,7 +138,7 @@ private slots:
         QCOMPARE_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
 
         CAboutDlg about(versionTexts());
-        QCOMPARE(about.windowTitle(), QString("Über QarvoIP..."));
+        QCOMPARE(about.windowTitle(), QString("Über QarvoIP"));
         QCOMPARE(about.findChild<QLabel*>("version")->text(), QString("Version 0.1.0.0"));
         app.reset();
         QCOMPARE(text(1510), QString("&File")); // the pack goes with the run

@@ -335,7 +335,7 @@ const NamedId kNamedIds[] = {
     NAMED(kShowPassword), NAMED(kDisconnectAndExit),
     NAMED(kStopEndsPanelLink), NAMED(kStopClosesCommunicator), NAMED(kBuilt), NAMED(kQtVersion),
     NAMED(kLicence), NAMED(kLicenceText), NAMED(kDocumentation),
-    NAMED(kBackupKept), NAMED(kBackupNotKept),
+    NAMED(kBackupKept), NAMED(kBackupNotKept), NAMED(kPartlyWritten), NAMED(kAlreadyUpToDate),
     NAMED(kReadingInterrupted), NAMED(kLogColumnNumber), NAMED(kLogColumnDateTime), NAMED(kLogColumnPartition),
     NAMED(kLogColumnEvent), NAMED(kLogFilter), NAMED(kLogCopy), NAMED(kMenuView), NAMED(kMenuPanel),
     NAMED(kMenuNextPage), NAMED(kMenuPreviousPage), NAMED(kMenuReadMaster), NAMED(kMenuWriteMaster),

@@ -55,7 +55,7 @@ TEST_F(Messages, SayWhatHappenedAndNothingThatDidNot)
     const std::string doc = path("doc.rps");
     const std::string trunc = path("trunc.rps");
     const Case cases[] = {
-        {"write to another model", [&] { newDocument("other.rps", "21"); }, {"write-installer", other},
+        {"write to another model", [&] { newDocument("other.rps", "21"); }, {"write-installer", other, "--force"},
          kExitFailure, "holds the settings of another panel model", strings::utf8(text_id::kDifferentPanel)},
         {"read into another model", [] {}, {"read-master", other}, kExitFailure, "Give --replace",
          strings::utf8(text_id::kDifferentPanel)},

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
 namespace qarvo::cli {
@@ -45,11 +46,13 @@ std::string durationText(Millis duration)
     return std::to_string(ms) + " ms";
 }
 
-int failureStatus(const RecordingSink& sink, const Timing& timing, std::ostream& err, bool receiverTimedOut)
+int failureStatus(const RecordingSink& sink, const Timing& timing, std::ostream& err, bool receiverTimedOut,
+                  std::size_t from)
 {
     bool panelSilent = false;
     auto mode = link::ConnectionMode::Direct;
-    for (const Notice& notice : sink.notices()) {
+    const std::vector<Notice> notices = sink.notices();
+    for (const Notice& notice : std::span(notices).subspan(std::min(from, notices.size()))) {
         if (const auto* message = std::get_if<MessageNotice>(&notice)) {
             if (std::ranges::find(kRefusals, message->textId) != kRefusals.end())
                 return kExitRefused;

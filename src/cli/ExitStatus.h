@@ -23,8 +23,10 @@ inline constexpr int kExitInterrupted = 130; // Ctrl-C
 const char* exitStatusHelp();
 
 // Prints what timed out and after how long, when that is why the link
-// ended, and returns the status for the failure.
-int failureStatus(const RecordingSink& sink, const Timing& timing, std::ostream& err, bool receiverTimedOut = false);
+// ended, and returns the status for the failure; only the notices from the
+// `from`th on (the last attempt's) count.
+int failureStatus(const RecordingSink& sink, const Timing& timing, std::ostream& err, bool receiverTimedOut = false,
+                  std::size_t from = 0);
 
 // "42 s", "250 ms".
 std::string durationText(Millis duration);

@@ -91,6 +91,7 @@ bool PanelRun::connect(const std::function<bool()>& beforePanel, const std::func
 {
     for (int attempt = 1;; ++attempt) {
         const std::size_t noticesBefore = sink_.notices().size();
+        lastAttempt_ = noticesBefore;
         Stage reached = Stage::Opening;
         if (connectOnce(beforePanel, ready, patience, reached))
             return true;
@@ -208,7 +209,8 @@ int PanelRun::failure()
     else if (timedOut_)
         status = kExitConnection;
     else
-        status = failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut());
+        status = failureStatus(sink_, session_.env.timing, session_.env.err, panel_.worker.receiverTimedOut(),
+                               lastAttempt_);
     if (const std::string left = afterFailure(); !left.empty())
         session_.env.err << kProgramName << ": " << left << std::endl;
     return status;

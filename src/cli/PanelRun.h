@@ -89,7 +89,8 @@ private:
     session::PanelSession panel_;
     bool timedOut_ = false;
     bool interrupted_ = false;
-    int lastOpening_ = 0; // the result of the last communicator opening
+    int lastOpening_ = 0;         // the result of the last communicator opening
+    std::size_t lastAttempt_ = 0; // the first notice of the last attempt to connect
 };
 
 } // namespace qarvo::cli

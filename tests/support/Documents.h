@@ -26,6 +26,6 @@ Bytes randomImage(std::uint32_t seed, std::span<const std::uint8_t> keepIdentity
 std::string zoneName(const panel::CUploadDoc& doc, int zone);
 
 // The bytes of a file; none when it cannot be read.
-std::vector<char> fileBytes(const std::filesystem::path& path);
+Bytes fileBytes(const std::filesystem::path& path);
 
 } // namespace qarvo::testing

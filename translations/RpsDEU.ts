@@ -560,5 +560,9 @@ Kommunikation abbrechen</translation>
         <source>qarvo_59145</source>
         <translation>Zentrale</translation>
     </message>
+    <message>
+        <source>qarvo_9415</source>
+        <translation>Der Drucker kann nicht geöffnet werden. Es wurde nichts gedruckt.</translation>
+    </message>
 </context>
 </TS>

@@ -293,7 +293,7 @@ private slots:
         prompter().fileToSave = home().file("kept");
         frame->action(Act::SaveAs)->trigger();
         const QString path = home().file("kept.rps");
-        const testing::Bytes saved = testing::fileBytes(path.toStdString());
+        const auto saved = testing::fileBytes(path.toStdString());
         QVERIFY(!saved.empty());
 
         frame->show();

@@ -24,7 +24,7 @@ void put(const fs::path& path, const std::string& text) { std::ofstream(path, st
 
 std::string textOf(const fs::path& path)
 {
-    const Bytes bytes = fileBytes(path);
+    const auto bytes = fileBytes(path);
     return {bytes.begin(), bytes.end()};
 }
 

@@ -182,7 +182,7 @@ TEST_F(SafeWrites, ACorruptDocumentIsRefusedBeforeAnythingIsSentOrChanged)
 {
     const std::string good = file("good.rps").string();
     ASSERT_EQ(run({"new", good}).status, kExitSuccess);
-    const Bytes whole = fileBytes(good);
+    const Bytes whole = fileBytes<std::uint8_t>(good);
     const std::vector<Bytes> corruptions = {
         {},                                                // empty
         {whole.begin(), whole.begin() + whole.size() / 2}, // cut short
@@ -201,11 +201,11 @@ TEST_F(SafeWrites, ACorruptDocumentIsRefusedBeforeAnythingIsSentOrChanged)
             EXPECT_NE(r.status, kExitSuccess) << what;
             EXPECT_TRUE(contains(r.err, "corrupt.rps")) << what << ": " << r.err;
             EXPECT_EQ(r.out, "") << what;
-            EXPECT_EQ(fileBytes(doc), bytes) << what;
+            EXPECT_EQ(fileBytes<std::uint8_t>(doc), bytes) << what;
         }
     }
     EXPECT_EQ(own_.communicator.counters.hellos, 0u) << "no datagram for a document that does not open";
-    EXPECT_EQ(fileBytes(good), whole);
+    EXPECT_EQ(fileBytes<std::uint8_t>(good), whole);
 }
 
 TEST_F(SafeWrites, ASilentPanelEndsWithTheTimeOutNamedAndExitThree)

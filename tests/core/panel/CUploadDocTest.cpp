@@ -133,7 +133,7 @@ TEST(CUploadDoc, SaveAndReopenRebuildsTheModelByte)
     const fs::path file = dir.file("site.rps");
     CUploadDoc doc(kCurrentLog);
     ASSERT_EQ(doc.save(file), "");
-    EXPECT_EQ(fileBytes(file).at(kImageOffset), 0xAA) << "the file keeps the defaulted byte";
+    EXPECT_EQ(fileBytes<std::uint8_t>(file).at(kImageOffset), 0xAA) << "the file keeps the defaulted byte";
 
     CUploadDoc reopened(kCurrentLog);
     ASSERT_EQ(reopened.open(file), "");
@@ -308,7 +308,7 @@ TEST(CUploadDoc, SaveReplacesAtomically)
     writeBytes(file, Bytes{1, 2, 3});
     CUploadDoc doc = distinctiveDocument();
     ASSERT_EQ(doc.save(file), "");
-    EXPECT_EQ(fileBytes(file), doc.serialize());
+    EXPECT_EQ(fileBytes<std::uint8_t>(file), doc.serialize());
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path()))
         ++entries;

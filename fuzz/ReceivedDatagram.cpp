@@ -3,13 +3,12 @@
 // also describe a datagram of our own making, which must pass the check
 // and give its payload back unchanged.
 #include "FuzzCheck.h"
+#include "FuzzInput.h"
 
 #include "base/NoticeSink.h"
 #include "link/Aes128.h"
 #include "link/Datagram.h"
 #include "link/UDPSocket.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -25,19 +24,30 @@ constexpr Aes128::Block kKey{0x2B, 0x7E, 0x15, 0x16, 0x28, 0xAE, 0xD2, 0xA6,
 // The largest payload whose padded datagram still fits the receive buffer.
 constexpr std::size_t kLargestPayload = kReceiveBufferSize - kHeaderSize - kCrcSize - 16;
 
-void ownDatagramPassesTheCheck(FuzzedDataProvider& in, const Aes128* key)
+// A number of that many bytes, the most significant first.
+std::uint32_t number(FuzzInput& in, int bytes)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | in.byte();
+    return value;
+}
+
+void ownDatagramPassesTheCheck(FuzzInput& in, const Aes128* key)
 {
     Datagram d;
-    d.setKind(in.ConsumeIntegral<std::uint8_t>());
-    d.setFlags(in.ConsumeIntegral<std::uint8_t>());
-    d.setConnection(in.ConsumeIntegral<std::uint32_t>());
-    d.setSequence(in.ConsumeIntegral<std::uint16_t>());
-    d.setCommand(in.ConsumeIntegral<std::uint8_t>());
-    d.setSourceNode(in.ConsumeIntegral<std::uint8_t>());
-    d.setDestinationNode(in.ConsumeIntegral<std::uint8_t>());
-    const auto payload = in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange<std::size_t>(0, kLargestPayload));
+    d.setKind(in.byte());
+    d.setFlags(in.byte());
+    d.setConnection(number(in, 4));
+    d.setSequence(static_cast<std::uint16_t>(number(in, 2)));
+    d.setCommand(in.byte());
+    d.setSourceNode(in.byte());
+    d.setDestinationNode(in.byte());
+    std::vector<std::uint8_t> payload(number(in, 2) % (kLargestPayload + 1));
+    for (auto& b : payload)
+        b = in.byte();
     std::copy(payload.begin(), payload.end(), d.payload().begin());
-    const std::size_t padded = d.finalise(payload.size(), in.ConsumeIntegral<std::uint8_t>());
+    const std::size_t padded = d.finalise(payload.size(), in.byte());
     FUZZ_CHECK(d.encipher(key) == padded);
     std::vector<std::uint8_t> wire(d.wire().begin(), d.wire().end());
     FUZZ_CHECK(wire.size() == kHeaderSize + padded + kCrcSize);
@@ -67,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& payload : socket.takePanelData())
         FUZZ_CHECK(payload.size() + kHeaderSize <= datagram.size());
 
-    FuzzedDataProvider in(data + 1, size - 1);
+    FuzzInput in(data + 1, size - 1);
     ownDatagramPassesTheCheck(in, keyed ? &key : nullptr);
     return 0;
 }

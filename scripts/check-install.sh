@@ -10,25 +10,29 @@ need() {
   if [ -e "$prefix/$1" ]; then echo "ok   $1"; else echo "MISSING $1"; status=1; fi
 }
 for program in qarvoip qarvoip-cli qarvoip-sim; do need "bin/$program"; done
-if [ -e "$prefix/bin/Text2PDF" ]; then echo "ok   bin/Text2PDF"; else echo "--   bin/Text2PDF (not built here)"; fi
+if [ -e "$prefix/libexec/qarvoip/text2pdf" ]; then echo "ok   libexec/qarvoip/text2pdf"; else echo "--   libexec/qarvoip/text2pdf (not built here)"; fi
+if [ -e "$prefix/bin/Text2PDF" ] || [ -e "$prefix/bin/text2pdf" ]; then echo "BAD  the converter is in the PATH"; status=1; fi
 need share/qarvoip/Tavi.def
 need share/qarvoip/RpsDEU.qm
 need share/applications/com.qarvo.QarvoIP.desktop
 need share/metainfo/com.qarvo.QarvoIP.metainfo.xml
 need share/icons/hicolor/scalable/apps/qarvoip.svg
 for size in 16 24 32 48 64 128 256; do need "share/icons/hicolor/${size}x${size}/apps/qarvoip.png"; done
-need share/man/man1/qarvoip-cli.1
-need share/man/man1/qarvoip-sim.1
+need share/man/man1/qarvoip-cli.1.gz
+need share/man/man1/qarvoip-sim.1.gz
+if [ -e "$prefix/bin/qarvoip" ]; then need share/man/man1/qarvoip.1.gz; fi
 need share/bash-completion/completions/qarvoip-cli
 need share/bash-completion/completions/qarvoip-sim
 need share/doc/qarvoip/README.md
+need share/doc/qarvoip/copyright
+need share/doc/qarvoip/changelog.gz
 
 if [ -e "$prefix/share/qarvoip/Tavi.def" ]; then
   lines=$(grep -c $'\r$' "$prefix/share/qarvoip/Tavi.def" || true)
   [ "$lines" = 54 ] && echo "ok   Tavi.def has 54 CR LF lines" || { echo "BAD  Tavi.def has $lines CR LF lines"; status=1; }
 fi
 # roff writes a hyphen of an option as "\-".
-if grep -qF -- '\-\-address' "$prefix/share/man/man1/qarvoip-cli.1" 2>/dev/null \
+if zgrep -qF -- '\-\-address' "$prefix/share/man/man1/qarvoip-cli.1.gz" 2>/dev/null \
    && grep -q 'read-master' "$prefix/share/bash-completion/completions/qarvoip-cli" 2>/dev/null; then
   echo "ok   man page and completion carry the option and command tables"
 else

@@ -4038,5 +4038,9 @@ Programmiert Einbruchmelderzentralen über ihren Kommunikator.
   --help, -h       diese Hilfe zeigen und beenden
   --version        die Version zeigen und beenden</translation>
     </message>
+    <message>
+        <source>qarvo_9415</source>
+        <translation>Der Drucker kann nicht geöffnet werden. Es wurde nichts gedruckt.</translation>
+    </message>
 </context>
 </TS>

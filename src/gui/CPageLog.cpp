@@ -374,7 +374,8 @@ void CPageLog::print()
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (prompter().exec(dialog) != QDialog::Accepted)
         return;
-    LogPrinter::print(printer(), documentName_ ? documentName_() : QString(), viewedLines());
+    if (!LogPrinter::print(printer(), documentName_ ? documentName_() : QString(), viewedLines()))
+        showError(text(text_id::kPrinterNotOpened));
 }
 
 void CPageLog::printPreview()
@@ -385,7 +386,8 @@ void CPageLog::printPreview()
     LogPreviewDialog dialog(&printer(), this);
     dialog.setObjectName(QStringLiteral("printPreviewDialog"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&lines, &name](QPrinter* target) { LogPrinter::print(*target, name, lines); });
+            // The preview draws into pages in memory, which always open.
+            [&lines, &name](QPrinter* target) { (void)LogPrinter::print(*target, name, lines); });
     prompter().exec(dialog);
 }
 

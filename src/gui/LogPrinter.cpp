@@ -42,14 +42,14 @@ eventlog::PrintPagination LogPrinter::pagination(QPrinter& printer, int lineCoun
     return eventlog::paginate(lineHeight(printer), printableHeight(printer), lineCount);
 }
 
-void LogPrinter::print(QPrinter& printer, const QString& documentName, const QStringList& lines)
+bool LogPrinter::print(QPrinter& printer, const QString& documentName, const QStringList& lines)
 {
     // The lines are the caller's copy, taken when printing began.
     const int count = static_cast<int>(lines.size());
     const eventlog::PrintPagination pages = pagination(printer, count);
     QPainter painter;
     if (!painter.begin(&printer))
-        return;
+        return false;
     painter.setFont(font());
     // The painter's origin is the printable area's top left corner.
     const int left = 0, top = 0, right = printer.width(), bottom = printableHeight(printer);
@@ -72,7 +72,7 @@ void LogPrinter::print(QPrinter& printer, const QString& documentName, const QSt
         const int footerRule = bottom - pages.footerRuleOffset();
         painter.drawLine(left, footerRule, right, footerRule);
     }
-    painter.end();
+    return painter.end();
 }
 
 } // namespace qarvo::gui

@@ -24,8 +24,9 @@ public:
     // How lineCount lines fall into pages on this printer.
     static eventlog::PrintPagination pagination(QPrinter& printer, int lineCount);
 
-    // Prints every page. documentName follows "File: ".
-    static void print(QPrinter& printer, const QString& documentName, const QStringList& lines);
+    // Prints every page. documentName follows "File: ". False when the
+    // printer cannot be opened: nothing was printed.
+    [[nodiscard]] static bool print(QPrinter& printer, const QString& documentName, const QStringList& lines);
 };
 
 } // namespace qarvo::gui

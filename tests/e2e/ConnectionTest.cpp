@@ -12,6 +12,7 @@ using namespace qarvo::link;
 using namespace std::chrono_literals;
 using qarvo::testing::LinkFixture;
 using qarvo::testing::eventually;
+using qarvo::testing::fastTiming;
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST(ConnectionFailures, SilentCommunicatorGives54)
 {
     sim::CommunicatorConfig c;
     c.answerHello = false;
-    LinkFixture f(c);
+    LinkFixture f(c, fastTiming());
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kNoCall);
     openAgain(f, true);
     EXPECT_EQ(f.communicator.counters.closes, 1u) << "a close packet follows the failure";
@@ -119,7 +120,7 @@ TEST(ConnectionFailures, NoConnectionRequestGives55)
 {
     sim::CommunicatorConfig c;
     c.makeRequest = false;
-    LinkFixture f(c);
+    LinkFixture f(c, fastTiming());
     // Each failure sends a close. The communicator's answer is let in
     // before the next try, so that it is not taken for the callback
     // server's answer; a wait for the call takes no answer at all.
@@ -166,7 +167,7 @@ TEST(ConnectionFailures, UnansweredCloseGives58)
 {
     sim::CommunicatorConfig c;
     c.answerClose = false;
-    LinkFixture f(c);
+    LinkFixture f(c, fastTiming());
     ASSERT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kOpen);
     EXPECT_EQ(f.link->connection.close(), result::kCloseFailed);
 }
@@ -175,7 +176,7 @@ TEST(ConnectionFailures, CorruptedRepliesAreDroppedAndTheWaitRunsOut)
 {
     sim::CommunicatorConfig c;
     c.toProgram.corrupt = 1.0;
-    LinkFixture f(c);
+    LinkFixture f(c, fastTiming());
     EXPECT_EQ(f.link->connection.open(ConnectionMode::Direct, false), result::kNoCall);
     EXPECT_GE(f.link->socket.datagramsDropped.load(), 1u);
 }

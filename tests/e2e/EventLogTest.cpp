@@ -1,6 +1,7 @@
 // Event log reading: the step machine driven reply by reply, and whole
 // readings through the panel session against the simulated panel.
 #include "PanelFixture.h"
+#include "SessionFixture.h"
 
 #include "session/PanelSession.h"
 #include "app/Strings.h"
@@ -412,31 +413,23 @@ private:
 };
 
 // A panel session (link, document, worker and its steps) against the
-// simulated communicator and panel.
-struct SessionFixture {
+// simulated communicator and panel, reading the event log at a fixed time.
+struct EventLogSession : qarvo::testing::SessionFixture {
     enum class Replies { AsThePanel, FirstRecordTwice };
 
-    explicit SessionFixture(Replies replies = Replies::AsThePanel)
+    explicit EventLogSession(Replies replies = Replies::AsThePanel)
     {
-        if (!communicator.start())
-            throw std::runtime_error("simulator did not start");
         if (replies == Replies::FirstRecordTwice)
             communicator.setPanel(&duplicating);
-        else
-            communicator.setPanel(&panel);
-        session = std::make_unique<session::PanelSession>(
-            sink, qarvo::testing::settingsFor(communicator, communicator.config().password), qarvo::testing::fastTiming());
-        if (!session->start())
-            throw std::runtime_error("socket did not open");
         session->eventLogReader().setLocalClock(readingTime);
         // The newest event at 10 March 2026, 12:00.
         panel.setEventLogHeader(sim::StatusClock{9 * 1440 + 720, 2, 26});
     }
-    ~SessionFixture()
+    // The link ends and the communicator stops before the duplicating peer goes.
+    ~EventLogSession()
     {
         if (session->worker.running())
             session->worker.abort(true);
-        session.reset();
         communicator.stop();
     }
 
@@ -472,11 +465,7 @@ struct SessionFixture {
 
     const std::vector<panel::EventLog>& logs() const { return session->doc.logs(); }
 
-    RecordingSink sink;
-    sim::SimCommunicator communicator;
-    sim::SimPanel panel;
     DuplicatingPanel duplicating{panel};
-    std::unique_ptr<session::PanelSession> session;
 };
 
 std::vector<sim::EventRecord> arming(std::size_t n, int gap = 1)
@@ -488,7 +477,7 @@ std::vector<sim::EventRecord> arming(std::size_t n, int gap = 1)
 
 TEST(EventLogReading, ACountOf0x0400ReadsTheNewest800NumberedDownToOne)
 {
-    SessionFixture f;
+    EventLogSession f;
     f.panel.setEventLog(arming(0x400), 0x400);
     ASSERT_TRUE(f.read({}));
 
@@ -517,7 +506,7 @@ TEST(EventLogReading, ACountOf0x0400ReadsTheNewest800NumberedDownToOne)
 
 TEST(EventLogReading, ACountOfZeroSendsNoHeaderRequest)
 {
-    SessionFixture f;
+    EventLogSession f;
     f.panel.setEventLog(arming(5), 0);
     ASSERT_TRUE(f.read({}));
     EXPECT_EQ(f.eventRequests(), (std::vector<std::uint8_t>{0x01}));
@@ -528,7 +517,7 @@ TEST(EventLogReading, ACountOfZeroSendsNoHeaderRequest)
 
 TEST(EventLogReading, MarkAsReadThenOnlyTheMarkingEventIsLeft)
 {
-    SessionFixture f;
+    EventLogSession f;
     std::vector<sim::EventRecord> records = arming(3);
     records.push_back({1, word(8, 5)});
     f.panel.setEventLog(records, 2);
@@ -565,7 +554,7 @@ TEST(EventLogReading, MarkAsReadThenOnlyTheMarkingEventIsLeft)
 
 TEST(EventLogReading, ALateD608WhileStep12IsCurrentIsIgnored)
 {
-    SessionFixture f(SessionFixture::Replies::FirstRecordTwice);
+    EventLogSession f(EventLogSession::Replies::FirstRecordTwice);
     std::vector<sim::EventRecord> records;
     for (std::uint8_t code = 0; code < 4; ++code)
         records.push_back({code, word(0, 1)});

@@ -1,6 +1,8 @@
 #pragma once
 // A program-side Link and a simulated communicator on 127.0.0.1, with
-// time-outs scaled down so failures show quickly.
+// time-outs scaled down so failures show quickly, and room for a loaded
+// machine where the simulator answers (a test that waits a time-out out
+// passes fastTiming()).
 #include "base/RecordingSink.h"
 #include "link/Link.h"
 #include "sim/SimCommunicator.h"
@@ -12,7 +14,7 @@
 namespace qarvo::testing {
 
 struct LinkFixture {
-    explicit LinkFixture(sim::CommunicatorConfig config = {}, Timing timing = fastTiming())
+    explicit LinkFixture(sim::CommunicatorConfig config = {}, Timing timing = answeredTiming())
         : communicator(std::move(config))
     {
         if (!communicator.start())

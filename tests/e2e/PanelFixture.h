@@ -13,7 +13,7 @@ namespace qarvo::testing {
 
 struct PanelFixture : LinkFixture {
     explicit PanelFixture(sim::SimPanelConfig panelConfig = {}, sim::CommunicatorConfig config = {},
-                          Timing timing = fastTiming())
+                          Timing timing = answeredTiming())
         : LinkFixture(std::move(config), timing), panel(panelConfig)
     {
         communicator.setPanel(&panel);

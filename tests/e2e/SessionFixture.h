@@ -14,7 +14,7 @@ namespace qarvo::testing {
 
 struct SessionFixture {
     explicit SessionFixture(sim::SimPanelConfig panelConfig = {}, sim::CommunicatorConfig config = {},
-                            Timing timing = fastTiming())
+                            Timing timing = answeredTiming())
         : communicator(std::move(config)), panel(panelConfig)
     {
         if (!communicator.start())

@@ -185,7 +185,7 @@ TEST(Worker, EndOfLinkRequestIsSentAtMostFiveTimes)
 
 TEST(Worker, SilentPanelGivesMessage6)
 {
-    PanelFixture f;
+    PanelFixture f({}, {}, qarvo::testing::fastTiming());
     ASSERT_TRUE(f.connect());
     ASSERT_TRUE(f.waitIdle());
     f.panel.setSilent(true);

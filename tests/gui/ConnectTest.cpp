@@ -29,7 +29,7 @@ using namespace qarvo::gui;
 using qarvo::testing::ScriptedPrompter;
 
 namespace {
-constexpr int kLinkTimeout = 10000;
+using testing::kLinkTimeout;
 }
 
 class ConnectTest : public testing::WidgetTest {

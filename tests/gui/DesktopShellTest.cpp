@@ -46,7 +46,7 @@ Q_DECLARE_METATYPE(DialogMaker)
 
 namespace {
 
-constexpr int kLinkTimeout = 10000;
+using testing::kLinkTimeout;
 constexpr QSize kDefaultWindow(644, 436);
 
 // Answers the offer to disconnect and exit as told, and records it.

@@ -4,7 +4,6 @@
 // value stops the save with the focus on it.
 #include "FrameTest.h"
 
-#include "support/Documents.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "gui/CMainFrame.h"
@@ -13,6 +12,7 @@
 #include "gui/ShellTexts.h"
 #include "gui/controls/CListCtrlEx.h"
 #include "panel/TypeLists.h"
+#include "support/Documents.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,12 +59,6 @@ class InstallerPageTest : public testing::FrameTest {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
-    }
-
-    QByteArray fileBytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -322,8 +316,8 @@ private slots:
         prompter().fileToSave = home().file("kept");
         frame->action(Act::SaveAs)->trigger();
         const QString path = home().file("kept.rps");
-        const QByteArray saved = fileBytes(path);
-        QVERIFY(!saved.isEmpty());
+        const auto saved = testing::fileBytes(path.toStdString());
+        QVERIFY(!saved.empty());
 
         frame->show();
         frame->activateWindow();
@@ -334,7 +328,7 @@ private slots:
         frame->setCurrentPage(kOnlinePage);
         frame->action(Act::Save)->trigger();
         QCOMPARE(prompter().messageTexts(), QStringList{message});
-        QCOMPARE(fileBytes(path), saved);
+        QVERIFY(testing::fileBytes(path.toStdString()) == saved);
         QCOMPARE(frame->currentPage(), int(kInstallerPage));
         QVERIFY(page().control(control)->hasFocus());
     }

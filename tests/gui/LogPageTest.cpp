@@ -39,7 +39,8 @@ using namespace qarvo::gui;
 
 namespace {
 
-constexpr int kLinkTimeout = 20000;
+// Reading the whole log of 800 events takes longer than one link step.
+constexpr int kLogTimeout = 2 * testing::kLinkTimeout;
 
 // Runs a poppler tool and returns its standard output.
 QString poppler(const QString& tool, const QStringList& arguments)
@@ -115,7 +116,7 @@ class LogPageTest : public testing::FrameTest {
             const auto& worker = app->mainFrame()->session().worker;
             return worker.panelLinkUp() && worker.currentCode() == operations::kIdlePoll;
         };
-        return app && QTest::qWaitFor(idle, kLinkTimeout) ? std::move(app) : nullptr;
+        return app && QTest::qWaitFor(idle, kLogTimeout) ? std::move(app) : nullptr;
     }
 
     void setLogs(std::vector<panel::EventLog> logs)
@@ -273,13 +274,28 @@ private slots:
         QCOMPARE(text.last(), QString("Page: 1/1"));
     }
 
+    // A printer that cannot be opened (here a PDF file in a folder that is
+    // not there) ends the print with the message, not silently.
+    void aPrinterThatCannotBeOpenedSaysSo()
+    {
+        setLogs({{"Current log", {"one line"}}});
+        const QString pdf = home().file("missing/log.pdf");
+        QPrinter& printer = page().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        prompter().answer([](QDialog&) { return int(QDialog::Accepted); });
+        frame->action(Act::Print)->trigger();
+        QVERIFY(prompter().shown(text_id::kPrinterNotOpened));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
     void linesFallIntoPagesOfL()
     {
         QPrinter printer(QPrinter::HighResolution);
         const QString pdf = home().file("long.pdf");
         shapePrinter(printer, pdf, 50);
         QCOMPARE(LogPrinter::pagination(printer, 101).linesPerPage, 50);
-        LogPrinter::print(printer, "doc.rps", numbered(101));
+        QVERIFY(LogPrinter::print(printer, "doc.rps", numbered(101)));
         QCOMPARE(pageCount(pdf), 3);
         QCOMPARE(pageText(pdf, 1).size(), 52);
         QCOMPARE(pageText(pdf, 3), QStringList({"File: doc.rps", "line 101", "Page: 3/3"}));
@@ -389,9 +405,9 @@ private slots:
         demo.setCurrentPage(kEventLogPage);
         CPageLog& log = *demo.logPage();
         QSignalSpy inserted(log.lineTable()->model(), &QAbstractItemModel::rowsInserted);
-        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::ReadEventLog)->isEnabled(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::ReadEventLog)->isEnabled(), kLogTimeout);
         demo.action(Act::ReadEventLog)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(log.viewedLines().size() == 803, kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(log.viewedLines().size() == 803, kLogTimeout);
         QVERIFY2(inserted.count() > 2, "the lines arrived in one piece, not while the reading ran");
         const QStringList lines = log.viewedLines();
         QVERIFY(lines.first().startsWith("Event log read on"));
@@ -408,13 +424,13 @@ private slots:
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QDir(dir).filePath("event-log-print.pdf"));
-            LogPrinter::print(printer, "demo.rps", lines);
+            QVERIFY(LogPrinter::print(printer, "demo.rps", lines));
         }
         demo.action(Act::Abort)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().worker.running(), kLinkTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::Abort)->isEnabled(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().worker.running(), kLogTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::Abort)->isEnabled(), kLogTimeout);
         demo.action(Act::Abort)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().link.connection.isOpen(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().link.connection.isOpen(), kLogTimeout);
     }
 
     void breakEndsTheReadingAndKeepsItsLines()
@@ -425,19 +441,19 @@ private slots:
         CPageLog& log = *demo.logPage();
         log.breakButton()->click(); // no reading: nothing happens
         QCOMPARE(demo.session().worker.currentCode(), int(operations::kIdlePoll));
-        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::ReadEventLog)->isEnabled(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::ReadEventLog)->isEnabled(), kLogTimeout);
         demo.action(Act::ReadEventLog)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(log.viewedLines().size() > 20, kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(log.viewedLines().size() > 20, kLogTimeout);
         log.breakButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(demo.session().worker.currentCode() == operations::kIdlePoll, kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.session().worker.currentCode() == operations::kIdlePoll, kLogTimeout);
         const qsizetype kept = log.viewedLines().size();
         QVERIFY(kept > 20 && kept < 803);
         QVERIFY(demo.session().worker.panelLinkUp());
         demo.action(Act::Abort)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().worker.running(), kLinkTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::Abort)->isEnabled(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().worker.running(), kLogTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(demo.action(Act::Abort)->isEnabled(), kLogTimeout);
         demo.action(Act::Abort)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().link.connection.isOpen(), kLinkTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!demo.session().link.connection.isOpen(), kLogTimeout);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "gui/CPageMaster.h"
 #include "gui/controls/CListCtrlEx.h"
 #include "operations/OperationCodes.h"
+#include "support/Documents.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,12 +44,6 @@ class MasterPageTest : public testing::FrameTest {
     {
         CListCtrlEx& grid = *page().userGrid();
         QVERIFY(grid.model()->setData(grid.model()->index(row, column), text));
-    }
-
-    QByteArray fileBytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -143,8 +138,8 @@ private slots:
         prompter().fileToSave = home().file("kept");
         frame->action(Act::SaveAs)->trigger();
         const QString path = home().file("kept.rps");
-        const QByteArray saved = fileBytes(path);
-        QVERIFY(!saved.isEmpty());
+        const auto saved = testing::fileBytes(path.toStdString());
+        QVERIFY(!saved.empty());
         QVERIFY(!prompter().shown(kUserCodeRefused));
 
         frame->show();
@@ -153,7 +148,7 @@ private slots:
         typeUserCell(7, kCodeColumn, "123"); // a later row: the first refusal is reported
         frame->action(Act::Save)->trigger();
         QCOMPARE(prompter().count(kUserCodeRefused), 1);
-        QCOMPARE(fileBytes(path), saved);
+        QVERIFY(testing::fileBytes(path.toStdString()) == saved);
         QCOMPARE(frame->currentPage(), int(kMasterPage));
         QCOMPARE(page().userGrid()->currentIndex().row(), 3);
         QCOMPARE(page().userGrid()->currentIndex().column(), kCodeColumn);

@@ -25,7 +25,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-constexpr int kLinkTimeout = 10000;
+using testing::kLinkTimeout;
 constexpr std::uint8_t kStatusPoll = 0xE3;
 // The page must show a command's result by the end of the first status
 // poll after it; a poll that was on its way when the state changed may come

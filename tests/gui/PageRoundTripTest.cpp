@@ -8,9 +8,11 @@
 #include "gui/CMainFrame.h"
 #include "gui/CPageInst.h"
 #include "gui/CPageMaster.h"
+#include "gui/CProgressDlg.h"
 #include "gui/CUploadApp.h"
 #include "gui/StatusPanes.h"
 #include "gui/controls/CListCtrlEx.h"
+#include "operations/OperationCodes.h"
 #include "panel/InstallerForm.h"
 #include "panel/TypeLists.h"
 #include "sim/DemoPeers.h"
@@ -18,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,7 +34,7 @@ using namespace qarvo::gui;
 
 namespace {
 
-constexpr int kLinkTimeout = 10000;
+using testing::kLinkTimeout;
 constexpr int kUserRow = 5;         // "User 05"
 constexpr int kZoneRow = 1;         // zone 2: a follower zone in the panel's defaults
 constexpr auto kNewCode = "8642";
@@ -206,6 +209,42 @@ private slots:
 
         QCOMPARE(differences(before, readBack), (QStringList{"user.05.code", "zone.02.type"}));
         QCOMPARE(differences(written, readBack), QStringList{});
+    }
+
+    // The progress display's Cancel while a page is being written: the
+    // write stops where it is, the link stays up at the idle poll and sends
+    // nothing more of it, and the document stays as it was.
+    void cancelDuringAPageWriteStopsItAndKeepsTheDocument()
+    {
+        connectToPanel();
+        const auto image = frame().session().doc.image().bytes();
+        const std::vector<std::uint8_t> document(image.begin(), image.end());
+        // Slow enough that the write is still under way when Cancel comes.
+        const sim::Faults slow{.delay = std::chrono::milliseconds(5)};
+        peers->communicator().setFaults(slow, slow);
+        frame().action(Act::WriteInstaller)->trigger();
+        // The backup before the write reads both pages first.
+        QTRY_VERIFY_WITH_TIMEOUT(peers->panel().counters().memoryWrites >= 3, 3 * kLinkTimeout);
+        QVERIFY(frame().progressDialog() && frame().progressDialog()->isVisible());
+        auto* buttons = frame().progressDialog()->findChild<QDialogButtonBox*>();
+        QVERIFY(buttons && buttons->buttons().size() == 1);
+        QTest::mouseClick(buttons->buttons().first(), Qt::LeftButton);
+
+        QTRY_VERIFY_WITH_TIMEOUT(frame().session().worker.currentCode() == operations::kIdlePoll, kLinkTimeout);
+        // A request already on its way when Cancel came has arrived once the
+        // panel answers the idle poll.
+        const unsigned polled = peers->panel().counters().statusMessages;
+        QTRY_VERIFY_WITH_TIMEOUT(peers->panel().counters().statusMessages > polled, kLinkTimeout);
+        const sim::SimPanelCounters atIdle = peers->panel().counters();
+        QTRY_VERIFY_WITH_TIMEOUT(peers->panel().counters().statusMessages >= atIdle.statusMessages + 2, kLinkTimeout);
+        QCOMPARE(peers->panel().counters().memoryWrites, atIdle.memoryWrites);
+        QCOMPARE(peers->panel().counters().completions, 0u);
+        QVERIFY(frame().session().worker.panelLinkUp());
+        const auto after = frame().session().doc.image().bytes();
+        QVERIFY(std::equal(after.begin(), after.end(), document.begin(), document.end()));
+        QTRY_VERIFY_WITH_TIMEOUT(frame().action(Act::WriteInstaller)->isEnabled(), kLinkTimeout);
+        peers->communicator().setFaults({}, {});
+        disconnect();
     }
 };
 

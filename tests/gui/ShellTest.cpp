@@ -626,6 +626,62 @@ private slots:
             QCOMPARE(frame->session().forms.master.roundPeriod == edited, !documentGoes);
     }
 
+    // Open and a recent file ask too; a Yes whose save does not happen (the
+    // Save As dialog cancelled, or the file cannot be written) keeps the
+    // edited document and opens nothing.
+    void unsavedEditsAskBeforeAnotherDocumentOpens_data()
+    {
+        QTest::addColumn<bool>("recent"); // else Open
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("saveAs"); // the Save As dialog's answer; empty: cancelled
+        QTest::addColumn<bool>("opens");
+        for (const bool recent : {false, true}) {
+            const char* how = recent ? "recent file" : "open";
+            QTest::addRow("%s, cancel", how) << recent << int(QMessageBox::Cancel) << QString() << false;
+            QTest::addRow("%s, no", how) << recent << int(QMessageBox::No) << QString() << true;
+            QTest::addRow("%s, yes, saved", how) << recent << int(QMessageBox::Yes) << "asked" << true;
+            QTest::addRow("%s, yes, save as cancelled", how) << recent << int(QMessageBox::Yes) << QString() << false;
+            QTest::addRow("%s, yes, save fails", how) << recent << int(QMessageBox::Yes) << "missing/asked" << false;
+        }
+    }
+
+    void unsavedEditsAskBeforeAnotherDocumentOpens()
+    {
+        QFETCH(bool, recent);
+        QFETCH(int, button);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, opens);
+        makeFrame();
+        const QString other = home().file("other.rps");
+        prompter().fileToSave = other;
+        frame->action(Act::SaveAs)->trigger(); // now a recent file
+        frame->action(Act::New)->trigger();
+        editThePage();
+        const std::string edited = frame->session().forms.master.roundPeriod;
+
+        prompter().fileToSave = saveAs.isEmpty() ? QString() : home().file(saveAs);
+        prompter().fileToOpen = other;
+        prompter().buttons.push_back(QMessageBox::StandardButton(button));
+        if (recent) {
+            QAction* entry = nullptr;
+            for (QAction* a : frame->findChildren<QAction*>())
+                if (a->text().endsWith(other))
+                    entry = a;
+            QVERIFY(entry);
+            entry->trigger();
+        } else {
+            frame->action(Act::Open)->trigger();
+        }
+
+        QCOMPARE(prompter().messageTexts().value(0), QString("Save changes to untitled?"));
+        QCOMPARE(frame->documentPath() == other, opens);
+        const bool saveFailed = saveAs.contains('/');
+        QCOMPARE(prompter().messages.size(), std::size_t(saveFailed ? 2 : 1));
+        if (!opens)
+            QCOMPARE(frame->session().forms.master.roundPeriod, edited);
+        QVERIFY(frame->session().modified() != opens);
+    }
+
     void closingIsAllowedWithoutConnectionAndSavesPlacement()
     {
         makeFrame();

@@ -36,7 +36,7 @@ using qarvo::testing::ScriptedPrompter;
 
 namespace {
 
-constexpr int kLinkTimeout = 10000;
+using testing::kLinkTimeout;
 
 void saveShot(QWidget& widget, const QString& name)
 {

@@ -41,10 +41,4 @@ std::string zoneName(const panel::CUploadDoc& doc, int zone)
     return panel::decodeText16(doc.bytes(panel::zoneName(zone)));
 }
 
-std::vector<char> fileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 } // namespace qarvo::testing

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <span>
 #include <vector>
@@ -25,7 +27,13 @@ Bytes randomImage(std::uint32_t seed, std::span<const std::uint8_t> keepIdentity
 // The name of zone 1, 2, ... as the document holds it.
 std::string zoneName(const panel::CUploadDoc& doc, int zone);
 
-// The bytes of a file; none when it cannot be read.
-std::vector<char> fileBytes(const std::filesystem::path& path);
+// The bytes of a file, as chars or as Bytes (fileBytes<std::uint8_t>);
+// none when it cannot be read.
+template <class Byte = char>
+std::vector<Byte> fileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 } // namespace qarvo::testing

@@ -21,4 +21,15 @@ Timing fastTiming()
     return t;
 }
 
+Timing answeredTiming()
+{
+    constexpr Millis kAnswerWait{5000};
+    Timing t = fastTiming();
+    t.controlReply = kAnswerWait;
+    t.directCallWait = kAnswerWait;
+    t.callbackCallWait = kAnswerWait;
+    t.workerReply = kAnswerWait;
+    return t;
+}
+
 } // namespace qarvo::testing

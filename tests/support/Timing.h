@@ -6,6 +6,12 @@
 
 namespace qarvo::testing {
 
+// Short time-outs throughout: for a test that waits one out.
 Timing fastTiming();
+// The same for a program whose simulated far end answers: the waits for an
+// answer only bound a failure, so they leave a loaded machine 5 s to answer
+// (the connection's replies, the communicator's call and the panel's
+// messages).
+Timing answeredTiming();
 
 } // namespace qarvo::testing

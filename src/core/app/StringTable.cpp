@@ -980,6 +980,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9412, "Cannot read the text file '%s': %s"},
     {9413, "Cannot write the PDF file '%s'"},
     {9414, "The converter ended with exit code %d."},
+    {9415, "The printer cannot be opened. Nothing was printed."},
     // Communicator page and firmware update refusals
     {9500, "The defaults were not saved: there is no defaults file to save over."},
     {9501, "The defaults were not saved: the defaults file cannot be written."},

@@ -1,9 +1,14 @@
 #include "base/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <random>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qarvo {
 
@@ -28,6 +33,43 @@ fs::path temporaryBeside(const fs::path& target)
     fs::path temp = target;
     temp += ".tmp-" + suffix;
     return temp;
+}
+
+// The user's own group or one of the user's supplementary groups.
+bool isInGroup(gid_t group)
+{
+    if (getegid() == group)
+        return true;
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(0, getgroups(0, nullptr))));
+    groups.resize(static_cast<std::size_t>(std::max(0, getgroups(static_cast<int>(groups.size()), groups.data()))));
+    return std::ranges::find(groups, group) != groups.end();
+}
+
+// A file's mode is the user's rule for whether it may be replaced: the
+// owner's write bit for its owner, the group's for a member of its group,
+// the others' otherwise. Asked of the mode, not of the system, so that an
+// administrator's account, which may write anything, still keeps a file its
+// user made read-only.
+bool modeLetsUserWrite(const struct stat& info)
+{
+    if (geteuid() == info.st_uid)
+        return info.st_mode & S_IWUSR;
+    if (isInGroup(info.st_gid))
+        return info.st_mode & S_IWGRP;
+    return info.st_mode & S_IWOTH;
+}
+
+// Why an existing target may not be replaced ("" when it may), and its
+// permissions, which the replacement keeps.
+std::string checkReplaceable(const fs::path& target, std::optional<fs::perms>& keep)
+{
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0)
+        return {}; // no file yet: the new one gets the usual mode
+    if (S_ISREG(info.st_mode) && !modeLetsUserWrite(info))
+        return describe("Cannot replace", target, "the file is read-only");
+    keep = static_cast<fs::perms>(info.st_mode) & fs::perms::mask;
+    return {};
 }
 
 } // namespace
@@ -61,6 +103,9 @@ bool readWholeFile(const fs::path& path, std::vector<std::uint8_t>& bytes, std::
 
 std::string writeFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes)
 {
+    std::optional<fs::perms> keep;
+    if (std::string refused = checkReplaceable(path, keep); !refused.empty())
+        return refused;
     const fs::path temp = temporaryBeside(path);
     errno = 0;
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -77,7 +122,10 @@ std::string writeFileAtomically(const fs::path& path, std::span<const std::uint8
         return describe("Cannot write", path, reason);
     }
     std::error_code ec;
-    fs::rename(temp, path, ec);
+    if (keep)
+        fs::permissions(temp, *keep, ec);
+    if (!ec)
+        fs::rename(temp, path, ec);
     if (ec) {
         fs::remove(temp, ignored);
         return describe("Cannot replace", path, ec.message());

@@ -18,6 +18,8 @@ bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>&
 
 // Writes a temporary file beside the target, flushes it and renames it over
 // the target, so the target is either the old file or the whole new one.
+// A target whose mode does not let the user write it is refused; a replaced
+// target keeps its mode.
 // Returns "" on success, otherwise why the target was left untouched.
 std::string writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view text);

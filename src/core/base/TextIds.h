@@ -166,6 +166,7 @@ inline constexpr int kConverterUsage = 9411;
 inline constexpr int kConverterCannotRead = 9412;  // (format) %s the file, %s why
 inline constexpr int kConverterCannotWrite = 9413; // (format) %s the file
 inline constexpr int kConverterExitCode = 9414;    // (format) exit code
+inline constexpr int kPrinterNotOpened = 9415;
 
 // Online status page
 inline constexpr int kEntryTime = 132;

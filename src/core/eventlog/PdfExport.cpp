@@ -17,7 +17,9 @@ namespace qarvo::eventlog {
 
 namespace {
 
-constexpr char kConverterName[] = "Text2PDF";
+constexpr char kConverterName[] = "text2pdf";
+// Where an installed program's converter lives, from the program's folder.
+constexpr char kInstalledConverterFolder[] = "../libexec/qarvoip";
 constexpr char kPdfMagic[] = "%PDF-";
 
 PdfExportResult failure(QString error) { return {false, std::move(error)}; }
@@ -50,7 +52,11 @@ long secondsOf(std::chrono::milliseconds wait) { return static_cast<long>(std::m
 
 QString converterPath(const QString& programDirectory)
 {
-    return QDir(programDirectory).filePath(QString::fromLatin1(kConverterName));
+    const QString name = QString::fromLatin1(kConverterName);
+    const QString beside = QDir(programDirectory).filePath(name);
+    if (QFile::exists(beside))
+        return beside;
+    return QDir::cleanPath(QDir(programDirectory).filePath(QString::fromLatin1(kInstalledConverterFolder) + u'/' + name));
 }
 
 PdfExportResult exportPdf(const QStringList& lines, const QString& pdfPath, const PdfExportSetup& setup)

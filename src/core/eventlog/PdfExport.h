@@ -1,6 +1,6 @@
 #pragma once
-// The event log's PDF file, made by the converter program Text2PDF that is
-// installed beside the program: the lines go into a temporary text file
+// The event log's PDF file, made by the converter program Text2PDF (its file
+// text2pdf, found by converterPath): the lines go into a temporary text file
 // (the text export's form), the converter turns it into the chosen PDF file,
 // and the temporary file is removed again. The export only counts as done
 // when the converter ended in time with exit code 0 and left a file that is
@@ -16,7 +16,8 @@ namespace qarvo::eventlog {
 inline constexpr std::chrono::milliseconds kConverterWait{60000};
 // The temporary text file's name starts with this.
 inline constexpr char kTemporaryPrefix[] = "c52pdf";
-// The converter's file name in the program's directory.
+// The converter: beside the program (a build), else where an install puts
+// it, libexec/qarvoip beside the program's bin folder.
 QString converterPath(const QString& programDirectory);
 
 struct PdfExportSetup {

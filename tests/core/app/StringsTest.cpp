@@ -286,7 +286,7 @@ const NamedId kNamedIds[] = {
     NAMED(kNoTemporaryFileName), NAMED(kCouldNotCreateTemporaryFile), NAMED(kConverterNotStarted),
     NAMED(kConverterFailed), NAMED(kConverterTimedOut), NAMED(kTextFilesFilter), NAMED(kPdfFilesFilter),
     NAMED(kProposedTextExport), NAMED(kProposedPdfExport), NAMED(kConverterUsage), NAMED(kConverterCannotRead),
-    NAMED(kConverterCannotWrite), NAMED(kConverterExitCode),
+    NAMED(kConverterCannotWrite), NAMED(kConverterExitCode), NAMED(kPrinterNotOpened),
     NAMED(kEntryTime), NAMED(kNotReady), NAMED(kReadyForForced), NAMED(kTamperTrouble),
     NAMED(kInvalidPgmType), NAMED(kInvalidZoneType), NAMED(kPgmOnOrOff), NAMED(kTurnPgmOn),
     NAMED(kTurnPgmOff), NAMED(kStartPgm), NAMED(kStopPgm), NAMED(kChimeOnOrOff),

@@ -186,6 +186,36 @@ TEST_F(SafeWrites, CtrlCDuringAWriteEndsTheLinkAndNamesThePage)
     EXPECT_TRUE(qarvo::testing::eventually([&] { return !own_.communicator.sessionOpen(); }));
 }
 
+TEST_F(SafeWrites, ACorruptDocumentIsRefusedBeforeAnythingIsSentOrChanged)
+{
+    const std::string good = file("good.rps").string();
+    ASSERT_EQ(run({"new", good}).status, kExitSuccess);
+    const Bytes whole = fileBytes<std::uint8_t>(good);
+    const std::vector<Bytes> corruptions = {
+        {},                                                // empty
+        {whole.begin(), whole.begin() + whole.size() / 2}, // cut short
+        Bytes(whole.size(), 0x5A),                         // the right size, no document
+    };
+    const std::string doc = file("corrupt.rps").string();
+    const Args commands[] = {{"write-installer", doc}, {"write-master", doc}, {"restore", doc},
+                             {"set", doc, "delay.entry-1=30"}, {"show", doc}, {"check", doc},
+                             {"diff", doc, good}, {"diff", good, doc}};
+    for (const Bytes& bytes : corruptions) {
+        std::ofstream(doc, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        for (const Args& args : commands) {
+            const CliRun r = run(args);
+            const std::string what = args[0] + " on " + std::to_string(bytes.size()) + " bytes";
+            EXPECT_NE(r.status, kExitSuccess) << what;
+            EXPECT_TRUE(contains(r.err, "corrupt.rps")) << what << ": " << r.err;
+            EXPECT_EQ(r.out, "") << what;
+            EXPECT_EQ(fileBytes<std::uint8_t>(doc), bytes) << what;
+        }
+    }
+    EXPECT_EQ(own_.communicator.counters.hellos, 0u) << "no datagram for a document that does not open";
+    EXPECT_EQ(fileBytes<std::uint8_t>(good), whole);
+}
+
 TEST_F(SafeWrites, ASilentPanelEndsWithTheTimeOutNamedAndExitThree)
 {
     own_.panel.setSilent(true);

@@ -3,55 +3,24 @@
 #include "cli/CliApp.h"
 
 #include "panel/CUploadDoc.h"
-
-#include <QTemporaryDir>
+#include "support/CliFixture.h"
+#include "support/Documents.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 using namespace qarvo;
 using namespace qarvo::cli;
-using Args = std::vector<std::string>;
+using namespace qarvo::testing;
 namespace fs = std::filesystem;
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-std::vector<char> fileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 std::size_t lineCount(const std::string& text) { return std::size_t(std::count(text.begin(), text.end(), '\n')); }
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class Settings : public ::testing::Test {
+class Settings : public CliTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-
-    fs::path file(const std::string& name) const { return fs::path(dir_.path().toStdString()) / name; }
-
-    RunResult run(const Args& args)
-    {
-        std::ostringstream out;
-        std::ostringstream err;
-        CliEnvironment env{out, err, dir_.path().toStdString(), std::nullopt};
-        RunResult r;
-        r.status = runCli(args, env);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
     // A new document of the model, stored once through the forms so its
     // bytes are what the forms write.
     std::string document(const std::string& name, const std::string& type)
@@ -67,8 +36,6 @@ protected:
         std::ofstream(file(name)) << text;
         return file(name).string();
     }
-
-    QTemporaryDir dir_;
 };
 
 class EveryModel : public Settings, public ::testing::WithParamInterface<const char*> {};
@@ -79,14 +46,14 @@ TEST_P(EveryModel, ShowJsonThenSetFromItLeavesTheFileByteIdentical)
 {
     const std::string doc = document("m.rps", GetParam());
     const auto before = fileBytes(doc);
-    const RunResult shown = run({"show", doc, "--json"});
+    const CliRun shown = run({"show", doc, "--json"});
     ASSERT_EQ(shown.status, kExitSuccess) << shown.err;
-    const RunResult set = run({"set", doc, "--from", writeJson("m.json", shown.out)});
+    const CliRun set = run({"set", doc, "--from", writeJson("m.json", shown.out)});
     EXPECT_EQ(set.status, kExitSuccess) << set.err;
     EXPECT_EQ(fileBytes(doc), before);
 
     // The list names the same settings the document shows.
-    const RunResult listed = run({"settings", "--type", GetParam()});
+    const CliRun listed = run({"settings", "--type", GetParam()});
     EXPECT_EQ(lineCount(listed.out), lineCount(run({"show", doc}).out));
 }
 
@@ -118,7 +85,7 @@ TEST_F(Settings, AnInvalidValueExitsOneNamesTheSettingAndLeavesTheFile)
         {"user.07.code=123456", "user.07.code: '123456' would be stored as '1234'"}, // codes have 4 digits
     };
     for (const Case& c : cases) {
-        const RunResult r = run({"set", doc, "user.08.code=5555", c.assignment});
+        const CliRun r = run({"set", doc, "user.08.code=5555", c.assignment});
         EXPECT_EQ(r.status, kExitFailure) << c.assignment;
         EXPECT_TRUE(contains(r.err, c.message)) << r.err;
         EXPECT_EQ(fileBytes(doc), before) << c.assignment;
@@ -137,7 +104,7 @@ TEST_F(Settings, CheckReportsTheFirstInvalidValue)
         d.bytes(panel::Setting::Entry1Delay)[0] = 0; // a delay of at least a second
         ASSERT_EQ(d.save(doc), "");
     }
-    const RunResult r = run({"check", doc});
+    const CliRun r = run({"check", doc});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_TRUE(contains(r.out, "delay.entry-1: ")) << r.out;
 }
@@ -145,14 +112,14 @@ TEST_F(Settings, CheckReportsTheFirstInvalidValue)
 TEST_F(Settings, DiffListsChangedSettingsByNameWithBothValues)
 {
     const std::string a = document("a.rps", "24");
-    const RunResult same = run({"diff", a, a});
+    const CliRun same = run({"diff", a, a});
     EXPECT_EQ(same.status, kExitSuccess);
     EXPECT_EQ(same.out, "");
 
     const std::string b = file("b.rps").string();
     fs::copy_file(a, b);
     ASSERT_EQ(run({"set", b, "user.07.code=4321"}).status, kExitSuccess);
-    const RunResult changed = run({"diff", a, b});
+    const CliRun changed = run({"diff", a, b});
     EXPECT_EQ(changed.status, kExitFailure);
     EXPECT_EQ(changed.out, "user.07.code: '' -> '4321'\n");
     EXPECT_TRUE(contains(run({"diff", a, b, "--json"}).out, "\"b\": \"4321\"")) << "JSON carries both values";
@@ -164,7 +131,7 @@ TEST_F(Settings, DiffOfTwoModelsListsTheSettingsOnlyOneHas)
 {
     const std::string small = document("small.rps", "21");
     const std::string large = document("large.rps", "29");
-    const RunResult r = run({"diff", small, large});
+    const CliRun r = run({"diff", small, large});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_TRUE(contains(r.out, "zone.16.type: (absent) -> ")) << "12 zones against 16:\n" << r.out;
     EXPECT_FALSE(contains(r.out, "user.01.code")) << "equal settings both have are not listed";

@@ -1,6 +1,8 @@
 #include "panel/CUploadDoc.h"
 #include "panel/FieldCodecs.h"
 #include "panel/RpsArchive.h"
+#include "support/Documents.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -9,38 +11,18 @@
 #include <random>
 
 using namespace qarvo::panel;
+using qarvo::testing::Bytes;
+using qarvo::testing::fileBytes;
+using qarvo::testing::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 const std::string kCurrentLog = "Current log";
 
 constexpr std::size_t kImageOffset = 3;
 constexpr std::size_t kNamesOffset = kImageOffset + PanelImage::kSize;
 constexpr std::size_t kEmptyString = 4; // FF FE FF 00
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("qarvo-panel-" + std::to_string(random()) + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-Bytes fileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 void writeBytes(const fs::path& path, const Bytes& bytes)
 {
@@ -148,10 +130,10 @@ TEST(CUploadDoc, FileLayoutOfTextsAndLogs)
 TEST(CUploadDoc, SaveAndReopenRebuildsTheModelByte)
 {
     TempDir dir;
-    const fs::path file = dir / "site.rps";
+    const fs::path file = dir.file("site.rps");
     CUploadDoc doc(kCurrentLog);
     ASSERT_EQ(doc.save(file), "");
-    EXPECT_EQ(fileBytes(file).at(kImageOffset), 0xAA) << "the file keeps the defaulted byte";
+    EXPECT_EQ(fileBytes<std::uint8_t>(file).at(kImageOffset), 0xAA) << "the file keeps the defaulted byte";
 
     CUploadDoc reopened(kCurrentLog);
     ASSERT_EQ(reopened.open(file), "");
@@ -164,7 +146,7 @@ TEST(CUploadDoc, SaveAndReopenRebuildsTheModelByte)
 TEST(CUploadDoc, EverythingSurvivesSaveAndOpen)
 {
     TempDir dir;
-    const fs::path file = dir / "full.rps";
+    const fs::path file = dir.file("full.rps");
     CUploadDoc doc = distinctiveDocument();
     EXPECT_TRUE(doc.isModified());
     ASSERT_EQ(doc.save(file), "");
@@ -268,7 +250,7 @@ TEST(CUploadDoc, AShortFileIsRefusedAndTheOpenDocumentStays)
     };
     for (const Cut& cut : cuts) {
         SCOPED_TRACE(cut.length);
-        const fs::path file = dir / "cut.rps";
+        const fs::path file = dir.file("cut.rps");
         writeBytes(file, Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut.length)));
         const std::string error = open.open(file);
         EXPECT_NE(error.find(cut.names), std::string::npos) << error;
@@ -314,7 +296,7 @@ TEST(CUploadDoc, OpenReportsMissingFiles)
 {
     TempDir dir;
     CUploadDoc doc(kCurrentLog);
-    const std::string error = doc.open(dir / "none.rps");
+    const std::string error = doc.open(dir.file("none.rps"));
     EXPECT_NE(error.find("none.rps"), std::string::npos) << error;
     EXPECT_NE(doc.open(dir.path()), "") << "a directory is no document";
 }
@@ -322,21 +304,21 @@ TEST(CUploadDoc, OpenReportsMissingFiles)
 TEST(CUploadDoc, SaveReplacesAtomically)
 {
     TempDir dir;
-    const fs::path file = dir / "site.rps";
+    const fs::path file = dir.file("site.rps");
     writeBytes(file, Bytes{1, 2, 3});
     CUploadDoc doc = distinctiveDocument();
     ASSERT_EQ(doc.save(file), "");
-    EXPECT_EQ(fileBytes(file), doc.serialize());
+    EXPECT_EQ(fileBytes<std::uint8_t>(file), doc.serialize());
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path()))
         ++entries;
     EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
 
     doc.setPanelNotes("changed");
-    const std::string error = doc.save(dir / "no-such-dir" / "x.rps");
+    const std::string error = doc.save(dir.file("no-such-dir") / "x.rps");
     EXPECT_NE(error, "");
     EXPECT_TRUE(doc.isModified()) << "a failed save leaves the document changed";
-    EXPECT_FALSE(fs::exists(dir / "no-such-dir"));
+    EXPECT_FALSE(fs::exists(dir.file("no-such-dir")));
 }
 
 TEST(CUploadDoc, ModelCheck)

@@ -121,17 +121,6 @@ link::ConnectionSettings savedSettings()
     return settings;
 }
 
-Timing answeredTiming()
-{
-    constexpr Millis kAnswerWait{5000};
-    Timing t = fastTiming();
-    t.controlReply = kAnswerWait;
-    t.directCallWait = kAnswerWait;
-    t.callbackCallWait = kAnswerWait;
-    t.workerReply = kAnswerWait;
-    return t;
-}
-
 std::unique_ptr<gui::CUploadApp> startProgram(const TestHome& home, const QStringList& arguments)
 {
     auto app = std::make_unique<gui::CUploadApp>(QStringList{"qarvoip", "--home", home.path()} + arguments);

@@ -83,11 +83,10 @@ void resetSettings(const QString& language = QStringLiteral("ENU"));
 // defaults with a callback server named.
 link::ConnectionSettings savedSettings();
 
-// The tests' time-outs for a program whose simulated far end answers: the
-// waits for an answer only bound a failure, so they leave a loaded machine
-// the time to answer (the connection's replies, the communicator's call and
-// the panel's messages).
-Timing answeredTiming();
+// How long a test waits for a step on the link that the simulator answers
+// (connecting, a page read or write, ending the link), in ms: room for a
+// loaded machine, never waited out by a passing test.
+inline constexpr int kLinkTimeout = 10000;
 
 // The program as a user starts it on the test's program directory, with
 // more arguments ("--demo") and the answered tests' time-outs; nullptr when

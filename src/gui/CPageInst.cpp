@@ -791,6 +791,7 @@ void CPageInst::showCodes()
         for (int p = 0; p < codePgmColumns_; ++p)
             codesGrid_->setCheckState(r, kFirstCodePgmColumn + p, row->pgms[std::size_t(p)] ? 1 : 0);
     }
+    codesGrid_->fitColumnToContents(panel::code_column::kLabel);
     fitRows(codesGrid_);
 }
 

@@ -394,6 +394,7 @@ void CPageMaster::showUsers()
         for (int p = 0; p < pgmColumns_; ++p)
             userGrid_->setCheckState(r, kFirstPgmColumn + p, row.pgms[std::size_t(p)] ? 1 : 0);
     }
+    userGrid_->fitColumnToContents(panel::code_column::kLabel);
     showing_ = wasShowing;
 }
 

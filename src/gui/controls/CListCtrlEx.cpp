@@ -63,6 +63,11 @@ void CListCtrlEx::defineColumn(int column, const QString& header, int widthHint,
     setColumnWidth(column, std::max(fromHint, forHeader));
 }
 
+void CListCtrlEx::fitColumnToContents(int column)
+{
+    setColumnWidth(column, std::max(columnWidth(column), sizeHintForColumn(column)));
+}
+
 int CListCtrlEx::columnsWidth() const
 {
     int width = verticalHeader()->isVisible() ? verticalHeader()->width() : 0;

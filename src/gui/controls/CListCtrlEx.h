@@ -37,6 +37,9 @@ public:
     int gridId() const { return gridId_; }
     void setGridId(int id) { gridId_ = id; }
 
+    // Widens the column to what its cells show (row labels in another
+    // language, say); it never narrows.
+    void fitColumnToContents(int column);
     // A column: its header, a width hint in the panel software's pixels (0
     // hides the column), the alignment of its cells and the full name its
     // header shows as a tooltip.

@@ -25,11 +25,12 @@ configure() { # folder, sanitizer flags
     -DCMAKE_CXX_FLAGS="$2" -DCMAKE_EXE_LINKER_FLAGS="$2" >/dev/null
 }
 
-# Builds only the test programs (and what they run): test_<layer>, test_e2e,
-# test_soak and, with "all", the widget tests gui_<name>.
+# Builds only the test programs and the programs tests run: test_<layer>,
+# test_e2e, test_soak, the translation checker and, with "all", the widget
+# tests gui_<name>, the fuzz corpus writer and its replays.
 build_tests() { # folder [all]
-  local pattern='test_[a-z0-9]*'
-  [ "${2:-}" = all ] && pattern='\(test\|gui\)_[A-Za-z0-9]*'
+  local pattern='test_[a-z0-9]*\|qarvoip-check-translations'
+  [ "${2:-}" = all ] && pattern='\(test\|gui\|fuzz_replay\)_[A-Za-z0-9_]*\|qarvo-fuzz-seeds\|qarvoip-check-translations'
   local targets
   targets=$(cmake --build "$1" --target help | sed -n "s/^\($pattern\): .*/\1/p")
   cmake --build "$1" --target $targets

@@ -60,24 +60,23 @@ std::vector<Row> rowsOf(const std::string& text)
     return rows;
 }
 
-// The first line holding bytes that are not UTF-8; 0 when all are.
-int firstBadUtf8Line(const std::string& bytes)
+// The lines holding bytes that are not UTF-8.
+std::set<int> badUtf8Lines(const std::string& bytes)
 {
+    std::set<int> bad;
     int line = 1;
-    std::size_t start = 0;
-    while (start <= bytes.size()) {
+    for (std::size_t start = 0; start <= bytes.size(); ++line) {
         const auto end = bytes.find('\n', start);
         const std::string_view text = std::string_view(bytes).substr(start, end == std::string::npos ? end : end - start);
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         (void)QString(decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))));
         if (decoder.hasError())
-            return line;
+            bad.insert(line);
         if (end == std::string::npos)
             break;
         start = end + 1;
-        ++line;
     }
-    return 0;
+    return bad;
 }
 
 std::vector<std::string> tagsOf(const std::string& text)
@@ -142,8 +141,9 @@ std::string sitesCsvHeader()
 CsvSites readSitesCsv(const std::string& bytes, const Resolver& resolve)
 {
     CsvSites result;
-    if (const int line = firstBadUtf8Line(bytes)) {
-        result.refused.push_back({line, "bytes that are not UTF-8"});
+    const std::set<int> badLines = badUtf8Lines(bytes);
+    if (badLines.contains(1)) {
+        result.refused.push_back({1, "bytes that are not UTF-8"});
         return result;
     }
     std::string text = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
@@ -155,7 +155,7 @@ CsvSites readSitesCsv(const std::string& bytes, const Resolver& resolve)
     std::set<std::string> names;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         Site site;
-        std::string why = siteOfRow(rows[r], resolve, site);
+        std::string why = badLines.contains(rows[r].line) ? "bytes that are not UTF-8" : siteOfRow(rows[r], resolve, site);
         if (why.empty() && !names.insert(site.name).second)
             why = "the name '" + site.name + "' is given on an earlier line";
         if (why.empty())

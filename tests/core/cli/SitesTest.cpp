@@ -189,6 +189,15 @@ TEST_F(Sites, ImportRefusesEachBadLineByNumberAndImportsNothing)
     EXPECT_EQ(siteCount(), 1);
 }
 
+TEST_F(Sites, DbChoosesAnotherBook)
+{
+    addShop();
+    const fs::path other = dir() / "other.db";
+    EXPECT_EQ(sites({"--db", other.string(), "sites", "list"}).outLines().size(), 1u) << "the header only";
+    EXPECT_TRUE(fs::exists(other));
+    EXPECT_EQ(siteCount(), 1) << "the home folder's book is untouched";
+}
+
 TEST_F(Sites, ExportReadsBackAsTheSameSites)
 {
     addShop();

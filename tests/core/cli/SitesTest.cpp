@@ -90,6 +90,13 @@ TEST_F(Sites, BackupsLandInHistoryAndDiffNamesTheChangedSetting)
     const CliRun second = sites({"--site", "shop", "backup"});
     ASSERT_EQ(second.status, kExitSuccess) << second.err;
 
+    int documents = 0;
+    for (const auto& entry : fs::directory_iterator(home() / "documents")) {
+        ++documents;
+        EXPECT_EQ(entry.status().permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    }
+    EXPECT_EQ(documents, 2) << "each backup's document, kept by its content, readable by its owner only";
+
     const CliRun history = sites({"sites", "history", "shop"});
     EXPECT_TRUE(contains(history.out, "first backup")) << history.out;
     EXPECT_TRUE(contains(history.out, "1 setting(s) changed")) << history.out;

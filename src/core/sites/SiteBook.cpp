@@ -6,7 +6,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
 
@@ -32,7 +31,6 @@ constexpr std::string_view kSqliteHeader{"SQLite format 3\0", 16};
 constexpr const char* kBusyCode = "5";
 constexpr const char* kReadOnlyCode = "8";
 constexpr const char* kNotADatabaseCode = "26";
-constexpr fs::perms kOwnerOnly = fs::perms::owner_read | fs::perms::owner_write;
 
 QString connectionName()
 {

@@ -90,6 +90,13 @@ TEST_F(Sites, BackupsLandInHistoryAndDiffNamesTheChangedSetting)
     const CliRun second = sites({"--site", "shop", "backup"});
     ASSERT_EQ(second.status, kExitSuccess) << second.err;
 
+    int documents = 0;
+    for (const auto& entry : fs::directory_iterator(home() / "documents")) {
+        ++documents;
+        EXPECT_EQ(entry.status().permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    }
+    EXPECT_EQ(documents, 2) << "each backup's document, kept by its content, readable by its owner only";
+
     const CliRun history = sites({"sites", "history", "shop"});
     EXPECT_TRUE(contains(history.out, "first backup")) << history.out;
     EXPECT_TRUE(contains(history.out, "1 setting(s) changed")) << history.out;
@@ -187,6 +194,15 @@ TEST_F(Sites, ImportRefusesEachBadLineByNumberAndImportsNothing)
     const CliRun skipped = sites({"sites", "import", file.string(), "--skip-bad"});
     EXPECT_EQ(skipped.status, kExitSuccess) << skipped.err;
     EXPECT_EQ(siteCount(), 1);
+}
+
+TEST_F(Sites, DbChoosesAnotherBook)
+{
+    addShop();
+    const fs::path other = dir() / "other.db";
+    EXPECT_EQ(sites({"--db", other.string(), "sites", "list"}).outLines().size(), 1u) << "the header only";
+    EXPECT_TRUE(fs::exists(other));
+    EXPECT_EQ(siteCount(), 1) << "the home folder's book is untouched";
 }
 
 TEST_F(Sites, ExportReadsBackAsTheSameSites)

@@ -202,7 +202,7 @@ CliEnvironment processEnvironment(const char* argv0)
                        home ? std::optional<std::string>(home) : std::nullopt};
     if (const char* password = std::getenv(kPasswordVariable))
         env.passwordVariable = password;
-    if (const char* book = std::getenv(kBookVariable))
+    if (const char* book = std::getenv(sites::kBookVariable))
         env.bookVariable = book;
     env.in = &std::cin;
     env.errIsTerminal = ::isatty(STDERR_FILENO) == 1;

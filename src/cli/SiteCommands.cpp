@@ -3,6 +3,7 @@
 #include "app/PanelBackup.h"
 #include "app/Strings.h"
 #include "base/AtomicFile.h"
+#include "cli/BookSubcommands.h"
 #include "cli/JsonOutput.h"
 #include "cli/WriteCheck.h"
 #include "panel/CUploadDoc.h"
@@ -39,83 +40,11 @@ constexpr const char* kMasked = "****";
 
 void problem(Session& s, const std::string& text) { s.env.err << kProgramName << ": " << text << std::endl; }
 
-// A subcommand's arguments: its words and its options, each option's values
-// in the order given.
-struct SiteArgs {
-    std::vector<std::string> words;
-    std::map<std::string, std::vector<std::string>, std::less<>> values;
-    bool has(std::string_view option) const { return values.contains(option); }
-    std::optional<std::string> last(std::string_view option) const
-    {
-        const auto it = values.find(option);
-        return it == values.end() || it->second.empty() ? std::nullopt : std::optional(it->second.back());
-    }
-};
-
-// One option of a subcommand; valueName empty for a flag.
-struct OptionSpec {
-    std::string_view name;
-    std::string_view valueName;
-};
-
 constexpr OptionSpec kSiteOptions[] = {
     {"--address", "A"},  {"--port", "N"},       {"--password-stdin", ""}, {"--mode", "direct|callback|wait"},
     {"--callback", "HOST:PORT"}, {"--account", "HHHH"}, {"--panel-id", "HHHH"}, {"--pc-id", "HHHH"},
     {"--tag", "T"},      {"--notes", "TEXT"},
 };
-
-struct Subcommand {
-    std::string_view name;
-    std::string_view words; // what it takes besides options: "NAME", "FILE.csv"
-    std::vector<OptionSpec> options;
-    int (*run)(Session&, SiteBook&, const SiteArgs&);
-    std::size_t minWords;
-    std::size_t maxWords;
-    std::string_view help;
-};
-
-std::optional<SiteArgs> parse(Session& s, const Subcommand& sub)
-{
-    const auto& args = s.commandLine.arguments;
-    SiteArgs parsed;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!arg.starts_with("--")) {
-            parsed.words.push_back(arg);
-            continue;
-        }
-        const auto equals = arg.find('=');
-        const std::string name = arg.substr(0, equals);
-        const auto spec = std::ranges::find(sub.options, name, &OptionSpec::name);
-        if (spec == sub.options.end()) {
-            usageError(s.env.err, "sites " + std::string(sub.name) + " does not take '" + arg + "'");
-            return std::nullopt;
-        }
-        std::vector<std::string>& values = parsed.values[name];
-        if (spec->valueName.empty())
-            continue;
-        if (equals != std::string::npos)
-            values.push_back(arg.substr(equals + 1));
-        else if (i + 1 < args.size())
-            values.push_back(args[++i]);
-        else {
-            usageError(s.env.err, "option '" + name + "' needs a value (" + std::string(spec->valueName) + ")");
-            return std::nullopt;
-        }
-    }
-    if (parsed.words.size() < sub.minWords || parsed.words.size() > sub.maxWords) {
-        usageError(s.env.err, "usage: sites " + std::string(sub.name) + " " + std::string(sub.words));
-        return std::nullopt;
-    }
-    return parsed;
-}
-
-// "2026-12-09 21:30:00", local time, of a time the book keeps.
-std::string shownTime(const std::string& bookTime)
-{
-    const QDateTime time = QDateTime::fromString(QString::fromStdString(bookTime), Qt::ISODateWithMs);
-    return time.isValid() ? time.toLocalTime().toString("yyyy-MM-dd HH:mm:ss").toStdString() : bookTime;
-}
 
 QJsonValue jsonTime(const std::string& bookTime)
 {
@@ -167,7 +96,7 @@ constexpr SiteField kSiteFields[] = {
 
 // The options given put into the site; a refused value or site is said
 // (exit status returned), nothing written.
-std::optional<int> applySiteOptions(Session& s, const SiteArgs& args, Site& site)
+std::optional<int> applySiteOptions(Session& s, const BookArgs& args, Site& site)
 {
     for (const SiteField& field : kSiteFields)
         if (const auto value = args.last(field.option))
@@ -199,7 +128,7 @@ std::optional<std::string> readPassword(Session& s, int& status)
 }
 
 // Keeps the password where it goes and says where.
-int keepPassword(Session& s, SiteBook& book, Site& site, const std::string& password)
+int keepPassword(Session& s, SiteBook& book, Site& site, const std::string& password, bool say = true)
 {
     if (std::string why = sites::placePassword(book, site, password); !why.empty()) {
         problem(s, why);
@@ -209,7 +138,8 @@ int keepPassword(Session& s, SiteBook& book, Site& site, const std::string& pass
         problem(s, why);
         return kExitFailure;
     }
-    s.env.out << "Password kept in " << sites::passwordPlace(book, site.passwordStore) << "." << std::endl;
+    if (say)
+        s.env.out << "Password kept in " << sites::passwordPlace(book, site.passwordStore) << "." << std::endl;
     return kExitSuccess;
 }
 
@@ -221,7 +151,7 @@ std::optional<Site> existing(Session& s, SiteBook& book, const std::string& name
     return site;
 }
 
-int runAdd(Session& s, SiteBook& book, const SiteArgs& args)
+int runAdd(Session& s, SiteBook& book, const BookArgs& args)
 {
     Site site;
     site.name = args.words[0];
@@ -246,7 +176,7 @@ int runAdd(Session& s, SiteBook& book, const SiteArgs& args)
     return keepPassword(s, book, site, *password);
 }
 
-int runEdit(Session& s, SiteBook& book, const SiteArgs& args)
+int runEdit(Session& s, SiteBook& book, const BookArgs& args)
 {
     auto site = existing(s, book, args.words[0]);
     if (!site)
@@ -275,7 +205,7 @@ bool confirmed(Session& s, const Site& site, bool purge)
     return s.env.in && std::getline(*s.env.in, answer) && (answer == "y" || answer == "Y" || answer == "yes");
 }
 
-int runRemove(Session& s, SiteBook& book, const SiteArgs& args)
+int runRemove(Session& s, SiteBook& book, const BookArgs& args)
 {
     const auto site = existing(s, book, args.words[0]);
     if (!site)
@@ -329,7 +259,7 @@ void printTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
     out.flush();
 }
 
-int runList(Session& s, SiteBook& book, const SiteArgs& args)
+int runList(Session& s, SiteBook& book, const BookArgs& args)
 {
     const auto list = book.sites(args.last(kTag).value_or(""));
     if (args.has(kJson)) {
@@ -349,7 +279,7 @@ int runList(Session& s, SiteBook& book, const SiteArgs& args)
     return kExitSuccess;
 }
 
-int runShow(Session& s, SiteBook& book, const SiteArgs& args)
+int runShow(Session& s, SiteBook& book, const BookArgs& args)
 {
     const auto site = existing(s, book, args.words[0]);
     if (!site)
@@ -388,7 +318,7 @@ int runShow(Session& s, SiteBook& book, const SiteArgs& args)
     return kExitSuccess;
 }
 
-int runImport(Session& s, SiteBook& book, const SiteArgs& args)
+int runImport(Session& s, SiteBook& book, const BookArgs& args)
 {
     const fs::path file = args.words[0];
     std::vector<std::uint8_t> bytes;
@@ -398,11 +328,14 @@ int runImport(Session& s, SiteBook& book, const SiteArgs& args)
     }
     auto read = sites::readSitesCsv(std::string(bytes.begin(), bytes.end()), s.env.resolveHost);
     std::vector<Site> accepted;
+    std::vector<std::string> passwords; // beside accepted
     for (sites::CsvSite& row : read.sites) {
         if (book.findSite(row.site.name))
             read.refused.push_back({row.line, "a site named '" + row.site.name + "' is already in the book"});
-        else
+        else {
             accepted.push_back(std::move(row.site));
+            passwords.push_back(std::move(row.password));
+        }
     }
     std::ranges::sort(read.refused, {}, &sites::CsvRefusal::line);
     for (const sites::CsvRefusal& refusal : read.refused)
@@ -416,13 +349,16 @@ int runImport(Session& s, SiteBook& book, const SiteArgs& args)
         problem(s, why + "; nothing was imported.");
         return kExitFailure;
     }
+    for (std::size_t i = 0; i < accepted.size(); ++i)
+        if (!passwords[i].empty() && keepPassword(s, book, accepted[i], passwords[i], false) != kExitSuccess)
+            return kExitFailure;
     s.env.out << "Imported " << accepted.size() << " site(s)"
               << (read.refused.empty() ? "" : ", skipped " + std::to_string(read.refused.size()) + " line(s)") << "."
               << std::endl;
     return kExitSuccess;
 }
 
-int runExport(Session& s, SiteBook& book, const SiteArgs& args)
+int runExport(Session& s, SiteBook& book, const BookArgs& args)
 {
     const fs::path file = args.words[0];
     const auto list = book.sites();
@@ -465,7 +401,7 @@ int printHistoryJson(Session& s, SiteBook& book, const Site& site)
     return kExitSuccess;
 }
 
-int runHistory(Session& s, SiteBook& book, const SiteArgs& args)
+int runHistory(Session& s, SiteBook& book, const BookArgs& args)
 {
     const auto site = existing(s, book, args.words[0], true);
     if (!site)
@@ -507,7 +443,7 @@ const sites::BackupEntry* backupNamed(const std::vector<sites::BackupEntry>& bac
     return it == backups.end() ? nullptr : &*it;
 }
 
-int runDiff(Session& s, SiteBook& book, const SiteArgs& args)
+int runDiff(Session& s, SiteBook& book, const BookArgs& args)
 {
     const auto site = existing(s, book, args.words[0], true);
     if (!site)
@@ -552,9 +488,9 @@ std::vector<OptionSpec> siteOptions(std::initializer_list<OptionSpec> more)
     return options;
 }
 
-const std::vector<Subcommand>& subcommands()
+const std::vector<BookSubcommand>& subcommands()
 {
-    static const std::vector<Subcommand> table{
+    static const std::vector<BookSubcommand> table{
         {"add", "NAME --address A [--port N] [--password-stdin] [--mode M] [--callback HOST:PORT] [--account HHHH] "
                 "[--panel-id HHHH] [--pc-id HHHH] [--tag T]... [--notes TEXT]",
          siteOptions({}), runAdd, 1, 1, "add a site"},
@@ -578,10 +514,8 @@ const std::vector<Subcommand>& subcommands()
 
 std::string sitesHelp()
 {
-    std::string text = "Subcommands:\n";
-    for (const Subcommand& sub : subcommands())
-        text += "  sites " + std::string(sub.name) + " " + std::string(sub.words) + "\n      " + std::string(sub.help) + "\n";
-    return text + "\nCSV files have the header " + sites::sitesCsvHeader() + "\n(tags separated by ';').\n";
+    return subcommandsHelp("sites", subcommands()) + "\nCSV files have the header " + sites::sitesCsvHeader() +
+           "\n(tags separated by ';').\n";
 }
 
 fs::path bookFile(const GlobalOptions& options, const CliEnvironment& env)
@@ -602,23 +536,6 @@ std::unique_ptr<SiteBook> openBook(const GlobalOptions& options, const CliEnviro
     return book;
 }
 
-int runSites(Session& session)
-{
-    const auto& args = session.commandLine.arguments;
-    if (args.empty())
-        return usageError(session.env.err, "sites takes a subcommand: add, edit, rm, list, show, import, export, "
-                                           "history or diff");
-    const auto& table = subcommands();
-    const auto sub = std::ranges::find(table, args.front(), &Subcommand::name);
-    if (sub == table.end())
-        return usageError(session.env.err, "unknown sites subcommand '" + args.front() + "'");
-    const auto parsed = parse(session, *sub);
-    if (!parsed)
-        return kExitUsage;
-    auto book = openBook(session.commandLine.options, session.env);
-    if (!book)
-        return kExitFailure;
-    return sub->run(session, *book, *parsed);
-}
+int runSites(Session& session) { return runBookSubcommand(session, "sites", subcommands()); }
 
 } // namespace qarvo::cli

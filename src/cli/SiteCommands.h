@@ -9,7 +9,6 @@
 
 namespace qarvo::cli {
 
-inline constexpr const char* kBookVariable = "QARVOIP_DB";
 
 int runSites(Session& session);
 // The subcommands, one a line, for the command's help.

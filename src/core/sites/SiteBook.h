@@ -26,6 +26,8 @@ class QSqlQuery;
 namespace qarvo::sites {
 
 inline constexpr const char* kBookFileName = "sites.db";
+// The environment variable that names another book.
+inline constexpr const char* kBookVariable = "QARVOIP_DB";
 inline constexpr std::chrono::milliseconds kBusyTimeout{5000};
 
 // "2026-12-09T21:30:00.123Z": the time the book stores (UTC).
@@ -100,6 +102,8 @@ public:
     // Stores the events not stored yet; added says how many were new.
     std::string addEvents(std::int64_t siteId, const std::vector<EventEntry>& events, int& added);
     int eventCount(std::int64_t siteId);
+    // The events kept at or after the book time given, in the order read.
+    std::vector<EventEntry> eventsReadSince(std::int64_t siteId, const std::string& since);
     std::string addSnapshot(std::int64_t siteId, const StatusSnapshot& snapshot);
     std::optional<StatusSnapshot> lastSnapshot(std::int64_t siteId);
 

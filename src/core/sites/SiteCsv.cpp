@@ -95,14 +95,17 @@ std::vector<std::string> tagsOf(const std::string& text)
     return tags;
 }
 
+constexpr std::string_view kPasswordColumn = "password"; // import only
+
 // The site a row describes, or why it is not one.
-std::string siteOfRow(const Row& row, const Resolver& resolve, Site& site)
+std::string siteOfRow(const Row& row, const Resolver& resolve, std::size_t columns, CsvSite& csv)
 {
     if (row.unterminatedQuote)
         return "a quoted field is not closed";
-    if (row.fields.size() != kColumns.size())
-        return std::to_string(row.fields.size()) + " columns where the header has " + std::to_string(kColumns.size()) +
-               (row.fields.size() < kColumns.size() ? " (a column is missing)" : " (an extra column)");
+    if (row.fields.size() != columns)
+        return std::to_string(row.fields.size()) + " columns where the header has " + std::to_string(columns) +
+               (row.fields.size() < columns ? " (a column is missing)" : " (an extra column)");
+    Site& site = csv.site;
     const auto& f = row.fields;
     site.name = f[0];
     site.address = f[1];
@@ -115,6 +118,11 @@ std::string siteOfRow(const Row& row, const Resolver& resolve, Site& site)
     site.pcId = f[7];
     site.tags = tagsOf(f[8]);
     site.notes = f[9];
+    if (columns > kColumns.size()) {
+        csv.password = f[kColumns.size()];
+        if (std::string problem = csv.password.empty() ? "" : passwordProblem(csv.password); !problem.empty())
+            return "password: " + problem;
+    }
     return siteProblem(site, resolve);
 }
 
@@ -148,18 +156,24 @@ CsvSites readSitesCsv(const std::string& bytes, const Resolver& resolve)
     }
     std::string text = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
     const std::vector<Row> rows = rowsOf(text);
-    if (rows.empty() || rows.front().line != 1 || rows.front().fields != std::vector<std::string>(kColumns.begin(), kColumns.end())) {
+    std::vector<std::string> header(kColumns.begin(), kColumns.end());
+    std::vector<std::string> withPasswords = header;
+    withPasswords.emplace_back(kPasswordColumn);
+    if (rows.empty() || rows.front().line != 1 ||
+        (rows.front().fields != header && rows.front().fields != withPasswords)) {
         result.refused.push_back({1, "expected the header " + sitesCsvHeader()});
         return result;
     }
+    const std::size_t columns = rows.front().fields.size();
     std::set<std::string> names;
     for (std::size_t r = 1; r < rows.size(); ++r) {
-        Site site;
-        std::string why = badLines.contains(rows[r].line) ? "bytes that are not UTF-8" : siteOfRow(rows[r], resolve, site);
-        if (why.empty() && !names.insert(site.name).second)
-            why = "the name '" + site.name + "' is given on an earlier line";
+        CsvSite csv{rows[r].line, {}, {}};
+        std::string why =
+            badLines.contains(rows[r].line) ? "bytes that are not UTF-8" : siteOfRow(rows[r], resolve, columns, csv);
+        if (why.empty() && !names.insert(csv.site.name).second)
+            why = "the name '" + csv.site.name + "' is given on an earlier line";
         if (why.empty())
-            result.sites.push_back({rows[r].line, std::move(site)});
+            result.sites.push_back(std::move(csv));
         else
             result.refused.push_back({rows[r].line, why});
     }

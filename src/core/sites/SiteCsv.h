@@ -3,7 +3,9 @@
 // comma-separated, a header row naming the columns in this order
 //   name,address,port,mode,callback,account,panel_id,pc_id,tags,notes
 // tags separated by ';' in their column, fields with a comma, a quote or a
-// line break in double quotes. Passwords are never part of it.
+// line break in double quotes. Export never writes passwords; an import
+// file may carry them in an eleventh column, "password", which the book
+// then keeps as it keeps every password.
 #include "sites/Site.h"
 
 #include <string>
@@ -18,6 +20,7 @@ std::string sitesCsvHeader();
 struct CsvSite {
     int line = 0; // where its row starts, 1 being the header
     Site site;
+    std::string password; // empty without the password column
 };
 
 struct CsvRefusal {

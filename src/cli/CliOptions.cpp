@@ -205,7 +205,7 @@ bool looksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] =
 
 // Commands that describe connections themselves: after them the options
 // of a connection are the command's own.
-constexpr std::string_view kOwnConnectionCommands[] = {"sites"};
+constexpr std::string_view kOwnConnectionCommands[] = {"sites", "fleet"};
 constexpr std::string_view kStillGlobal[] = {"--home", "--db", "--help", "-h", "--quiet", "--verbose"};
 
 bool commandsOption(const CommandLine& line, const std::string& name)

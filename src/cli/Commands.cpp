@@ -5,6 +5,7 @@
 #include "cli/PanelCommands.h"
 #include "cli/PanelRun.h"
 #include "cli/SettingCommands.h"
+#include "cli/FleetCommands.h"
 #include "cli/SiteCommands.h"
 #include "cli/TaviCommands.h"
 
@@ -61,6 +62,8 @@ constexpr std::array kCommands{
     CommandRow{"firmware-update", "HOST:PORT: make the communicator update its firmware", false, runFirmwareUpdate},
     CommandRow{"sites", "SUBCOMMAND [NAME] [options]: the site book: add, edit, rm, list, show, import, export, "
                "history, diff", false, runSites, true, sitesHelp},
+    CommandRow{"fleet", "SUBCOMMAND [options]: one job over many sites of the book: backup, events, status, report",
+               false, runFleet, true, fleetHelp},
 };
 
 struct Example {
@@ -101,6 +104,7 @@ constexpr Example kExamples[] = {
     {"tavi-pgm", "--demo tavi-pgm 1"},
     {"firmware-update", "--address 192.168.0.9 firmware-update 192.168.0.2:51068"},
     {"sites", "sites add shop --address 192.168.0.9 --password-stdin --tag north"},
+    {"fleet", "fleet backup --tag north --jobs 16"},
 };
 
 // Commands without arguments refuse any they are given.

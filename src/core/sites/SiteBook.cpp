@@ -467,6 +467,21 @@ int SiteBook::eventCount(std::int64_t siteId)
     return run(count, why) && count.next() ? count.value(0).toInt() : 0;
 }
 
+std::vector<EventEntry> SiteBook::eventsReadSince(std::int64_t siteId, const std::string& since)
+{
+    QSqlQuery select = query("SELECT line, record, panel_time FROM events WHERE site_id = ? AND read_at >= ? "
+                             "ORDER BY read_at, id");
+    select.addBindValue(QVariant::fromValue(siteId));
+    select.addBindValue(QString::fromStdString(since));
+    std::vector<EventEntry> events;
+    std::string why;
+    if (run(select, why))
+        while (select.next())
+            events.push_back({select.value(0).toString().toStdString(), select.value(1).toString().toStdString(),
+                              select.value(2).toString().toStdString()});
+    return events;
+}
+
 std::string SiteBook::addSnapshot(std::int64_t siteId, const StatusSnapshot& snapshot)
 {
     QSqlQuery insert = query("INSERT INTO status_snapshots (site_id, taken_at, arming, troubles, open_zones) "

@@ -1,0 +1,216 @@
+#include "cli/FleetCommands.h"
+
+#include "cli/BookSubcommands.h"
+#include "cli/CliApp.h"
+#include "cli/FleetProgress.h"
+#include "cli/FleetReport.h"
+#include "fleet/FleetRun.h"
+
+#include <atomic>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+namespace qarvo::cli {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::string_view kTag = "--tag";
+constexpr std::string_view kJobs = "--jobs";
+constexpr std::string_view kRetries = "--retries";
+constexpr std::string_view kJson = "--json";
+constexpr std::string_view kCsv = "--csv";
+constexpr std::string_view kReport = "--report";
+constexpr std::string_view kSince = "--since";
+constexpr std::string_view kHtml = "--html";
+constexpr int kDefaultJobs = 16;
+constexpr int kDefaultRetries = 2;
+constexpr long kMostJobs = 256;
+
+// The command each fleet job runs for a site, with the site's connection.
+struct FleetKind {
+    std::string_view name;
+    std::string_view command;
+};
+constexpr FleetKind kKinds[] = {{"backup", "backup"}, {"events", "read-events"}, {"status", "status"}};
+
+// The last line a site's run printed: what went wrong, in its own words.
+std::string lastLine(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string line, last;
+    while (std::getline(in, line))
+        if (line.find_first_not_of(" \t\r") != std::string::npos)
+            last = line;
+    const std::string prefix = std::string(kProgramName) + ": ";
+    return last.starts_with(prefix) ? last.substr(prefix.size()) : last;
+}
+
+fleet::Attempt attemptOf(int status, const std::string& err)
+{
+    switch (status) {
+    case kExitSuccess: return {fleet::Outcome::Done, false, {}};
+    case kExitConnection: return {fleet::Outcome::Failed, true, lastLine(err)};
+    case kExitRefused: return {fleet::Outcome::Refused, false, lastLine(err)};
+    case kExitInterrupted: return {fleet::Outcome::Interrupted, false, lastLine(err)};
+    default: return {fleet::Outcome::Failed, false, lastLine(err)};
+    }
+}
+
+// Runs the command for one site in this process, as `qarvoip-cli --site
+// NAME COMMAND` would, its output kept apart from the other sites'.
+fleet::Attempt runForSite(const Session& s, const std::filesystem::path& book, std::string_view command,
+                          const std::string& site, std::stop_token stop)
+{
+    std::ostringstream out, err;
+    std::atomic<bool> interrupt{false};
+    std::stop_callback onStop(stop, [&] { interrupt = true; });
+    const CliEnvironment& e = s.env;
+    CliEnvironment env{out,          err,     e.filesDirectory, e.homeVariable,     e.timing,
+                       e.demoCallDelay, e.clock, false,         &interrupt,         e.passwordVariable,
+                       nullptr,      e.resolveHost, e.bookVariable};
+    std::vector<std::string> args{"--db", book.string(), "--site", site, "--quiet"};
+    if (const auto& home = s.commandLine.options.home)
+        args.insert(args.begin(), {"--home", home->string()});
+    args.emplace_back(command);
+    return attemptOf(runCli(args, env), err.str());
+}
+
+std::optional<int> number(Session& s, const BookArgs& args, std::string_view option, int fallback, long min)
+{
+    const auto text = args.last(option);
+    if (!text)
+        return fallback;
+    const auto value = parseDecimal(*text, min, kMostJobs);
+    if (!value) {
+        usageError(s.env.err, std::string(option) + " takes a number from " + std::to_string(min) + " to " +
+                                  std::to_string(kMostJobs));
+        return std::nullopt;
+    }
+    return int(*value);
+}
+
+// The sites chosen: the names given, else those of the tag, else all.
+std::optional<std::vector<std::string>> chosenSites(Session& s, sites::SiteBook& book, const BookArgs& args)
+{
+    std::vector<std::string> names;
+    if (!args.words.empty()) {
+        std::set<std::string> known;
+        for (const sites::Site& site : book.sites())
+            known.insert(site.name);
+        for (const std::string& name : args.words) {
+            if (!known.contains(name)) {
+                usageError(s.env.err, "no site named '" + name + "' in the book " + book.file().string());
+                return std::nullopt;
+            }
+            names.push_back(name);
+        }
+        return names;
+    }
+    for (const sites::Site& site : book.sites(args.last(kTag).value_or("")))
+        names.push_back(site.name);
+    return names;
+}
+
+// Stops the run when Ctrl-C raises the flag.
+class InterruptWatch {
+public:
+    InterruptWatch(const std::atomic<bool>* flag, fleet::FleetRun& run)
+        : thread_([flag, &run](std::stop_token stop) {
+              while (!stop.stop_requested()) {
+                  if (flag && *flag) {
+                      run.stop();
+                      return;
+                  }
+                  std::this_thread::sleep_for(50ms);
+              }
+          })
+    {
+    }
+
+private:
+    std::jthread thread_;
+};
+
+int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, const FleetKind& kind)
+{
+    if (args.has(kJson) && args.has(kCsv))
+        return usageError(s.env.err, "--json and --csv: choose one");
+    const auto jobs = number(s, args, kJobs, kDefaultJobs, 1);
+    const auto retries = number(s, args, kRetries, kDefaultRetries, 0);
+    const auto names = jobs && retries ? chosenSites(s, book, args) : std::nullopt;
+    if (!names)
+        return kExitUsage;
+    if (names->empty()) {
+        s.env.err << kProgramName << ": no site to run: the book " << book.file().string() << " holds none"
+                  << (args.has(kTag) ? " with that tag" : "") << "." << std::endl;
+        return kExitFailure;
+    }
+    const std::filesystem::path file = book.file();
+    fleet::FleetRun run(*names, {.jobs = *jobs, .retries = *retries},
+                        [&](const std::string& site, std::stop_token stop) {
+                            return runForSite(s, file, kind.command, site, stop);
+                        });
+    FleetProgress progress(s.env.err, s.env.errIsTerminal, std::string(kind.name));
+    std::vector<fleet::SiteResult> results;
+    {
+        InterruptWatch watch(s.env.interrupt, run);
+        results = run.run(progress.listener());
+    }
+    progress.summary(results);
+    if (args.has(kJson))
+        printFleetJson(s.env.out, kind.name, results);
+    else if (args.has(kCsv))
+        printFleetCsv(s.env.out, results);
+    if (const auto html = args.last(kReport); html && !writeFleetReport(s, book, {}, *html))
+        return kExitFailure;
+    return fleetExitStatus(results, run.stopped());
+}
+
+int runBackup(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, kKinds[0]); }
+int runEvents(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, kKinds[1]); }
+int runStatus(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, kKinds[2]); }
+
+int runReport(Session& s, sites::SiteBook& book, const BookArgs& args)
+{
+    const auto since = args.last(kSince);
+    if (since && !validReportDate(*since))
+        return usageError(s.env.err, "--since takes a date as YYYY-MM-DD");
+    printFleetReport(s, book, since.value_or(""));
+    if (const auto html = args.last(kHtml); html && !writeFleetReport(s, book, since.value_or(""), *html))
+        return kExitFailure;
+    return kExitSuccess;
+}
+
+const std::vector<BookSubcommand>& subcommands()
+{
+    const std::vector<OptionSpec> runOptions{{kTag, "T"}, {kJobs, "N"}, {kRetries, "R"},
+                                             {kJson, ""}, {kCsv, ""},   {kReport, "FILE.html"}};
+    constexpr std::string_view words = "[--tag T | NAMES...] [--jobs N] [--retries R] [--json | --csv] "
+                                       "[--report FILE.html]";
+    constexpr std::size_t any = std::numeric_limits<std::size_t>::max();
+    static const std::vector<BookSubcommand> table{
+        {"backup", words, runOptions, runBackup, 0, any,
+         "read every chosen site's pages and keep them in its history, with the settings changed"},
+        {"events", words, runOptions, runEvents, 0, any, "collect the event records not kept before"},
+        {"status", words, runOptions, runStatus, 0, any, "keep a status snapshot; troubles and open zones"},
+        {"report", "[--since YYYY-MM-DD] [--html FILE]", {{kSince, "YYYY-MM-DD"}, {kHtml, "FILE"}}, runReport, 0, 0,
+         "what the last runs found: failed sites, changed settings, new alarms, troubles"},
+    };
+    return table;
+}
+
+} // namespace
+
+int runFleet(Session& session) { return runBookSubcommand(session, "fleet", subcommands()); }
+
+std::string fleetHelp()
+{
+    return subcommandsHelp("fleet", subcommands()) +
+           "\nExit status: 0 every site succeeded, 1 some failed (listed in the summary), 2 usage, 130 Ctrl-C.\n";
+}
+
+} // namespace qarvo::cli

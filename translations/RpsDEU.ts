@@ -3926,6 +3926,174 @@ qarvoip-cli restore &quot;%s&quot;</translation>
         <translation>Die Zentrale enthält diese Einstellungen bereits: Es wurde nichts geschrieben (bereits aktuell).</translation>
     </message>
     <message>
+        <source>qarvo_9850</source>
+        <translation>&amp;Objekte...</translation>
+    </message>
+    <message>
+        <source>qarvo_9851</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>qarvo_9852</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>qarvo_9853</source>
+        <translation>Letzte Sicherung</translation>
+    </message>
+    <message>
+        <source>qarvo_9854</source>
+        <translation>Letztes Ergebnis</translation>
+    </message>
+    <message>
+        <source>qarvo_9855</source>
+        <translation>Offene Störungen</translation>
+    </message>
+    <message>
+        <source>qarvo_9856</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>qarvo_9857</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>qarvo_9858</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>qarvo_9859</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>qarvo_9860</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>qarvo_9861</source>
+        <translation>Das Objekt %s aus dem Buch entfernen? Sein Verlauf bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>qarvo_9862</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>qarvo_9863</source>
+        <translation>Direkt</translation>
+    </message>
+    <message>
+        <source>qarvo_9864</source>
+        <translation>Rückruf</translation>
+    </message>
+    <message>
+        <source>qarvo_9865</source>
+        <translation>Auf den Anruf warten</translation>
+    </message>
+    <message>
+        <source>qarvo_9866</source>
+        <translation>Rückruf Host:Port</translation>
+    </message>
+    <message>
+        <source>qarvo_9867</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>qarvo_9868</source>
+        <translation>Leer lassen, um das gespeicherte Passwort zu behalten</translation>
+    </message>
+    <message>
+        <source>qarvo_9869</source>
+        <translation>Verlauf von %s</translation>
+    </message>
+    <message>
+        <source>qarvo_9870</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>qarvo_9871</source>
+        <translation>Auftragsläufe</translation>
+    </message>
+    <message>
+        <source>qarvo_9872</source>
+        <translation>Sicherung ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>qarvo_9873</source>
+        <translation>Vergleichen &amp;mit...</translation>
+    </message>
+    <message>
+        <source>qarvo_9874</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>qarvo_9875</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>qarvo_9876</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>qarvo_9877</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>qarvo_9878</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>qarvo_9879</source>
+        <translation>Das Objektbuch kann nicht verwendet werden: %s</translation>
+    </message>
+    <message>
+        <source>qarvo_9880</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>qarvo_9881</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>qarvo_9882</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>qarvo_9883</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>qarvo_9884</source>
+        <translation>Einstellungen, die sich von der Sicherung vom %s unterscheiden</translation>
+    </message>
+    <message>
+        <source>qarvo_9885</source>
+        <translation>Die beiden Sicherungen enthalten dieselben Einstellungen.</translation>
+    </message>
+    <message>
+        <source>qarvo_9886</source>
+        <translation>Das Objekt wurde nicht gespeichert: %s</translation>
+    </message>
+    <message>
+        <source>qarvo_9887</source>
+        <translation>Vergleichen mit der Sicherung vom</translation>
+    </message>
+    <message>
+        <source>qarvo_9888</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>qarvo_9889</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>qarvo_9890</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>qarvo_9891</source>
+        <translation>Geänderte Einstellungen</translation>
+    </message>
+    <message>
         <source>qarvo_57348</source>
         <translation>Qarvo</translation>
     </message>

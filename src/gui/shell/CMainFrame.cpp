@@ -96,7 +96,7 @@ void CMainFrame::createMenus()
 {
     const MenuRow menus[] = {
         {text_id::kMenuFile,
-         {Act::New, Act::Open, Act::Save, Act::SaveAs, kSeparator, Act::Print, Act::PrintPreview, Act::PrintSetup,
+         {Act::New, Act::Open, Act::Save, Act::SaveAs, kSeparator, Act::Sites, kSeparator, Act::Print, Act::PrintPreview, Act::PrintSetup,
           kSeparator, kSeparator, Act::Exit}},
         {text_id::kMenuView,
          {Act::ShowOnline, Act::ShowMaster, Act::ShowInstaller, Act::ShowEventLog, Act::ShowTavi, kSeparator,

@@ -10,6 +10,7 @@
 #include "gui/shell/GuiSink.h"
 #include "gui/shell/Prompter.h"
 #include "gui/shell/ShellActions.h"
+#include "sites/SiteBook.h"
 
 #include <QMainWindow>
 
@@ -149,6 +150,8 @@ private:
     bool saveCurrent();
     bool saveAs();
     void about();
+    // The site book's window; the book opens on first use.
+    void openSites();
     void connectToPanel();
     void callMe();
     void waitForCall();
@@ -204,6 +207,7 @@ private:
     const app::CurrentLanguage& language_;
     GuiSink sink_; // outlives the session, whose threads post to it
     std::unique_ptr<session::PanelSession> session_;
+    std::unique_ptr<sites::SiteBook> book_;
     ShellActions actions_;
     CommandToolBar* toolBar_ = nullptr;
     QToolBar* pageBar_ = nullptr;

@@ -6,6 +6,7 @@
 #include "gui/dialogs/CLanguageDialog.h"
 #include "gui/shell/CMainFrame.h"
 #include "gui/dialogs/CNewPassDlg.h"
+#include "gui/dialogs/CSitesDlg.h"
 #include "gui/pages/CPageLog.h"
 #include "gui/pages/CPageMaster.h"
 #include "gui/pages/CPageOnline.h"
@@ -19,6 +20,9 @@
 #include <QAction>
 #include <QFileInfo>
 
+#include <cstdlib>
+#include <filesystem>
+
 namespace qarvo::gui {
 
 void CMainFrame::connectCommands()
@@ -29,6 +33,7 @@ void CMainFrame::connectCommands()
         {Act::Save, &CMainFrame::fileSave},
         {Act::SaveAs, &CMainFrame::fileSaveAs},
         {Act::About, &CMainFrame::about},
+        {Act::Sites, &CMainFrame::openSites},
         {Act::ConnectToPanel, &CMainFrame::connectToPanel},
         {Act::CallMe, &CMainFrame::callMe},
         {Act::WaitForCall, &CMainFrame::waitForCall},
@@ -120,6 +125,33 @@ bool CMainFrame::saveCurrent()
 }
 
 void CMainFrame::fileSaveAs() { saveAs(); }
+
+void CMainFrame::openSites()
+{
+    if (!book_) {
+        const char* named = std::getenv(sites::kBookVariable);
+        const std::filesystem::path file = named && *named ? std::filesystem::path(named)
+                                                           : std::filesystem::path(setup_.dataDirectory.toStdString()) /
+                                                                 sites::kBookFileName;
+        std::string why;
+        book_ = sites::SiteBook::open(file, why);
+        if (!book_) {
+            prompter().message(this, MessageKind::Error,
+                               strings::formatTexts(text_id::kSiteBookUnusable, {QString::fromStdString(why)}));
+            return;
+        }
+    }
+    CSitesDlg dialog(*book_, session_->link.settings, this);
+    connect(&dialog, &CSitesDlg::connectRequested, this, [this](const sites::SiteConnection& site) {
+        session_->link.settings = site.settings;
+        startPanelSession(site.mode);
+    });
+    connect(&dialog, &CSitesDlg::openRequested, this, [this](const QString& document) {
+        if (saveModified())
+            openDocument(document);
+    });
+    prompter().exec(dialog);
+}
 
 bool CMainFrame::saveAs()
 {

@@ -27,6 +27,7 @@ constexpr ActionRow kActions[] = {
     {Act::Open, "fileOpen", kMenuOpen, 0, {}, QKeySequence::Open},
     {Act::Save, "fileSave", kMenuSave, 0, {}, QKeySequence::Save},
     {Act::SaveAs, "fileSaveAs", kMenuSaveAs, 0, {}},
+    {Act::Sites, "fileSites", text_id::kMenuSites, 0, {}, QKeySequence::UnknownKey, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
     {Act::Print, "filePrint", kMenuPrint, 0, Command::Print, QKeySequence::Print},
     {Act::PrintPreview, "filePrintPreview", kMenuPrintPreview, 0, Command::PrintPreview, QKeySequence::UnknownKey,
      Qt::CTRL | Qt::SHIFT | Qt::Key_P},

@@ -14,7 +14,7 @@ class QAction;
 namespace qarvo::gui {
 
 enum class Act {
-    New, Open, Save, SaveAs, Print, PrintPreview, PrintSetup, Exit, About,
+    New, Open, Save, SaveAs, Sites, Print, PrintPreview, PrintSetup, Exit, About,
     ConnectToPanel, CallMe, WaitForCall, Abort, ConnectToCommunicator, CommunicatorCallMe,
     ConnectionOptions, ChangePasswords, SelectLanguage,
     ReadMaster, WriteMaster, ReadInstaller, WriteInstaller, ReadEventLog,

@@ -342,6 +342,7 @@ const NamedId kNamedIds[] = {
     NAMED(kMenuReadInstaller), NAMED(kMenuWriteInstaller), NAMED(kMenuReadEventLog), NAMED(kMenuReadTaviOptions),
     NAMED(kMenuWriteTaviOptions), NAMED(kMenuFirmwareUpdate), NAMED(kDontAskAgain), NAMED(kConfirmPageWrite),
     NAMED(kConfirmArmingOpenZones), NAMED(kEnterPanelAddress), NAMED(kCommandLineHelp),
+    NAMED(kMenuSites), NAMED(kSitesTitle), NAMED(kSiteTags), NAMED(kSiteLastBackup), NAMED(kSiteLastOutcome), NAMED(kSiteTroubles), NAMED(kSiteAdd), NAMED(kSiteEdit), NAMED(kSiteRemove), NAMED(kSiteConnect), NAMED(kSiteHistory), NAMED(kConfirmSiteRemove), NAMED(kSiteMode), NAMED(kSiteModeDirect), NAMED(kSiteModeCallback), NAMED(kSiteModeWait), NAMED(kSiteCallback), NAMED(kSiteNotes), NAMED(kSitePasswordKept), NAMED(kSiteHistoryTitle), NAMED(kSiteBackups), NAMED(kSiteRuns), NAMED(kSiteOpenBackup), NAMED(kSiteCompare), NAMED(kSiteKind), NAMED(kSiteStarted), NAMED(kSiteEnded), NAMED(kSiteOutcome), NAMED(kSiteMessage), NAMED(kSiteBookUnusable), NAMED(kSiteSetting), NAMED(kSiteLabel), NAMED(kSiteBefore), NAMED(kSiteAfter), NAMED(kSiteCompareTitle), NAMED(kSiteNoDifference), NAMED(kSiteRefused), NAMED(kSiteChooseBackup), NAMED(kSiteName), NAMED(kSiteModel), NAMED(kSiteTime), NAMED(kSiteChanged),
 };
 #undef NAMED
 

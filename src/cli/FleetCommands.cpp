@@ -72,7 +72,7 @@ fleet::Attempt runForSite(const Session& s, const std::filesystem::path& book, s
     CliEnvironment env{out,          err,     e.filesDirectory, e.homeVariable,     e.timing,
                        e.demoCallDelay, e.clock, false,         &interrupt,         e.passwordVariable,
                        nullptr,      e.resolveHost, e.bookVariable};
-    std::vector<std::string> args{"--db", book.string(), "--site", site, "--quiet"};
+    std::vector<std::string> args{"--db", book.string(), "--site", site};
     if (const auto& home = s.commandLine.options.home)
         args.insert(args.begin(), {"--home", home->string()});
     args.emplace_back(command);

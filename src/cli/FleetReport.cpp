@@ -13,8 +13,6 @@ namespace qarvo::cli {
 
 namespace {
 
-constexpr std::string_view kFailedOutcomes[] = {"failed", "refused", "interrupted", sites::kRunning};
-
 struct Finding {
     std::string site;
     std::string when; // a book time
@@ -47,7 +45,7 @@ Report gather(sites::SiteBook& book, const std::string& date)
         ++r.siteCount;
         if (const auto runs = book.runs(site.id); !runs.empty() && runs.back().startedAt >= r.since) {
             const sites::JobRun& last = runs.back();
-            if (std::ranges::find(kFailedOutcomes, last.outcome) != std::end(kFailedOutcomes))
+            if (last.outcome != sites::kRunOk)
                 r.failed.push_back({site.name, last.startedAt, last.kind + ": " + last.outcome +
                                                                    (last.message.empty() ? "" : " — " + last.message)});
         }

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kOk = "ok";
+constexpr const char* kOk = sites::kRunOk;
 constexpr const char* kFailed = "failed";
 
 struct StatusWord {

@@ -67,6 +67,8 @@ struct JobRun {
 };
 
 inline constexpr const char* kRunning = "running";
+// The outcome of a run that succeeded; any other outcome says what failed.
+inline constexpr const char* kRunOk = "ok";
 
 class SiteBook {
 public:

@@ -46,7 +46,7 @@ constexpr std::array kCommands{
                "panel's event log; "
                "--mark-read marks it only once every output is saved",
                false, runReadEvents},
-    CommandRow{"settings", "[--type CODE] [--json]: list every setting by name with its kind, range and label", false,
+    CommandRow{"settings", "[--type CODE] [--json | --markdown]: list every setting by name with its kind, range and label", false,
                runSettings, true},
     CommandRow{"show", "DOC.rps [--json]: print every setting of the document", false, runShow, true},
     CommandRow{"set", "DOC.rps NAME=VALUE... [--from FILE.json]: change settings, checked as the pages do", false,

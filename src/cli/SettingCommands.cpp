@@ -2,8 +2,9 @@
 
 #include "app/Strings.h"
 #include "cli/JsonOutput.h"
-#include "cli/SettingFields.h"
+#include "cli/FormErrorText.h"
 #include "panel/CUploadDoc.h"
+#include "panel/NamedSettings.h"
 #include "panel/PanelModels.h"
 
 #include <QFile>
@@ -24,9 +25,13 @@ namespace {
 namespace fs = std::filesystem;
 using panel::CUploadDoc;
 using panel::ProgrammingForms;
+using panel::NamedSetting;
+using panel::SettingKind;
+using panel::kindName;
 using Values = std::vector<std::pair<std::string, std::string>>; // name, value in table order
 
 constexpr std::string_view kJsonOption = "--json";
+constexpr std::string_view kMarkdownOption = "--markdown";
 constexpr std::string_view kFromOption = "--from";
 constexpr std::string_view kTypeOption = "--type";
 constexpr const char* kLogName = "Current log";
@@ -37,17 +42,17 @@ void problem(Session& s, const std::string& text) { s.env.err << kProgramName <<
 struct Loaded {
     CUploadDoc doc{kLogName};
     ProgrammingForms forms;
-    std::vector<FormField> fields;
+    std::vector<NamedSetting> fields;
 
     void show()
     {
         panel::imageToForms(doc, forms);
-        fields = formFields(forms, doc.layout().typeCode());
+        fields = panel::namedSettings(forms, doc.layout().typeCode());
     }
     Values values() const
     {
         Values v;
-        for (const FormField& f : fields)
+        for (const NamedSetting& f : fields)
             v.emplace_back(f.name, f.get(forms));
         return v;
     }
@@ -103,14 +108,18 @@ std::optional<std::string> takeOption(std::vector<std::string>& args, std::strin
     return std::nullopt;
 }
 
-std::string rangeText(const FormField& f)
+// Checks and lists by their values, numbers by the range the panel takes.
+bool ranged(const NamedSetting& f)
 {
-    if (f.kind == FieldKind::Check || f.kind == FieldKind::List)
-        return std::to_string(f.min) + ".." + std::to_string(f.max);
-    return "-";
+    return f.kind == SettingKind::Check || f.kind == SettingKind::List || f.min < f.max;
 }
 
-std::string labelText(const FormField& f)
+std::string rangeText(const NamedSetting& f)
+{
+    return ranged(f) ? std::to_string(f.min) + ".." + std::to_string(f.max) : "-";
+}
+
+std::string labelText(const NamedSetting& f)
 {
     const char* english = strings::english(f.labelId);
     if (!english)
@@ -118,32 +127,34 @@ std::string labelText(const FormField& f)
     std::string label = strings::utf8(f.labelId);
     label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
     std::replace(label.begin(), label.end(), '\n', ' ');
+    if (label.ends_with(':')) // an edit's label reads on into its edit
+        label.pop_back();
     return label;
 }
 
 // A number the page shows with leading zeros ("030").
-std::optional<long> numberOf(const FormField* field, const std::string& value)
+std::optional<long> numberOf(SettingKind kind, const std::string& value)
 {
-    const bool numeric = field && (field->kind == FieldKind::Number || field->kind == FieldKind::List);
+    const bool numeric = kind == SettingKind::Number || kind == SettingKind::List;
     return numeric ? parseDecimal(value, -1, std::numeric_limits<int>::max()) : std::nullopt;
 }
 
 // Two texts of the setting that mean the same value: "30" is "030".
-bool sameValue(const FormField* field, const std::string& a, const std::string& b)
+bool sameValue(const NamedSetting* field, const std::string& a, const std::string& b)
 {
-    const auto x = numberOf(field, a);
-    return a == b || (x && x == numberOf(field, b));
+    const SettingKind kind = field ? field->kind : SettingKind::Text;
+    const auto x = numberOf(kind, a);
+    return a == b || (x && x == numberOf(kind, b));
 }
 
 // A value as JSON: a check as a boolean, a number or a list index as a
 // number, anything else (and a value the page could not show as a number)
 // as its text.
-QJsonValue jsonValue(const FormField* field, const std::string& value)
+QJsonValue jsonValue(SettingKind kind, const std::string& value)
 {
-    const FieldKind kind = field ? field->kind : FieldKind::Text;
-    if (kind == FieldKind::Check && (value == "0" || value == "1"))
+    if (kind == SettingKind::Check && (value == "0" || value == "1"))
         return value == "1";
-    if (const auto n = numberOf(field, value))
+    if (const auto n = numberOf(kind, value))
         return static_cast<qint64>(*n);
     return QString::fromStdString(value);
 }
@@ -162,15 +173,14 @@ std::optional<std::string> valueText(const QJsonValue& value)
 
 void printValues(std::ostream& out, const Loaded& loaded, bool json)
 {
-    const Values values = loaded.values();
     if (!json) {
-        for (const auto& [name, value] : values)
+        for (const auto& [name, value] : loaded.values())
             out << name << '=' << value << '\n';
         return;
     }
     QJsonObject object;
-    for (const auto& [name, value] : values)
-        object.insert(QString::fromStdString(name), jsonValue(findField(loaded.fields, name), value));
+    for (const NamedSetting& f : loaded.fields)
+        object.insert(QString::fromStdString(f.name), jsonValue(f.kind, f.get(loaded.forms)));
     printJson(out, QJsonObject{{"settings", object}});
 }
 
@@ -228,8 +238,7 @@ std::optional<panel::FormError> tryStore(const CUploadDoc& doc, const Programmin
 
 std::string settingOfError(const Loaded& loaded, const panel::FormError& error)
 {
-    const FormField* field = fieldAt(loaded.fields, error);
-    return field ? field->name : "control " + std::to_string(error.control);
+    return panel::errorSettingName(loaded.fields, error);
 }
 
 // The codes a change of the code length converts: codes nobody set whose
@@ -238,14 +247,37 @@ std::vector<std::string> convertedCodes(const Values& before, const Loaded& afte
 {
     const std::map<std::string, std::string> old(before.begin(), before.end());
     std::vector<std::string> lines;
-    for (const FormField& f : after.fields) {
+    for (const NamedSetting& f : after.fields) {
         const bool given = std::ranges::any_of(wanted, [&](const auto& w) { return w.first == f.name; });
         const auto it = old.find(f.name);
         const std::string now = f.get(after.forms);
-        if (f.kind == FieldKind::Code && !given && it != old.end() && it->second != now)
+        if (f.kind == SettingKind::Code && !given && it != old.end() && it->second != now)
             lines.push_back("the new code length converts " + f.name + ": '" + it->second + "' -> '" + now + "'");
     }
     return lines;
+}
+
+// Settings given by a name they had before are taken under the new one,
+// with a warning naming it.
+void takeFormerNames(Session& s, Values& wanted)
+{
+    for (auto& [name, value] : wanted)
+        if (const auto now = panel::renamedSetting(name)) {
+            s.env.err << "warning: '" << name << "' is now '" << *now << "'" << std::endl;
+            name = std::string(*now);
+        }
+}
+
+// The settings as a Markdown table, for the reference of every setting.
+void printMarkdown(std::ostream& out, const std::vector<NamedSetting>& settings)
+{
+    out << "| name | kind | range | label |\n|---|---|---|---|\n";
+    for (const NamedSetting& f : settings) {
+        std::string label = labelText(f);
+        for (std::size_t at = label.find('|'); at != std::string::npos; at = label.find('|', at + 2))
+            label.replace(at, 1, "\\|");
+        out << "| `" << f.name << "` | " << kindName(f.kind) << " | " << rangeText(f) << " | " << label << " |\n";
+    }
 }
 
 } // namespace
@@ -255,9 +287,10 @@ int runSettings(Session& session)
     auto args = session.commandLine.arguments;
     bool ok = true;
     const bool json = takeFlag(args, kJsonOption);
+    const bool markdown = takeFlag(args, kMarkdownOption);
     const auto type = takeOption(args, kTypeOption, ok);
-    if (!ok || !args.empty())
-        return usageError(session.env.err, "usage: settings [--type CODE] [--json]");
+    if (!ok || !args.empty() || (json && markdown))
+        return usageError(session.env.err, "usage: settings [--type CODE] [--json | --markdown]");
     std::uint8_t typeCode = panel::kDefaultTypeCode;
     if (type) {
         std::string text = *type;
@@ -276,18 +309,21 @@ int runSettings(Session& session)
     loaded.show();
     if (json) {
         QJsonArray array;
-        for (const FormField& f : loaded.fields) {
-            const bool ranged = f.kind == FieldKind::Check || f.kind == FieldKind::List;
+        for (const NamedSetting& f : loaded.fields) {
             array.append(QJsonObject{{"name", QString::fromStdString(f.name)},
                                      {"kind", QString::fromUtf8(kindName(f.kind).data(), qsizetype(kindName(f.kind).size()))},
-                                     {"min", ranged ? QJsonValue(f.min) : QJsonValue(QJsonValue::Null)},
-                                     {"max", ranged ? QJsonValue(f.max) : QJsonValue(QJsonValue::Null)},
+                                     {"min", ranged(f) ? QJsonValue(f.min) : QJsonValue(QJsonValue::Null)},
+                                     {"max", ranged(f) ? QJsonValue(f.max) : QJsonValue(QJsonValue::Null)},
                                      {"label", QString::fromStdString(labelText(f))}});
         }
         printJson(session.env.out, QJsonObject{{"settings", array}});
         return kExitSuccess;
     }
-    for (const FormField& f : loaded.fields)
+    if (markdown) {
+        printMarkdown(session.env.out, loaded.fields);
+        return kExitSuccess;
+    }
+    for (const NamedSetting& f : loaded.fields)
         session.env.out << f.name << '\t' << kindName(f.kind) << '\t' << rangeText(f) << '\t' << labelText(f) << '\n';
     return kExitSuccess;
 }
@@ -325,6 +361,7 @@ int runSet(Session& session)
     if (!pairs)
         return kExitUsage;
     wanted.insert(wanted.end(), pairs->begin(), pairs->end());
+    takeFormerNames(session, wanted);
 
     const auto loaded = load(session, path);
     if (!loaded)
@@ -333,7 +370,7 @@ int runSet(Session& session)
     // Values given as the document already holds them are no change; each
     // change is stored on its own, so a refused one is named.
     for (const auto& [name, value] : wanted) {
-        const FormField* field = findField(loaded->fields, name);
+        const NamedSetting* field = panel::findNamedSetting(loaded->fields, name);
         if (!field) {
             problem(session, name + ": no such setting");
             return kExitFailure;
@@ -361,7 +398,7 @@ int runSet(Session& session)
     stored.doc = loaded->doc;
     stored.show();
     for (const auto& [name, value] : wanted) {
-        const FormField* field = findField(stored.fields, name);
+        const NamedSetting* field = panel::findNamedSetting(stored.fields, name);
         const std::string kept = field->get(stored.forms);
         if (!sameValue(field, kept, value)) {
             problem(session, name + ": '" + value + "' would be stored as '" + kept + "'");
@@ -413,42 +450,23 @@ int runDiff(Session& session)
     const auto b = a ? load(session, args[1]) : nullptr;
     if (!a || !b)
         return kExitUsage;
-    const Values left = a->values();
-    const Values rightValues = b->values();
-    const std::map<std::string, std::string> right(rightValues.begin(), rightValues.end());
-    std::map<std::string, bool> inLeft;
-    struct Difference {
-        std::string name;
-        std::optional<std::string> a, b;
-    };
-    std::vector<Difference> differences;
-    for (const auto& [name, value] : left) {
-        inLeft[name] = true;
-        const auto it = right.find(name);
-        if (it == right.end())
-            differences.push_back({name, value, std::nullopt});
-        else if (it->second != value)
-            differences.push_back({name, value, it->second});
-    }
-    for (const auto& [name, value] : rightValues)
-        if (!inLeft.contains(name))
-            differences.push_back({name, std::nullopt, value});
-
+    const auto changes = panel::changedSettings(a->doc, b->doc);
     if (json) {
         // Every difference, none when the documents agree: [] then.
         QJsonArray array;
-        const auto typed = [&](const std::optional<std::string>& v, const std::string& name) {
-            return v ? jsonValue(findField(a->fields, name), *v) : QJsonValue(QJsonValue::Null);
-        };
-        for (const Difference& d : differences)
-            array.append(QJsonObject{{"name", QString::fromStdString(d.name)}, {"a", typed(d.a, d.name)}, {"b", typed(d.b, d.name)}});
+        for (const panel::SettingChange& c : changes) {
+            const auto typed = [&c](const std::optional<std::string>& v) {
+                return v ? jsonValue(c.kind, *v) : QJsonValue(QJsonValue::Null);
+            };
+            array.append(QJsonObject{{"name", QString::fromStdString(c.name)}, {"a", typed(c.before)}, {"b", typed(c.after)}});
+        }
         printJson(session.env.out, array);
     } else {
         const auto shown = [](const std::optional<std::string>& v) { return v ? "'" + *v + "'" : std::string("(absent)"); };
-        for (const Difference& d : differences)
-            session.env.out << d.name << ": " << shown(d.a) << " -> " << shown(d.b) << '\n';
+        for (const panel::SettingChange& c : changes)
+            session.env.out << c.name << ": " << shown(c.before) << " -> " << shown(c.after) << '\n';
     }
-    return differences.empty() ? kExitSuccess : kExitFailure;
+    return changes.empty() ? kExitSuccess : kExitFailure;
 }
 
 } // namespace qarvo::cli

@@ -1,14 +1,14 @@
 #include "cli/WriteCheck.h"
 
 #include "app/Strings.h"
-#include "cli/SettingFields.h"
+#include "cli/FormErrorText.h"
 #include "panel/FixedRegion.h"
+#include "panel/NamedSettings.h"
 #include "panel/ProgrammingForms.h"
 #include "panel/SettingCatalogue.h"
 
 #include <array>
 #include <cstdio>
-#include <map>
 #include <span>
 #include <string_view>
 
@@ -51,14 +51,9 @@ const panel::SettingInfo* settingAt(const panel::CUploadDoc& doc, std::uint32_t 
     return nullptr;
 }
 
-std::string two(std::size_t n)
-{
-    const std::string digits = std::to_string(n);
-    return digits.size() < 2 ? "0" + digits : digits;
-}
-
-// The code records of page 4 by their names on the command line: the
-// installer's, the maintenance code and the user records (0 the master's).
+// The code records of page 4 by the names of their settings: the
+// installer's code, the maintenance row and the user rows (0 the master's),
+// their code or their attributes.
 std::string codeRecordAt(const panel::CUploadDoc& doc, std::uint32_t address)
 {
     namespace fixed = panel::fixed;
@@ -66,16 +61,15 @@ std::string codeRecordAt(const panel::CUploadDoc& doc, std::uint32_t address)
         return address >= start && address < start + fixed::kCodeRecordSize;
     };
     const auto part = [address](std::size_t start) {
-        return address - start < fixed::kCodeBytes ? ".code" : ".attributes";
+        return address - start < fixed::kCodeBytes ? ".code" : ".attr";
     };
     if (within(fixed::kInstallerCode))
-        return std::string("user.installer") + part(fixed::kInstallerCode);
+        return std::string(panel::kInstallerCodeName);
     if (within(fixed::kMaintenanceCode))
-        return std::string("user.maintenance") + part(fixed::kMaintenanceCode);
+        return std::string(panel::kMaintenanceRowName).append(part(fixed::kMaintenanceCode));
     for (int record = 0; record < doc.identity().userRecordCount; ++record)
         if (within(fixed::userRecordOffset(record)))
-            return (record == 0 ? std::string("user.master") : "user." + two(std::size_t(record))) +
-                   part(fixed::userRecordOffset(record));
+            return panel::userRowName(record).append(part(fixed::userRecordOffset(record)));
     return {};
 }
 
@@ -235,22 +229,10 @@ std::optional<std::string> documentRefusal(const panel::CUploadDoc& doc, Transfe
 
 std::vector<std::string> settingDifferences(const panel::CUploadDoc& panel, const panel::CUploadDoc& document)
 {
-    panel::ProgrammingForms panelForms;
-    panel::ProgrammingForms documentForms;
-    panel::imageToForms(panel, panelForms);
-    panel::imageToForms(document, documentForms);
-    const auto panelFields = formFields(panelForms, panel.layout().typeCode());
-    const auto documentFields = formFields(documentForms, document.layout().typeCode());
-    std::map<std::string, std::string> onPanel;
-    for (const FormField& f : panelFields)
-        onPanel[f.name] = f.get(panelForms);
     std::vector<std::string> differences;
-    for (const FormField& f : documentFields) {
-        const std::string value = f.get(documentForms);
-        const auto it = onPanel.find(f.name);
-        if (it == onPanel.end() || it->second != value)
-            differences.push_back(f.name + ": '" + (it == onPanel.end() ? "" : it->second) + "' -> '" + value + "'");
-    }
+    for (const panel::SettingChange& c : panel::changedSettings(panel, document))
+        if (c.after) // what the document would write; settings only the panel has stay as they are
+            differences.push_back(c.name + ": '" + c.before.value_or("") + "' -> '" + *c.after + "'");
     return differences;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/TextIds.h"
 #include "panel/FixedRegion.h"
+#include "panel/SettingCatalogue.h"
 #include "panel/TypeLists.h"
 
 #include <algorithm>
@@ -13,32 +14,6 @@ namespace {
 
 namespace ic = installer_control;
 using Z = ZoneAttribute;
-
-struct CountField {
-    std::string InstallerForm::*field;
-    Setting setting;
-    int control;
-    int width; // digits the edit shows, zero-padded
-};
-
-// The delays and cut-off times, checked in this order.
-constexpr CountField kTimers[] = {
-    {&InstallerForm::entry1Delay, Setting::Entry1Delay, ic::kEntry1Delay, 3},
-    {&InstallerForm::entry2Delay, Setting::Entry2Delay, ic::kEntry2Delay, 3},
-    {&InstallerForm::exitDelayA, Setting::PartitionAExitDelay, ic::kExitDelayA, 2},
-    {&InstallerForm::exitDelayB, Setting::PartitionBExitDelay, ic::kExitDelayB, 2},
-    {&InstallerForm::bellCutOff, Setting::BellCutOffTime, ic::kBellCutOff, 2},
-    {&InstallerForm::fireCutOff, Setting::FireCutOffTime, ic::kFireCutOff, 2},
-    {&InstallerForm::acLossDelay, Setting::AcLossDelay, ic::kAcLossDelay, 2},
-};
-constexpr CountField kRings{&InstallerForm::numberOfRings, Setting::NumberOfRings, ic::kNumberOfRings, 2};
-constexpr CountField kIntellizone{&InstallerForm::intellizoneWindow, Setting::IntellizoneWindow,
-                                  ic::kIntellizoneWindow, 3};
-constexpr CountField kWrongCodes{&InstallerForm::wrongCodes, Setting::KeypadLockoutCount, ic::kWrongCodes, 2};
-constexpr CountField kTestInterval{&InstallerForm::periodicalTestInterval, Setting::PeriodicalTestInterval,
-                                   ic::kPeriodicalTestInterval, 3};
-constexpr CountField kCounts[] = {kTimers[0], kTimers[1], kTimers[2], kTimers[3], kTimers[4], kTimers[5],
-                                  kTimers[6], kRings, kIntellizone, kWrongCodes, kTestInterval};
 
 // The option bytes of this page, written in this order.
 constexpr Setting kOptionBytes[] = {
@@ -158,6 +133,27 @@ void storeSwinger(const InstallerForm& form, FormWriter& w)
     w.setByte(Setting::SwingerShutdownCounter, encodeSwingerCounter(*value));
 }
 
+// A count in an edit of its own: the setting's row names the field and the
+// control.
+void storeCount(const InstallerForm& form, Setting s, FormWriter& w)
+{
+    w.storeCount(form.*formMember<InstallerForm>(s), s, {settingInfo(s).control});
+}
+
+// The delays, times and counts from the entry delay to the keypad lockout
+// count, checked in the layout's order.
+void storeTimersAndCounts(const InstallerForm& form, FormWriter& w)
+{
+    for (auto i = indexOf(Setting::Entry1Delay); i <= indexOf(Setting::KeypadLockoutCount); ++i) {
+        const auto s = static_cast<Setting>(i);
+        switch (settingInfo(s).encoding) {
+        case Encoding::NibblePair: storeDing(form, w); break;
+        case Encoding::LowNibbleCounter: storeSwinger(form, w); break;
+        default: storeCount(form, s, w);
+        }
+    }
+}
+
 // A bit per PGM or keypad row; rows beyond the model's keep their bit.
 void storeRowBits(Setting s, std::size_t rows, const auto& isSet, FormWriter& w)
 {
@@ -272,8 +268,9 @@ void showInstaller(const FormContext& c, const PanelImage& image, InstallerForm&
         for (std::size_t col = 0; col < kKeypadMaps.size(); ++col)
             form.keypads[i][col] = (byteOf(c, image, kKeypadMaps[col]) >> bitOf(int(i))) & 1;
 
-    for (const CountField& f : kCounts)
-        form.*f.field = formatCount(byteOf(c, image, f.setting), f.width);
+    for (const SettingInfo& info : settingCatalogue())
+        if (const auto member = formMember<InstallerForm>(info.setting); member && info.encoding == Encoding::Number)
+            form.*member = formatCount(byteOf(c, image, info.setting), info.digits);
     const std::uint8_t ding = byteOf(c, image, Setting::DingTimeAndPause);
     form.dingTime = dingDigit(ding >> 4);
     form.dingPause = dingDigit(ding & 0x0F);
@@ -286,16 +283,10 @@ void showInstaller(const FormContext& c, const PanelImage& image, InstallerForm&
 void storeInstaller(const InstallerForm& form, const ReportForm& report, const FormContext& c, FormWriter& w)
 {
     storeZones(form, c, w);
-    for (const CountField& f : kTimers)
-        w.storeCount(form.*f.field, f.setting, {f.control});
-    w.storeCount(form.*kRings.field, kRings.setting, {kRings.control});
-    w.storeCount(form.*kIntellizone.field, kIntellizone.setting, {kIntellizone.control});
-    storeDing(form, w);
-    storeSwinger(form, w);
-    w.storeCount(form.*kWrongCodes.field, kWrongCodes.setting, {kWrongCodes.control});
+    storeTimersAndCounts(form, w);
     storeOptionBytes(form, c, w);
     storePgmTypesAndDelays(form, c, w);
-    w.storeCount(form.*kTestInterval.field, kTestInterval.setting, {kTestInterval.control});
+    storeCount(form, Setting::PeriodicalTestInterval, w);
     storeFirstPeriodicalTest(form, w);
     storeReportSettings(report, c, w);
     w.setBytes(Setting::CallbackPhone, encodePhone(form.callbackPhone));

@@ -2,6 +2,7 @@
 
 #include "base/TextIds.h"
 #include "panel/FixedRegion.h"
+#include "panel/SettingCatalogue.h"
 
 #include <algorithm>
 
@@ -11,56 +12,38 @@ namespace {
 
 namespace mc = master_control;
 
-constexpr int kAmbushLargestDigit = 9;
-constexpr int kVoiceCountWidth = 2;
-constexpr int kRoundCountWidth = 3;
-
-struct CountField {
-    std::string MasterForm::*field;
-    Setting setting;
-    int control;
-    int width;
-};
-
-constexpr CountField kRoundCounts[] = {
-    {&MasterForm::roundPeriod, Setting::RoundPeriod, mc::kRoundPeriod, kRoundCountWidth},
-    {&MasterForm::warningTime, Setting::RoundWarningTime, mc::kWarningTime, kRoundCountWidth},
-};
-constexpr CountField kVoiceCounts[] = {
-    {&MasterForm::voiceReportingTime, Setting::VoiceReportingTime, mc::kVoiceReportingTime, kVoiceCountWidth},
-    {&MasterForm::voiceDialingSequences, Setting::VoiceDialingSequences, mc::kVoiceDialingSequences,
-     kVoiceCountWidth},
-};
+// The counts of the page's edits, checked in this order.
+constexpr Setting kRoundCounts[] = {Setting::RoundPeriod, Setting::RoundWarningTime};
+constexpr Setting kVoiceCounts[] = {Setting::VoiceReportingTime, Setting::VoiceDialingSequences};
 
 // When a time edit must hold a time.
 enum class Need : std::uint8_t { Never, Always, TimedAutoarmA, TimedAutodisarmA, TimedAutoarmB, TimedAutodisarmB };
 
+// A time edit, by the setting of its hour.
 struct TimeField {
-    std::string MasterForm::*field;
     Setting hour;
-    int control;
     Need need;
     bool partitionB; // needed only while partitions are enabled
 };
 
 constexpr TimeField kTimes[] = {
-    {&MasterForm::partitionAAutoarm, Setting::PartitionAAutoarmHour, mc::kPartitionAAutoarm, Need::TimedAutoarmA, false},
-    {&MasterForm::partitionAAutodisarm, Setting::PartitionAAutodisarmHour, mc::kPartitionAAutodisarm,
-     Need::TimedAutodisarmA, false},
-    {&MasterForm::partitionBAutoarm, Setting::PartitionBAutoarmHour, mc::kPartitionBAutoarm, Need::TimedAutoarmB, true},
-    {&MasterForm::partitionBAutodisarm, Setting::PartitionBAutodisarmHour, mc::kPartitionBAutodisarm,
-     Need::TimedAutodisarmB, true},
-    {&MasterForm::partitionAInactivity, Setting::PartitionAInactivityHour, mc::kPartitionAInactivity, Need::Always,
-     false},
-    {&MasterForm::partitionBInactivity, Setting::PartitionBInactivityHour, mc::kPartitionBInactivity, Need::Always,
-     true},
-    {&MasterForm::roundsStart, Setting::RoundsStartHour, mc::kRoundsStart, Need::Never, false},
-    {&MasterForm::roundsFinish, Setting::RoundsFinishHour, mc::kRoundsFinish, Need::Never, false},
+    {Setting::PartitionAAutoarmHour, Need::TimedAutoarmA, false},
+    {Setting::PartitionAAutodisarmHour, Need::TimedAutodisarmA, false},
+    {Setting::PartitionBAutoarmHour, Need::TimedAutoarmB, true},
+    {Setting::PartitionBAutodisarmHour, Need::TimedAutodisarmB, true},
+    {Setting::PartitionAInactivityHour, Need::Always, false},
+    {Setting::PartitionBInactivityHour, Need::Always, true},
+    {Setting::RoundsStartHour, Need::Never, false},
+    {Setting::RoundsFinishHour, Need::Never, false},
 };
 
-// "Follow me" 01 to 04; the image keeps them in the order 04 to 01.
-constexpr std::array<Setting, kFollowMeNumbers> kFollowMe{Setting::FollowMe01, Setting::FollowMe02,
-                                                          Setting::FollowMe03, Setting::FollowMe04};
+std::string& field(MasterForm& form, Setting s) { return form.*formMember<MasterForm>(s); }
+const std::string& field(const MasterForm& form, Setting s) { return form.*formMember<MasterForm>(s); }
+
+void storeCount(const MasterForm& form, Setting s, FormWriter& w)
+{
+    w.storeCount(field(form, s), s, {settingInfo(s).control});
+}
 
 bool needed(const TimeField& t, const PartitionSwitches& s)
 {
@@ -100,11 +83,12 @@ void storeTimeCell(const PgmTimeCell& cell, Setting hour, FormWriter& w, FormPla
 
 void storeAmbushDigit(const std::string& text, FormWriter& w)
 {
-    const FormPlace place{mc::kAmbushDigit};
+    const SettingInfo& info = settingInfo(Setting::AmbushDigit);
+    const FormPlace place{info.control};
     if (text.empty())
         w.fail(text_id::kHasToHaveValue, std::nullopt, place);
-    else if (text.size() != 1 || text[0] < '0' || text[0] > '9')
-        w.fail(text_id::kEnterNumberUpTo, kAmbushLargestDigit, place);
+    else if (text.size() != 1 || text[0] < '0' + info.min || text[0] > '0' + info.max)
+        w.fail(text_id::kEnterNumberUpTo, info.max, place);
     else
         w.setByte(Setting::AmbushDigit, encodeAmbushDigit(text[0] - '0'));
 }
@@ -122,15 +106,14 @@ void showMaster(const FormContext& c, const PanelImage& image, const UserNames& 
         form.users[r].name = names[r];
     }
 
-    for (std::size_t i = 0; i < kFollowMe.size(); ++i)
-        form.followMe[i] = decodePhone(c.layout.bytes(image, kFollowMe[i]));
+    for (std::size_t i = 0; i < form.followMe.size(); ++i)
+        form.followMe[i] = decodePhone(c.layout.bytes(image, followMe(int(i) + 1)));
     showOptionByte(Setting::VoiceModuleOptions, byteOf(c, image, Setting::VoiceModuleOptions), form.voiceOptions);
-    for (const CountField& f : kVoiceCounts)
-        form.*f.field = formatCount(byteOf(c, image, f.setting), f.width);
-    for (const CountField& f : kRoundCounts)
-        form.*f.field = formatCount(byteOf(c, image, f.setting), f.width);
+    for (const auto& counts : {std::span<const Setting>(kVoiceCounts), std::span<const Setting>(kRoundCounts)})
+        for (Setting s : counts)
+            field(form, s) = formatCount(byteOf(c, image, s), settingInfo(s).digits);
     for (const TimeField& t : kTimes)
-        form.*t.field = showTime(c.layout, image, t.hour);
+        field(form, t.hour) = showTime(c.layout, image, t.hour);
 
     form.pgmTimes.assign(static_cast<std::size_t>(c.pgmRows()), PgmTimesRow{});
     for (int k = 1; k <= c.pgmRows(); ++k) {
@@ -144,12 +127,12 @@ void storeMaster(const MasterForm& form, const PartitionSwitches& switches, cons
                  UserNames& names)
 {
     storeAmbushDigit(form.ambushDigit, w);
-    for (const CountField& f : kRoundCounts)
-        w.storeCount(form.*f.field, f.setting, {f.control});
+    for (Setting s : kRoundCounts)
+        storeCount(form, s, w);
     for (const TimeField& t : kTimes)
-        w.storeTime(form.*t.field, t.hour, needed(t, switches), {t.control});
-    for (std::size_t i = 0; i < kFollowMe.size(); ++i)
-        w.setBytes(kFollowMe[i], encodePhone(form.followMe[i]));
+        w.storeTime(field(form, t.hour), t.hour, needed(t, switches), {settingInfo(t.hour).control});
+    for (std::size_t i = 0; i < form.followMe.size(); ++i)
+        w.setBytes(followMe(int(i) + 1), encodePhone(form.followMe[i]));
 
     const std::size_t rows = std::min(form.users.size(), std::size_t(c.userRows(kUserGridRows)));
     for (std::size_t r = 0; r < rows && w.ok(); ++r) {
@@ -168,8 +151,8 @@ void storeMaster(const MasterForm& form, const PartitionSwitches& switches, cons
     }
 
     w.setByte(Setting::VoiceModuleOptions, optionByte(Setting::VoiceModuleOptions, form.voiceOptions, c.model));
-    for (const CountField& f : kVoiceCounts)
-        w.storeCount(form.*f.field, f.setting, {f.control});
+    for (Setting s : kVoiceCounts)
+        storeCount(form, s, w);
 }
 
 MasterEnables masterEnables(const PartitionSwitches& s, const PanelModel& model, int pgmCount)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <span>
+#include <string_view>
 
 namespace qarvo::panel {
 
@@ -27,8 +28,9 @@ enum class BitCoding : std::uint8_t {
 };
 
 struct OptionBit {
-    Setting setting; // the option byte
-    int control;     // check box or list showing the bits
+    Setting setting;       // the option byte
+    std::string_view name; // the name a user types, after what the control's label says
+    int control;           // check box or list showing the bits
     int lowBit;
     int width;       // 1 for a check box; a list may take more bits
     BitPresence presence = BitPresence::All;

@@ -2,6 +2,7 @@
 
 #include "base/TextIds.h"
 #include "panel/FixedRegion.h"
+#include "panel/SettingCatalogue.h"
 
 #include <algorithm>
 
@@ -19,22 +20,24 @@ constexpr int kPairDigits = 2;
 constexpr int kOneDigit = 1;
 constexpr int kHighNibble = 4;
 
+// A station's account code lies outside the layout; its phone and format
+// are settings of their own.
 struct StationFields {
     std::string ReportForm::*account;
-    std::string ReportForm::*phone;
     FormatField ReportForm::*format;
     std::uint16_t accountAddress;
     Setting phoneSetting;
     Setting formatSetting;
     int accountControl;
-    int formatControl;
+
+    std::string ReportForm::*phone() const { return formMember<ReportForm>(phoneSetting); }
 };
 
 constexpr StationFields kStations[] = {
-    {&ReportForm::account1, &ReportForm::phone1, &ReportForm::format1, fixed::kFirstAccountCode,
-     Setting::CommunicatorPhone1, Setting::CommunicationFormat1, rc::kAccount1, rc::kFormat1},
-    {&ReportForm::account2, &ReportForm::phone2, &ReportForm::format2, fixed::kSecondAccountCode,
-     Setting::CommunicatorPhone2, Setting::CommunicationFormat2, rc::kAccount2, rc::kFormat2},
+    {&ReportForm::account1, &ReportForm::format1, fixed::kFirstAccountCode, Setting::CommunicatorPhone1,
+     Setting::CommunicationFormat1, rc::kAccount1},
+    {&ReportForm::account2, &ReportForm::format2, fixed::kSecondAccountCode, Setting::CommunicatorPhone2,
+     Setting::CommunicationFormat2, rc::kAccount2},
 };
 
 constexpr Setting kOptionBytes[] = {Setting::CommunicatorOptions1, Setting::CommunicatorOptions2};
@@ -69,7 +72,7 @@ void showReport(const FormContext& c, const PanelImage& image, ReportForm& form)
             showOptionByte(s, b[0], form.options);
     for (const StationFields& st : kStations) {
         form.*st.account = decodeHex4(image.range(st.accountAddress, kAccountBytes));
-        form.*st.phone = decodePhone(c.layout.bytes(image, st.phoneSetting));
+        form.*st.phone() = decodePhone(c.layout.bytes(image, st.phoneSetting));
         if (const auto b = c.layout.bytes(image, st.formatSetting); !b.empty())
             form.*st.format = showFormat(b[0]);
     }
@@ -89,7 +92,7 @@ void storeReportSettings(const ReportForm& form, const FormContext& c, FormWrite
     for (const StationFields& st : kStations) {
         const auto code = selectedFormat(form.*st.format);
         if (!code)
-            w.fail(text_id::kCheckSelectedValue, std::nullopt, {st.formatControl});
+            w.fail(text_id::kCheckSelectedValue, std::nullopt, {settingInfo(st.formatSetting).control});
         else
             w.setByte(st.formatSetting, *code);
     }
@@ -109,7 +112,7 @@ void storeReportSettings(const ReportForm& form, const FormContext& c, FormWrite
         }
     }
     for (const StationFields& st : kStations)
-        w.setBytes(st.phoneSetting, encodePhone(form.*st.phone));
+        w.setBytes(st.phoneSetting, encodePhone(form.*st.phone()));
 }
 
 void storeAccountCodes(const ReportForm& form, FormWriter& w)

@@ -239,6 +239,8 @@ constexpr Setting nth(Setting first, int k)
 constexpr Setting zoneRecord(int k) { return nth(Setting::Zone01, k); }
 constexpr Setting zoneName(int k) { return nth(Setting::ZoneName01, k); }
 constexpr Setting reportEntry(int n) { return nth(Setting::ReportEntry01, n); }
+// "Follow me" k; the image keeps the numbers in the order 04 to 01.
+constexpr Setting followMe(int k) { return static_cast<Setting>(indexOf(Setting::FollowMe01) - std::size_t(k - 1)); }
 constexpr Setting pgmType(int k) { return nth(Setting::Pgm1Type, k); }
 constexpr Setting pgmDelay(int k) { return nth(Setting::Pgm1Delay, k); }
 // PGM k's activation and deactivation hours; each minute follows its hour.

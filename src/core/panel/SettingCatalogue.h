@@ -9,9 +9,20 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <variant>
 
 namespace qarvo::panel {
+
+struct InstallerForm;
+struct MasterForm;
+struct ReportForm;
+
+// The page form's text field that shows the whole setting, where one does:
+// a count, a time (on its hour), a phone number or a text.
+using FormMember = std::variant<std::monostate, std::string InstallerForm::*, std::string MasterForm::*,
+                                std::string ReportForm::*>;
 
 // How a record's offset follows from the records before it.
 enum class Placement : std::uint8_t {
@@ -49,7 +60,11 @@ inline constexpr int kErased = -1; // default: the byte stays 0xFF
 
 struct SettingInfo {
     Setting setting;
-    std::string_view name;  // stable key for the command line, printing, comparisons
+    // The one name a user types and reads: on the command line, in printed
+    // and compared settings. Grid rows name their cells after it
+    // ("zone.03" -> "zone.03.type"); a time's minute is its hour's name and
+    // ".minute".
+    std::string_view name;
     std::uint16_t length;
     Placement placement;
     std::uint16_t fixedOffset; // for Placement::Fixed
@@ -58,17 +73,29 @@ struct SettingInfo {
     int min; // value range of counts, digits and hours/minutes;
     int max; // 0, 0 where the encoding carries its own rules
     int defaultValue;          // byte value; a report entry's two bytes as first * 256 + second
-    // The installer page's control (edit or grid) that shows the setting, the
-    // master page's for a setting only that page shows; 0 for none. Labels
-    // take their text from the string of the control's id unless the page
-    // names another.
+    // The control (edit, list or grid) of the page form owning the value,
+    // the one the form's errors name; 0 for none (option bits have a
+    // control each, see OptionBits).
     int control;
+    int label;  // text id of the label; 0: the string of the control's id
+    int digits; // digits a count's edit takes (a plain count shows zero-padded to them); 0 otherwise
+    FormMember member;
     std::string_view defaultText; // new-document text of a Text16 setting
+
+    int labelId() const { return label != 0 ? label : control; }
 };
 
 std::span<const SettingInfo> settingCatalogue();
 const SettingInfo& settingInfo(Setting s);
 // The setting of a name in the catalogue, or nullptr.
 const SettingInfo* findSetting(std::string_view name);
+
+// The form's text field showing the setting, or nullptr.
+template <typename Form>
+std::string Form::*formMember(Setting s)
+{
+    const auto* member = std::get_if<std::string Form::*>(&settingInfo(s).member);
+    return member ? *member : nullptr;
+}
 
 } // namespace qarvo::panel

@@ -3,11 +3,13 @@
 #include "cli/CliApp.h"
 
 #include "panel/CUploadDoc.h"
+#include "panel/InstallerForm.h"
 #include "support/CliFixture.h"
 #include "support/Documents.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 using namespace qarvo;
@@ -135,4 +137,27 @@ TEST_F(Settings, DiffOfTwoModelsListsTheSettingsOnlyOneHas)
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_TRUE(contains(r.out, "zone.16.type: (absent) -> ")) << "12 zones against 16:\n" << r.out;
     EXPECT_FALSE(contains(r.out, "user.01.code")) << "equal settings both have are not listed";
+}
+
+TEST_F(Settings, AFormerNameIsTakenWithAWarningNamingTheNewOne)
+{
+    // Bit 5 of the first general options byte, by its former name.
+    const std::string former = "option.generaloptions1.bit5";
+    const auto bit = std::ranges::find(panel::optionBits(), panel::installer_control::kPartitions, &panel::OptionBit::control);
+    ASSERT_NE(bit, panel::optionBits().end());
+    const std::string now(bit->name);
+    const std::vector<std::vector<std::string>> ways = {
+        {former + "=1"},
+        {"--from", writeJson("former.json", "{\"" + former + "\": true}")},
+    };
+    for (const auto& way : ways) {
+        const std::string doc = document("r.rps", "24");
+        std::vector<std::string> args{"set", doc};
+        args.insert(args.end(), way.begin(), way.end());
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, kExitSuccess) << r.err;
+        EXPECT_TRUE(contains(r.err, "warning: '" + former + "' is now '" + now + "'")) << r.err;
+        EXPECT_TRUE(contains(run({"show", doc}).out, now + "=1\n"));
+        fs::remove(doc);
+    }
 }

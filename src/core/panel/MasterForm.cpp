@@ -12,7 +12,6 @@ namespace {
 
 namespace mc = master_control;
 
-constexpr int kAmbushLargestDigit = 9;
 // The counts of the page's edits, checked in this order.
 constexpr Setting kRoundCounts[] = {Setting::RoundPeriod, Setting::RoundWarningTime};
 constexpr Setting kVoiceCounts[] = {Setting::VoiceReportingTime, Setting::VoiceDialingSequences};
@@ -37,10 +36,6 @@ constexpr TimeField kTimes[] = {
     {Setting::RoundsStartHour, Need::Never, false},
     {Setting::RoundsFinishHour, Need::Never, false},
 };
-
-// "Follow me" 01 to 04; the image keeps them in the order 04 to 01.
-constexpr std::array<Setting, kFollowMeNumbers> kFollowMe{Setting::FollowMe01, Setting::FollowMe02,
-                                                          Setting::FollowMe03, Setting::FollowMe04};
 
 std::string& field(MasterForm& form, Setting s) { return form.*formMember<MasterForm>(s); }
 const std::string& field(const MasterForm& form, Setting s) { return form.*formMember<MasterForm>(s); }
@@ -88,11 +83,12 @@ void storeTimeCell(const PgmTimeCell& cell, Setting hour, FormWriter& w, FormPla
 
 void storeAmbushDigit(const std::string& text, FormWriter& w)
 {
-    const FormPlace place{mc::kAmbushDigit};
+    const SettingInfo& info = settingInfo(Setting::AmbushDigit);
+    const FormPlace place{info.control};
     if (text.empty())
         w.fail(text_id::kHasToHaveValue, std::nullopt, place);
-    else if (text.size() != 1 || text[0] < '0' || text[0] > '9')
-        w.fail(text_id::kEnterNumberUpTo, kAmbushLargestDigit, place);
+    else if (text.size() != 1 || text[0] < '0' + info.min || text[0] > '0' + info.max)
+        w.fail(text_id::kEnterNumberUpTo, info.max, place);
     else
         w.setByte(Setting::AmbushDigit, encodeAmbushDigit(text[0] - '0'));
 }
@@ -110,8 +106,8 @@ void showMaster(const FormContext& c, const PanelImage& image, const UserNames& 
         form.users[r].name = names[r];
     }
 
-    for (std::size_t i = 0; i < kFollowMe.size(); ++i)
-        form.followMe[i] = decodePhone(c.layout.bytes(image, kFollowMe[i]));
+    for (std::size_t i = 0; i < form.followMe.size(); ++i)
+        form.followMe[i] = decodePhone(c.layout.bytes(image, followMe(int(i) + 1)));
     showOptionByte(Setting::VoiceModuleOptions, byteOf(c, image, Setting::VoiceModuleOptions), form.voiceOptions);
     for (const auto& counts : {std::span<const Setting>(kVoiceCounts), std::span<const Setting>(kRoundCounts)})
         for (Setting s : counts)
@@ -135,8 +131,8 @@ void storeMaster(const MasterForm& form, const PartitionSwitches& switches, cons
         storeCount(form, s, w);
     for (const TimeField& t : kTimes)
         w.storeTime(field(form, t.hour), t.hour, needed(t, switches), {settingInfo(t.hour).control});
-    for (std::size_t i = 0; i < kFollowMe.size(); ++i)
-        w.setBytes(kFollowMe[i], encodePhone(form.followMe[i]));
+    for (std::size_t i = 0; i < form.followMe.size(); ++i)
+        w.setBytes(followMe(int(i) + 1), encodePhone(form.followMe[i]));
 
     const std::size_t rows = std::min(form.users.size(), std::size_t(c.userRows(kUserGridRows)));
     for (std::size_t r = 0; r < rows && w.ok(); ++r) {

@@ -51,7 +51,7 @@ constexpr std::array<SettingInfo, kSettingCount> kCatalogue{{
     {S::NumberOfRings, "phone.rings", 1, P::Chain, 0, V::All, E::Number, 0, 20, 15, ic::kNumberOfRings, 2099, 2, &I::numberOfRings, ""},
     {S::IntellizoneWindow, "time.intellizone-window", 1, P::Chain, 0, V::All, E::Number, 1, 255, 50, ic::kIntellizoneWindow, 2091, 3, &I::intellizoneWindow, ""},
     {S::DingTimeAndPause, "time.ding", 1, P::Chain, 0, V::All, E::NibblePair, 0, 15, 0xFF, ic::kDingTime, 2092, 0, {}, ""},
-    {S::SwingerShutdownCounter, "count.swinger", 1, P::Chain, 0, V::All, E::LowNibbleCounter, 1, 15, 3, ic::kSwingerCounter, 2094, 0, &I::swingerCounter, ""},
+    {S::SwingerShutdownCounter, "count.swinger", 1, P::Chain, 0, V::All, E::LowNibbleCounter, 1, 15, 3, ic::kSwingerCounter, 2094, 2, &I::swingerCounter, ""},
     {S::KeypadLockoutCount, "count.wrong-codes", 1, P::Chain, 0, V::All, E::Number, 1, 255, 10, ic::kWrongCodes, 2066, 2, &I::wrongCodes, ""},
     {S::GeneralOptions1, "options.general-1", 1, P::Chain, 0, V::All, E::Bits, 0, 255, 0x13, 0, 0, 0, {}, ""},
     {S::GeneralOptions2, "options.general-2", 1, P::Chain, 0, V::All, E::Bits, 0, 255, 0x00, 0, 0, 0, {}, ""},

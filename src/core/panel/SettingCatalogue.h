@@ -78,7 +78,7 @@ struct SettingInfo {
     // control each, see OptionBits).
     int control;
     int label;  // text id of the label; 0: the string of the control's id
-    int digits; // digits the edit shows, zero-padded; 0 for as many as needed
+    int digits; // digits a count's edit takes (a plain count shows zero-padded to them); 0 otherwise
     FormMember member;
     std::string_view defaultText; // new-document text of a Text16 setting
 

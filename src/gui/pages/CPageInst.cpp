@@ -8,6 +8,7 @@
 #include "gui/widgets/CListCtrlEx.h"
 #include "gui/widgets/CPhoneEdit.h"
 #include "panel/FormContext.h"
+#include "panel/SettingCatalogue.h"
 #include "panel/TypeLists.h"
 
 #include <QBoxLayout>
@@ -26,7 +27,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace qarvo::gui {
 
@@ -57,7 +60,7 @@ constexpr int kTestIntervalLabel = 2100;
 constexpr int kFirstTestLabel = 2101;
 constexpr int kRoundPeriodLabels = 2103; // two lines: period, warning time
 constexpr int kExitDelayLabel = 2104;
-constexpr int kWelcomeLabel = 2105;
+constexpr int kDingPauseLabel = 2093;
 constexpr int kCallbackLabel = 2106;
 constexpr int kSecondsUnit = 2107;
 constexpr int kMinutesUnit = 2108;
@@ -126,38 +129,14 @@ struct TextField {
 };
 constexpr int kHourMinuteLength = 5;
 constexpr int kCodeLength = 6;
-constexpr TextField kTextFields[] = {
+// The edits of values that are no setting of the catalogue of their own:
+// the codes outside the layout and the ding byte's two digits.
+constexpr TextField kOwnTextFields[] = {
     {ic::kInstallerCode, &InstallerForm::installerCode, nullptr, kCodeLength, Chars::Digits},
     {ic::kPanelIdCode, &InstallerForm::panelIdCode, nullptr, 4, Chars::Hex},
     {ic::kPcIdCode, &InstallerForm::pcIdCode, nullptr, 4, Chars::Hex},
-    {ic::kEntry1Delay, &InstallerForm::entry1Delay, nullptr, 3, Chars::Digits},
-    {ic::kEntry2Delay, &InstallerForm::entry2Delay, nullptr, 3, Chars::Digits},
-    {ic::kBellCutOff, &InstallerForm::bellCutOff, nullptr, 2, Chars::Digits},
-    {ic::kFireCutOff, &InstallerForm::fireCutOff, nullptr, 2, Chars::Digits},
-    {ic::kAcLossDelay, &InstallerForm::acLossDelay, nullptr, 2, Chars::Digits},
-    {ic::kIntellizoneWindow, &InstallerForm::intellizoneWindow, nullptr, 3, Chars::Digits},
     {ic::kDingTime, &InstallerForm::dingTime, nullptr, 1, Chars::Hex},
     {ic::kDingPause, &InstallerForm::dingPause, nullptr, 1, Chars::Hex},
-    {ic::kSwingerCounter, &InstallerForm::swingerCounter, nullptr, 2, Chars::Digits},
-    {ic::kWrongCodes, &InstallerForm::wrongCodes, nullptr, 2, Chars::Digits},
-    {ic::kExitDelayA, &InstallerForm::exitDelayA, nullptr, 2, Chars::Digits},
-    {ic::kExitDelayB, &InstallerForm::exitDelayB, nullptr, 2, Chars::Digits},
-    {ic::kNumberOfRings, &InstallerForm::numberOfRings, nullptr, 2, Chars::Digits},
-    {ic::kPeriodicalTestInterval, &InstallerForm::periodicalTestInterval, nullptr, 3, Chars::Digits},
-    {ic::kWelcomeMessage, &InstallerForm::welcomeMessage, nullptr, 16, Chars::Text},
-    {ic::kCallbackPhone, &InstallerForm::callbackPhone, nullptr, 16, Chars::Phone},
-    {mc::kVoiceReportingTime, nullptr, &MasterForm::voiceReportingTime, 2, Chars::Digits},
-    {mc::kVoiceDialingSequences, nullptr, &MasterForm::voiceDialingSequences, 2, Chars::Digits},
-    {mc::kRoundsStart, nullptr, &MasterForm::roundsStart, kHourMinuteLength, Chars::Time},
-    {mc::kRoundsFinish, nullptr, &MasterForm::roundsFinish, kHourMinuteLength, Chars::Time},
-    {mc::kRoundPeriod, nullptr, &MasterForm::roundPeriod, 3, Chars::Digits},
-    {mc::kWarningTime, nullptr, &MasterForm::warningTime, 3, Chars::Digits},
-    {mc::kPartitionAAutoarm, nullptr, &MasterForm::partitionAAutoarm, kHourMinuteLength, Chars::Time},
-    {mc::kPartitionAAutodisarm, nullptr, &MasterForm::partitionAAutodisarm, kHourMinuteLength, Chars::Time},
-    {mc::kPartitionAInactivity, nullptr, &MasterForm::partitionAInactivity, kHourMinuteLength, Chars::Time},
-    {mc::kPartitionBAutoarm, nullptr, &MasterForm::partitionBAutoarm, kHourMinuteLength, Chars::Time},
-    {mc::kPartitionBAutodisarm, nullptr, &MasterForm::partitionBAutodisarm, kHourMinuteLength, Chars::Time},
-    {mc::kPartitionBInactivity, nullptr, &MasterForm::partitionBInactivity, kHourMinuteLength, Chars::Time},
 };
 
 // This page's control of a value the master page shows too.
@@ -176,12 +155,57 @@ int onMasterPage(int control)
     return found == shared.end() ? 0 : found->master;
 }
 
+// The edit of a setting of the catalogue shown in a text field of its own:
+// the installer form's, and the master form's this page shows too. The
+// first periodical test has a time picker instead.
+std::optional<TextField> catalogueField(const panel::SettingInfo& info)
+{
+    const auto* installer = std::get_if<std::string InstallerForm::*>(&info.member);
+    const auto* master = std::get_if<std::string MasterForm::*>(&info.member);
+    if ((!installer && !master) || (master && onThisPage(info.control) == info.control))
+        return std::nullopt;
+    TextField field{info.control, installer ? *installer : nullptr, master ? *master : nullptr, info.digits,
+                    Chars::Digits};
+    switch (info.encoding) {
+    case panel::Encoding::Number:
+    case panel::Encoding::LowNibbleCounter: return field;
+    case panel::Encoding::Hour:
+        if (installer)
+            return std::nullopt;
+        field.length = kHourMinuteLength;
+        field.chars = Chars::Time;
+        return field;
+    case panel::Encoding::Text16:
+        field.length = info.length;
+        field.chars = Chars::Text;
+        return field;
+    case panel::Encoding::PhoneNumber:
+        field.length = info.length * 2; // a digit per nibble
+        field.chars = Chars::Phone;
+        return field;
+    default: return std::nullopt;
+    }
+}
+
+const std::vector<TextField>& textFields()
+{
+    static const std::vector<TextField> fields = [] {
+        std::vector<TextField> all(std::begin(kOwnTextFields), std::end(kOwnTextFields));
+        for (const panel::SettingInfo& info : panel::settingCatalogue())
+            if (const auto field = catalogueField(info))
+                all.push_back(*field);
+        return all;
+    }();
+    return fields;
+}
+
 int pageControl(const TextField& field) { return field.master ? onThisPage(field.control) : field.control; }
 
 const TextField* textField(int control)
 {
-    const auto found = std::ranges::find_if(kTextFields, [control](const TextField& f) { return pageControl(f) == control; });
-    return found == std::end(kTextFields) ? nullptr : &*found;
+    const auto& fields = textFields();
+    const auto found = std::ranges::find_if(fields, [control](const TextField& f) { return pageControl(f) == control; });
+    return found == fields.end() ? nullptr : &*found;
 }
 
 QString allowedChars(Chars chars)
@@ -472,16 +496,22 @@ QWidget* CPageInst::buildTimers()
 {
     auto* group = new QGroupBox;
     auto* layout = new QGridLayout(group);
+    // label, edit, unit; the settings' own labels and controls
+    const auto of = [](panel::Setting s, int unitId) {
+        const panel::SettingInfo& info = panel::settingInfo(s);
+        return std::array<int, 3>{info.labelId(), info.control, unitId};
+    };
+    using S = panel::Setting;
     const std::array<std::array<int, 3>, 9> rows{{
-        {2086, ic::kEntry1Delay, kSecondsUnit},
-        {2087, ic::kEntry2Delay, kSecondsUnit},
-        {2088, ic::kBellCutOff, kMinutesUnit},
-        {2089, ic::kFireCutOff, kMinutesUnit},
-        {2090, ic::kAcLossDelay, kMinutesUnit},
-        {2091, ic::kIntellizoneWindow, kSecondsUnit},
-        {2092, ic::kDingTime, kDingUnit},
-        {2093, ic::kDingPause, kDingUnit},
-        {2094, ic::kSwingerCounter, 0},
+        of(S::Entry1Delay, kSecondsUnit),
+        of(S::Entry2Delay, kSecondsUnit),
+        of(S::BellCutOffTime, kMinutesUnit),
+        of(S::FireCutOffTime, kMinutesUnit),
+        of(S::AcLossDelay, kMinutesUnit),
+        of(S::IntellizoneWindow, kSecondsUnit),
+        of(S::DingTimeAndPause, kDingUnit),
+        {kDingPauseLabel, ic::kDingPause, kDingUnit},
+        of(S::SwingerShutdownCounter, 0),
     }};
     int row = 0;
     for (const auto& [labelId, control, unitId] : rows) {
@@ -493,7 +523,7 @@ QWidget* CPageInst::buildTimers()
         ++row;
     }
     QLineEdit* welcome = addEdit(ic::kWelcomeMessage);
-    layout->addWidget(addLabel(text(kWelcomeLabel), welcome, ic::kWelcomeMessage), row, 0);
+    layout->addWidget(addLabel(text(panel::settingInfo(panel::Setting::WelcomeMessage).labelId()), welcome, ic::kWelcomeMessage), row, 0);
     layout->addWidget(welcome, row, 1, 1, 2);
     layout->setColumnStretch(3, 1);
     return group;
@@ -753,7 +783,7 @@ void CPageInst::showImage()
         return;
     showing_ = true;
     buildModelColumns();
-    for (const TextField& field : kTextFields) {
+    for (const TextField& field : textFields()) {
         const int control = pageControl(field);
         static_cast<QLineEdit*>(controls_.at(control))->setText(QString::fromStdString(textSlot(control)));
     }

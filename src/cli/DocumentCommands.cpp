@@ -181,29 +181,7 @@ public:
     }
 
     // Runs one page transfer; true when it reached its end.
-    bool transfer(int code)
-    {
-        std::size_t next = sink().notices().size();
-        bool started = false;
-        bool completed = false;
-        if (!panel().worker.startPageOperation(code))
-            return false;
-        return waitFor([&] {
-            const std::vector<Notice> notices = sink().notices();
-            for (; next < notices.size(); ++next) {
-                const auto* progress = std::get_if<ProgressNotice>(&notices[next]);
-                started = started || (progress && progress->subCode == kProgressCaption);
-                completed = completed || std::holds_alternative<ImageChangedNotice>(notices[next]);
-            }
-            if (!idle())
-                return Wait::Pending;
-            if (completed)
-                return Wait::Done;
-            // Back in the idle poll without its end: cancelled, or ended by
-            // the panel's alarm report.
-            return started ? Wait::Failed : Wait::Pending;
-        });
-    }
+    bool transfer(int code) { return job().transfer(code); }
 
     // Reads the whole event log, read and unread, into the document without
     // marking it.
@@ -287,9 +265,6 @@ public:
     }
 
 private:
-    // The progress display's "show with caption" sub-code: the operation has started.
-    static constexpr int kProgressCaption = 4;
-
     // The outcome of the backup before the last write, once.
     std::optional<session::BackupOutcome> takeBackup()
     {

@@ -1,20 +1,12 @@
 #include "cli/ExitStatus.h"
 
-#include "base/TextIds.h"
 #include "link/Connection.h"
 
-#include <algorithm>
-#include <array>
-#include <span>
 #include <string>
 
 namespace qarvo::cli {
 
 namespace {
-
-// Messages of the identification that mean the panel refused the program.
-constexpr std::array kRefusals{text_id::kWrongPanelId, text_id::kWrongPcId, text_id::kUnknownPanel,
-                               text_id::kNewerPanelVersion, text_id::kUnknownPanelCode};
 
 Millis callWait(const Timing& timing, link::ConnectionMode mode)
 {
@@ -46,51 +38,29 @@ std::string durationText(Millis duration)
     return std::to_string(ms) + " ms";
 }
 
-int failureStatus(const RecordingSink& sink, const Timing& timing, std::ostream& err, bool receiverTimedOut,
-                  std::size_t from)
+void sayWhatTimedOut(const session::JobResult& result, const Timing& timing, std::ostream& err)
 {
-    bool panelSilent = false;
-    auto mode = link::ConnectionMode::Direct;
-    const std::vector<Notice> notices = sink.notices();
-    for (const Notice& notice : std::span(notices).subspan(std::min(from, notices.size()))) {
-        if (const auto* message = std::get_if<MessageNotice>(&notice)) {
-            if (std::ranges::find(kRefusals, message->textId) != kRefusals.end())
-                return kExitRefused;
-            panelSilent = panelSilent || message->textId == text_id::kPanelDoesntAnswer;
-        }
-        const auto* communicator = std::get_if<CommunicatorNotice>(&notice);
-        if (communicator && communicator->kind == CommunicatorNotice::Kind::OpeningStarted)
-            mode = static_cast<link::ConnectionMode>(communicator->value);
-        if (!communicator || communicator->kind != CommunicatorNotice::Kind::OpenResult)
-            continue;
-        switch (communicator->value) {
-        case link::result::kWrongPassword:
-            return kExitRefused;
-        case link::result::kNoCall:
-            err << "Timed out: the communicator did not answer the hello within " << durationText(timing.controlReply)
-                << "." << std::endl;
-            return kExitConnection;
-        case link::result::kNoRequest:
-            err << "Timed out: " << (mode == link::ConnectionMode::WaitForCall ? "no call came" : "the communicator did not ask to connect")
-                << " within " << durationText(callWait(timing, mode)) << "." << std::endl;
-            return kExitConnection;
-        case link::result::kCommunicationError:
-        case link::result::kCancelled:
-            return kExitConnection;
-        default:
-            break;
-        }
-    }
-    if (panelSilent) {
+    switch (result.silence) {
+    case session::JobSilence::HelloUnanswered:
+        err << "Timed out: the communicator did not answer the hello within " << durationText(timing.controlReply)
+            << "." << std::endl;
+        break;
+    case session::JobSilence::NoRequest:
+        err << "Timed out: "
+            << (result.mode == link::ConnectionMode::WaitForCall ? "no call came" : "the communicator did not ask to connect")
+            << " within " << durationText(callWait(timing, result.mode)) << "." << std::endl;
+        break;
+    case session::JobSilence::PanelSilent:
         err << "Timed out: the panel sent no message for " << durationText(timing.workerReply) << "." << std::endl;
-        return kExitConnection;
-    }
-    if (receiverTimedOut) {
+        break;
+    case session::JobSilence::ReceiverSilent:
         err << "Timed out: no panel data came through the communicator for " << durationText(timing.receiverData)
             << "; the link was ended." << std::endl;
-        return kExitConnection;
+        break;
+    case session::JobSilence::None:
+    case session::JobSilence::Patience:
+        break;
     }
-    return kExitFailure;
 }
 
 } // namespace qarvo::cli

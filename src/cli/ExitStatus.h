@@ -1,32 +1,28 @@
 #pragma once
-// The exit statuses of qarvoip-cli, which scripts rely on, and the status a
-// failed panel or communicator command ends with, judged from what the link
-// reported on the way: a connection that never opened, a panel or a
-// communicator that stopped answering (named, with how long was waited), or
-// a refusal of the password or the identification codes.
-#include "base/RecordingSink.h"
+// The exit statuses of qarvoip-cli, which scripts rely on (a panel job's
+// result carries the one a failed panel or communicator command ends with),
+// and the line that names what stopped answering, with how long was waited.
 #include "base/Timing.h"
+#include "session/JobResult.h"
 
 #include <ostream>
 #include <string>
 
 namespace qarvo::cli {
 
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1;      // failed, or refused before anything was sent
-inline constexpr int kExitUsage = 2;        // the command line is wrong, or no communicator is given
-inline constexpr int kExitConnection = 3;   // no connection, or the far end stopped answering
-inline constexpr int kExitRefused = 4;      // password or identification codes refused
-inline constexpr int kExitInterrupted = 130; // Ctrl-C
+inline constexpr int kExitSuccess = session::exit_status::kSuccess;
+inline constexpr int kExitFailure = session::exit_status::kFailure;
+inline constexpr int kExitUsage = session::exit_status::kUsage;
+inline constexpr int kExitConnection = session::exit_status::kConnection;
+inline constexpr int kExitRefused = session::exit_status::kRefused;
+inline constexpr int kExitInterrupted = session::exit_status::kInterrupted;
 
 // One line per status, for the help text.
 const char* exitStatusHelp();
 
-// Prints what timed out and after how long, when that is why the link
-// ended, and returns the status for the failure; only the notices from the
-// `from`th on (the last attempt's) count.
-int failureStatus(const RecordingSink& sink, const Timing& timing, std::ostream& err, bool receiverTimedOut = false,
-                  std::size_t from = 0);
+// Prints what timed out and after how long, when a silence of the far end
+// is why the job failed (a wait of the job's own has been said already).
+void sayWhatTimedOut(const session::JobResult& result, const Timing& timing, std::ostream& err);
 
 // "42 s", "250 ms".
 std::string durationText(Millis duration);

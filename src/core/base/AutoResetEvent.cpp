@@ -1,27 +1,23 @@
 #include "base/AutoResetEvent.h"
 
-
+#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace qarvo {
 
-namespace {
-// Two-event waits are rare and short; one shared mutex/condition pair keeps
-// them simple and free of lock-order issues between the two events.
-std::mutex anyMutex;
-std::condition_variable anyChanged;
-} // namespace
-
 void AutoResetEvent::set()
 {
-    {
-        std::lock_guard lock(mutex_);
-        signalled_ = true;
-    }
+    std::lock_guard lock(mutex_);
+    signalled_ = true;
     changed_.notify_one();
-    {
-        std::lock_guard lock(anyMutex);
+    // Under the event's lock: a watcher stays registered (and alive) until
+    // its wait has taken the lock to leave.
+    for (Watcher* watcher : watchers_) {
+        std::lock_guard woken(watcher->mutex);
+        watcher->woken = true;
+        watcher->changed.notify_one();
     }
-    anyChanged.notify_all();
 }
 
 void AutoResetEvent::reset()
@@ -45,31 +41,51 @@ bool AutoResetEvent::wait(std::chrono::milliseconds timeout)
     return true;
 }
 
+bool AutoResetEvent::take()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(signalled_, false);
+}
+
+void AutoResetEvent::watch(Watcher& watcher)
+{
+    std::lock_guard lock(mutex_);
+    watchers_.push_back(&watcher);
+}
+
+void AutoResetEvent::unwatch(Watcher& watcher)
+{
+    std::lock_guard lock(mutex_);
+    watchers_.erase(std::find(watchers_.begin(), watchers_.end(), &watcher));
+}
+
 AutoResetEvent::WaitResult AutoResetEvent::waitAny(AutoResetEvent& first, AutoResetEvent& second,
                                                    std::chrono::milliseconds timeout)
 {
-    auto tryTake = [](AutoResetEvent& e) {
-        std::lock_guard lock(e.mutex_);
-        if (!e.signalled_)
-            return false;
-        e.signalled_ = false;
-        return true;
-    };
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    std::unique_lock lock(anyMutex);
-    for (;;) {
-        if (tryTake(first))
+    const auto takeEither = [&]() -> std::optional<WaitResult> {
+        if (first.take())
             return WaitResult::First;
-        if (tryTake(second))
+        if (second.take())
             return WaitResult::Second;
-        if (anyChanged.wait_until(lock, deadline) == std::cv_status::timeout) {
-            if (tryTake(first))
-                return WaitResult::First;
-            if (tryTake(second))
-                return WaitResult::Second;
-            return WaitResult::Timeout;
+        return std::nullopt;
+    };
+    Watcher watcher;
+    first.watch(watcher);
+    second.watch(watcher);
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::optional<WaitResult> result;
+    while (!(result = takeEither())) {
+        std::unique_lock lock(watcher.mutex);
+        if (!watcher.changed.wait_until(lock, deadline, [&] { return watcher.woken; })) {
+            lock.unlock();
+            result = takeEither().value_or(WaitResult::Timeout);
+            break;
         }
+        watcher.woken = false;
     }
+    first.unwatch(watcher);
+    second.unwatch(watcher);
+    return *result;
 }
 
 } // namespace qarvo

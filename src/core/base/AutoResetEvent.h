@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <vector>
 
 namespace qarvo {
 
@@ -22,9 +23,21 @@ public:
                               std::chrono::milliseconds timeout);
 
 private:
+    // A two-event wait: each of its events wakes it when set. Every wait
+    // has its own, so that setting an event wakes only those waiting on it.
+    struct Watcher {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool woken = false;
+    };
+    void watch(Watcher& watcher);
+    void unwatch(Watcher& watcher);
+    bool take(); // consumes the signal when the event is set
+
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     bool signalled_ = false;
+    std::vector<Watcher*> watchers_; // guarded by mutex_
 };
 
 } // namespace qarvo

@@ -90,8 +90,32 @@ struct CommunicatorNotice {
     std::vector<std::uint8_t> bytes;
 };
 
+// What a panel job is doing, as a front-end that shows its course line by
+// line says it: binding, connecting (or waiting on UDP port value for the
+// communicator's call), an opening that failed with the text id value, the
+// link up, another attempt (value of count), a wait given up after value
+// milliseconds (text: what did not happen), disconnecting and how it ended.
+struct JobNotice {
+    enum class Kind {
+        SocketFailed,
+        Connecting,
+        WaitingForCall,
+        OpenFailed,
+        Connected,
+        Retrying,
+        TimedOut,
+        Disconnecting,
+        Disconnected,
+        DisconnectFailed,
+    };
+    Kind kind = Kind::Connecting;
+    long value = 0;
+    long count = 0;
+    std::string text;
+};
+
 using Notice = std::variant<MessageNotice, ReportNotice, ProgressNotice, ImageChangedNotice,
-                            RefreshNotice, StatusNotice, CommunicatorNotice>;
+                            RefreshNotice, StatusNotice, CommunicatorNotice, JobNotice>;
 
 class NoticeSink {
 public:

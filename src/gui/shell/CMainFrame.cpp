@@ -394,6 +394,7 @@ void CMainFrame::handleNotice(const Notice& notice)
                    },
                    [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId, n.number); },
                    [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
+                   [](const JobNotice&) {}, // the window runs no panel jobs
                },
                notice);
     updateStopHint();

@@ -160,9 +160,10 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     const auto stored = cells::endOfEdit(rule(row, column), value.toString().toStdString());
     if (!stored)
         return false;
-    const QString text = QString::fromStdString(*stored);
-    if (text != this->text(row, column)) {
-        storeText(row, column, text);
+    const QString before = text(row, column);
+    storeText(row, column, QString::fromStdString(*stored));
+    // A row the form does not have takes no value: no edit then.
+    if (text(row, column) != before) {
         changed(row, column);
         emit cellEdited(row, column);
     }
@@ -173,7 +174,10 @@ bool GridModel::toggleCheck(int row, int column)
 {
     if (kind(column) != CellKind::Check || !canEdit(row, column) || cells::isFixedCheck(checkState(row, column)))
         return false;
-    storeCheck(row, column, cells::toggledCheck(checkState(row, column)));
+    const int before = checkState(row, column);
+    storeCheck(row, column, cells::toggledCheck(before));
+    if (checkState(row, column) == before)
+        return false;
     changed(row, column);
     emit checkToggled(row, column);
     emit cellEdited(row, column);

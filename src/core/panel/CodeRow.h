@@ -24,10 +24,15 @@ struct CodeRow {
     friend bool operator==(const CodeRow&, const CodeRow&) = default;
 };
 
-// Columns of the code grids.
+// Columns of the code grids: hidden, label, code, the user grid's name, then
+// the attributes A to K and one P column per PGM output.
 namespace code_column {
 inline constexpr int kLabel = 1;
 inline constexpr int kCode = 2;
+inline constexpr int kName = 3; // the user grid's only
+// The first attribute column: after the name where the grid shows names.
+constexpr int firstAttribute(bool names) { return names ? kName + 1 : kName; }
+constexpr int firstPgm(bool names) { return firstAttribute(names) + kCodeAttributeCount; }
 } // namespace code_column
 
 // The row of a 6-byte record, its code shown with digitCount (4 or 6) digits.

@@ -58,13 +58,16 @@ inline constexpr int kMaintenance = 0;
 inline constexpr int kMaster = 1; // MasterForm::users[0]
 } // namespace codes_row
 
-// Columns of the zone and PGM grids.
+// Columns of the zone, PGM and keypad grids; column 0 is hidden, column 1
+// numbers the rows.
 namespace zone_column {
+inline constexpr int kNumber = 1;
 inline constexpr int kType = 2;
 inline constexpr int kName = 3;
 inline constexpr int kFirstAttribute = 4; // zoneAttributeColumns() from here on
 } // namespace zone_column
 namespace pgm_column {
+inline constexpr int kNumber = 1;
 inline constexpr int kType = 2;
 inline constexpr int kActivation = 3;
 inline constexpr int kDeactivation = 4;
@@ -94,6 +97,10 @@ struct PgmRow {
 // (keypad maps 1 to 5).
 inline constexpr int kKeypadColumns = 5;
 using KeypadRow = std::array<bool, kKeypadColumns>;
+namespace keypad_column {
+inline constexpr int kNumber = 1;
+inline constexpr int kFirst = 2; // kKeypadColumns check columns from here on
+} // namespace keypad_column
 
 struct InstallerForm {
     OptionValues options; // check boxes and lists of the option bytes, by control id

@@ -59,6 +59,7 @@ inline constexpr int kPartitionBInactivity = 2258;
 
 // Columns of the master page's PGM grid.
 namespace master_pgm_column {
+inline constexpr int kNumber = 1;
 inline constexpr int kActivation = 2;
 inline constexpr int kDeactivation = 3;
 } // namespace master_pgm_column

@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "base/TextIds.h"
 #include "gui/dialogs/DialogParts.h"
+#include "gui/models/FormCells.h"
 #include "gui/shell/Prompter.h"
 #include "gui/shell/ShellTexts.h"
 #include "gui/widgets/CHexEdit.h"
@@ -371,7 +372,7 @@ QWidget* CReportDlg::buildCodes()
     grid_->defineColumn(panel::report_column::kCid, text(kCidHeader), 30, Qt::AlignCenter);
     grid_->defineColumn(panel::report_column::k4x2, text(k4x2Header), 30, Qt::AlignCenter);
     controls_.add(rc::kCodesGrid, grid_);
-    connect(grid_, &CListCtrlEx::cellEdited, this, &CReportDlg::codeEdited);
+    grid_->setRows(std::make_unique<ReportCodeCells>(rowsOf<panel::ReportCodeRow>([this] { return &form_.codes; })));
     // The events' names take the room the dialog gives, up to half as much
     // again as they need, so that each code stays near its event.
     int columnsWidth = 0;
@@ -437,13 +438,11 @@ void CReportDlg::showCodes()
     for (int r = 0; r < rows; ++r) {
         const int entry = entries[std::size_t(r)];
         const panel::ReportEvent& event = panel::reportEvents()[std::size_t(entry - 1)];
-        const panel::ReportCodeRow& codes = form_.codes[std::size_t(r)];
         grid_->setText(r, panel::report_column::kEvent, text(event.textId));
         grid_->setText(r, panel::report_column::kPrefix, hexPair(event.cidPrefix));
-        grid_->setText(r, panel::report_column::kCid, QString::fromStdString(codes.cid));
-        grid_->setText(r, panel::report_column::k4x2, QString::fromStdString(codes.code4x2));
         grid_->setCellLength(r, panel::report_column::k4x2, panel::isOneDigitEntry(layout, entry) ? 1 : kCodeDigits);
     }
+    grid_->refresh();
 }
 
 void CReportDlg::optionChanged(int control, int value)
@@ -452,18 +451,6 @@ void CReportDlg::optionChanged(int control, int value)
         return;
     form_.options[control] = value;
     applyEnables();
-}
-
-void CReportDlg::codeEdited(int row, int column)
-{
-    if (showing_ || row < 0 || row >= int(form_.codes.size()))
-        return;
-    panel::ReportCodeRow& codes = form_.codes[std::size_t(row)];
-    const std::string typed = grid_->text(row, column).toStdString();
-    if (column == panel::report_column::kCid)
-        codes.cid = typed;
-    else if (column == panel::report_column::k4x2)
-        codes.code4x2 = typed;
 }
 
 void CReportDlg::applyEnables()

@@ -70,9 +70,9 @@ private:
     QComboBox* addList(int control, std::initializer_list<int> itemIds);
     void fillFormatList(QComboBox* list, const panel::FormatField& field);
 
+    // The events' names and prefixes for the codes of the form's rows.
     void showCodes();
     void optionChanged(int control, int value);
-    void codeEdited(int row, int column);
     void applyEnables();
     // Two columns of settings when the dialog is wide enough, one otherwise.
     void arrangeSettings();

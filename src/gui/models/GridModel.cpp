@@ -47,16 +47,19 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || !valid(index.row(), index.column()))
         return {};
-    const Cell& c = cell(index.row(), index.column());
-    const bool check = kind(index.column()) == CellKind::Check;
+    const int row = index.row();
+    const int column = index.column();
+    const bool check = kind(column) == CellKind::Check;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return check ? QVariant() : QVariant(c.text);
-    case Qt::CheckStateRole:
+        return check ? QVariant() : QVariant(text(row, column));
+    case Qt::CheckStateRole: {
         if (!check)
             return {};
-        return c.check == 0 ? Qt::Unchecked : c.check == 1 ? Qt::Checked : Qt::PartiallyChecked;
+        const int state = checkState(row, column);
+        return state == 0 ? Qt::Unchecked : state == 1 ? Qt::Checked : Qt::PartiallyChecked;
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnAlignment(index.column()));
     case Qt::BackgroundRole:
@@ -148,18 +151,19 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     if (kind(column) == CellKind::Check) {
         bool number = false;
         const int wanted = value.toString().trimmed().toInt(&number);
-        if (!number || (wanted != 0 && wanted != 1) || cells::isFixedCheck(cell(row, column).check))
+        if (!number || (wanted != 0 && wanted != 1) || cells::isFixedCheck(checkState(row, column)))
             return false;
-        if (wanted != cell(row, column).check)
+        if (wanted != checkState(row, column))
             toggleCheck(row, column);
         return true;
     }
     const auto stored = cells::endOfEdit(rule(row, column), value.toString().toStdString());
     if (!stored)
         return false;
-    const QString text = QString::fromStdString(*stored);
-    if (text != cell(row, column).text) {
-        cell(row, column).text = text;
+    const QString before = text(row, column);
+    storeText(row, column, QString::fromStdString(*stored));
+    // A row the form does not have takes no value: no edit then.
+    if (text(row, column) != before) {
         changed(row, column);
         emit cellEdited(row, column);
     }
@@ -168,9 +172,12 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
 
 bool GridModel::toggleCheck(int row, int column)
 {
-    if (kind(column) != CellKind::Check || !canEdit(row, column) || cells::isFixedCheck(cell(row, column).check))
+    if (kind(column) != CellKind::Check || !canEdit(row, column) || cells::isFixedCheck(checkState(row, column)))
         return false;
-    cell(row, column).check = cells::toggledCheck(cell(row, column).check);
+    const int before = checkState(row, column);
+    storeCheck(row, column, cells::toggledCheck(before));
+    if (checkState(row, column) == before)
+        return false;
     changed(row, column);
     emit checkToggled(row, column);
     emit cellEdited(row, column);
@@ -237,23 +244,77 @@ void GridModel::setEditable(bool editable)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-QString GridModel::text(int row, int column) const { return valid(row, column) ? cell(row, column).text : QString(); }
+void GridModel::setRows(std::unique_ptr<GridRows> rows)
+{
+    rows_ = std::move(rows);
+    refresh();
+}
+
+void GridModel::setLabels(int column, std::function<QString(int row)> label)
+{
+    if (column < 0 || column >= columnCount())
+        return;
+    columns_[static_cast<std::size_t>(column)].label = std::move(label);
+    refresh();
+}
+
+void GridModel::refresh()
+{
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+QString GridModel::text(int row, int column) const
+{
+    if (!valid(row, column))
+        return {};
+    if (const auto& label = columns_[static_cast<std::size_t>(column)].label)
+        return label(row);
+    if (!bound(column))
+        return cell(row, column).text;
+    if (kind(column) == CellKind::List)
+        return columnType(column)->items.value(rows_->item(row, column));
+    return rows_->text(row, column);
+}
+
+void GridModel::storeText(int row, int column, const QString& text)
+{
+    if (!bound(column))
+        cell(row, column).text = text;
+    else if (kind(column) == CellKind::List)
+        rows_->setItem(row, column, static_cast<int>(columnType(column)->items.indexOf(text)));
+    else
+        rows_->setText(row, column, text);
+}
 
 void GridModel::setText(int row, int column, const QString& text)
 {
-    if (!valid(row, column) || cell(row, column).text == text)
+    if (!valid(row, column) || this->text(row, column) == text)
         return;
-    cell(row, column).text = text;
+    storeText(row, column, text);
     changed(row, column);
 }
 
-int GridModel::checkState(int row, int column) const { return valid(row, column) ? cell(row, column).check : 0; }
+int GridModel::checkState(int row, int column) const
+{
+    if (!valid(row, column))
+        return 0;
+    return bound(column) ? rows_->check(row, column) : cell(row, column).check;
+}
+
+void GridModel::storeCheck(int row, int column, int state)
+{
+    if (bound(column))
+        rows_->setCheck(row, column, state);
+    else
+        cell(row, column).check = state;
+}
 
 void GridModel::setCheckState(int row, int column, int state)
 {
-    if (!valid(row, column) || cell(row, column).check == state)
+    if (!valid(row, column) || checkState(row, column) == state)
         return;
-    cell(row, column).check = state;
+    storeCheck(row, column, state);
     changed(row, column);
 }
 

@@ -1,14 +1,18 @@
 #pragma once
-// The table behind a programming grid: column definitions and types, cell
-// texts, check states, locks and lengths. Edits reach it through setData(),
-// which runs the cell edit rules; the pages set values through the plain
-// setters, which take the text as it is.
+// The table behind a programming grid: column definitions and types, label
+// columns, locks and lengths. The values are the bound rows' (GridRows: a
+// form's rows, read and written in place); a grid without rows keeps its
+// cell texts and check states itself. Edits reach it through setData(),
+// which runs the cell edit rules; the plain setters take the text as it is.
 #include "base/CellEditRules.h"
+#include "gui/models/GridRows.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -29,6 +33,18 @@ struct GridColumnType {
     QStringList items; // kind 1
     bool pad = false;
     bool blankZero = false;
+};
+
+// A column as a grid defines it: its header, a width hint in the panel
+// software's pixels (0 hides the column), the alignment of its cells, its
+// type (none: shown, never edited) and the full name its header shows as a
+// tooltip.
+struct GridColumn {
+    QString header;
+    int widthHint = 0;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    std::optional<GridColumnType> type;
+    QString fullName;
 };
 
 class GridModel : public QAbstractTableModel {
@@ -54,6 +70,13 @@ public:
     void setColumnCount(int columns);
     // The grid as a whole allows edits (a page can show a grid read-only).
     void setEditable(bool editable);
+    // The rows whose values the grid shows and edits.
+    void setRows(std::unique_ptr<GridRows> rows);
+    // A column of labels made from the row number (row names, numbers).
+    void setLabels(int column, std::function<QString(int row)> label);
+    // The bound rows changed outside the grid (a new document): every cell
+    // shows them again.
+    void refresh();
 
     QString text(int row, int column) const;
     void setText(int row, int column, const QString& text);
@@ -83,6 +106,7 @@ private:
         QString fullName;
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         std::optional<GridColumnType> type;
+        std::function<QString(int row)> label;
     };
     struct Cell {
         QString text;
@@ -92,6 +116,10 @@ private:
     };
 
     bool valid(int row, int column) const;
+    bool bound(int column) const { return rows_ && rows_->holds(column); }
+    // The value into the rows or the cell, without signals.
+    void storeText(int row, int column, const QString& text);
+    void storeCheck(int row, int column, int state);
     Cell& cell(int row, int column) { return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]; }
     const Cell& cell(int row, int column) const
     {
@@ -102,6 +130,7 @@ private:
 
     std::vector<Column> columns_;
     std::vector<std::vector<Cell>> cells_;
+    std::unique_ptr<GridRows> rows_;
     bool editable_ = true;
 };
 

@@ -1,31 +1,45 @@
 #include "gui/models/PgmTimeCells.h"
 
-#include "gui/widgets/CListCtrlEx.h"
+#include "base/CellEditRules.h"
 
 namespace qarvo::gui {
 
-namespace {
-
-std::optional<cells::HourMinute> cellTime(const panel::PgmTimeCell& cell)
+PgmTimeCells::PgmTimeCells(RowAt<panel::PgmTimesRow> rows, PgmTimeColumns columns)
+    : rows_(std::move(rows)), columns_(columns)
 {
-    return cell.on ? cells::parseHourMinute(cell.time) : std::nullopt;
 }
 
-} // namespace
-
-void showPgmTimeCells(CListCtrlEx& grid, int row, const panel::PgmTimesRow& times, PgmTimeColumns columns)
+bool PgmTimeCells::holds(int column) const
 {
-    grid.setTime(row, columns.activation, cellTime(times.activation));
-    grid.setTime(row, columns.deactivation, cellTime(times.deactivation));
+    return column == columns_.activation || column == columns_.deactivation;
 }
 
-void takePgmTimeCell(const CListCtrlEx& grid, int row, int column, panel::PgmTimesRow& times, PgmTimeColumns columns)
+panel::PgmTimeCell* PgmTimeCells::cell(int row, int column) const
 {
-    panel::PgmTimeCell& cell = column == columns.activation ? times.activation : times.deactivation;
-    const auto time = grid.time(row, column);
-    cell.on = time.has_value();
-    if (time)
-        cell.time = cells::formatHourMinute(*time);
+    panel::PgmTimesRow* times = holds(column) ? rows_(row) : nullptr;
+    if (!times)
+        return nullptr;
+    return column == columns_.activation ? &times->activation : &times->deactivation;
+}
+
+QString PgmTimeCells::text(int row, int column) const
+{
+    const panel::PgmTimeCell* time = cell(row, column);
+    if (!time)
+        return {};
+    const auto shown = time->on ? cells::parseHourMinute(time->time) : std::nullopt;
+    return QString::fromStdString(shown ? cells::formatHourMinute(*shown) : std::string(cells::kTimeOff));
+}
+
+void PgmTimeCells::setText(int row, int column, const QString& text)
+{
+    panel::PgmTimeCell* time = cell(row, column);
+    if (!time)
+        return;
+    const auto typed = cells::parseHourMinute(text.toStdString());
+    time->on = typed.has_value();
+    if (typed)
+        time->time = cells::formatHourMinute(*typed);
 }
 
 } // namespace qarvo::gui

@@ -2,7 +2,8 @@
 
 #include "session/PanelSession.h"
 #include "base/TextIds.h"
-#include "gui/models/PgmTimeCells.h"
+#include "gui/models/CodeGridColumns.h"
+#include "gui/models/FormCells.h"
 #include "gui/shell/ShellTexts.h"
 #include "gui/widgets/CHexEdit.h"
 #include "gui/widgets/CListCtrlEx.h"
@@ -76,8 +77,6 @@ constexpr int kPartitionBTitle = 2159;
 constexpr int kPartitionBOffset = 32;
 
 // Grid headers.
-constexpr int kNumberHeader = 131;
-constexpr int kIdHeader = 129;
 constexpr int kPgmHeader = 143;
 constexpr std::array kPgmHeaders{144, 145, 146, 147, 148, 243, 244}; // columns 2 to 8
 constexpr int kMinutesItem = 149;
@@ -220,15 +219,6 @@ QString allowedChars(Chars chars)
     return {};
 }
 
-// Codes grid: hidden, label, code, attributes A-K, then P1 onwards.
-constexpr int kFirstCodeAttributeColumn = 3;
-constexpr int kFirstCodePgmColumn = kFirstCodeAttributeColumn + panel::kCodeAttributeCount;
-// Column colours as 0xBBGGRR, as on the master page's user grid.
-constexpr quint32 kArmingColour = 0xC0C0FF;
-constexpr quint32 kRoundsColour = 0xC0FFC0;
-constexpr quint32 kPgmColour = 0xFFC0C0;
-constexpr int kRoundsAttributes = 8; // I, J and K follow A to H
-constexpr std::array kCodeLegendColours{kArmingColour, kArmingColour, kRoundsColour, kPgmColour};
 constexpr int kAttributesPerLegend = 4;
 
 QStringList lines(int textId) { return text(textId).split(u'\n'); }
@@ -286,8 +276,6 @@ void fitRows(CListCtrlEx* grid)
                          grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth() +
                          (scrolls ? grid->horizontalScrollBar()->sizeHint().height() : 0));
 }
-
-constexpr PgmTimeColumns kPgmTimeColumns{panel::pgm_column::kActivation, panel::pgm_column::kDeactivation};
 
 } // namespace
 
@@ -410,7 +398,7 @@ QWidget* CPageInst::buildIds()
 
     auto* legends = new QHBoxLayout;
     for (std::size_t i = 0; i < kCodeLegendIds.size(); ++i)
-        legends->addWidget(legendLabel(text(kCodeLegendIds[i]), colourFromBgr(kCodeLegendColours[i])), 1);
+        legends->addWidget(legendLabel(text(kCodeLegendIds[i]), codeLegendColour(int(i))), 1);
     layout->addLayout(legends);
     return group;
 }
@@ -420,7 +408,7 @@ QWidget* CPageInst::buildCodesGrid()
     codesGrid_ = new CListCtrlEx(ic::kCodesGrid);
     codesGrid_->setObjectName(QStringLiteral("codesGrid"));
     controls_.add(ic::kCodesGrid, codesGrid_);
-    connect(codesGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::codeCellEdited);
+    connect(codesGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::gridEdited);
     return codesGrid_;
 }
 
@@ -451,8 +439,9 @@ QWidget* CPageInst::buildPgms()
     pgmGrid_->setObjectName(QStringLiteral("pgmGrid"));
     pgmGrid_->setColumnCount(panel::pgm_column::kPartitionB + 1);
     pgmGrid_->defineColumn(0, {}, 0);
-    pgmGrid_->defineColumn(1, text(kPgmHeader), 100);
-    pgmGrid_->setColumnType(1, columnType(cells::CellKind::None, false));
+    pgmGrid_->defineColumn(panel::pgm_column::kNumber, text(kPgmHeader), 100);
+    pgmGrid_->setColumnType(panel::pgm_column::kNumber, columnType(cells::CellKind::None, false));
+    pgmGrid_->setLabels(panel::pgm_column::kNumber, [](int row) { return QStringLiteral("PGM%1").arg(row + 1); });
     const std::array widths{200, 100, 100, 50, 50, 50, 50};
     for (int c = panel::pgm_column::kType; c <= panel::pgm_column::kPartitionB; ++c)
         pgmGrid_->defineColumn(c, text(kPgmHeaders[std::size_t(c - 2)]), widths[std::size_t(c - 2)],
@@ -465,7 +454,7 @@ QWidget* CPageInst::buildPgms()
     pgmGrid_->setColumnType(panel::pgm_column::kPartitionA, columnType(cells::CellKind::Check));
     pgmGrid_->setColumnType(panel::pgm_column::kPartitionB, columnType(cells::CellKind::Check));
     controls_.add(ic::kPgmGrid, pgmGrid_);
-    connect(pgmGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::pgmCellEdited);
+    connect(pgmGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::gridEdited);
     layout->addWidget(pgmGrid_);
     layout->addStretch(1); // a taller neighbour leaves the room below the grid
     return group;
@@ -477,16 +466,18 @@ QWidget* CPageInst::buildKeypads()
     auto* layout = new QVBoxLayout(group);
     keypadGrid_ = new CListCtrlEx(ic::kKeypadGrid);
     keypadGrid_->setObjectName(QStringLiteral("keypadGrid"));
-    keypadGrid_->setColumnCount(2 + panel::kKeypadColumns);
+    namespace kc = panel::keypad_column;
+    keypadGrid_->setColumnCount(kc::kFirst + panel::kKeypadColumns);
     keypadGrid_->defineColumn(0, {}, 0);
-    keypadGrid_->defineColumn(1, text(kKeypadHeader), 100);
-    keypadGrid_->setColumnType(1, columnType(cells::CellKind::None, false));
+    keypadGrid_->defineColumn(kc::kNumber, text(kKeypadHeader), 100);
+    keypadGrid_->setColumnType(kc::kNumber, columnType(cells::CellKind::None, false));
+    keypadGrid_->setLabels(kc::kNumber, [](int row) { return QStringLiteral("%1%2").arg(text(kKeypadHeader)).arg(row + 1); });
     for (int c = 0; c < panel::kKeypadColumns; ++c) {
-        keypadGrid_->defineColumn(2 + c, text(kKeypadHeaders[std::size_t(c)]), 50, Qt::AlignCenter);
-        keypadGrid_->setColumnType(2 + c, columnType(cells::CellKind::Check));
+        keypadGrid_->defineColumn(kc::kFirst + c, text(kKeypadHeaders[std::size_t(c)]), 50, Qt::AlignCenter);
+        keypadGrid_->setColumnType(kc::kFirst + c, columnType(cells::CellKind::Check));
     }
     controls_.add(ic::kKeypadGrid, keypadGrid_);
-    connect(keypadGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::keypadCellEdited);
+    connect(keypadGrid_, &CListCtrlEx::cellEdited, this, &CPageInst::gridEdited);
     layout->addWidget(keypadGrid_);
     layout->addStretch(1); // a taller neighbour leaves the room below the grid
     return group;
@@ -695,31 +686,20 @@ void CPageInst::buildModelColumns()
     codePgmColumns_ = pgmRows();
 
     // Codes grid: the P columns follow the model's PGM outputs.
-    codesGrid_->setColumnCount(kFirstCodePgmColumn + codePgmColumns_);
-    codesGrid_->defineColumn(0, {}, 0);
-    codesGrid_->defineColumn(panel::code_column::kLabel, text(kNumberHeader), 100);
-    codesGrid_->setColumnType(panel::code_column::kLabel, columnType(cells::CellKind::None, false));
-    codesGrid_->defineColumn(panel::code_column::kCode, text(kIdHeader), 50);
-    codesGrid_->setColumnType(panel::code_column::kCode, columnType(cells::CellKind::Decimal, true, {}, kCodeLength));
-    for (int a = 0; a < panel::kCodeAttributeCount; ++a) {
-        codesGrid_->defineColumn(kFirstCodeAttributeColumn + a, QString(QChar(u'A' + a)), 25, Qt::AlignCenter);
-        codesGrid_->setColumnType(kFirstCodeAttributeColumn + a,
-                                  columnType(cells::CellKind::Check, true,
-                                             colourFromBgr(a < kRoundsAttributes ? kArmingColour : kRoundsColour)));
-    }
-    for (int p = 0; p < codePgmColumns_; ++p) {
-        codesGrid_->defineColumn(kFirstCodePgmColumn + p, QStringLiteral("P%1").arg(p + 1), 28, Qt::AlignCenter);
-        codesGrid_->setColumnType(kFirstCodePgmColumn + p,
-                                  columnType(cells::CellKind::Check, true, colourFromBgr(kPgmColour)));
-    }
+    codesGrid_->setColumns(codeGridColumns(kInstallerCodeGrid, codePgmColumns_));
+    codesGrid_->setLabels(panel::code_column::kLabel, [](int row) {
+        return text(row == panel::codes_row::kMaintenance ? text_id::kMaintenance : text_id::kMaster);
+    });
 
     // Zone grid: number, type, name, then the model's attribute columns,
     // lettered by position; the legends follow the letters.
     zoneColumns_ = panel::zoneAttributeColumns(m);
+    zoneCells_->setAttributeColumns(zoneColumns_);
     zoneGrid_->setColumnCount(panel::zone_column::kFirstAttribute + int(zoneColumns_.size()));
     zoneGrid_->defineColumn(0, {}, 0);
-    zoneGrid_->defineColumn(1, text(kZoneNumberHeader), 50);
-    zoneGrid_->setColumnType(1, columnType(cells::CellKind::None, false));
+    zoneGrid_->defineColumn(panel::zone_column::kNumber, text(kZoneNumberHeader), 50);
+    zoneGrid_->setColumnType(panel::zone_column::kNumber, columnType(cells::CellKind::None, false));
+    zoneGrid_->setLabels(panel::zone_column::kNumber, [](int row) { return QString::number(row + 1); });
     QStringList types;
     for (const panel::TypeName& type : panel::zoneTypeList())
         types << text(type.textId);
@@ -748,7 +728,27 @@ void CPageInst::buildModelColumns()
 
 // ------------------------------------------------------------ the forms
 
-void CPageInst::bind(session::PanelSession& session) { session_ = &session; }
+void CPageInst::bind(session::PanelSession& session)
+{
+    session_ = &session;
+    panel::InstallerForm& installer = session.forms.installer;
+    panel::MasterForm& masterForm = session.forms.master;
+    codesGrid_->setRows(std::make_unique<CodeCells>(
+        [&installer, &masterForm](int row) -> panel::CodeRow* {
+            if (row == panel::codes_row::kMaintenance)
+                return &installer.maintenance;
+            return row == panel::codes_row::kMaster && !masterForm.users.empty() ? &masterForm.users[0] : nullptr;
+        },
+        kInstallerCodeGrid.names));
+    auto zones = std::make_unique<ZoneCells>(rowsOf<panel::ZoneRow>([&installer] { return &installer.zones; }));
+    zoneCells_ = zones.get();
+    zoneCells_->setAttributeColumns(zoneColumns_);
+    zoneGrid_->setRows(std::move(zones));
+    pgmGrid_->setRows(std::make_unique<PgmCells>(rowsOf<panel::PgmRow>([&installer] { return &installer.pgms; }),
+                                                 rowsOf<panel::PgmTimesRow>([&masterForm] { return &masterForm.pgmTimes; })));
+    keypadGrid_->setRows(
+        std::make_unique<KeypadCells>(rowsOf<panel::KeypadRow>([&installer] { return &installer.keypads; })));
+}
 
 panel::InstallerForm& CPageInst::form() { return session_->forms.installer; }
 panel::MasterForm& CPageInst::master() { return session_->forms.master; }
@@ -795,93 +795,39 @@ void CPageInst::showImage()
     }
     const QTime first = QTime::fromString(QString::fromStdString(form().firstPeriodicalTest), QStringLiteral("HH:mm"));
     firstTest_->setTime(first.isValid() ? first : QTime(0, 0));
-    showCodes();
-    showZones();
-    showPgms();
-    showKeypads();
+    showGrids();
     applyEnables();
     showing_ = false;
 }
 
-void CPageInst::showCodes()
+void CPageInst::showGrids()
 {
-    const std::array<std::pair<int, const panel::CodeRow*>, 2> rows{{
-        {text_id::kMaintenance, &form().maintenance},
-        {text_id::kMaster, master().users.empty() ? nullptr : &master().users[0]},
+    const std::array<std::pair<CListCtrlEx*, std::size_t>, 4> grids{{
+        {codesGrid_, 2}, // the maintenance and the master row
+        {zoneGrid_, form().zones.size()},
+        {pgmGrid_, form().pgms.size()},
+        {keypadGrid_, form().keypads.size()},
     }};
-    codesGrid_->setRowCount(int(rows.size()));
-    for (int r = 0; r < int(rows.size()); ++r) {
-        codesGrid_->setText(r, panel::code_column::kLabel, text(rows[std::size_t(r)].first));
-        const panel::CodeRow* row = rows[std::size_t(r)].second;
-        if (!row)
-            continue;
-        codesGrid_->setText(r, panel::code_column::kCode, QString::fromStdString(row->code));
-        for (int a = 0; a < panel::kCodeAttributeCount; ++a)
-            codesGrid_->setCheckState(r, kFirstCodeAttributeColumn + a, row->attributes[std::size_t(a)] ? 1 : 0);
-        for (int p = 0; p < codePgmColumns_; ++p)
-            codesGrid_->setCheckState(r, kFirstCodePgmColumn + p, row->pgms[std::size_t(p)] ? 1 : 0);
+    for (const auto& [grid, rows] : grids) {
+        grid->setRowCount(int(rows));
+        grid->refresh();
     }
+    showZoneLocks();
     codesGrid_->fitColumnToContents(panel::code_column::kLabel);
-    fitRows(codesGrid_);
+    for (const auto& [grid, rows] : grids)
+        fitRows(grid);
 }
 
-void CPageInst::showZones()
-{
-    const auto& zones = form().zones;
-    zoneGrid_->setRowCount(int(zones.size()));
-    for (int r = 0; r < int(zones.size()); ++r) {
-        const panel::ZoneRow& zone = zones[std::size_t(r)];
-        zoneGrid_->setText(r, 1, QString::number(r + 1));
-        zoneGrid_->setListIndex(r, panel::zone_column::kType, zone.type);
-        zoneGrid_->setText(r, panel::zone_column::kName, QString::fromStdString(zone.name));
-    }
-    showZoneAttributes();
-    fitRows(zoneGrid_);
-}
-
-void CPageInst::showZoneAttributes()
+void CPageInst::showZoneLocks()
 {
     const auto& zones = form().zones;
     for (int r = 0; r < int(zones.size()); ++r) {
         const panel::AttributeLocks locks = panel::zoneAttributeLocks(zones, std::size_t(r), model());
         for (int i = 0; i < int(zoneColumns_.size()); ++i) {
             const std::size_t a = std::size_t(panel::attributeIndex(zoneColumns_[std::size_t(i)]));
-            const int column = panel::zone_column::kFirstAttribute + i;
-            zoneGrid_->setCheckState(r, column, zones[std::size_t(r)].attributes[a] ? 1 : 0);
-            zoneGrid_->setLocked(r, column, locks[a].has_value());
+            zoneGrid_->setLocked(r, panel::zone_column::kFirstAttribute + i, locks[a].has_value());
         }
     }
-}
-
-void CPageInst::showPgms()
-{
-    const auto& pgms = form().pgms;
-    const auto& times = master().pgmTimes;
-    pgmGrid_->setRowCount(int(pgms.size()));
-    for (int r = 0; r < int(pgms.size()); ++r) {
-        const panel::PgmRow& pgm = pgms[std::size_t(r)];
-        pgmGrid_->setText(r, 1, QStringLiteral("PGM%1").arg(r + 1));
-        pgmGrid_->setListIndex(r, panel::pgm_column::kType, pgm.type);
-        if (std::size_t(r) < times.size())
-            showPgmTimeCells(*pgmGrid_, r, times[std::size_t(r)], kPgmTimeColumns);
-        pgmGrid_->setText(r, panel::pgm_column::kDelay, QString::fromStdString(pgm.delay));
-        pgmGrid_->setListIndex(r, panel::pgm_column::kUnit, pgm.unit);
-        pgmGrid_->setCheckState(r, panel::pgm_column::kPartitionA, pgm.partitionA ? 1 : 0);
-        pgmGrid_->setCheckState(r, panel::pgm_column::kPartitionB, pgm.partitionB ? 1 : 0);
-    }
-    fitRows(pgmGrid_);
-}
-
-void CPageInst::showKeypads()
-{
-    const auto& keypads = form().keypads;
-    keypadGrid_->setRowCount(int(keypads.size()));
-    for (int r = 0; r < int(keypads.size()); ++r) {
-        keypadGrid_->setText(r, 1, QStringLiteral("%1%2").arg(text(kKeypadHeader)).arg(r + 1));
-        for (int c = 0; c < panel::kKeypadColumns; ++c)
-            keypadGrid_->setCheckState(r, 2 + c, keypads[std::size_t(r)][std::size_t(c)] ? 1 : 0);
-    }
-    fitRows(keypadGrid_);
 }
 
 void CPageInst::applyEnables()
@@ -912,73 +858,20 @@ void CPageInst::applyEnables()
 
 // ------------------------------------------------------------ grid edits
 
-void CPageInst::codeCellEdited(int row, int column)
+void CPageInst::gridEdited()
 {
-    if (showing_ || !session_)
-        return;
-    panel::CodeRow* code = row == panel::codes_row::kMaintenance ? &form().maintenance
-                           : master().users.empty()               ? nullptr
-                                                                  : &master().users[0];
-    if (!code)
-        return;
-    if (column == panel::code_column::kCode)
-        code->code = codesGrid_->text(row, column).toStdString();
-    else if (column >= kFirstCodePgmColumn)
-        code->pgms[std::size_t(column - kFirstCodePgmColumn)] = codesGrid_->checkState(row, column) == 1;
-    else if (column >= kFirstCodeAttributeColumn)
-        code->attributes[std::size_t(column - kFirstCodeAttributeColumn)] = codesGrid_->checkState(row, column) == 1;
-    emit edited();
+    if (session_)
+        emit edited();
 }
 
-void CPageInst::zoneCellEdited(int row, int column)
+void CPageInst::zoneCellEdited()
 {
-    if (showing_ || !session_ || row < 0 || row >= int(form().zones.size()))
+    if (!session_)
         return;
-    panel::ZoneRow& zone = form().zones[std::size_t(row)];
-    if (column == panel::zone_column::kType)
-        zone.type = zoneGrid_->listIndex(row, column);
-    else if (column == panel::zone_column::kName)
-        zone.name = zoneGrid_->text(row, column).toStdString();
-    else if (column >= panel::zone_column::kFirstAttribute)
-        zone.attributes[std::size_t(panel::attributeIndex(
-            zoneColumns_[std::size_t(column - panel::zone_column::kFirstAttribute)]))] =
-            zoneGrid_->checkState(row, column) == 1;
     // A type or a doubling switch moves the locks, here and on the doubled zone.
     panel::applyZoneAttributeRules(form().zones, model());
-    const bool wasShowing = std::exchange(showing_, true);
-    showZoneAttributes();
-    showing_ = wasShowing;
-    emit edited();
-}
-
-void CPageInst::pgmCellEdited(int row, int column)
-{
-    if (showing_ || !session_ || row < 0 || row >= int(form().pgms.size()))
-        return;
-    panel::PgmRow& pgm = form().pgms[std::size_t(row)];
-    switch (column) {
-    case panel::pgm_column::kType: pgm.type = pgmGrid_->listIndex(row, column); break;
-    case panel::pgm_column::kDelay: pgm.delay = pgmGrid_->text(row, column).toStdString(); break;
-    case panel::pgm_column::kUnit: pgm.unit = std::max(pgmGrid_->listIndex(row, column), 0); break;
-    case panel::pgm_column::kPartitionA: pgm.partitionA = pgmGrid_->checkState(row, column) == 1; break;
-    case panel::pgm_column::kPartitionB: pgm.partitionB = pgmGrid_->checkState(row, column) == 1; break;
-    case panel::pgm_column::kActivation:
-    case panel::pgm_column::kDeactivation: {
-        if (std::size_t(row) >= master().pgmTimes.size())
-            return;
-        takePgmTimeCell(*pgmGrid_, row, column, master().pgmTimes[std::size_t(row)], kPgmTimeColumns);
-        break;
-    }
-    default: break;
-    }
-    emit edited();
-}
-
-void CPageInst::keypadCellEdited(int row, int column)
-{
-    if (showing_ || !session_ || row < 0 || row >= int(form().keypads.size()) || column < 2)
-        return;
-    form().keypads[std::size_t(row)][std::size_t(column - 2)] = keypadGrid_->checkState(row, column) == 1;
+    zoneGrid_->refresh();
+    showZoneLocks();
     emit edited();
 }
 

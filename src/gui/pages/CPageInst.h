@@ -5,8 +5,9 @@
 // keypads, the timers, the option bytes as check boxes and lists, the two
 // partitions, the rounds, the phone line and the voice module. The page
 // shows the session's installer form (and the master form's values that
-// both pages show) and writes every edit back into it at once; storing the
-// forms into the image is the session's business. The digital communicator
+// both pages show) and writes every edit back into it at once; its grids
+// read and write the forms' rows in place. Storing the forms into the image
+// is the session's business. The digital communicator
 // settings open from here through reportDialogRequested().
 #include "gui/pages/CPage.h"
 #include "gui/pages/FormControls.h"
@@ -35,6 +36,7 @@ struct MasterForm;
 namespace qarvo::gui {
 
 class CListCtrlEx;
+class ZoneCells;
 
 class CPageInst : public CPage {
     Q_OBJECT
@@ -85,17 +87,15 @@ private:
     // The grids' columns for the panel model: attribute columns of the
     // zone grid, PGM type list, P columns of the codes grid.
     void buildModelColumns();
-    void showCodes();
-    void showZones();
-    void showZoneAttributes();
-    void showPgms();
-    void showKeypads();
+    // The grids' rows for the forms' row counts, their values shown again.
+    void showGrids();
+    // The zone attributes that the zone types and doubling fix.
+    void showZoneLocks();
     void applyEnables();
 
-    void codeCellEdited(int row, int column);
-    void zoneCellEdited(int row, int column);
-    void pgmCellEdited(int row, int column);
-    void keypadCellEdited(int row, int column);
+    void gridEdited();
+    // After a zone edit: the attribute rules, then the locks they move.
+    void zoneCellEdited();
 
     panel::InstallerForm& form();
     panel::MasterForm& master();
@@ -115,6 +115,7 @@ private:
     CListCtrlEx* zoneGrid_ = nullptr;
     CListCtrlEx* pgmGrid_ = nullptr;
     CListCtrlEx* keypadGrid_ = nullptr;
+    ZoneCells* zoneCells_ = nullptr; // the zone grid's rows, told the model's attribute columns
     std::vector<QLabel*> zoneLegends_;
     std::vector<panel::ZoneAttribute> zoneColumns_;
     std::optional<std::uint8_t> columnsFor_; // the type code the model columns are built for

@@ -3,7 +3,8 @@
 #include "session/PanelSession.h"
 #include "base/CellEditRules.h"
 #include "base/TextIds.h"
-#include "gui/models/PgmTimeCells.h"
+#include "gui/models/CodeGridColumns.h"
+#include "gui/models/FormCells.h"
 #include "gui/shell/ShellTexts.h"
 #include "gui/widgets/CListCtrlEx.h"
 #include "gui/widgets/CPhoneEdit.h"
@@ -30,9 +31,6 @@ namespace mc = panel::master_control;
 using panel::MasterForm;
 
 // Label texts of the page (control labels take their control's id).
-constexpr int kIdHeader = 129;
-constexpr int kNameHeader = 130;
-constexpr int kNumberHeader = 131;
 constexpr int kPgmHeader = 143;
 constexpr int kActivationHeader = 145;
 constexpr int kDeactivationHeader = 146;
@@ -77,27 +75,11 @@ constexpr std::array kTextFields{
 constexpr int kHourMinuteLength = 5;
 constexpr int kFollowMeLength = 15;
 
-// User grid columns: hidden, number, code, name, attributes A-K, P1-P8.
-constexpr int kNameColumn = 3;
-constexpr int kFirstAttributeColumn = 4;
-constexpr int kFirstPgmColumn = kFirstAttributeColumn + panel::kCodeAttributeCount;
-constexpr int kCodeLength = 6;
-// Column colours as 0xBBGGRR: the arming attributes, the rounds and card
-// attributes, the PGMs.
-constexpr quint32 kArmingColour = 0xC0C0FF;
-constexpr quint32 kRoundsColour = 0xC0FFC0;
-constexpr quint32 kPgmColour = 0xFFC0C0;
-constexpr int kRoundsAttributes = 8; // I, J and K follow A to H
-constexpr std::array kLegendColours{kArmingColour, kArmingColour, kRoundsColour, kPgmColour};
-
-GridColumnType columnType(cells::CellKind kind, bool editable = true, std::optional<QColor> background = {},
-                          int length = 0)
+GridColumnType columnType(cells::CellKind kind, bool editable = true)
 {
     GridColumnType type;
     type.kind = kind;
     type.editable = editable;
-    type.background = background;
-    type.length = length;
     return type;
 }
 
@@ -191,7 +173,7 @@ QWidget* CPageMaster::buildUserCodes()
     userGrid_->setObjectName(QStringLiteral("userGrid"));
     userGrid_->setMinimumHeight(170);
     controls_.add(mc::kUserGrid, userGrid_);
-    connect(userGrid_, &CListCtrlEx::cellEdited, this, &CPageMaster::userCellEdited);
+    connect(userGrid_, &CListCtrlEx::cellEdited, this, &CPageMaster::gridEdited);
     connect(userGrid_, &CListCtrlEx::headerClicked, this, &CPageMaster::userHeaderClicked);
     layout->addWidget(userGrid_, 1);
 
@@ -201,7 +183,7 @@ QWidget* CPageMaster::buildUserCodes()
         auto* legend = new QLabel(text(kLegendIds[i]));
         legend->setAutoFillBackground(true);
         QPalette palette = legend->palette();
-        palette.setColor(QPalette::Window, colourFromBgr(kLegendColours[i]));
+        palette.setColor(QPalette::Window, codeLegendColour(int(i)));
         palette.setColor(QPalette::WindowText, Qt::black);
         legend->setPalette(palette);
         legend->setMargin(3);
@@ -315,8 +297,9 @@ QWidget* CPageMaster::buildPgmTimes()
     pgmGrid_->setMinimumHeight(120);
     pgmGrid_->setColumnCount(4);
     pgmGrid_->defineColumn(0, {}, 0);
-    pgmGrid_->defineColumn(1, text(kPgmHeader), 100);
-    pgmGrid_->setColumnType(1, columnType(cells::CellKind::None, false));
+    pgmGrid_->defineColumn(panel::master_pgm_column::kNumber, text(kPgmHeader), 100);
+    pgmGrid_->setColumnType(panel::master_pgm_column::kNumber, columnType(cells::CellKind::None, false));
+    pgmGrid_->setLabels(panel::master_pgm_column::kNumber, [](int row) { return QStringLiteral("PGM%1").arg(row + 1); });
     for (const int column : {panel::master_pgm_column::kActivation, panel::master_pgm_column::kDeactivation}) {
         pgmGrid_->defineColumn(column, text(column == panel::master_pgm_column::kActivation ? kActivationHeader
                                                                                             : kDeactivationHeader),
@@ -324,7 +307,7 @@ QWidget* CPageMaster::buildPgmTimes()
         pgmGrid_->setColumnType(column, columnType(cells::CellKind::TimePickerOnOff));
     }
     controls_.add(mc::kPgmGrid, pgmGrid_);
-    connect(pgmGrid_, &CListCtrlEx::cellEdited, this, &CPageMaster::pgmCellEdited);
+    connect(pgmGrid_, &CListCtrlEx::cellEdited, this, &CPageMaster::gridEdited);
     layout->addWidget(pgmGrid_);
     return group;
 }
@@ -334,29 +317,19 @@ void CPageMaster::setUpUserGrid(int pgmColumns)
     if (pgmColumns == pgmColumns_)
         return;
     pgmColumns_ = pgmColumns;
-    userGrid_->setColumnCount(kFirstPgmColumn + pgmColumns);
-    userGrid_->defineColumn(0, {}, 0);
-    userGrid_->defineColumn(panel::code_column::kLabel, text(kNumberHeader), 70);
-    userGrid_->setColumnType(panel::code_column::kLabel, columnType(cells::CellKind::None, false));
-    userGrid_->defineColumn(panel::code_column::kCode, text(kIdHeader), 50);
-    userGrid_->setColumnType(panel::code_column::kCode,
-                             columnType(cells::CellKind::Decimal, true, {}, kCodeLength));
-    userGrid_->defineColumn(kNameColumn, text(kNameHeader), 80);
-    userGrid_->setColumnType(kNameColumn, columnType(cells::CellKind::Text));
-    for (int a = 0; a < panel::kCodeAttributeCount; ++a) {
-        const QString letter(QChar(u'A' + a));
-        userGrid_->defineColumn(kFirstAttributeColumn + a, letter, 25, Qt::AlignCenter);
-        userGrid_->setColumnType(kFirstAttributeColumn + a,
-                                 columnType(cells::CellKind::Check, true,
-                                                colourFromBgr(a < kRoundsAttributes ? kArmingColour : kRoundsColour)));
-    }
-    for (int p = 0; p < pgmColumns; ++p) {
-        userGrid_->defineColumn(kFirstPgmColumn + p, QStringLiteral("P%1").arg(p + 1), 28, Qt::AlignCenter);
-        userGrid_->setColumnType(kFirstPgmColumn + p, columnType(cells::CellKind::Check, true, colourFromBgr(kPgmColour)));
-    }
+    userGrid_->setColumns(codeGridColumns(kUserCodeGrid, pgmColumns));
+    userGrid_->setLabels(panel::code_column::kLabel, userRowLabel);
 }
 
-void CPageMaster::bind(session::PanelSession& session) { session_ = &session; }
+void CPageMaster::bind(session::PanelSession& session)
+{
+    session_ = &session;
+    panel::MasterForm& master = session.forms.master;
+    userGrid_->setRows(
+        std::make_unique<CodeCells>(rowsOf<panel::CodeRow>([&master] { return &master.users; }), kUserCodeGrid.names));
+    pgmGrid_->setRows(std::make_unique<PgmTimeCells>(rowsOf<panel::PgmTimesRow>([&master] { return &master.pgmTimes; }),
+                                                     kPgmTimeColumns));
+}
 
 panel::MasterForm& CPageMaster::form() { return session_->forms.master; }
 
@@ -374,38 +347,17 @@ void CPageMaster::showImage()
     for (const int id : kVoiceOptionIds)
         static_cast<QCheckBox*>(controls_.at(id))->setChecked(panel::optionValue(f.voiceOptions, id) != 0);
     applyEnables();
-    showUsers();
-    showPgmTimes();
+    showGrids();
     showing_ = false;
 }
 
-void CPageMaster::showUsers()
+void CPageMaster::showGrids()
 {
-    const bool wasShowing = std::exchange(showing_, true);
-    const auto& users = form().users;
-    userGrid_->setRowCount(int(users.size()));
-    for (int r = 0; r < int(users.size()); ++r) {
-        const panel::CodeRow& row = users[std::size_t(r)];
-        userGrid_->setText(r, panel::code_column::kLabel, userRowLabel(r));
-        userGrid_->setText(r, panel::code_column::kCode, QString::fromStdString(row.code));
-        userGrid_->setText(r, kNameColumn, QString::fromStdString(row.name));
-        for (int a = 0; a < panel::kCodeAttributeCount; ++a)
-            userGrid_->setCheckState(r, kFirstAttributeColumn + a, row.attributes[std::size_t(a)] ? 1 : 0);
-        for (int p = 0; p < pgmColumns_; ++p)
-            userGrid_->setCheckState(r, kFirstPgmColumn + p, row.pgms[std::size_t(p)] ? 1 : 0);
-    }
+    userGrid_->setRowCount(int(form().users.size()));
+    userGrid_->refresh();
     userGrid_->fitColumnToContents(panel::code_column::kLabel);
-    showing_ = wasShowing;
-}
-
-void CPageMaster::showPgmTimes()
-{
-    const auto& times = form().pgmTimes;
-    pgmGrid_->setRowCount(int(times.size()));
-    for (int r = 0; r < int(times.size()); ++r) {
-        pgmGrid_->setText(r, 1, QStringLiteral("PGM%1").arg(r + 1));
-        showPgmTimeCells(*pgmGrid_, r, times[std::size_t(r)], kPgmTimeColumns);
-    }
+    pgmGrid_->setRowCount(int(form().pgmTimes.size()));
+    pgmGrid_->refresh();
 }
 
 void CPageMaster::applyEnables()
@@ -443,36 +395,19 @@ void CPageMaster::showEvent(QShowEvent* event)
     CPage::showEvent(event);
 }
 
-void CPageMaster::userCellEdited(int row, int column)
+void CPageMaster::gridEdited()
 {
-    if (showing_ || !session_ || row < 0 || row >= int(form().users.size()))
-        return;
-    panel::CodeRow& user = form().users[std::size_t(row)];
-    if (column == panel::code_column::kCode)
-        user.code = userGrid_->text(row, column).toStdString();
-    else if (column == kNameColumn)
-        user.name = userGrid_->text(row, column).toStdString();
-    else if (column >= kFirstPgmColumn)
-        user.pgms[std::size_t(column - kFirstPgmColumn)] = userGrid_->checkState(row, column) == 1;
-    else if (column >= kFirstAttributeColumn)
-        user.attributes[std::size_t(column - kFirstAttributeColumn)] = userGrid_->checkState(row, column) == 1;
-    emit edited();
+    if (session_)
+        emit edited();
 }
 
 void CPageMaster::userHeaderClicked(int column)
 {
-    if (!session_ || column < kFirstAttributeColumn)
+    const int firstAttribute = panel::code_column::firstAttribute(kUserCodeGrid.names);
+    if (!session_ || column < firstAttribute)
         return;
-    panel::toggleCodeColumn(form().users, column - kFirstAttributeColumn, pgmColumns_);
-    showUsers();
-    emit edited();
-}
-
-void CPageMaster::pgmCellEdited(int row, int column)
-{
-    if (showing_ || !session_ || row < 0 || row >= int(form().pgmTimes.size()))
-        return;
-    takePgmTimeCell(*pgmGrid_, row, column, form().pgmTimes[std::size_t(row)], kPgmTimeColumns);
+    panel::toggleCodeColumn(form().users, column - firstAttribute, pgmColumns_);
+    userGrid_->refresh();
     emit edited();
 }
 

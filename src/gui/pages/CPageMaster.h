@@ -4,7 +4,8 @@
 // "Follow me" numbers, the voice dialer options, the guard rounds, the
 // partitions' timed arming moments and the PGM on/off times. The page
 // shows the session's master form and writes every edit back into it at
-// once; storing the form into the image is the session's business.
+// once; its grids read and write the form's rows in place. Storing the form
+// into the image is the session's business.
 //
 // It also keeps the two identification codes that the connection commands
 // write into its panel ID and PC ID fields.
@@ -70,14 +71,13 @@ private:
     QLineEdit* addTextField(int control, int length, const QString& allowed);
 
     void setUpUserGrid(int pgmColumns);
-    void showUsers();
-    void showPgmTimes();
+    // The grids' rows for the form's row counts, their values shown again.
+    void showGrids();
     // The enabling that the model and the installer page's options decide.
     void applyEnables();
 
-    void userCellEdited(int row, int column);
+    void gridEdited();
     void userHeaderClicked(int column);
-    void pgmCellEdited(int row, int column);
 
     panel::MasterForm& form();
 

@@ -89,6 +89,17 @@ void CListCtrlEx::setColumnType(int column, const GridColumnType& type)
     setDelegateFor(column, type.kind);
 }
 
+void CListCtrlEx::setColumns(const std::vector<GridColumn>& columns)
+{
+    setColumnCount(static_cast<int>(columns.size()));
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        const GridColumn& column = columns[static_cast<std::size_t>(c)];
+        defineColumn(c, column.header, column.widthHint, column.alignment, column.fullName);
+        if (column.type)
+            setColumnType(c, *column.type);
+    }
+}
+
 void CListCtrlEx::setDelegateFor(int column, cells::CellKind kind)
 {
     QAbstractItemDelegate* delegate = nullptr;

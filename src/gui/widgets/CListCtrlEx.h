@@ -21,6 +21,7 @@
 #include <QTableView>
 
 #include <optional>
+#include <vector>
 
 namespace qarvo::gui {
 
@@ -46,6 +47,13 @@ public:
     void defineColumn(int column, const QString& header, int widthHint,
                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, const QString& fullName = {});
     void setColumnType(int column, const GridColumnType& type);
+    // The grid's columns, all at once: as many as given, defined in order.
+    void setColumns(const std::vector<GridColumn>& columns);
+    // The form rows whose values the grid shows and edits in place.
+    void setRows(std::unique_ptr<GridRows> rows) { model_->setRows(std::move(rows)); }
+    void setLabels(int column, std::function<QString(int row)> label) { model_->setLabels(column, std::move(label)); }
+    // Shows the bound rows again (they changed outside the grid).
+    void refresh() { model_->refresh(); }
     void setRowCount(int rows) { model_->setRowCount(rows); }
     int rowCount() const { return model_->rowCount(); }
     int columnCount() const { return model_->columnCount(); }

@@ -2,6 +2,8 @@
 // edits through the in-place editors, copy and paste, and what reaches the
 // model and the signals.
 #include "gui/widgets/CListCtrlEx.h"
+#include "gui/models/CodeGridColumns.h"
+#include "gui/models/FormCells.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -486,6 +488,24 @@ private slots:
         editing.setDevicePixelRatio(2);
         grid->render(&editing);
         QVERIFY(editing.save(dir + "/grid-gallery-editing-2x.png"));
+    }
+
+    // A grid bound to a form's rows: an edit is in the rows at once and a
+    // change of the rows shows, with no copy between them.
+    void boundGridEditsTheFormRowsInPlace()
+    {
+        namespace cc = panel::code_column;
+        std::vector<panel::CodeRow> users(3);
+        CListCtrlEx bound;
+        bound.setColumns(codeGridColumns(kUserCodeGrid, 2));
+        bound.setRows(std::make_unique<CodeCells>(rowsOf<panel::CodeRow>([&users] { return &users; }), true));
+        bound.setRowCount(int(users.size()));
+        QVERIFY(bound.model()->setData(bound.model()->index(1, cc::kCode), "4321"));
+        QVERIFY(bound.grid().toggleCheck(2, cc::firstPgm(true) + 1));
+        QCOMPARE(users[1].code, std::string("4321"));
+        QVERIFY(users[2].pgms[1]);
+        users[0].name = "Night guard";
+        QCOMPARE(bound.text(0, cc::kName), QString("Night guard"));
     }
 };
 

@@ -20,14 +20,14 @@
 // through the page's button, and saves the window as a PNG at the default
 // size and at a larger one (FILE with "-large" before its extension).
 #include "cli/EventLogCommands.h"
-#include "gui/CMainFrame.h"
-#include "gui/CPageOnline.h"
-#include "gui/CUploadApp.h"
-#include "gui/DemoPeers.h"
-#include "gui/Prompter.h"
-#include "gui/controls/CListZones.h"
-#include "gui/controls/CStatusEdit.h"
-#include "gui/controls/ZoneListModel.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPageOnline.h"
+#include "gui/shell/CUploadApp.h"
+#include "gui/shell/DemoPeers.h"
+#include "gui/shell/Prompter.h"
+#include "gui/widgets/CListZones.h"
+#include "gui/widgets/CStatusEdit.h"
+#include "gui/models/ZoneStatusModel.h"
 #include "sim/SimPanel.h"
 
 #include <QApplication>
@@ -315,9 +315,9 @@ int shoot(CUploadApp& app, const QString& file)
     constexpr int bypassed = 4; // zone 5, in partition A
     page.zoneList()->selectZone(bypassed);
     page.button(online::Button::Bypass)->click();
-    const ZoneListModel& zones = page.zoneList()->zones();
+    const ZoneStatusModel& zones = page.zoneList()->zones();
     const auto image = [&](int zone, online::Indicator indicator) {
-        return zones.data(zones.index(zone, online::indicatorColumn(indicator)), ZoneListModel::kImageRole).toInt();
+        return zones.data(zones.index(zone, online::indicatorColumn(indicator)), ZoneStatusModel::kImageRole).toInt();
     };
     constexpr int walked = 3; // zone 4, in partition A, walked now and then
     if (!until([&] { return image(bypassed, online::Indicator::Bypass) != 0 && image(walked, online::Indicator::ZoneOpen) != 0; },

@@ -9,16 +9,16 @@
 //   qarvoip-screenshot --pages DIR
 // --language CODE (first) runs in that language pack's language.
 // Runs on any Qt platform (offscreen for the README, xcb under Xvfb).
-#include "gui/CAboutDlg.h"
-#include "gui/CMainFrame.h"
-#include "gui/CPageInst.h"
-#include "gui/CReportDlg.h"
+#include "gui/dialogs/CAboutDlg.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPageInst.h"
+#include "gui/dialogs/CReportDlg.h"
 #include "app/UserSettings.h"
-#include "gui/CUploadApp.h"
-#include "gui/Prompter.h"
-#include "gui/ProgramTexts.h"
-#include "gui/ShellTexts.h"
-#include "gui/StatusPanes.h"
+#include "gui/shell/CUploadApp.h"
+#include "gui/shell/Prompter.h"
+#include "gui/shell/ProgramTexts.h"
+#include "gui/shell/ShellTexts.h"
+#include "gui/shell/StatusPanes.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,6 +5,8 @@
 #include "base/TextIds.h"
 #include "cli/Commands.h"
 #include "cli/Session.h"
+#include "cli/SiteCommands.h"
+#include "cli/SiteRun.h"
 #include "link/UDPSocket.h"
 
 #include <cctype>
@@ -167,6 +169,8 @@ std::string commandHelp(const CommandRow& command)
                        "\n\n" + help + "\n";
     if (const std::string options = commandOptions(arguments); !options.empty())
         text += "\nCommand options:\n" + options;
+    if (command.details)
+        text += "\n" + command.details();
     if (const auto example = commandExample(command.name); !example.empty())
         text += "\nExample:\n  " + std::string(kProgramName) + " " + std::string(example) + "\n";
     return text + "\nOptions:\n" + optionsHelp() + "\nExit status:\n" + exitStatusHelp();
@@ -198,6 +202,8 @@ CliEnvironment processEnvironment(const char* argv0)
                        home ? std::optional<std::string>(home) : std::nullopt};
     if (const char* password = std::getenv(kPasswordVariable))
         env.passwordVariable = password;
+    if (const char* book = std::getenv(kBookVariable))
+        env.bookVariable = book;
     env.in = &std::cin;
     env.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
     return env;
@@ -226,6 +232,18 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
 
     if (const std::string home = missingHome(line.options, env); !home.empty())
         return usageError(env.err, home);
+    std::unique_ptr<SiteRun> site;
+    if (line.options.site) {
+        if (command->local || line.options.demo)
+            return usageError(env.err, "--site is for the commands that reach a panel, and not with --demo");
+        int status = kExitFailure;
+        if (!(site = SiteRun::begin(line, env, status)))
+            return status;
+        if (const std::string why = site->applyTo(line); !why.empty()) {
+            env.err << kProgramName << ": " << why << std::endl;
+            return kExitFailure;
+        }
+    }
     if (const std::string password = takePassword(line.options, env); !password.empty())
         return usageError(env.err, password);
 
@@ -258,7 +276,15 @@ int runCli(const std::vector<std::string>& args, const CliEnvironment& env)
             return kExitUsage;
         }
     }
-    return command->run(session);
+    if (site) {
+        session.site = site.get();
+        if (!site->start(line.command))
+            return kExitFailure;
+    }
+    const int status = command->run(session);
+    if (site)
+        site->finish(status);
+    return status;
 }
 
 } // namespace qarvo::cli

@@ -40,6 +40,7 @@ struct CliEnvironment {
     std::istream* in = nullptr;            // where --password-stdin reads
     // Resolves the host name of --address; the system's resolver when empty.
     std::function<std::optional<std::uint32_t>(const std::string&)> resolveHost{};
+    std::optional<std::string> bookVariable{}; // the value of QARVOIP_DB, if set
 };
 
 // The standard streams, the user's configuration folder and QARVOIP_HOME

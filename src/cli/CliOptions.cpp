@@ -84,10 +84,10 @@ std::string setAccount(GlobalOptions& o, const std::string& v) { return setHex(o
 
 std::string setMode(GlobalOptions& o, const std::string& v)
 {
-    const auto it = std::find_if(kModeNames.begin(), kModeNames.end(), [&](const ModeName& m) { return m.name == v; });
-    if (it == kModeNames.end())
+    const auto mode = modeNamed(v);
+    if (!mode)
         return "expected direct, callback or wait";
-    o.mode = it->mode;
+    o.mode = *mode;
     return "";
 }
 
@@ -115,6 +115,22 @@ std::string setHome(GlobalOptions& o, const std::string& v)
     if (v.empty())
         return "expected a directory";
     o.home = v;
+    return "";
+}
+
+std::string setSite(GlobalOptions& o, const std::string& v)
+{
+    if (v.empty())
+        return "expected the name of a site in the site book";
+    o.site = v;
+    return "";
+}
+
+std::string setDb(GlobalOptions& o, const std::string& v)
+{
+    if (v.empty())
+        return "expected a file";
+    o.db = v;
     return "";
 }
 
@@ -167,6 +183,8 @@ constexpr std::array kOptions{
     OptionRow{"--account", "HHHH", "account sent to the callback server", setAccount},
     OptionRow{"--own-port", "N", "local UDP port (0: any)", setOwnPort},
     OptionRow{"--home", "DIR", "folder holding PanelRPS.cfg instead of the user's configuration folder (also $QARVOIP_HOME)", setHome},
+    OptionRow{"--site", "NAME", "connect as the site book's site NAME says, and keep the run in its history", setSite},
+    OptionRow{"--db", "FILE", "the site book's file (also $QARVOIP_DB; default sites.db in the data folder)", setDb},
     OptionRow{"--demo", "", "use the embedded simulated communicator on 127.0.0.1", setDemo},
     OptionRow{"--timeout", "S", "wait at most S seconds for the communicator's call (--mode wait)", setTimeout},
     OptionRow{"--verbose", "", "say more on the error stream", setVerbose},
@@ -184,6 +202,17 @@ const OptionRow* findOption(std::string_view name)
 }
 
 bool looksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+
+// Commands that describe connections themselves: after them the options
+// of a connection are the command's own.
+constexpr std::string_view kOwnConnectionCommands[] = {"sites"};
+constexpr std::string_view kStillGlobal[] = {"--home", "--db", "--help", "-h", "--quiet", "--verbose"};
+
+bool commandsOption(const CommandLine& line, const std::string& name)
+{
+    return std::ranges::find(kOwnConnectionCommands, line.command) != std::end(kOwnConnectionCommands) &&
+           std::ranges::find(kStillGlobal, name) == std::end(kStillGlobal);
+}
 
 } // namespace
 
@@ -207,6 +236,12 @@ std::optional<std::uint16_t> parseHex16(const std::string& text)
     if (ec != std::errc{} || ptr != end)
         return std::nullopt;
     return static_cast<std::uint16_t>(value);
+}
+
+std::optional<link::ConnectionMode> modeNamed(std::string_view name)
+{
+    const auto it = std::find_if(kModeNames.begin(), kModeNames.end(), [&](const ModeName& m) { return m.name == name; });
+    return it == kModeNames.end() ? std::nullopt : std::optional(it->mode);
 }
 
 std::optional<HostPort> parseHostPort(const std::string& text)
@@ -241,7 +276,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
         }
         const auto equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionRow* row = findOption(name);
+        const OptionRow* row = commandsOption(line, name) ? nullptr : findOption(name);
         if (!row) {
             if (!line.command.empty()) {
                 line.arguments.push_back(arg); // the command's own option

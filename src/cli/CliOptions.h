@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qarvo::cli {
@@ -30,6 +31,8 @@ struct GlobalOptions {
     std::optional<std::uint16_t> account;
     std::optional<std::uint16_t> ownPort;
     std::optional<std::filesystem::path> home;
+    std::optional<std::string> site;             // the book's site whose connection is used
+    std::optional<std::filesystem::path> db;     // the site book's file instead of the data folder's
     std::optional<long> timeoutSeconds; // bounds the wait for the communicator's call
     bool demo = false;
     bool help = false;
@@ -56,7 +59,9 @@ struct ParseResult {
 };
 
 // Global options may stand before or after the command, as "--name value"
-// or "--name=value". Anything else after the command belongs to it.
+// or "--name=value". Anything else after the command belongs to it; so do
+// the connection options after a command that describes connections itself
+// (sites add --address ...).
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
 // Puts every option that was given into the settings; a host name given as
@@ -85,6 +90,8 @@ std::string optionsHelp();
 // Value parsers shared with the commands; nullopt when the text is not valid.
 std::optional<long> parseDecimal(const std::string& text, long min, long max);
 std::optional<std::uint16_t> parseHex16(const std::string& text);
+// The connection mode of its name ("direct", "callback", "wait").
+std::optional<link::ConnectionMode> modeNamed(std::string_view name);
 struct HostPort {
     std::string host;
     std::uint16_t port = 0;

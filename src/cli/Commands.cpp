@@ -5,6 +5,7 @@
 #include "cli/PanelCommands.h"
 #include "cli/PanelRun.h"
 #include "cli/SettingCommands.h"
+#include "cli/SiteCommands.h"
 #include "cli/TaviCommands.h"
 
 #include <algorithm>
@@ -58,6 +59,8 @@ constexpr std::array kCommands{
     CommandRow{"tavi-write", "IN.bin [--dry-run] [--force]: check the file's communicator options as the options page does, then write them (--dry-run: name the options that would change)", false, runTaviWrite},
     CommandRow{"tavi-pgm", "N: toggle the communicator's PGM N (1 to 4)", false, runTaviPgm},
     CommandRow{"firmware-update", "HOST:PORT: make the communicator update its firmware", false, runFirmwareUpdate},
+    CommandRow{"sites", "SUBCOMMAND [NAME] [options]: the site book: add, edit, rm, list, show, import, export, "
+               "history, diff", false, runSites, true, sitesHelp},
 };
 
 struct Example {
@@ -97,6 +100,7 @@ constexpr Example kExamples[] = {
     {"tavi-write", "--demo tavi-write options.bin --dry-run"},
     {"tavi-pgm", "--demo tavi-pgm 1"},
     {"firmware-update", "--address 192.168.0.9 firmware-update 192.168.0.2:51068"},
+    {"sites", "sites add shop --address 192.168.0.9 --password-stdin --tag north"},
 };
 
 // Commands without arguments refuse any they are given.

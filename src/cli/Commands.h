@@ -13,6 +13,7 @@ struct CommandRow {
     bool alwaysDemo; // runs against the embedded simulator even without --demo
     int (*run)(Session&);
     bool local = false; // works on files only: needs no communicator
+    std::string (*details)() = nullptr; // more help, after the command's line
 };
 
 std::span<const CommandRow> commandTable();

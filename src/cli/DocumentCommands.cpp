@@ -7,6 +7,7 @@
 #include "cli/PanelRun.h"
 #include "cli/WriteCheck.h"
 #include "app/PanelBackup.h"
+#include "cli/SiteRun.h"
 #include "communicator/TaviOptions.h"
 #include "operations/OperationCodes.h"
 #include "operations/WrittenPages.h"
@@ -612,7 +613,10 @@ int runWriteInstaller(Session& session) { return runWrite(session, kWriteInstall
 
 int runBackup(Session& session)
 {
-    const auto args = fileArguments(session, {}, "DIR|FILE.rps");
+    // With --site and no file the backup goes to the site's history only.
+    const bool intoBook = session.site && session.commandLine.arguments.empty();
+    const auto args = intoBook ? std::optional(FileArguments{session.site->incomingDocument(), {}})
+                               : fileArguments(session, {}, "DIR|FILE.rps");
     if (!args)
         return kExitUsage;
     std::error_code error;
@@ -639,7 +643,11 @@ int runBackup(Session& session)
                                      : args->path;
     if (!run.save(file))
         return kExitFailure;
-    session.env.out << "Backup of " << modelName(run.identity().typeCode) << " in " << file.string() << std::endl;
+    const std::string model = modelName(run.identity().typeCode);
+    const auto kept = session.site ? session.site->keepBackup(file, run.doc(), model) : std::nullopt;
+    if (session.site && !kept)
+        return kExitFailure;
+    session.env.out << "Backup of " << model << " in " << (intoBook ? kept->string() : file.string()) << std::endl;
     return kExitSuccess;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/PanelRun.h"
 #include "cli/EventRecords.h"
 #include "cli/JsonOutput.h"
+#include "cli/SiteRun.h"
 #include "base/AtomicFile.h"
 #include "eventlog/TextExport.h"
 
@@ -221,6 +222,9 @@ int runReadEvents(Session& session)
                 saved = false;
             }
         }
+        // --site: the site's history is one more output, the new records only.
+        if (saved && session.site)
+            saved = session.site->keepEvents(read.recordsRead());
         return saved;
     };
     std::atomic<bool> markAsked{false};

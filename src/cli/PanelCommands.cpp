@@ -5,6 +5,7 @@
 #include "base/TextIds.h"
 #include "cli/CliSink.h"
 #include "cli/JsonOutput.h"
+#include "cli/SiteRun.h"
 #include "cli/PanelRun.h"
 #include "online/Indicators.h"
 #include "online/OnlineModel.h"
@@ -487,6 +488,26 @@ int runPlainCommand(Session& session, int code)
 
 } // namespace
 
+namespace {
+// What status showed, for the site's history (--site): the partitions'
+// states, the troubles and the open zones by number.
+bool keepStatus(Session& session, const online::OnlineModel& model)
+{
+    std::string arming = model.systemRow().status.toStdString();
+    if (model.partitionedMode())
+        arming += " / " + model.partitionBRow().status.toStdString();
+    std::string open;
+    for (int zone = 0; zone < model.shownZones(); ++zone)
+        if (model.icon(zone, online::Indicator::ZoneOpen) != 0)
+            open += (open.empty() ? "" : ",") + std::to_string(zone + 1);
+    sites::StatusSnapshot snapshot;
+    snapshot.arming = arming;
+    snapshot.troubles = model.troubleText().toStdString();
+    snapshot.openZones = open;
+    return session.site->keepStatus(snapshot);
+}
+} // namespace
+
 int runStatus(Session& session)
 {
     if (!noArguments(session, true))
@@ -498,6 +519,8 @@ int runStatus(Session& session)
         printViewJson(session.env.out, link.model(), link.panelClock());
     else
         printView(session.env.out, link.model());
+    if (session.site && !keepStatus(session, link.model()))
+        return kExitFailure;
     return kExitSuccess;
 }
 

@@ -10,11 +10,14 @@
 
 namespace qarvo::cli {
 
+class SiteRun;
+
 struct Session {
     const CommandLine& commandLine;
     const CliEnvironment& env;
     link::ConnectionSettings settings;
     Demo* demo = nullptr;
+    SiteRun* site = nullptr; // --site: where the run and its results are kept
 };
 
 // How the command's sink shows progress: in place on a terminal, and

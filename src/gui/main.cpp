@@ -1,4 +1,4 @@
-#include "gui/CUploadApp.h"
+#include "gui/shell/CUploadApp.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -6,7 +6,7 @@
 #include "app/Passwords.h"
 #include "app/StringTable.h"
 #include "app/UserSettings.h"
-#include "gui/ShellTexts.h"
+#include "gui/shell/ShellTexts.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -6,11 +6,11 @@
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
-#include "gui/CMainFrame.h"
-#include "gui/CPageInst.h"
-#include "gui/CPageMaster.h"
-#include "gui/ShellTexts.h"
-#include "gui/controls/CListCtrlEx.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPageInst.h"
+#include "gui/pages/CPageMaster.h"
+#include "gui/shell/ShellTexts.h"
+#include "gui/widgets/CListCtrlEx.h"
 #include "panel/TypeLists.h"
 #include "support/Documents.h"
 

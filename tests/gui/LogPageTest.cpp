@@ -7,13 +7,13 @@
 #include "eventlog/EventLogReader.h"
 #include "eventlog/LogTableRow.h"
 #include "eventlog/TextExport.h"
-#include "gui/CMainFrame.h"
-#include "gui/CPageLog.h"
-#include "gui/CUploadApp.h"
-#include "gui/LogLinesModel.h"
-#include "gui/LogPrinter.h"
-#include "gui/ProgramTexts.h"
-#include "gui/StatusPanes.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPageLog.h"
+#include "gui/shell/CUploadApp.h"
+#include "gui/models/LogLinesModel.h"
+#include "gui/pages/LogPrinter.h"
+#include "gui/shell/ProgramTexts.h"
+#include "gui/shell/StatusPanes.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 #include "FrameTest.h"
 
 #include "base/TextIds.h"
-#include "gui/CMainFrame.h"
-#include "gui/CPageMaster.h"
-#include "gui/controls/CListCtrlEx.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPageMaster.h"
+#include "gui/widgets/CListCtrlEx.h"
 #include "operations/OperationCodes.h"
 #include "support/Documents.h"
 

@@ -3,13 +3,13 @@
 // shows the panel's new state within one status poll after them.
 #include "GuiTestSupport.h"
 
-#include "gui/CMainFrame.h"
-#include "gui/CPageOnline.h"
-#include "gui/CUploadApp.h"
-#include "gui/DemoPeers.h"
-#include "gui/controls/CListZones.h"
-#include "gui/controls/CStatusEdit.h"
-#include "gui/controls/ZoneListModel.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPageOnline.h"
+#include "gui/shell/CUploadApp.h"
+#include "gui/shell/DemoPeers.h"
+#include "gui/widgets/CListZones.h"
+#include "gui/widgets/CStatusEdit.h"
+#include "gui/models/ZoneStatusModel.h"
 #include "sim/SimPanel.h"
 
 #include <QDate>
@@ -78,9 +78,9 @@ class OnlineLiveTest : public QObject {
 
     int bypassImage(int zone)
     {
-        const ZoneListModel& zones = page().zoneList()->zones();
+        const ZoneStatusModel& zones = page().zoneList()->zones();
         return zones.data(zones.index(zone, online::indicatorColumn(online::Indicator::Bypass)),
-                          ZoneListModel::kImageRole)
+                          ZoneStatusModel::kImageRole)
             .toInt();
     }
 

@@ -5,12 +5,12 @@
 
 #include "session/PanelSession.h"
 #include "app/Strings.h"
-#include "gui/CPageOnline.h"
-#include "gui/ShellTexts.h"
-#include "gui/controls/CListZones.h"
-#include "gui/controls/CStaticLed.h"
-#include "gui/controls/CStatusEdit.h"
-#include "gui/controls/ZoneListModel.h"
+#include "gui/pages/CPageOnline.h"
+#include "gui/shell/ShellTexts.h"
+#include "gui/widgets/CListZones.h"
+#include "gui/widgets/CStaticLed.h"
+#include "gui/widgets/CStatusEdit.h"
+#include "gui/models/ZoneStatusModel.h"
 #include "operations/StatusDecoder.h"
 
 #include <QPlainTextEdit>
@@ -58,8 +58,8 @@ struct PageFixture {
     QString textOf(const char* name) const { return child<CStatusEdit>(name)->text(); }
     int image(int zone, int column) const
     {
-        const ZoneListModel& zones = page.zoneList()->zones();
-        return zones.data(zones.index(zone, column), ZoneListModel::kImageRole).toInt();
+        const ZoneStatusModel& zones = page.zoneList()->zones();
+        return zones.data(zones.index(zone, column), ZoneStatusModel::kImageRole).toInt();
     }
 };
 

@@ -5,11 +5,11 @@
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
-#include "gui/CMainFrame.h"
-#include "gui/CPage.h"
-#include "gui/CReportDlg.h"
-#include "gui/ShellTexts.h"
-#include "gui/controls/CListCtrlEx.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPage.h"
+#include "gui/dialogs/CReportDlg.h"
+#include "gui/shell/ShellTexts.h"
+#include "gui/widgets/CListCtrlEx.h"
 #include "operations/OperationCodes.h"
 
 #include <QApplication>

@@ -2,13 +2,13 @@
 // window placement and the document of the command line.
 #include "WidgetTest.h"
 
-#include "gui/CAboutDlg.h"
-#include "gui/CMainFrame.h"
-#include "gui/CPage.h"
-#include "gui/CUploadApp.h"
-#include "gui/ProgramTexts.h"
-#include "gui/ShellTexts.h"
-#include "gui/StatusPanes.h"
+#include "gui/dialogs/CAboutDlg.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/pages/CPage.h"
+#include "gui/shell/CUploadApp.h"
+#include "gui/shell/ProgramTexts.h"
+#include "gui/shell/ShellTexts.h"
+#include "gui/shell/StatusPanes.h"
 
 #include <QAction>
 #include <QDir>

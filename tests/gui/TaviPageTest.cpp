@@ -7,9 +7,9 @@
 #include "app/Strings.h"
 #include "session/PanelSession.h"
 #include "communicator/TaviDefaultsFile.h"
-#include "gui/CPageTavi.h"
-#include "gui/ShellTexts.h"
-#include "gui/TaviOptionsView.h"
+#include "gui/pages/CPageTavi.h"
+#include "gui/shell/ShellTexts.h"
+#include "gui/pages/TaviOptionsView.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -280,7 +280,7 @@ void OnlineModel::applyZoneMap(const operations::ZoneMapReport& zones)
     if (!indicator)
         return;
     for (int i = 0; i < shownZones(); ++i) {
-        ZoneRow& row = zones_[static_cast<std::size_t>(i)];
+        ZoneStatusRow& row = zones_[static_cast<std::size_t>(i)];
         row.indicators = applyZoneReport(row.indicators, *indicator, zones.partitioned, zones.partition,
                                          (zones.map >> i) & 1u);
     }
@@ -295,7 +295,7 @@ void OnlineModel::applyBypassActions(bool partitioned)
     const bool freeB = partitionB_.button.captionId == text_id::kArm;
     const IndicatorBits bypass = indicatorBits(Indicator::Bypass);
     for (int i = 0; i < shownZones(); ++i) {
-        ZoneRow& row = zones_[static_cast<std::size_t>(i)];
+        ZoneStatusRow& row = zones_[static_cast<std::size_t>(i)];
         // Without partitions the system is partition A and every zone is in it.
         const int in = partitioned ? partitionsOfDescription(row.description) : kInPartitionA;
         const bool free = ((in & kInPartitionA) && freeA) || ((in & kInPartitionB) && freeB);
@@ -364,7 +364,7 @@ void OnlineModel::reset()
     system_ = PartitionRow{};
     partitionB_ = PartitionRow{};
     chimeButton_ = {text_id::kChimeOnOrOff, false};
-    zones_.fill(ZoneRow{});
+    zones_.fill(ZoneStatusRow{});
     zoneButton_ = {text_id::kUnOrBypass, false};
     for (PgmRow& row : pgms_) {
         row.state.clear();
@@ -407,7 +407,7 @@ void OnlineModel::followSelectedZone()
         zoneButton_ = {text_id::kUnOrBypass, false};
         return;
     }
-    const ZoneRow& row = zone(*selectedZone_);
+    const ZoneStatusRow& row = zone(*selectedZone_);
     zoneButton_ = {row.actionId, row.actionEnabled};
 }
 

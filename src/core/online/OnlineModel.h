@@ -44,7 +44,7 @@ struct PartitionRow {
     ButtonState button{text_id::kArmOrDisarm, false};
 };
 
-struct ZoneRow {
+struct ZoneStatusRow {
     std::uint32_t indicators = 0;
     QString description;
     int actionId = text_id::kUnOrBypass;
@@ -99,7 +99,7 @@ public:
 
     // Zones: rows 0 .. shownZones() - 1 are on the page.
     int shownZones() const;
-    const ZoneRow& zone(int index) const { return zones_.at(static_cast<std::size_t>(index)); }
+    const ZoneStatusRow& zone(int index) const { return zones_.at(static_cast<std::size_t>(index)); }
     int icon(int index, Indicator indicator) const;
     static QString zoneNumberText(int index);
     // The document's zone names (index 0 for zone 1); a zone with a name
@@ -157,7 +157,7 @@ private:
     bool syncTimeEnabled_ = false;
     QString modelText_;
 
-    std::array<ZoneRow, kZoneRows> zones_{};
+    std::array<ZoneStatusRow, kZoneRows> zones_{};
     std::optional<int> selectedZone_;
     ButtonState zoneButton_{text_id::kUnOrBypass, false};
 

@@ -5,7 +5,7 @@
 // after it.
 #include "WidgetTest.h"
 
-#include "gui/CMainFrame.h"
+#include "gui/shell/CMainFrame.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 
 #include "app/Languages.h"
 #include "app/UserSettings.h"
-#include "gui/ShellTexts.h"
+#include "gui/shell/ShellTexts.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -2,8 +2,8 @@
 // What the shell's tests share: a prompter that answers every dialog and
 // records every message, and a temporary program directory with its own
 // settings store.
-#include "gui/CUploadApp.h"
-#include "gui/Prompter.h"
+#include "gui/shell/CUploadApp.h"
+#include "gui/shell/Prompter.h"
 #include "link/ConnectionSettings.h"
 #include "support/Timing.h"
 

@@ -1,5 +1,7 @@
 #include "sim/FleetSiteList.h"
 
+#include "sites/SiteCsv.h"
+
 #include <cstdio>
 #include <fstream>
 
@@ -8,10 +10,10 @@ namespace qarvo::sim {
 namespace {
 
 constexpr const char* kAddress = "127.0.0.1";
-constexpr const char* kMode = "direct";
 constexpr const char* kSimTag = "sim";
+constexpr const char* kPasswordsHeader = "name,password";
 
-// Accounts and identification codes as the command line takes them: four
+// Accounts and identification codes as the book keeps them: four
 // hexadecimal digits.
 std::string hex4(std::uint16_t value)
 {
@@ -23,28 +25,58 @@ std::string hex4(std::uint16_t value)
 std::string notesOf(const FleetSite& site)
 {
     if (site.profile == SiteProfile::WrongPassword)
-        return "simulated; the communicator takes " + site.acceptedPassword;
+        return "simulated; the communicator takes another password";
     return "simulated";
+}
+
+std::string passwordLines(const std::vector<FleetSite>& sites)
+{
+    std::string text = std::string(kPasswordsHeader) + "\r\n";
+    for (const FleetSite& s : sites)
+        text += s.name + "," + s.password + "\r\n";
+    return text;
+}
+
+bool writeText(const std::filesystem::path& file, const std::string& text)
+{
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.flush();
+    return static_cast<bool>(out);
 }
 
 } // namespace
 
-void writeSiteList(std::ostream& out, const std::vector<FleetSite>& sites)
+sites::Site bookSite(const FleetSite& site)
 {
-    out << kSiteListHeader << '\n';
-    for (const FleetSite& s : sites)
-        out << s.name << ',' << kAddress << ',' << s.port << ',' << s.password << ',' << kMode << ',' << kAddress << ':'
-            << s.callbackPort << ',' << hex4(s.account) << ',' << hex4(s.panelId) << ',' << hex4(s.pcId) << ','
-            << kSimTag << ';' << profileInfo(s.profile).name << ',' << notesOf(s) << '\n';
+    sites::Site s;
+    s.name = site.name;
+    s.address = kAddress;
+    s.port = site.port;
+    s.callback = std::string(kAddress) + ":" + std::to_string(site.callbackPort);
+    s.account = hex4(site.account);
+    s.panelId = hex4(site.panelId);
+    s.pcId = hex4(site.pcId);
+    s.tags = {kSimTag, std::string(profileInfo(site.profile).name)};
+    s.notes = notesOf(site);
+    return s;
+}
+
+std::filesystem::path passwordsFileOf(const std::filesystem::path& siteList)
+{
+    return siteList.string() + ".passwords";
 }
 
 std::string writeSiteList(const std::filesystem::path& file, const std::vector<FleetSite>& sites)
 {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (out)
-        writeSiteList(out, sites);
-    out.flush();
-    return out ? std::string() : "cannot write " + file.string();
+    std::vector<sites::Site> book;
+    for (const FleetSite& s : sites)
+        book.push_back(bookSite(s));
+    if (!writeText(file, sites::sitesCsv(book)))
+        return "cannot write " + file.string();
+    if (!writeText(passwordsFileOf(file), passwordLines(sites)))
+        return "cannot write " + passwordsFileOf(file).string();
+    return {};
 }
 
 } // namespace qarvo::sim

@@ -4,7 +4,9 @@
 // wrong-password site refuses the password the list gives.
 #include "cli/ExitStatus.h"
 #include "panel/Setting.h"
+#include "sim/FleetSiteList.h"
 #include "sim/SimFleet.h"
+#include "sites/SiteCsv.h"
 #include "support/CliFixture.h"
 #include "support/Documents.h"
 
@@ -89,4 +91,25 @@ TEST_F(SimFleetTest, EachSiteAnswersAsItsProfileSays)
     for (const sim::ProfileInfo& p : sim::profiles())
         EXPECT_EQ(std::ranges::count(sites, p.profile, &sim::FleetSite::profile), mix[static_cast<std::size_t>(p.profile)])
             << p.name;
+}
+
+TEST_F(SimFleetTest, TheSiteListIsOneTheBookImports)
+{
+    ASSERT_TRUE(fleet_.start()) << fleet_.error();
+    const auto list = file("fleet.csv");
+    ASSERT_EQ(sim::writeSiteList(list, fleet_.sites()), "");
+    const auto text = [](const std::filesystem::path& path) {
+        const auto bytes = fileBytes(path);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const auto read = sites::readSitesCsv(text(list), [](const std::string&) { return std::nullopt; });
+    EXPECT_TRUE(read.refused.empty()) << read.refused.front().why;
+    ASSERT_EQ(read.sites.size(), kSites);
+    const auto passwords = lines(text(sim::passwordsFileOf(list)));
+    for (std::size_t i = 0; i < kSites; ++i) {
+        const sim::FleetSite& site = fleet_.sites()[i];
+        EXPECT_EQ(read.sites[i].site.port, site.port) << site.name;
+        EXPECT_EQ(read.sites[i].site.tags.back(), sim::profileInfo(site.profile).name) << site.name;
+        EXPECT_EQ(passwords.at(i + 1), site.name + "," + site.password + "\r") << "a CSV line with its CR LF";
+    }
 }

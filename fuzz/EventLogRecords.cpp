@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(reader.eventCount() >= 0 && reader.eventCount() <= kMaxEventsRead);
         FUZZ_CHECK(reader.eventIndex() >= 0 && reader.eventIndex() <= reader.eventCount());
         FUZZ_CHECK(out.count > 0);
-        const bool request = out.code() == event_message::kRequest;
+        const bool request = out.code() == link::panel_code::kEventLog;
         FUZZ_CHECK(request ? out.at(1) == step : code == operations::kIdlePoll);
     }
     return 0;

@@ -9,6 +9,7 @@
 #include "link/Datagram.h"
 #include "link/PanelMessage.h"
 #include "link/UDPSocket.h"
+#include "sim/SimPanelStatus.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -573,7 +574,7 @@ void SimCommunicator::sendPanelMessages(const std::vector<Message>& messages)
     for (const Message& m : messages) {
         std::vector<std::uint8_t> bytes = m;
         bytes.push_back(checkByte(m));
-        if (!m.empty() && (m[0] == 0x1E || m[0] == 0x1F)) {
+        if (!m.empty() && (m[0] == kZoneStatusCode || m[0] == kPgmStatusCode)) {
             bytes.push_back(config_.state);
             bytes.push_back(config_.rssi);
         }

@@ -1,5 +1,6 @@
 #include "sim/SimPanel.h"
 
+#include "sim/SimPanelCodes.h"
 #include "sim/SimPanelCommands.h"
 #include "panel/LayoutTable.h"
 #include "panel/PanelModels.h"
@@ -11,30 +12,7 @@ namespace qarvo::sim {
 
 namespace {
 
-// Message codes the program sends, and the panel's answers.
-constexpr std::uint8_t kIdentify = 0x05;
-constexpr std::uint8_t kIdentifyTail = 0x10;
-constexpr std::uint8_t kNotice = 0x13;
-constexpr std::uint8_t kAlarmNotice = 0xC0;
-constexpr std::uint8_t kAlarmReported = 0xCA;
-constexpr std::uint8_t kReadOne = 0x43;
-constexpr std::uint8_t kReadOneReply = 0x44;
-constexpr std::uint8_t kReadFour = 0x73;
-constexpr std::uint8_t kReadFourReply = 0x77;
-constexpr std::uint8_t kWriteOne = 0x84;
-constexpr std::uint8_t kWriteFour = 0xB7;
-constexpr std::uint8_t kEventLog = 0xD3;
-constexpr std::uint8_t kStatusPoll = 0xE3;
-constexpr std::uint8_t kRamOne = 0xE5;
-constexpr std::uint8_t kRamTwo = 0xE6;
-
-// The poll names the status message the program has just received; the
-// panel answers with the other one, so that zones and PGMs alternate.
-constexpr std::uint8_t kPollAfterPgmStatus = 0x02;
-
-// Values written to the command location.
-constexpr std::uint8_t kEndOfLink = 0x03;
-constexpr std::uint8_t kInstallerWriteDone = 0x28;
+using namespace panel_message;
 
 // Where the panel keeps the identification codes, high byte first.
 constexpr std::uint16_t kPanelIdAddress = 0x406;

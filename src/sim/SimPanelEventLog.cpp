@@ -1,6 +1,7 @@
 #include "sim/SimPanelEventLog.h"
 
 #include "eventlog/LogClock.h"
+#include "sim/SimPanelCodes.h"
 
 #include <algorithm>
 
@@ -8,8 +9,8 @@ namespace qarvo::sim {
 
 namespace {
 
-constexpr std::uint8_t kCountReply = 0xD6;
-constexpr std::uint8_t kHeaderReply = 0xD7;
+using panel_message::kCountReply;
+using panel_message::kHeaderReply;
 
 constexpr std::uint8_t kCountUnread = 0x01;
 constexpr std::uint8_t kReadHeader = 0x02;

@@ -2,63 +2,51 @@
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
+#include "eventlog/PdfExport.h"
+#include "eventlog/PrintedPages.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QLocale>
+#include <QFontMetrics>
 #include <QPainter>
-#include <QPdfWriter>
+#include <QPrinter>
 #include <QStringDecoder>
 
-#include <algorithm>
-#include <optional>
+#include <utility>
 
 namespace qarvo::text2pdf {
 
 namespace {
 
-constexpr qreal kMarginMillimetres = 15;
-constexpr qreal kLargestPointSize = 10;
-constexpr qreal kSmallestPointSize = 6;
-constexpr int kResolution = 600;
-
-QFont monospaceFont(qreal pointSize)
+// The font the print preview prints the log in.
+QFont printFont()
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(pointSize);
+    font.setPointSize(eventlog::kPrintPointSize);
     return font;
 }
 
-// The largest size up to 10 pt at which the longest line fits the width;
-// longer lines than fit at 6 pt are wrapped.
-QFont fittingFont(const QStringList& lines, QPaintDevice& device, qreal width)
+int printableHeight(QPrinter& printer) { return printer.pageLayout().paintRectPixels(printer.resolution()).height(); }
+
+// Text is placed by its top edge, as the rules are measured from it.
+void drawTextAt(QPainter& painter, int top, const QString& text)
 {
-    qsizetype longest = 1;
-    for (const QString& line : lines)
-        longest = std::max(longest, line.size());
-    for (qreal size = kLargestPointSize; size > kSmallestPointSize; size -= 0.5) {
-        const QFont font = monospaceFont(size);
-        if (QFontMetricsF(font, &device).horizontalAdvance(QString(longest, u'M')) <= width)
-            return font;
-    }
-    return monospaceFont(kSmallestPointSize);
+    painter.drawText(QPoint(0, top + painter.fontMetrics().ascent()), text);
 }
 
-QStringList wrapped(const QStringList& lines, int columns)
+void drawRule(QPainter& painter, int y, int width) { painter.drawLine(0, y, width, y); }
+
+void drawPage(QPainter& painter, const eventlog::PrintPagination& pagination, const eventlog::PrintedPage& page,
+              const QStringList& lines, QSize size)
 {
-    QStringList out;
-    for (const QString& line : lines) {
-        if (line.size() <= columns) {
-            out << line;
-            continue;
-        }
-        for (qsizetype at = 0; at < line.size(); at += columns)
-            out << line.mid(at, columns);
-    }
-    return out;
+    drawTextAt(painter, 0, page.header);
+    drawRule(painter, pagination.headerRuleOffset(), size.width());
+    for (int i = 0; i < page.body.count; ++i)
+        drawTextAt(painter, pagination.bodyOffset() + i * pagination.lineHeight, lines[page.body.first + i]);
+    drawTextAt(painter, size.height() - pagination.footerOffset, page.footer);
+    drawRule(painter, size.height() - pagination.footerRuleOffset(), size.width());
 }
 
 } // namespace
@@ -87,37 +75,36 @@ bool readTextLines(const QString& path, QStringList& lines, QString& error)
     return true;
 }
 
-QPageSize::PageSizeId localePageSize()
+QString documentName(const QString& inputPath)
 {
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+    if (qEnvironmentVariableIsSet(eventlog::kDocumentNameVariable))
+        return qEnvironmentVariable(eventlog::kDocumentNameVariable);
+    return QFileInfo(inputPath).fileName();
 }
 
-bool writePdf(const QStringList& lines, const QString& path, QPageSize::PageSizeId pageSize, QString& error)
+bool writePdf(const QStringList& lines, const QString& documentName, const QString& path, QString& error)
 {
-    QPdfWriter writer(path);
-    writer.setResolution(kResolution);
-    writer.setPageSize(QPageSize(pageSize));
-    writer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-                          QPageLayout::Millimeter);
-    writer.setCreator(QStringLiteral("Text2PDF"));
+    // A printer as the event log page's own starts out: the preview's page size, margins and resolution.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setCreator(QStringLiteral("Text2PDF"));
     QPainter painter;
-    if (!painter.begin(&writer)) {
+    if (!painter.begin(&printer)) {
         error = strings::formatTexts(text_id::kConverterCannotWrite, {path});
         return false;
     }
-    const QRectF page = QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
-    const QFont font = fittingFont(lines, writer, page.width());
+    const QFont font = printFont();
     painter.setFont(font);
-    const QFontMetricsF metrics(font, &writer);
-    const int columns = std::max(1, static_cast<int>(page.width() / metrics.horizontalAdvance(u'M')));
-    const QStringList body = wrapped(lines, columns);
-    const int perPage = std::max(1, static_cast<int>(page.height() / metrics.lineSpacing()));
-
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        if (i > 0 && i % perPage == 0)
-            writer.newPage();
-        const qreal y = (i % perPage) * metrics.lineSpacing() + metrics.ascent();
-        painter.drawText(QPointF(0, y), body[i]);
+    const int count = static_cast<int>(lines.size());
+    const eventlog::PrintPagination pagination =
+        eventlog::paginate(QFontMetrics(font, &printer).height(), printableHeight(printer), count);
+    const QSize size(printer.width(), printableHeight(printer));
+    bool first = true;
+    for (const eventlog::PrintedPage& page : eventlog::printedPages(pagination, documentName, count)) {
+        if (!std::exchange(first, false))
+            printer.newPage();
+        drawPage(painter, pagination, page, lines, size);
     }
     if (!painter.end()) {
         error = strings::formatTexts(text_id::kConverterCannotWrite, {path});

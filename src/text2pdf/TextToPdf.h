@@ -1,10 +1,9 @@
 #pragma once
-// Turns a text file into a PDF file whose text stays text: every line is
-// drawn with a monospace font, so the columns of the event lines stay
-// aligned, and a PDF reader can search and copy it. The page size follows
-// the locale (Letter where the locale measures in inches, A4 elsewhere);
-// a long file fills as many pages as it needs.
-#include <QPageSize>
+// Turns a text file into a PDF file whose text stays text, paged exactly as
+// the event log's print preview pages it on a printer with the default
+// settings: the same fixed-pitch font, the same lines on each page, the
+// header "File: " with the document's name and the footer "Page: p/n",
+// each with its rule. A PDF reader can search and copy the text.
 #include <QString>
 #include <QStringList>
 
@@ -14,10 +13,11 @@ namespace qarvo::text2pdf {
 // (UTF-8 without one), lines ended by CR LF or LF. Returns false with why.
 bool readTextLines(const QString& path, QStringList& lines, QString& error);
 
-// The page size of the system's locale.
-QPageSize::PageSizeId localePageSize();
+// The name the page headers show: the one the event log page hands over
+// in the environment, else the input file's name.
+QString documentName(const QString& inputPath);
 
 // Writes the lines as a PDF file. Returns false with why.
-bool writePdf(const QStringList& lines, const QString& path, QPageSize::PageSizeId pageSize, QString& error);
+bool writePdf(const QStringList& lines, const QString& documentName, const QString& path, QString& error);
 
 } // namespace qarvo::text2pdf

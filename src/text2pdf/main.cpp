@@ -1,5 +1,5 @@
 // Text2PDF "input.txt" "output.pdf": turns an exported event log into a PDF
-// file. Exit status 0 when the PDF file was written; otherwise 1 (2 for a
+// file paged as the print preview pages it. Exit status 0 when the PDF file was written; otherwise 1 (2 for a
 // wrong command line) with the reason on stderr.
 #include "app/Strings.h"
 #include "base/TextIds.h"
@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     QStringList lines;
     QString error;
     if (!qarvo::text2pdf::readTextLines(arguments[1], lines, error) ||
-        !qarvo::text2pdf::writePdf(lines, arguments[2], qarvo::text2pdf::localePageSize(), error)) {
+        !qarvo::text2pdf::writePdf(lines, qarvo::text2pdf::documentName(arguments[1]), arguments[2], error)) {
         say(error);
         return kFailed;
     }

@@ -2,6 +2,7 @@
 // a PDF printer read back with the poppler tools, the text and PDF exports
 // with the converter's failures, and a whole reading from the demo panel.
 #include "FrameTest.h"
+#include "PdfText.h"
 
 #include "app/Strings.h"
 #include "eventlog/EventLogReader.h"
@@ -28,7 +29,6 @@
 #include <QScreen>
 #include <QTableView>
 #include <QPrinter>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -41,36 +41,6 @@ namespace {
 
 // Reading the whole log of 800 events takes longer than one link step.
 constexpr int kLogTimeout = 2 * testing::kLinkTimeout;
-
-// Runs a poppler tool and returns its standard output.
-QString poppler(const QString& tool, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(tool, QString::fromLocal8Bit(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pageCount(const QString& pdf)
-{
-    const QString info = poppler("pdfinfo", {pdf});
-    for (const QString& line : info.split(u'\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-QStringList pageText(const QString& pdf, int page)
-{
-    const QString text =
-        poppler("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-    QStringList lines;
-    for (const QString& line : text.split(u'\n'))
-        if (!line.trimmed().isEmpty() && line != "\f")
-            lines << line.simplified(); // the text, its runs of blanks as one
-    return lines;
-}
 
 QStringList numbered(int count)
 {
@@ -267,8 +237,8 @@ private slots:
         prompter().answer([](QDialog&) { return int(QDialog::Accepted); });
         frame->action(Act::Print)->trigger();
         QCOMPARE(prompter().dialogs, QStringList{"printDialog"});
-        QCOMPARE(pageCount(pdf), 1);
-        const QStringList text = pageText(pdf, 1);
+        QCOMPARE(testing::pdfPageCount(pdf), 1);
+        const QStringList text = testing::pdfPageText(pdf, 1);
         QCOMPARE(text.size(), 2);
         QCOMPARE(text.first(), "File: " + templateField(TemplateField::Untitled));
         QCOMPARE(text.last(), QString("Page: 1/1"));
@@ -296,9 +266,9 @@ private slots:
         shapePrinter(printer, pdf, 50);
         QCOMPARE(LogPrinter::pagination(printer, 101).linesPerPage, 50);
         QVERIFY(LogPrinter::print(printer, "doc.rps", numbered(101)));
-        QCOMPARE(pageCount(pdf), 3);
-        QCOMPARE(pageText(pdf, 1).size(), 52);
-        QCOMPARE(pageText(pdf, 3), QStringList({"File: doc.rps", "line 101", "Page: 3/3"}));
+        QCOMPARE(testing::pdfPageCount(pdf), 3);
+        QCOMPARE(testing::pdfPageText(pdf, 1).size(), 52);
+        QCOMPARE(testing::pdfPageText(pdf, 3), QStringList({"File: doc.rps", "line 101", "Page: 3/3"}));
     }
 
     void textExportWritesTheFileAndOpensIt()
@@ -338,7 +308,9 @@ private slots:
         page().exportPdf();
         QCOMPARE(prompter().messageTexts(), QStringList());
         QCOMPARE(prompter().opened, QStringList{pdf});
-        QCOMPARE(pageText(pdf, 1), QStringList({lines[0].simplified(), lines[1].simplified()}));
+        // Paged as the print preview pages it: the document's name above, the page number below.
+        QCOMPARE(testing::pdfPageText(pdf, 1), QStringList({"File: " + templateField(TemplateField::Untitled),
+                                                            lines[0].simplified(), lines[1].simplified(), "Page: 1/1"}));
         QVERIFY(QDir(home().file("temp dir")).isEmpty()); // the temporary file is gone
     }
 

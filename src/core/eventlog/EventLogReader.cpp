@@ -4,7 +4,6 @@
 #include "base/TextIds.h"
 #include "eventlog/EventDecoder.h"
 #include "operations/OperationWorker.h"
-#include "operations/TransferPlan.h"
 #include "panel/FixedRegion.h"
 
 #include <algorithm>
@@ -14,7 +13,10 @@ namespace qarvo::eventlog {
 namespace {
 
 using namespace event_step;
-using namespace event_message;
+using link::fixed_message::kStopUpload;
+using link::panel_code::kEventLog;
+using link::panel_code::kEventLogHeader;
+using link::panel_code::kEventLogReply;
 
 // The system event "All events have been marked as read." (class 2, or 6
 // with both partitions): the panel logs it when it marks its events.
@@ -123,20 +125,20 @@ void EventLogReader::run(operations::StepIo& io)
     Outcome outcome = Outcome::Next;
     switch (io.step) {
     case kCountUnread:
-        outcome = !allEvents_ && isReply(io.reply, kReply, kCountUnread) ? countRead(io) : start(io);
+        outcome = !allEvents_ && isReply(io.reply, kEventLogReply, kCountUnread) ? countRead(io) : start(io);
         break;
     case kCountAll:
-        outcome = isReply(io.reply, kReply, kCountAll) ? countRead(io) : request(io, kCountAll);
+        outcome = isReply(io.reply, kEventLogReply, kCountAll) ? countRead(io) : request(io, kCountAll);
         break;
     case kReadHeader:
-        outcome = isReply(io.reply, kHeaderReply, kReadHeader) ? headerRead(io) : request(io, kReadHeader);
+        outcome = isReply(io.reply, kEventLogHeader, kReadHeader) ? headerRead(io) : request(io, kReadHeader);
         break;
     case kRecord:
     case kRecordAlternate:
-        outcome = isReply(io.reply, kReply, io.step) ? recordRead(io) : request(io, io.step);
+        outcome = isReply(io.reply, kEventLogReply, io.step) ? recordRead(io) : request(io, io.step);
         break;
     case kMarkAsRead:
-        outcome = isReply(io.reply, kReply, kMarkAsRead) ? marked(io) : request(io, kMarkAsRead);
+        outcome = isReply(io.reply, kEventLogReply, kMarkAsRead) ? marked(io) : request(io, kMarkAsRead);
         break;
     default:
         outcome = start(io);
@@ -176,7 +178,7 @@ bool EventLogReader::isReply(const CCommBuff& reply, std::uint8_t code, std::uin
 EventLogReader::Outcome EventLogReader::request(operations::StepIo& io, std::uint8_t step)
 {
     io.step = step;
-    link::buildMessage(io.out, {kRequest, step});
+    link::buildMessage(io.out, {kEventLog, step});
     return Outcome::Next;
 }
 
@@ -276,7 +278,7 @@ EventLogReader::Outcome EventLogReader::finish(operations::StepIo& io, int closi
         insertLine(strings::text(closingLineId));
     worker_.enterIdle();
     // The same end as a memory page transfer's.
-    link::buildMessage(io.out, operations::memory_message::kTransferEnd);
+    link::buildMessage(io.out, link::fixed_message::kTransferEnd);
     if (listener_.ended)
         listener_.ended();
     return Outcome::Finished;

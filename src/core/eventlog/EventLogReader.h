@@ -37,7 +37,7 @@ struct EventLogOptions {
 };
 
 // The reader's steps. Each is also the second byte of its request (D3 nn)
-// and of the reply that answers it.
+// and of the reply that answers it (D6 nn, the header D7 02).
 namespace event_step {
 inline constexpr std::uint8_t kCountUnread = 1;
 inline constexpr std::uint8_t kReadHeader = 2;
@@ -46,14 +46,6 @@ inline constexpr std::uint8_t kRecord = 8;
 inline constexpr std::uint8_t kRecordAlternate = 12;
 inline constexpr std::uint8_t kMarkAsRead = 16;
 } // namespace event_step
-
-namespace event_message {
-inline constexpr std::uint8_t kRequest = 0xD3;
-inline constexpr std::uint8_t kReply = 0xD6;       // counts, records, marking
-inline constexpr std::uint8_t kHeaderReply = 0xD7; // D7 02 yy mm t_hi t_lo
-// Sent instead of the next request when the worker has left operation 7.
-inline constexpr std::uint8_t kStopUpload[] = {0xE6, 0x10, 0x30, 0x00, 0x00};
-} // namespace event_message
 
 // The panel keeps more, but only the newest 800 events are read.
 inline constexpr int kMaxEventsRead = 800;

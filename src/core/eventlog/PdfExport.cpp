@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -59,7 +60,8 @@ QString converterPath(const QString& programDirectory)
     return QDir::cleanPath(QDir(programDirectory).filePath(QString::fromLatin1(kInstalledConverterFolder) + u'/' + name));
 }
 
-PdfExportResult exportPdf(const QStringList& lines, const QString& pdfPath, const PdfExportSetup& setup)
+PdfExportResult exportPdf(const QStringList& lines, const QString& documentName, const QString& pdfPath,
+                          const PdfExportSetup& setup)
 {
     const QString directory = setup.temporaryDirectory.isEmpty() ? QDir::tempPath() : setup.temporaryDirectory;
     if (directory.isEmpty() || !QDir(directory).exists())
@@ -80,6 +82,9 @@ PdfExportResult exportPdf(const QStringList& lines, const QString& pdfPath, cons
     QProcess converter;
     converter.setProgram(setup.converter);
     converter.setArguments({input.fileName(), pdfPath});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kDocumentNameVariable), documentName);
+    converter.setProcessEnvironment(environment);
     converter.setStandardOutputFile(QProcess::nullDevice());
     converter.start(QIODevice::ReadOnly);
     if (!converter.waitForStarted())

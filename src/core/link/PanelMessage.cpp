@@ -5,7 +5,7 @@
 
 namespace qarvo {
 
-bool CCommBuff::startsWith(std::initializer_list<std::uint8_t> prefix) const
+bool CCommBuff::startsWith(std::span<const std::uint8_t> prefix) const
 {
     return prefix.size() <= count && std::equal(prefix.begin(), prefix.end(), data.begin());
 }
@@ -14,21 +14,24 @@ namespace link {
 
 namespace {
 
-// Fixed lengths of received messages by code (check byte included).
+using namespace panel_code;
+
+// Fixed lengths of received messages by code (check byte included). The
+// codes without a name are messages the program does not use: they are
+// only skipped whole.
 struct CodeLength {
     std::uint8_t code;
     std::uint8_t length;
 };
 constexpr CodeLength kLengths[] = {
-    {0x05, 8}, {0x0F, 2}, {0x10, 16}, {0x13, 3}, {0x14, 4}, {0x44, 4}, {0x55, 5},
-    {0x66, 6}, {0x77, 7}, {0x84, 4}, {0x95, 5}, {0xA6, 6}, {0xB7, 7}, {0xC3, 3},
-    {0xD6, 6}, {0xD7, 7}, {0xE3, 3}, {0xE5, 5}, {0xE6, 6},
+    {kIdentify, 8},    {kCommunicatorClose, 2}, {0x10, 16},          {kNotice, 3},         {0x14, 4},
+    {kReadOneReply, 4}, {0x55, 5},              {0x66, 6},           {kReadFourReply, 7},  {kWriteOne, 4},
+    {0x95, 5},          {0xA6, 6},              {kWriteFour, 7},     {0xC3, 3},            {kEventLogReply, 6},
+    {kEventLogHeader, 7}, {kStatusPoll, 3},     {kRamOne, 5},        {kRamTwo, 6},
 };
 
-constexpr std::uint8_t kStatusA = 0x1E;
-constexpr std::uint8_t kStatusB = 0x1F;
-constexpr std::size_t kStatusABase = 17;
-constexpr std::size_t kStatusBBase = 22;
+constexpr std::size_t kZoneStatusBase = 17;
+constexpr std::size_t kPgmStatusBase = 22;
 // The communicator's state value and signal strength follow a status message.
 constexpr std::size_t kCommunicatorTrailer = 2;
 
@@ -70,6 +73,16 @@ bool buildMemoryMessage(CCommBuff& buffer, std::uint8_t address, std::initialize
     return true;
 }
 
+EncodedMessage encodeMessage(const CCommBuff& message)
+{
+    EncodedMessage encoded;
+    std::copy_n(message.data.begin(), message.count, encoded.data.begin());
+    encoded.size = message.count;
+    if (!message.empty())
+        encoded.data[encoded.size++] = checkByte(message.bytes());
+    return encoded;
+}
+
 std::uint8_t checkByte(std::span<const std::uint8_t> bytes)
 {
     const unsigned sum = std::accumulate(bytes.begin(), bytes.end(), 0u);
@@ -83,10 +96,10 @@ bool sumIsZero(std::span<const std::uint8_t> bytes)
 
 std::size_t checkedLength(std::uint8_t code, int zoneCount, int pgmCount)
 {
-    if (code == kStatusA)
-        return kStatusABase + clampCount(zoneCount);
-    if (code == kStatusB)
-        return kStatusBBase + clampCount(pgmCount);
+    if (code == kZoneStatus)
+        return kZoneStatusBase + clampCount(zoneCount);
+    if (code == kPgmStatus)
+        return kPgmStatusBase + clampCount(pgmCount);
     auto it = std::find_if(std::begin(kLengths), std::end(kLengths),
                            [code](const CodeLength& e) { return e.code == code; });
     return it == std::end(kLengths) ? 0 : it->length;
@@ -95,7 +108,7 @@ std::size_t checkedLength(std::uint8_t code, int zoneCount, int pgmCount)
 std::size_t messageLength(std::uint8_t code, int zoneCount, int pgmCount)
 {
     const std::size_t checked = checkedLength(code, zoneCount, pgmCount);
-    const bool status = code == kStatusA || code == kStatusB;
+    const bool status = code == kZoneStatus || code == kPgmStatus;
     return status ? checked + kCommunicatorTrailer : checked;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Panel messages: a code byte, its parameters and a check byte that makes
 // the byte sum 0 modulo 256. The communicator relays them to the panel
-// inside panel data datagrams.
+// inside panel data datagrams. The message codes are in PanelCodes.
+#include "link/PanelCodes.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +29,11 @@ struct CCommBuff {
     bool empty() const { return count == 0; }
     void clear() { count = 0; }
     // True when the buffer starts with exactly these bytes.
-    bool startsWith(std::initializer_list<std::uint8_t> prefix) const;
+    bool startsWith(std::span<const std::uint8_t> prefix) const;
+    bool startsWith(std::initializer_list<std::uint8_t> prefix) const
+    {
+        return startsWith(std::span<const std::uint8_t>(prefix.begin(), prefix.size()));
+    }
 };
 
 namespace link {
@@ -46,6 +52,14 @@ void buildMessage(CCommBuff& buffer, std::span<const std::uint8_t> bytes);
 [[nodiscard]] bool buildMemoryMessage(CCommBuff& buffer, std::uint8_t address,
                                       std::initializer_list<std::uint8_t> bytes);
 inline constexpr std::uint8_t kInvalidMemoryAddress = 0xFF;
+
+// A message as it goes out: its bytes followed by its check byte.
+struct EncodedMessage {
+    std::array<std::uint8_t, CCommBuff::kCapacity> data{};
+    std::size_t size = 0;
+    std::span<const std::uint8_t> bytes() const { return {data.data(), size}; }
+};
+EncodedMessage encodeMessage(const CCommBuff& message);
 
 // The two's complement of the byte sum.
 std::uint8_t checkByte(std::span<const std::uint8_t> bytes);

@@ -4,7 +4,6 @@
 // the zone in a partition), and the partitions concerned must be disarmed.
 #include "base/TextIds.h"
 #include "operations/CommandTransactions.h"
-#include "operations/Identification.h"
 
 namespace qarvo::operations::command {
 
@@ -14,10 +13,10 @@ using namespace command_ram;
 
 constexpr int kSteps = 8;
 
-constexpr std::uint8_t kReadOne = 0x43;
-constexpr std::uint8_t kReadOneReply = 0x44;
-constexpr std::uint8_t kReadFour = 0x73;
-constexpr std::uint8_t kReadFourReply = 0x77;
+using panel_code::kReadFour;
+using panel_code::kReadFourReply;
+using panel_code::kReadOne;
+using panel_code::kReadOneReply;
 
 // The zone record: the attribute byte follows the zone type; bit 5 of it
 // allows bypassing. Two bytes further on, bits 7 and 6 put the zone in
@@ -66,7 +65,7 @@ private:
         const auto attribute = static_cast<std::uint16_t>(*record + kAttributeOffset);
         page_ = static_cast<std::uint8_t>(attribute >> 8);
         attribute_ = static_cast<std::uint8_t>(attribute);
-        request_.build(io.out, {ram_op::kOne, ram_op::kWrite, id_location::kPageRegister, page_});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kWrite, link::panel_location::kPageRegister, page_});
         io.step = 2;
     }
 
@@ -87,17 +86,17 @@ private:
             return request_.repeat(io.out);
         if (!(io.reply.at(2) & kBypassable))
             return refuse(io, text_id::kZoneNotBypassable);
-        request_.build(io.out, {ram_op::kOne, ram_op::kRead, kPartitionAState, 0x00});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kRead, kPartitionAState, 0x00});
         io.step = 6;
     }
 
     void onSystemState(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kOne, ram_op::kRead, kPartitionAState}) || io.reply.count < 4)
+        if (!io.reply.startsWith({panel_code::kRamOne, ram_op::kRead, kPartitionAState}) || io.reply.count < 4)
             return request_.repeat(io.out);
         if (io.reply.at(3) & kBusyMask)
             return refuse(io, text_id::kSystemMustBeDisarmedToBypass, false);
-        request_.build(io.out, {ram_op::kOne, ram_op::kInvertBits, bit_.location, bit_.mask});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kInvertBits, bit_.location, bit_.mask});
         io.step = 8;
     }
 
@@ -110,13 +109,13 @@ private:
         partitions_ = io.reply.at(4) & (kInPartitionA | kInPartitionB);
         if (!partitions_)
             return refuse(io, text_id::kZoneWithoutPartition);
-        request_.build(io.out, {ram_op::kTwo, ram_op::kRead, kPartitionAState, 0x00, 0x00});
+        request_.build(io.out, {panel_code::kRamTwo, ram_op::kRead, kPartitionAState, 0x00, 0x00});
         io.step = 6;
     }
 
     void onPartitionStates(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kTwo, ram_op::kRead, kPartitionAState}) || io.reply.count < 5)
+        if (!io.reply.startsWith({panel_code::kRamTwo, ram_op::kRead, kPartitionAState}) || io.reply.count < 5)
             return request_.repeat(io.out);
         const bool busyA = io.reply.at(3) & kBusyMask;
         const bool busyB = io.reply.at(4) & kBusyMask;
@@ -128,7 +127,7 @@ private:
             return refuse(io, text_id::kPartitionAMustBeDisarmedToBypass);
         if (inB && !inA && busyB)
             return refuse(io, text_id::kPartitionBMustBeDisarmedToBypass);
-        request_.build(io.out, {ram_op::kTwo, ram_op::kInvertBits, bit_.location,
+        request_.build(io.out, {panel_code::kRamTwo, ram_op::kInvertBits, bit_.location,
                                 static_cast<std::uint8_t>(inA ? bit_.mask : 0),
                                 static_cast<std::uint8_t>(inB ? bit_.mask : 0)});
         io.step = 8;

@@ -22,7 +22,7 @@ public:
         io.percent = progress(io.step, kSteps);
         switch (io.step) {
         case 1:
-            request_.build(io.out, {ram_op::kOne, ram_op::kRead, kPartitionAState, 0x00});
+            request_.build(io.out, {panel_code::kRamOne, ram_op::kRead, kPartitionAState, 0x00});
             io.step = 2;
             return;
         case 2:
@@ -41,14 +41,14 @@ private:
     // The chime bit of partition A decides for both partitions.
     void onState(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kOne, ram_op::kRead, kPartitionAState}) || io.reply.count < 4)
+        if (!io.reply.startsWith({panel_code::kRamOne, ram_op::kRead, kPartitionAState}) || io.reply.count < 4)
             return request_.repeat(io.out);
         constexpr std::uint8_t kChime = bit(kChimeBit);
         constexpr std::uint8_t kKeepAllButChime = static_cast<std::uint8_t>(~kChime);
         if (io.reply.at(3) & kChime)
-            request_.build(io.out, {ram_op::kTwo, ram_op::kKeepBits, kPartitionAState, kKeepAllButChime, kKeepAllButChime});
+            request_.build(io.out, {panel_code::kRamTwo, ram_op::kKeepBits, kPartitionAState, kKeepAllButChime, kKeepAllButChime});
         else
-            request_.build(io.out, {ram_op::kTwo, ram_op::kSetBits, kPartitionAState, kChime, kChime});
+            request_.build(io.out, {panel_code::kRamTwo, ram_op::kSetBits, kPartitionAState, kChime, kChime});
         io.step = 4;
     }
 
@@ -82,7 +82,7 @@ public:
             onType(io);
             return;
         case 4:
-            if (io.reply.startsWith({ram_op::kTwo, ram_op::kPgmChange, kPgmCommand}))
+            if (io.reply.startsWith({panel_code::kRamTwo, ram_op::kPgmChange, kPgmCommand}))
                 return finish(host_, io.out);
             return request_.repeat(io.out);
         default:
@@ -98,13 +98,13 @@ private:
         if (pgm_ < 0 || pgm_ >= std::min(host_.pgmCount(), kPgmsInStateMap))
             return finish(host_, io.out);
         typeLocation_ = static_cast<std::uint8_t>(kPgmTypes + pgm_);
-        request_.build(io.out, {ram_op::kOne, ram_op::kReadSecondForm, typeLocation_, 0x00});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kReadSecondForm, typeLocation_, 0x00});
         io.step = 2;
     }
 
     void onType(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kOne, ram_op::kReadSecondForm, typeLocation_}) || io.reply.count < 4)
+        if (!io.reply.startsWith({panel_code::kRamOne, ram_op::kReadSecondForm, typeLocation_}) || io.reply.count < 4)
             return request_.repeat(io.out);
         if (!switchable(io.reply.at(3))) {
             // The text names the chosen output, counted from 1.
@@ -112,7 +112,7 @@ private:
             return finish(host_, io.out);
         }
         const auto mask = static_cast<std::uint8_t>(0x80u >> pgm_);
-        request_.build(io.out, {ram_op::kTwo, ram_op::kPgmChange, kPgmCommand, mask, mask});
+        request_.build(io.out, {panel_code::kRamTwo, ram_op::kPgmChange, kPgmCommand, mask, mask});
         io.step = 4;
     }
 

@@ -18,8 +18,6 @@ constexpr int kSteps = 18;
 constexpr std::uint8_t kKeypadBusyBits = 0x5F;
 constexpr std::uint8_t kKeepAllButDoneBitA = static_cast<std::uint8_t>(~bit(kClockDoneBitA));
 constexpr std::uint8_t kDoneBits = bit(kClockDoneBitA) | bit(kClockDoneBitB);
-// The transfer end message's location, as a page transfer ends.
-constexpr std::uint8_t kTransferEndLocation = 0x1A;
 
 // The clock fields as the panel's clock locations hold them.
 struct ClockFields {
@@ -58,9 +56,9 @@ public:
         case 2: onControl(io); return;
         case 4: onKeypadState(io); return;
         case 6: onLeaveMenusEcho(io); return;
-        case 8: onWrite(io, {ram_op::kTwo, ram_op::kWrite, kClockYearHour, fields_.year, fields_.hour}, 10); return;
-        case 10: onWrite(io, {ram_op::kTwo, ram_op::kWrite, kClockMinuteSecond, fields_.minute, fields_.second}, 12); return;
-        case 12: onWrite(io, {ram_op::kOne, ram_op::kKeepBits, kClockControl, kKeepAllButDoneBitA}, 14); return;
+        case 8: onWrite(io, {panel_code::kRamTwo, ram_op::kWrite, kClockYearHour, fields_.year, fields_.hour}, 10); return;
+        case 10: onWrite(io, {panel_code::kRamTwo, ram_op::kWrite, kClockMinuteSecond, fields_.minute, fields_.second}, 12); return;
+        case 12: onWrite(io, {panel_code::kRamOne, ram_op::kKeepBits, kClockControl, kKeepAllButDoneBitA}, 14); return;
         case 14: onDoneBitCleared(io); return;
         case 16: onDoneBitsSet(io); return;
         case 18: onControlCheck(io); return;
@@ -71,12 +69,12 @@ public:
 private:
     bool isRead(const CCommBuff& reply, std::uint8_t location) const
     {
-        return reply.startsWith({ram_op::kOne, ram_op::kRead, location}) && reply.count >= 4;
+        return reply.startsWith({panel_code::kRamOne, ram_op::kRead, location}) && reply.count >= 4;
     }
 
     void readControl(StepIo& io)
     {
-        request_.build(io.out, {ram_op::kOne, ram_op::kRead, kClockControl, 0x00});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kRead, kClockControl, 0x00});
         io.step = 2;
     }
 
@@ -90,26 +88,26 @@ private:
 
     void readKeypadState(StepIo& io)
     {
-        request_.build(io.out, {ram_op::kTwo, ram_op::kRead, kKeypadState, 0x00, 0x00});
+        request_.build(io.out, {panel_code::kRamTwo, ram_op::kRead, kKeypadState, 0x00, 0x00});
         io.step = 4;
     }
 
     void onKeypadState(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kTwo, ram_op::kRead, kKeypadState}) || io.reply.count < 5)
+        if (!io.reply.startsWith({panel_code::kRamTwo, ram_op::kRead, kKeypadState}) || io.reply.count < 5)
             return request_.repeat(io.out);
         if (io.reply.at(3) == 0 && (io.reply.at(4) & kKeypadBusyBits) == 0) {
-            request_.build(io.out, {ram_op::kTwo, ram_op::kWrite, kClockDayMonth, fields_.day, fields_.month});
+            request_.build(io.out, {panel_code::kRamTwo, ram_op::kWrite, kClockDayMonth, fields_.day, fields_.month});
             io.step = 8;
             return;
         }
-        request_.build(io.out, {ram_op::kTwo, ram_op::kKeypadCommand, kKeypadCommand, keypad_command::kLeaveMenus, toggle_});
+        request_.build(io.out, {panel_code::kRamTwo, ram_op::kKeypadCommand, kKeypadCommand, keypad_command::kLeaveMenus, toggle_});
         io.step = 6;
     }
 
     void onLeaveMenusEcho(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kTwo, ram_op::kKeypadCommand, kKeypadCommand, keypad_command::kLeaveMenus}) ||
+        if (!io.reply.startsWith({panel_code::kRamTwo, ram_op::kKeypadCommand, kKeypadCommand, keypad_command::kLeaveMenus}) ||
             io.reply.count < 5 || !sameToggle(io.reply.at(4), toggle_))
             return request_.repeat(io.out);
         toggle_ ^= kToggleMask;
@@ -127,7 +125,7 @@ private:
 
     void onDoneBitCleared(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kOne, ram_op::kKeepBits, kClockControl}) || io.reply.count < 4 ||
+        if (!io.reply.startsWith({panel_code::kRamOne, ram_op::kKeepBits, kClockControl}) || io.reply.count < 4 ||
             (io.reply.at(3) & bit(kClockDoneBitA)))
             return request_.repeat(io.out);
         setDoneBits(io);
@@ -135,7 +133,7 @@ private:
 
     void setDoneBits(StepIo& io)
     {
-        request_.build(io.out, {ram_op::kOne, ram_op::kSetBits, kClockControl, kDoneBits});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kSetBits, kClockControl, kDoneBits});
         io.step = 16;
     }
 
@@ -143,7 +141,7 @@ private:
     {
         if (request_.echoedBy(io.reply, 4))
             return end(io);
-        request_.build(io.out, {ram_op::kOne, ram_op::kRead, kClockControl, 0x00});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kRead, kClockControl, 0x00});
         io.step = 18;
     }
 
@@ -156,11 +154,12 @@ private:
         setDoneBits(io);
     }
 
-    // The clock setting ends with the transfer end message instead of the status poll.
+    // The clock setting ends with the transfer end message, as a page
+    // transfer does, instead of the status poll.
     void end(StepIo& io)
     {
         host_.enterIdle();
-        link::buildMessage(io.out, {ram_op::kTwo, ram_op::kReadSecondForm, kTransferEndLocation, 0x00, 0x00});
+        link::buildMessage(io.out, link::fixed_message::kTransferEnd);
     }
 
     CommandHost& host_;

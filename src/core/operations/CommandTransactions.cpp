@@ -114,7 +114,7 @@ bool sameToggle(std::uint8_t a, std::uint8_t b)
 void finish(CommandHost& host, CCommBuff& out)
 {
     host.enterIdle();
-    link::buildMessage(out, {0xE3, 0x01});
+    link::buildMessage(out, link::fixed_message::kStatusPoll);
 }
 
 void Request::build(CCommBuff& out, std::initializer_list<std::uint8_t> bytes)

@@ -62,20 +62,9 @@ inline constexpr std::uint8_t kToggleMask = bit(kToggleBit);
 inline constexpr std::uint8_t kBusyMask = bit(kArmedBit) | bit(kExitTimeBit);
 } // namespace command_ram
 
-// The RAM operation bytes of the E5 (one location) and E6 (two locations)
-// requests.
-namespace ram_op {
-inline constexpr std::uint8_t kOne = 0xE5;
-inline constexpr std::uint8_t kTwo = 0xE6;
-inline constexpr std::uint8_t kRead = 0x10;
-inline constexpr std::uint8_t kReadSecondForm = 0x90;
-inline constexpr std::uint8_t kKeepBits = 0x01;
-inline constexpr std::uint8_t kSetBits = 0x02;
-inline constexpr std::uint8_t kInvertBits = 0x04;
-inline constexpr std::uint8_t kPgmChange = 0x08;
-inline constexpr std::uint8_t kKeypadCommand = 0x58;
-inline constexpr std::uint8_t kWrite = 0x88;
-} // namespace ram_op
+// The message codes and RAM operation bytes of the requests.
+namespace panel_code = link::panel_code;
+namespace ram_op = link::ram_op;
 
 // Keypad command codes written to the keypad command location.
 namespace keypad_command {

@@ -6,15 +6,17 @@ namespace qarvo::operations {
 
 namespace {
 
-constexpr std::uint8_t kIdentifyCode = 0x05;
-constexpr std::uint8_t kAcceptCode = 0x13;
-constexpr std::uint8_t kIdentifyTrailer = 0x10;
-constexpr std::uint8_t kRamOpWrite = 0x88;
-constexpr std::uint8_t kRamOpRead2 = 0x90;
-constexpr std::uint8_t kRamOpClearBits = 0x81;
-constexpr std::uint8_t kRamOpSetBits = 0x82;
-constexpr std::uint8_t kReadFour = 0x73;
-constexpr std::uint8_t kReadFourReply = 0x77;
+// The identification code is spelt out in full: the operation code of the
+// same name is a different number.
+namespace panel_code = link::panel_code;
+using link::kIdentifyTrailer;
+using link::panel_code::kNotice;
+using link::panel_code::kRamOne;
+using link::panel_code::kReadFour;
+using link::panel_code::kReadFourReply;
+using link::panel_location::kPageRegister;
+namespace ram_op = link::ram_op;
+
 constexpr std::uint8_t kKeepAllButBits2And3 = 0xF3;
 constexpr std::uint8_t kBit2 = 0x04;
 constexpr int keypadsOfEveryModel = 8;
@@ -23,17 +25,17 @@ std::uint8_t high(std::uint16_t v) { return static_cast<std::uint8_t>(v >> 8); }
 std::uint8_t low(std::uint16_t v) { return static_cast<std::uint8_t>(v); }
 
 // Requests of the steps that repeat until their expected reply arrives.
-void selectIdPage(CCommBuff& out) { link::buildMessage(out, {0xE5, kRamOpWrite, id_location::kPageRegister, id_location::kIdPage}); }
+void selectIdPage(CCommBuff& out) { link::buildMessage(out, {kRamOne, ram_op::kWrite, kPageRegister, id_location::kIdPage}); }
 void readIds(CCommBuff& out) { link::buildMessage(out, {kReadFour, id_location::kIdAddress}); }
-void readCondition(CCommBuff& out) { link::buildMessage(out, {0xE5, kRamOpRead2, id_location::kCondition, 0x00}); }
-void setControlBit2(CCommBuff& out) { link::buildMessage(out, {0xE5, kRamOpSetBits, id_location::kControl, kBit2}); }
+void readCondition(CCommBuff& out) { link::buildMessage(out, {kRamOne, ram_op::kReadSecondForm, id_location::kCondition, 0x00}); }
+void setControlBit2(CCommBuff& out) { link::buildMessage(out, {kRamOne, ram_op::kSetBitsSecondForm, id_location::kControl, kBit2}); }
 void clearControlBits(CCommBuff& out)
 {
-    link::buildMessage(out, {0xE5, kRamOpClearBits, id_location::kControl, kKeepAllButBits2And3});
+    link::buildMessage(out, {kRamOne, ram_op::kKeepBitsSecondForm, id_location::kControl, kKeepAllButBits2And3});
 }
 void clearAlternative(CCommBuff& out)
 {
-    link::buildMessage(out, {0xE5, kRamOpWrite, id_location::kAlternativeClear, 0x00});
+    link::buildMessage(out, {kRamOne, ram_op::kWrite, id_location::kAlternativeClear, 0x00});
 }
 
 } // namespace
@@ -67,16 +69,16 @@ void Identification::run(const CCommBuff& reply, CCommBuff& out, std::uint8_t& s
     sink_.post(StatusNotice{Pane::Panel, text_id::kCheckIdCodes});
     switch (step) {
     case 1:
-        if (reply.code() == kIdentifyCode) {
+        if (reply.code() == panel_code::kIdentify) {
             onChallenge(reply, out, done);
-        } else if (reply.code() == kAcceptCode) {
+        } else if (reply.code() == kNotice) {
             step = 2;
             selectIdPage(out);
         }
         // Any other reply builds nothing: the last request goes out again.
         return;
     case 2:
-        if (reply.startsWith({0xE5, kRamOpWrite, id_location::kPageRegister, id_location::kIdPage})) {
+        if (reply.startsWith({kRamOne, ram_op::kWrite, kPageRegister, id_location::kIdPage})) {
             step = 3;
             readIds(out);
         } else {
@@ -87,7 +89,7 @@ void Identification::run(const CCommBuff& reply, CCommBuff& out, std::uint8_t& s
         onIds(reply, out, step, done);
         return;
     case 4:
-        if (reply.startsWith({0xE5, kRamOpClearBits, id_location::kControl, kKeepAllButBits2And3})) {
+        if (reply.startsWith({kRamOne, ram_op::kKeepBitsSecondForm, id_location::kControl, kKeepAllButBits2And3})) {
             step = 5;
             clearAlternative(out);
         } else {
@@ -95,26 +97,26 @@ void Identification::run(const CCommBuff& reply, CCommBuff& out, std::uint8_t& s
         }
         return;
     case 5:
-        if (reply.startsWith({0xE5, kRamOpWrite, id_location::kAlternativeClear, 0x00})) {
+        if (reply.startsWith({kRamOne, ram_op::kWrite, id_location::kAlternativeClear, 0x00})) {
             hooks_.enterIdle(false);
-            link::buildMessage(out, {0xE3, 0x01});
+            link::buildMessage(out, link::fixed_message::kStatusPoll);
         } else {
             clearAlternative(out);
         }
         return;
     case 6:
-        if (!reply.startsWith({0xE5, kRamOpRead2, id_location::kCondition}) || reply.count < 4) {
+        if (!reply.startsWith({kRamOne, ram_op::kReadSecondForm, id_location::kCondition}) || reply.count < 4) {
             readCondition(out);
         } else if (reply.at(3) & id_location::kConditionEndBit) {
             step = 7;
             setControlBit2(out);
         } else {
             hooks_.enterIdle(true);
-            link::buildMessage(out, {0xE3, 0x01});
+            link::buildMessage(out, link::fixed_message::kStatusPoll);
         }
         return;
     case 7:
-        if (reply.startsWith({0xE5, kRamOpSetBits, id_location::kControl})) {
+        if (reply.startsWith({kRamOne, ram_op::kSetBitsSecondForm, id_location::kControl})) {
             // The request stays in the buffer and goes out once more; the
             // next reply then gets the end-of-link request.
             hooks_.enterIdle(true);
@@ -153,7 +155,7 @@ void Identification::onChallenge(const CCommBuff& reply, CCommBuff& out, bool& d
         out.clear();
         return;
     }
-    link::buildMessage(out, {kIdentifyCode, high(response_), low(response_), kIdentifyTrailer});
+    link::buildMessage(out, {panel_code::kIdentify, high(response_), low(response_), kIdentifyTrailer});
 }
 
 void Identification::onIds(const CCommBuff& reply, CCommBuff& out, std::uint8_t& step, bool& done)

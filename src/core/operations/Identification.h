@@ -17,7 +17,6 @@ std::uint16_t challengeResponse(std::uint16_t challenge, std::uint16_t pcId);
 
 // Identification's panel locations.
 namespace id_location {
-inline constexpr std::uint8_t kPageRegister = 0x6F;
 inline constexpr std::uint8_t kIdPage = 0x04;
 inline constexpr std::uint8_t kIdAddress = 0x06;      // 0x406..0x409 within page 4
 inline constexpr std::uint8_t kControl = 0x11;

@@ -8,7 +8,11 @@
 
 namespace qarvo::operations {
 
-using namespace worker_message;
+using link::panel_code::kCommunicatorClose;
+using link::panel_code::kNotice;
+using link::notice::kAlarmReport;
+using link::notice::kAlarmReportEnd;
+namespace fixed_message = link::fixed_message;
 
 namespace {
 
@@ -318,7 +322,7 @@ bool OperationWorker::startSession()
     header.setConnection(0);
     link_.socket.newPanelSession();
 
-    link::buildMessage(out_, {0x05, 0x00, 0x00, 0x10});
+    link::buildMessage(out_, {link::panel_code::kIdentify, 0x00, 0x00, link::kIdentifyTrailer});
     send();
     // The first-packet command marks only the packet that opens the panel
     // session; whatever comes next, a reply already queued included, goes
@@ -393,16 +397,15 @@ OperationWorker::Flow OperationWorker::handleStop()
 OperationWorker::Flow OperationWorker::handleMessage(const CCommBuff& message)
 {
     // The panel confirms the end of the link, or the communicator closes it.
-    if (message.startsWith({0xE5, 0xB8, kCommandLocation, kEndOfLinkValue}) ||
-        message.code() == kCommunicatorClose) {
+    if (message.startsWith(fixed_message::kEndOfLink) || message.code() == kCommunicatorClose) {
         endOfLink_ = false;
         return Flow::End;
     }
-    const bool alarmReport = message.startsWith({kNoAnswerCode, kAlarmReport});
-    const bool alarmEnd = message.startsWith({kNoAnswerCode, kAlarmReportEnd});
+    const bool alarmReport = message.startsWith({kNotice, kAlarmReport});
+    const bool alarmEnd = message.startsWith({kNotice, kAlarmReportEnd});
     if (alarmMode_) {
         if (!alarmEnd) {
-            link::buildMessage(out_, {kNoAnswerCode, kAlarmReport});
+            link::buildMessage(out_, {kNotice, kAlarmReport});
             return Flow::Send;
         }
         alarmMode_ = false;
@@ -415,12 +418,12 @@ OperationWorker::Flow OperationWorker::handleMessage(const CCommBuff& message)
     } else if (alarmReport) {
         alarmMode_ = true;
         endOfLink_ = true;
-        link::buildMessage(out_, {kNoAnswerCode, kAlarmReport});
+        link::buildMessage(out_, {kNotice, kAlarmReport});
         return Flow::Send;
     } else if (endOfLink_) {
         link_.sink.post(StatusNotice{Pane::Connection, text_id::kDisconnecting});
         return endOfLinkRequest();
-    } else if (message.startsWith({kNoAnswerCode, identity_.typeCode}) && currentCode() != kIdentify) {
+    } else if (message.startsWith({kNotice, identity_.typeCode}) && currentCode() != kIdentify) {
         bool queued;
         {
             std::lock_guard lock(lock_);
@@ -480,7 +483,7 @@ void OperationWorker::answerStatus(const CCommBuff& message)
             return;
         }
     }
-    link::buildMessage(out_, {0xE3, 0x01});
+    link::buildMessage(out_, fixed_message::kStatusPoll);
 }
 
 OperationWorker::Flow OperationWorker::dispatch(const CCommBuff& message)
@@ -496,7 +499,7 @@ OperationWorker::Flow OperationWorker::dispatch(const CCommBuff& message)
         openProgress(step_, percent_);
         if (!step) {
             enterIdle();
-            link::buildMessage(out_, {0xE3, 0x01});
+            link::buildMessage(out_, fixed_message::kStatusPoll);
             return Flow::Send;
         }
         StepIo io{message, out_, step_, percent_};
@@ -524,7 +527,7 @@ OperationWorker::Flow OperationWorker::dispatch(const CCommBuff& message)
 
 OperationWorker::Flow OperationWorker::endOfLinkRequest()
 {
-    link::buildMessage(out_, {0xE5, 0xB8, kCommandLocation, kEndOfLinkValue});
+    link::buildMessage(out_, fixed_message::kEndOfLink);
     setCodeLocked(kNoOperation);
     if (++step_ >= kEndOfLinkAttempts)
         return Flow::End;
@@ -533,12 +536,8 @@ OperationWorker::Flow OperationWorker::endOfLinkRequest()
 
 void OperationWorker::send()
 {
-    if (!out_.empty()) {
-        std::array<std::uint8_t, CCommBuff::kCapacity> wire{};
-        std::copy_n(out_.data.begin(), out_.count, wire.begin());
-        wire[out_.count] = link::checkByte(out_.bytes());
-        link_.socket.sendPanelMessage({wire.data(), static_cast<std::size_t>(out_.count) + 1});
-    }
+    if (!out_.empty())
+        link_.socket.sendPanelMessage(link::encodeMessage(out_).bytes());
     link_.connection.activityEvent.set();
 }
 

@@ -33,18 +33,6 @@ public:
     virtual void resume() = 0;
 };
 
-// Panel-side messages the worker itself sends or recognises.
-namespace worker_message {
-inline constexpr std::uint8_t kCommandLocation = 0x5C;
-inline constexpr std::uint8_t kEndOfLinkValue = 0x03;
-inline constexpr std::uint8_t kNoAnswerCode = 0x13;
-inline constexpr std::uint8_t kAlarmReport = 0xC0;
-inline constexpr std::uint8_t kAlarmReportEnd = 0xCA;
-inline constexpr std::uint8_t kStatusA = 0x1E;
-inline constexpr std::uint8_t kStatusB = 0x1F;
-inline constexpr std::uint8_t kCommunicatorClose = 0x0F;
-} // namespace worker_message
-
 inline constexpr int kNoAnswerTolerated = 10;
 inline constexpr int kEndOfLinkAttempts = 6;
 

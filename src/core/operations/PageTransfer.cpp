@@ -8,7 +8,14 @@ namespace qarvo::operations {
 
 namespace {
 
-using namespace memory_message;
+using link::panel_code::kRamOne;
+using link::panel_code::kReadFour;
+using link::panel_code::kReadFourReply;
+using link::panel_code::kReadOne;
+using link::panel_code::kReadOneReply;
+using link::panel_code::kWriteFour;
+using link::panel_code::kWriteOne;
+namespace location = link::panel_location;
 
 struct TransferCode {
     Transfer transfer;
@@ -191,7 +198,7 @@ void PageTransfer::buildRequest()
     };
     switch (s.kind) {
     case StageKind::SelectPage:
-        set({kRamOperation, kRamWrite, kPageRegister, s.page});
+        set({kRamOne, link::ram_op::kWrite, location::kPageRegister, s.page});
         return;
     case StageKind::Read:
         set({kReadFour, low(cursor_)});
@@ -218,7 +225,7 @@ void PageTransfer::buildRequest()
         return;
     }
     case StageKind::Completion:
-        set({kRamOperation, kCommandWrite, kCommandLocation, kInstallerWritten});
+        set({kRamOne, link::ram_op::kWriteSecondForm, location::kCommandLocation, link::command_value::kInstallerWritten});
         return;
     }
 }
@@ -254,7 +261,7 @@ void PageTransfer::complete(StepIo& io)
     sink_.post(ImageChangedNotice{});
     ++completions_;
     enterIdle_();
-    link::buildMessage(io.out, kTransferEnd);
+    link::buildMessage(io.out, link::fixed_message::kTransferEnd);
 }
 
 std::uint8_t PageTransfer::progress() const

@@ -91,13 +91,13 @@ private:
         partitionA_ = host_.argument() == operations::kPartitionA;
         location_ = partitionA_ ? kPartitionAState : kPartitionBState;
         command_ = partitionA_ ? keypad_command::kPartitionA : keypad_command::kPartitionB;
-        request_.build(io.out, {ram_op::kOne, ram_op::kRead, location_, 0x00});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kRead, location_, 0x00});
         io.step = 2;
     }
 
     void onState(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kOne, ram_op::kRead, location_}) || io.reply.count < 4) {
+        if (!io.reply.startsWith({panel_code::kRamOne, ram_op::kRead, location_}) || io.reply.count < 4) {
             request_.repeat(io.out);
             return;
         }
@@ -109,13 +109,13 @@ private:
                 return;
             }
         }
-        request_.build(io.out, {ram_op::kOne, ram_op::kRead, kToggleLocation, 0x00});
+        request_.build(io.out, {panel_code::kRamOne, ram_op::kRead, kToggleLocation, 0x00});
         io.step = 4;
     }
 
     void onControl(StepIo& io)
     {
-        if (!io.reply.startsWith({ram_op::kOne, ram_op::kRead, kToggleLocation}) || io.reply.count < 4) {
+        if (!io.reply.startsWith({panel_code::kRamOne, ram_op::kRead, kToggleLocation}) || io.reply.count < 4) {
             request_.repeat(io.out);
             return;
         }
@@ -125,13 +125,13 @@ private:
 
     void sendCommand(StepIo& io)
     {
-        request_.build(io.out, {ram_op::kTwo, ram_op::kKeypadCommand, kKeypadCommand, command_, toggle_});
+        request_.build(io.out, {panel_code::kRamTwo, ram_op::kKeypadCommand, kKeypadCommand, command_, toggle_});
         io.step = 6;
     }
 
     void onEcho(StepIo& io)
     {
-        if (io.reply.startsWith({ram_op::kTwo, ram_op::kKeypadCommand, kKeypadCommand, command_}) &&
+        if (io.reply.startsWith({panel_code::kRamTwo, ram_op::kKeypadCommand, kKeypadCommand, command_}) &&
             io.reply.count >= 5 && sameToggle(io.reply.at(4), toggle_)) {
             finish(host_, io.out);
             return;

@@ -8,9 +8,11 @@
 namespace qarvo::operations {
 namespace {
 
-constexpr std::uint8_t kStatusPoll = 0xE3;
-constexpr std::uint8_t kPollAfterZoneStatus = 0x01;
-constexpr std::uint8_t kPollAfterPgmStatus = 0x02;
+using link::panel_code::kPgmStatus;
+using link::panel_code::kStatusPoll;
+using link::panel_code::kZoneStatus;
+using link::status_poll::kAfterPgmStatus;
+using link::status_poll::kAfterZoneStatus;
 
 constexpr std::size_t kCommunicatorByteCount = 2;
 
@@ -61,7 +63,7 @@ constexpr std::size_t kPgmHeaderSize = 2;
 
 bool isStatusCode(std::uint8_t code)
 {
-    return code == kZoneStatusCode || code == kPgmStatusCode;
+    return code == kZoneStatus || code == kPgmStatus;
 }
 
 std::uint8_t reverseBits(std::uint8_t b)
@@ -247,7 +249,7 @@ std::optional<StatusDecoding> decodeStatus(const CCommBuff& message, StatusCount
     result.partitioned = (partitionByte & kPartitionedBits) != 0;
     const std::uint8_t partition = (partitionByte & kPartitionBBit) ? kPartitionB : kPartitionA;
 
-    if (code == kZoneStatusCode) {
+    if (code == kZoneStatus) {
         decodeZoneDescriptors(message, b - kFirstZoneDescriptor, result.partitioned, result.reports);
     } else {
         result.panelClock = clockFrom(message);
@@ -256,7 +258,7 @@ std::optional<StatusDecoding> decodeStatus(const CCommBuff& message, StatusCount
     }
     decodeBlock(message, b, result.partitioned, partition, result.reports);
 
-    link::buildMessage(poll, {kStatusPoll, code == kZoneStatusCode ? kPollAfterZoneStatus : kPollAfterPgmStatus});
+    link::buildMessage(poll, {kStatusPoll, code == kZoneStatus ? kAfterZoneStatus : kAfterPgmStatus});
     return result;
 }
 
@@ -265,7 +267,7 @@ bool decodeAndPost(const CCommBuff& message, StatusCounts counts, CCommBuff& pol
 {
     const auto decoded = decodeStatus(message, counts, poll);
     if (!decoded) {
-        link::buildMessage(poll, {kStatusPoll, kPollAfterZoneStatus});
+        link::buildMessage(poll, {kStatusPoll, kAfterZoneStatus});
         return partitioned;
     }
     if (decoded->panelClock)

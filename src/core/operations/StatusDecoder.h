@@ -36,9 +36,6 @@ inline constexpr int kZoneDescriptor = 14;
 
 namespace operations {
 
-inline constexpr std::uint8_t kZoneStatusCode = 0x1E;
-inline constexpr std::uint8_t kPgmStatusCode = 0x1F;
-
 // The panel identity counts that size the two status messages.
 struct StatusCounts {
     int zones = 16;

@@ -14,25 +14,6 @@
 
 namespace qarvo::operations {
 
-// Panel memory messages of the transfers (without their check bytes).
-namespace memory_message {
-inline constexpr std::uint8_t kRamOperation = 0xE5;
-inline constexpr std::uint8_t kRamWrite = 0x88;
-inline constexpr std::uint8_t kPageRegister = 0x6F;
-inline constexpr std::uint8_t kReadFour = 0x73;
-inline constexpr std::uint8_t kReadFourReply = 0x77;
-inline constexpr std::uint8_t kReadOne = 0x43;
-inline constexpr std::uint8_t kReadOneReply = 0x44;
-inline constexpr std::uint8_t kWriteFour = 0xB7;
-inline constexpr std::uint8_t kWriteOne = 0x84;
-inline constexpr std::uint8_t kCommandWrite = 0xB8;
-inline constexpr std::uint8_t kCommandLocation = 0x5C;
-// Written to the command location once the installer page is written.
-inline constexpr std::uint8_t kInstallerWritten = 0x28;
-// Sent when a transfer is over; the panel's answer is not awaited.
-inline constexpr std::uint8_t kTransferEnd[] = {0xE6, 0x90, 0x1A, 0x00, 0x00};
-} // namespace memory_message
-
 enum class Transfer { ReadInstaller, WriteInstaller, ReadMaster, WriteMaster };
 
 constexpr bool isRead(Transfer t) { return t == Transfer::ReadInstaller || t == Transfer::ReadMaster; }

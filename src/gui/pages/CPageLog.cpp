@@ -350,7 +350,8 @@ void CPageLog::exportPdf()
         return;
     path = withSuffix(path, QStringLiteral("pdf"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const eventlog::PdfExportResult result = eventlog::exportPdf(lines, path, pdfSetup_);
+    const QString name = documentName_ ? documentName_() : QString();
+    const eventlog::PdfExportResult result = eventlog::exportPdf(lines, name, path, pdfSetup_);
     QApplication::restoreOverrideCursor();
     if (!result.made) {
         showError(result.error);

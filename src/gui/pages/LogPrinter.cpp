@@ -1,18 +1,17 @@
 #include "gui/pages/LogPrinter.h"
 
-#include "app/Strings.h"
-#include "base/TextIds.h"
+#include "eventlog/PrintedPages.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 
+#include <utility>
+
 namespace qarvo::gui {
 
 namespace {
-
-constexpr int kPointSize = 10;
 
 int printableHeight(QPrinter& printer)
 {
@@ -31,7 +30,7 @@ QFont LogPrinter::font()
 {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     f.setStyleHint(QFont::Monospace);
-    f.setPointSize(kPointSize);
+    f.setPointSize(eventlog::kPrintPointSize);
     return f;
 }
 
@@ -54,21 +53,20 @@ bool LogPrinter::print(QPrinter& printer, const QString& documentName, const QSt
     // The painter's origin is the printable area's top left corner.
     const int left = 0, top = 0, right = printer.width(), bottom = printableHeight(printer);
     const int t = pages.lineHeight;
-    const QString header = strings::text(text_id::kPrintFileHeader) + documentName;
 
-    for (int page = 1; page <= pages.pageCount; ++page) {
-        if (page > 1)
+    bool first = true;
+    for (const eventlog::PrintedPage& page : eventlog::printedPages(pages, documentName, count)) {
+        if (!std::exchange(first, false))
             printer.newPage();
-        drawTextAt(painter, left, top, header);
+        drawTextAt(painter, left, top, page.header);
         const int headerRule = top + pages.headerRuleOffset();
         painter.drawLine(left, headerRule, right, headerRule);
 
-        const eventlog::PageLines body = pages.linesOnPage(page, count);
-        for (int i = 0; i < body.count; ++i)
-            drawTextAt(painter, left, top + pages.bodyOffset() + i * t, lines[body.first + i]);
+        for (int i = 0; i < page.body.count; ++i)
+            drawTextAt(painter, left, top + pages.bodyOffset() + i * t, lines[page.body.first + i]);
 
         const int footer = bottom - pages.footerOffset;
-        drawTextAt(painter, left, footer, strings::formatNumbers(text_id::kPrintPageOfPages, {page, pages.pageCount}));
+        drawTextAt(painter, left, footer, page.footer);
         const int footerRule = bottom - pages.footerRuleOffset();
         painter.drawLine(left, footerRule, right, footerRule);
     }

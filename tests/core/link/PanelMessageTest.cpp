@@ -23,6 +23,25 @@ TEST(PanelMessage, CheckByteMakesTheSumZero)
     EXPECT_TRUE(sumIsZero(withCheck({0xE5, 0xB8, 0x5C, 0x03})));
 }
 
+TEST(PanelMessage, EncodingAppendsTheCheckByteAndLeavesAnEmptyMessageEmpty)
+{
+    struct Case {
+        std::vector<std::uint8_t> message;
+        std::vector<std::uint8_t> wire;
+    };
+    const Case cases[] = {
+        {{0x13, 0xC0}, {0x13, 0xC0, 0x2D}},
+        {{0xE3, 0x01}, {0xE3, 0x01, 0x1C}},
+        {{}, {}},
+    };
+    for (const Case& c : cases) {
+        CCommBuff b;
+        buildMessage(b, c.message);
+        const EncodedMessage encoded = encodeMessage(b);
+        EXPECT_EQ(std::vector<std::uint8_t>(encoded.bytes().begin(), encoded.bytes().end()), c.wire);
+    }
+}
+
 TEST(PanelMessage, BufferKeepsAtMost511BytesDroppingTheOldest)
 {
     CCommBuff b;

@@ -117,7 +117,7 @@ TEST(StatusDecoding, ZoneStatusOfSixteenZonesReportsDescriptorsThenTheBlock)
     block.burglary = {0x00, 0x02};
     block.tamperAlarm = {0x20, 0x00};
     CCommBuff poll;
-    const StatusDecoding decoded = decode(statusMessage(kZoneStatusCode, descriptors, block), kSixteenZones, poll);
+    const StatusDecoding decoded = decode(statusMessage(link::panel_code::kZoneStatus, descriptors, block), kSixteenZones, poll);
 
     std::vector<int> expected(16, report_kind::kZoneDescriptor);
     expected.insert(expected.end(), {1, 8, 9, 6, 7, 10, 11});
@@ -147,7 +147,7 @@ TEST(StatusDecoding, TwelveZonesPutTheBlockAfterTwelveDescriptors)
     block.state = 0x80;
     block.open = {0x00, 0x10}; // zone 12
     block.partition = 0x01;
-    const StatusDecoding decoded = decode(statusMessage(kZoneStatusCode, zoneDescriptors(12, 0x83), block),
+    const StatusDecoding decoded = decode(statusMessage(link::panel_code::kZoneStatus, zoneDescriptors(12, 0x83), block),
                                           kTwelveZones);
     ASSERT_EQ(decoded.reports.size(), 12u + 7u);
     EXPECT_EQ(decoded.reports[11].bytes, (Bytes{11, 0x83, 0x00, 1}));
@@ -158,7 +158,7 @@ TEST(StatusDecoding, TwelveZonesPutTheBlockAfterTwelveDescriptors)
 
 TEST(StatusDecoding, SixteenZoneCountsMisreadATwelveZoneMessageAsTooShort)
 {
-    CCommBuff message = statusMessage(kZoneStatusCode, zoneDescriptors(12), Block{});
+    CCommBuff message = statusMessage(link::panel_code::kZoneStatus, zoneDescriptors(12), Block{});
     CCommBuff poll;
     EXPECT_FALSE(splitCommunicatorBytes(message, kSixteenZones).has_value());
     EXPECT_FALSE(decodeStatus(message, kSixteenZones, poll).has_value());
@@ -178,7 +178,7 @@ TEST(StatusDecoding, PartitionByteIsAppliedToEveryReportOfTheMessage)
         Block block;
         block.partition = c.partitionByte;
         block.bypassed = {0x80, 0x00};
-        const StatusDecoding decoded = decode(statusMessage(kZoneStatusCode, zoneDescriptors(16), block),
+        const StatusDecoding decoded = decode(statusMessage(link::panel_code::kZoneStatus, zoneDescriptors(16), block),
                                               kSixteenZones);
         EXPECT_EQ(decoded.partitioned, c.partitioned);
         const std::uint8_t flag = c.partitioned ? 1 : 0;
@@ -207,7 +207,7 @@ TEST(StatusDecoding, StayMapOnlyWhenArmedInStay)
         Block block;
         block.state = c.state;
         block.stay = {0xC0, 0x01};
-        const StatusDecoding decoded = decode(statusMessage(kZoneStatusCode, zoneDescriptors(16), block),
+        const StatusDecoding decoded = decode(statusMessage(link::panel_code::kZoneStatus, zoneDescriptors(16), block),
                                               kSixteenZones);
         EXPECT_EQ(findKind(decoded, 8)->bytes, c.expectedStay);
     }
@@ -224,7 +224,7 @@ TEST(StatusDecoding, PgmStatusReportsClockPgmsAndTheBlock)
     block.partition = 0x02;
     CCommBuff poll;
     const StatusDecoding decoded =
-        decode(statusMessage(kPgmStatusCode, pgmFront(0x304F, 2, 26, 0xA5, types), block), kSixteenZones, poll);
+        decode(statusMessage(link::panel_code::kPgmStatus, pgmFront(0x304F, 2, 26, 0xA5, types), block), kSixteenZones, poll);
 
     EXPECT_EQ(kinds(decoded), (std::vector<int>{3, 12, 1, 8, 9, 6, 7, 10, 11}));
     ASSERT_TRUE(decoded.panelClock.has_value());
@@ -244,7 +244,7 @@ TEST(StatusDecoding, PgmStatusOfSixPgms)
     Block block;
     block.trouble = 0x40;
     const StatusDecoding decoded =
-        decode(statusMessage(kPgmStatusCode, pgmFront(0, 11, 99, 0x80, {1, 2, 3, 4, 5, 6}), block), kTwelveZones);
+        decode(statusMessage(link::panel_code::kPgmStatus, pgmFront(0, 11, 99, 0x80, {1, 2, 3, 4, 5, 6}), block), kTwelveZones);
     EXPECT_EQ(decoded.reports[1].bytes, (Bytes{6, 0x80, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(decoded.reports[2].bytes, (Bytes{0x40, 0, 0, 1}));
     EXPECT_EQ(*decoded.panelClock, (PanelClock{0, 11, 99}));
@@ -265,7 +265,7 @@ TEST(StatusDecoding, OtherMessagesAreNotDecoded)
 
 TEST(CommunicatorBytes, SplitOffBehindTheCheckedPart)
 {
-    CCommBuff message = statusMessage(kZoneStatusCode, zoneDescriptors(16), Block{}, {0x07, 0x63});
+    CCommBuff message = statusMessage(link::panel_code::kZoneStatus, zoneDescriptors(16), Block{}, {0x07, 0x63});
     ASSERT_EQ(message.count, 35);
     const auto trailer = splitCommunicatorBytes(message, kSixteenZones);
     ASSERT_TRUE(trailer.has_value());
@@ -277,7 +277,7 @@ TEST(CommunicatorBytes, SplitOffBehindTheCheckedPart)
 
 TEST(CommunicatorBytes, StreamBytesBehindTheTrailerAreNotMistakenForIt)
 {
-    CCommBuff message = statusMessage(kPgmStatusCode, pgmFront(0, 0, 0, 0, Bytes(8, 0)), Block{},
+    CCommBuff message = statusMessage(link::panel_code::kPgmStatus, pgmFront(0, 0, 0, 0, Bytes(8, 0)), Block{},
                                       {0x02, 0x55, 0x13, 0xC0, 0x2D});
     const auto trailer = splitCommunicatorBytes(message, kSixteenZones);
     ASSERT_TRUE(trailer.has_value());
@@ -288,7 +288,7 @@ TEST(CommunicatorBytes, StreamBytesBehindTheTrailerAreNotMistakenForIt)
 
 TEST(CommunicatorBytes, MissingTrailerLeavesTheMessageAlone)
 {
-    CCommBuff message = statusMessage(kZoneStatusCode, zoneDescriptors(16), Block{}, {0x07});
+    CCommBuff message = statusMessage(link::panel_code::kZoneStatus, zoneDescriptors(16), Block{}, {0x07});
     EXPECT_FALSE(splitCommunicatorBytes(message, kSixteenZones).has_value());
     EXPECT_EQ(message.count, 34);
 }
@@ -363,7 +363,7 @@ TEST(StatusPosting, ClockIsStoredBeforeItsReportAndReportsKeepTheirOrder)
 {
     PanelClock clock{1, 1, 1};
     ClockCheckingSink sink(clock);
-    CCommBuff message = statusMessage(kPgmStatusCode, pgmFront(0x0102, 3, 4, 0, Bytes(8, 0)), Block{.partition = 1});
+    CCommBuff message = statusMessage(link::panel_code::kPgmStatus, pgmFront(0x0102, 3, 4, 0, Bytes(8, 0)), Block{.partition = 1});
     ASSERT_TRUE(splitCommunicatorBytes(message, kSixteenZones));
     CCommBuff poll;
     EXPECT_TRUE(decodeAndPost(message, kSixteenZones, poll, sink, clock, false));
@@ -377,7 +377,7 @@ TEST(StatusPosting, UndecodableMessageIsAnsweredWithThePlainPoll)
 {
     PanelClock clock{7, 7, 7};
     ClockCheckingSink sink(clock);
-    CCommBuff message = statusMessage(kZoneStatusCode, zoneDescriptors(12), Block{});
+    CCommBuff message = statusMessage(link::panel_code::kZoneStatus, zoneDescriptors(12), Block{});
     CCommBuff poll;
     link::buildMessage(poll, {0xE5, 0xB8, 0x5C, 0x03});
     EXPECT_TRUE(decodeAndPost(message, kSixteenZones, poll, sink, clock, true));

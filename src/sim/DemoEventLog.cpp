@@ -37,20 +37,35 @@ constexpr std::array kRotation{
     Rotation{kSystem, [](const panel::PanelIdentity&, std::size_t) { return 13; }, 25},  // PC disconnected from panel
 };
 
+EventRecord eventAt(std::size_t n, const panel::PanelIdentity& id)
+{
+    const Rotation& r = kRotation[n % kRotation.size()];
+    const auto word = static_cast<std::uint16_t>(r.eventClass << 12 | r.gapMinutes);
+    return {static_cast<std::uint8_t>(r.code(id, n / kRotation.size())), word};
+}
+
+panel::PanelIdentity modelIdentity(std::uint8_t typeCode)
+{
+    panel::PanelIdentity id;
+    id.setFromModel(typeCode);
+    return id;
+}
+
 } // namespace
 
 std::vector<EventRecord> demoEventLog(std::size_t count, std::uint8_t typeCode)
 {
-    panel::PanelIdentity id;
-    id.setFromModel(typeCode);
+    const panel::PanelIdentity id = modelIdentity(typeCode);
     std::vector<EventRecord> records;
     records.reserve(count);
-    for (std::size_t n = 0; n < count; ++n) {
-        const Rotation& r = kRotation[n % kRotation.size()];
-        const auto word = static_cast<std::uint16_t>(r.eventClass << 12 | r.gapMinutes);
-        records.push_back({static_cast<std::uint8_t>(r.code(id, n / kRotation.size())), word});
-    }
+    for (std::size_t n = 0; n < count; ++n)
+        records.push_back(eventAt(n, id));
     return records;
+}
+
+EventRecord demoEvent(std::size_t n, std::uint8_t typeCode)
+{
+    return eventAt(n, modelIdentity(typeCode));
 }
 
 } // namespace qarvo::sim

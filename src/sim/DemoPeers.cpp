@@ -25,24 +25,33 @@ constexpr StatusClock kLongLogNewest{.minuteOfMonth = 4 * 1440 + 14 * 60 + 7, .m
 
 } // namespace
 
-std::vector<std::uint8_t> demoProgramming(std::uint8_t typeCode)
+std::vector<std::uint8_t> siteProgramming(std::uint8_t typeCode, const SiteProgramming& site)
 {
     panel::CUploadDoc doc("");
     doc.newDocument();
     panel::PanelIdentity model;
     model.setFromModel(typeCode);
     doc.checkModel(model);
-    for (int zone = 1; zone <= static_cast<int>(std::size(kDemoZoneNames)); ++zone) {
-        const auto name = panel::encodeText16(kDemoZoneNames[zone - 1]);
+    for (int zone = 1; zone <= static_cast<int>(site.zoneNames.size()); ++zone) {
+        const auto name = panel::encodeText16(site.zoneNames[static_cast<std::size_t>(zone - 1)]);
         std::ranges::copy(name, doc.bytes(panel::zoneName(zone)).begin());
     }
     for (int record = 0; record < static_cast<int>(std::size(kDemoUserCodes)); ++record)
         std::ranges::copy(*panel::encodeCode(kDemoUserCodes[record]),
                           doc.image().range(panel::fixed::userRecordOffset(record), panel::fixed::kCodeBytes).begin());
     if (auto welcome = doc.bytes(panel::Setting::WelcomeMessage); !welcome.empty())
-        std::ranges::copy(panel::encodeText16(kDemoWelcome), welcome.begin());
+        std::ranges::copy(panel::encodeText16(site.welcome), welcome.begin());
+    if (site.entryDelay)
+        doc.bytes(panel::Setting::Entry1Delay)[0] = *site.entryDelay;
     const auto image = doc.image().bytes();
     return {image.begin(), image.end()};
+}
+
+std::vector<std::uint8_t> demoProgramming(std::uint8_t typeCode)
+{
+    return siteProgramming(typeCode, {.zoneNames = {std::begin(kDemoZoneNames), std::end(kDemoZoneNames)},
+                                      .welcome = kDemoWelcome,
+                                      .entryDelay = std::nullopt});
 }
 
 std::vector<EventRecord> demoEvents()
@@ -65,7 +74,7 @@ DemoPeers::DemoPeers(DemoSetup setup) : setup_(setup), communicator_(setup.commu
     if (setup_.programming)
         panel_.setMemory(demoProgramming(setup_.typeCode));
     if (setup_.longLog > 0) {
-        panel_.setEventLog(demoEventLog(setup_.longLog, setup_.typeCode), setup_.longLog);
+        panel_.setEventLog(demoEventLog(setup_.longLog, setup_.typeCode), setup_.longLogUnread.value_or(setup_.longLog));
         panel_.setEventLogHeader(kLongLogNewest);
     } else {
         panel_.setEventLog(demoEvents(), kDemoUnreadEvents);

@@ -10,11 +10,25 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace qarvo::sim {
+
+// What a simulated site's panel holds besides its model's defaults: the
+// names of its first zones, a welcome message, the master's and user 1's
+// codes, and its first entry delay when one is given.
+struct SiteProgramming {
+    std::vector<std::string> zoneNames;
+    std::string welcome;
+    std::optional<std::uint8_t> entryDelay{}; // seconds; unset: the model's default
+};
+
+// The programming memory of a panel of that model holding the site's
+// programming.
+std::vector<std::uint8_t> siteProgramming(std::uint8_t typeCode, const SiteProgramming& site);
 
 // What the demo panel holds besides its model's defaults: a few zone names
 // and a welcome message.
@@ -33,8 +47,9 @@ struct DemoSetup {
     // How long the communicator lets the program wait before it calls.
     std::chrono::milliseconds callDelay{200};
     // 0: the short demo log; otherwise a long generated log of that many
-    // events, all unread.
+    // events, the newest longLogUnread of them unread (unset: all).
     std::size_t longLog = 0;
+    std::optional<std::size_t> longLogUnread{};
     // The demo programming; the model's defaults otherwise.
     bool programming = true;
     // How long the panel waits for the program's next message before it

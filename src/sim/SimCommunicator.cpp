@@ -14,6 +14,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -30,7 +31,9 @@ constexpr std::uint32_t kLoopback = 0x7F000001;
 constexpr std::uint8_t kCommunicatorFlags = 0x00;
 constexpr std::uint8_t kRefused = 7;               // a wrong password, or a request it cannot carry out
 constexpr std::uint8_t kServerNotReachedReport = 0x25; // any report but 32 and 36 after looking for the server
-constexpr int kServePollMs = 20;
+// The serving loop sleeps until a datagram arrives, one falls due, another
+// thread queues one or the communicator stops; this only bounds the sleep.
+constexpr int kServeIdleMs = 1000;
 
 // The report that ends each outcome's download.
 struct OutcomeEnd {
@@ -156,6 +159,11 @@ bool SimCommunicator::start(std::uint16_t port, std::uint16_t callbackPort)
     }
     port_ = boundPort(fd_);
     callbackPort_ = boundPort(callbackFd_);
+    wakeFd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (wakeFd_ < 0) {
+        stop();
+        return false;
+    }
     thread_ = std::jthread([this](std::stop_token stop) { serve(stop); });
     return true;
 }
@@ -166,7 +174,9 @@ void SimCommunicator::stop()
         thread_.request_stop();
         thread_.join();
     }
-    for (int* fd : {&fd_, &callbackFd_}) {
+    // Under the lock: another thread's send may still wake the loop.
+    std::lock_guard lock(mutex_);
+    for (int* fd : {&fd_, &callbackFd_, &wakeFd_}) {
         if (*fd >= 0)
             ::close(*fd);
         *fd = -1;
@@ -247,6 +257,15 @@ void SimCommunicator::send(std::uint8_t kind, std::uint8_t command, std::uint8_t
     for (auto& copy : outFaults_.apply(wire))
         outgoing_.push({now + outFaults_.nextDelay(), false, fd < 0 ? fd_ : fd, programAddress_, programPort_,
                         std::move(copy)});
+    if (std::this_thread::get_id() != servingThread_)
+        wake();
+}
+
+void SimCommunicator::wake()
+{
+    const std::uint64_t one = 1;
+    if (wakeFd_ >= 0)
+        [[maybe_unused]] const auto written = ::write(wakeFd_, &one, sizeof one);
 }
 
 std::optional<std::chrono::steady_clock::time_point> SimCommunicator::nextDue() const
@@ -297,18 +316,24 @@ void SimCommunicator::flushDue()
 
 void SimCommunicator::serve(std::stop_token stop)
 {
+    servingThread_ = std::this_thread::get_id();
+    const std::stop_callback wakeOnStop(stop, [this] { wake(); });
     while (!stop.stop_requested()) {
-        pollfd fds[2] = {{fd_, POLLIN, 0}, {callbackFd_, POLLIN, 0}};
-        int timeout = kServePollMs;
+        pollfd fds[3] = {{fd_, POLLIN, 0}, {callbackFd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+        int timeout = kServeIdleMs;
         if (const auto due = nextDue()) {
             const auto wait =
                 std::chrono::duration_cast<std::chrono::milliseconds>(*due - std::chrono::steady_clock::now());
-            timeout = static_cast<int>(std::clamp<long long>(wait.count(), 0, kServePollMs));
+            timeout = static_cast<int>(std::clamp<long long>(wait.count(), 0, kServeIdleMs));
         }
-        if (::poll(fds, 2, timeout) > 0) {
-            for (const pollfd& p : fds)
+        if (::poll(fds, 3, timeout) > 0) {
+            for (const pollfd& p : std::span(fds, 2))
                 if (p.revents & POLLIN)
                     receive(p.fd);
+            if (fds[2].revents & POLLIN) {
+                std::uint64_t count = 0;
+                [[maybe_unused]] const auto read = ::read(wakeFd_, &count, sizeof count);
+            }
         }
         sendDueReport();
         flushDue();

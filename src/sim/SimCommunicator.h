@@ -186,6 +186,8 @@ private:
               bool encipher, int fd = -1);
     void sendDueReport();
     void flushDue();
+    // Wakes the serving loop to look at what is due (from another thread).
+    void wake();
     // When the serving loop has something to do next without a datagram.
     std::optional<std::chrono::steady_clock::time_point> nextDue() const;
 
@@ -193,6 +195,8 @@ private:
     link::KeyExchange keys_;
     int fd_ = -1;
     int callbackFd_ = -1;
+    int wakeFd_ = -1;
+    std::atomic<std::thread::id> servingThread_{};
     std::uint16_t port_ = 0;
     std::uint16_t callbackPort_ = 0;
     mutable std::recursive_mutex mutex_;

@@ -560,6 +560,12 @@ void SimPanel::appendEvent(const EventRecord& record)
     eventLog_.append(record);
 }
 
+void SimPanel::recordEvent(const EventRecord& record)
+{
+    std::lock_guard lock(mutex_);
+    eventLog_.record(record);
+}
+
 void SimPanel::setEventLogHeader(const StatusClock& header)
 {
     std::lock_guard lock(mutex_);

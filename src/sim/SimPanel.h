@@ -109,6 +109,8 @@ public:
     // newest event (initially the panel clock).
     void setEventLog(std::vector<EventRecord> oldestFirst, std::size_t unreadCount);
     void appendEvent(const EventRecord& record);
+    // An event happens now: recorded unread, the header at its time.
+    void recordEvent(const EventRecord& record);
     void setEventLogHeader(const StatusClock& header);
     std::vector<EventRecord> eventRecords() const;
     std::size_t unreadEvents() const;

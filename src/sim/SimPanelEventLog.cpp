@@ -1,5 +1,6 @@
 #include "sim/SimPanelEventLog.h"
 
+#include "eventlog/LogClock.h"
 #include "sim/SimPanelCodes.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@ constexpr std::uint8_t kCountAll = 0x05;
 constexpr std::uint8_t kNextRecord = 0x08;
 constexpr std::uint8_t kNextRecordAlternate = 0x0C;
 constexpr std::uint8_t kMarkAsRead = 0x10;
+
+constexpr std::uint16_t kGapMinutes = 0x0FFF; // the record word below the event class
 
 // The system event "All events have been marked as read.", class 2, no gap.
 constexpr EventRecord kMarkedAsRead{244, 0x2000};
@@ -45,6 +48,22 @@ void SimPanelEventLog::append(const EventRecord& record)
     records_.push_back(record);
     ++unread_;
     lastMarking_.reset();
+}
+
+void SimPanelEventLog::record(const EventRecord& record)
+{
+    using eventlog::LogClock;
+    constexpr int kMonths = 12;
+    append(record);
+    const auto monthLength = [this] { return LogClock::monthMinutes(header_.monthIndex, LogClock::kYearBase + header_.year); };
+    int minute = header_.minuteOfMonth + (record.word & kGapMinutes);
+    while (minute >= monthLength()) {
+        minute -= monthLength();
+        header_.monthIndex = static_cast<std::uint8_t>((header_.monthIndex + 1) % kMonths);
+        if (header_.monthIndex == 0)
+            ++header_.year;
+    }
+    header_.minuteOfMonth = static_cast<std::uint16_t>(minute);
 }
 
 void SimPanelEventLog::restart()

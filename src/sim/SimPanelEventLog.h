@@ -26,6 +26,9 @@ public:
     void setRecords(std::vector<EventRecord> oldestFirst, std::size_t unreadCount);
     // Records a new, unread event.
     void append(const EventRecord& record);
+    // An event happens now: recorded unread, and the header moves on by the
+    // minutes the record counts since the event before it.
+    void record(const EventRecord& record);
     // Year, month and minute of month of the newest event.
     void setHeader(const StatusClock& header) { header_ = header; }
     // Whether marking as read records the system event that says so.

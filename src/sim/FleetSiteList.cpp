@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kAddress = "127.0.0.1";
 constexpr const char* kSimTag = "sim";
-constexpr const char* kPasswordsHeader = "name,password";
 
 // Accounts and identification codes as the book keeps them: four
 // hexadecimal digits.
@@ -27,14 +26,6 @@ std::string notesOf(const FleetSite& site)
     if (site.profile == SiteProfile::WrongPassword)
         return "simulated; the communicator takes another password";
     return "simulated";
-}
-
-std::string passwordLines(const std::vector<FleetSite>& sites)
-{
-    std::string text = std::string(kPasswordsHeader) + "\r\n";
-    for (const FleetSite& s : sites)
-        text += s.name + "," + s.password + "\r\n";
-    return text;
 }
 
 bool writeText(const std::filesystem::path& file, const std::string& text)
@@ -62,20 +53,16 @@ sites::Site bookSite(const FleetSite& site)
     return s;
 }
 
-std::filesystem::path passwordsFileOf(const std::filesystem::path& siteList)
-{
-    return siteList.string() + ".passwords";
-}
-
 std::string writeSiteList(const std::filesystem::path& file, const std::vector<FleetSite>& sites)
 {
     std::vector<sites::Site> book;
-    for (const FleetSite& s : sites)
+    std::vector<std::string> passwords;
+    for (const FleetSite& s : sites) {
         book.push_back(bookSite(s));
-    if (!writeText(file, sites::sitesCsv(book)))
+        passwords.push_back(s.password);
+    }
+    if (!writeText(file, sites::sitesCsv(book, passwords)))
         return "cannot write " + file.string();
-    if (!writeText(passwordsFileOf(file), passwordLines(sites)))
-        return "cannot write " + passwordsFileOf(file).string();
     return {};
 }
 

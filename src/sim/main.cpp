@@ -252,7 +252,7 @@ const OptionRow kOptions[] = {
          return ms.has_value();
      },
      Scope::Fleet},
-    {"--write-csv", "FILE", "write the sites as a site list to import (sites import FILE), their passwords to FILE.passwords",
+    {"--write-csv", "FILE", "write the sites as a site list to import (sites import FILE), with their passwords",
      [](SimOptions& o, const std::string& v) {
          o.siteList = v;
          return !v.empty();
@@ -429,8 +429,7 @@ int runFleet(SimOptions& options, const sigset_t& stopSignals)
             std::cerr << "qarvoip-sim: " << error << std::endl;
             return kExitFailure;
         }
-        std::cout << "site list in " << options.siteList->string() << ", passwords in "
-                  << qarvo::sim::passwordsFileOf(*options.siteList).string() << '\n';
+        std::cout << "site list in " << options.siteList->string() << '\n';
     }
     std::cout << fleet.sites().size() << " sites on 127.0.0.1" << std::endl;
     int signal = 0;

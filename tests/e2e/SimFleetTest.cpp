@@ -105,11 +105,10 @@ TEST_F(SimFleetTest, TheSiteListIsOneTheBookImports)
     const auto read = sites::readSitesCsv(text(list), [](const std::string&) { return std::nullopt; });
     EXPECT_TRUE(read.refused.empty()) << read.refused.front().why;
     ASSERT_EQ(read.sites.size(), kSites);
-    const auto passwords = lines(text(sim::passwordsFileOf(list)));
     for (std::size_t i = 0; i < kSites; ++i) {
         const sim::FleetSite& site = fleet_.sites()[i];
         EXPECT_EQ(read.sites[i].site.port, site.port) << site.name;
         EXPECT_EQ(read.sites[i].site.tags.back(), sim::profileInfo(site.profile).name) << site.name;
-        EXPECT_EQ(passwords.at(i + 1), site.name + "," + site.password + "\r") << "a CSV line with its CR LF";
+        EXPECT_EQ(read.sites[i].password, site.password) << site.name;
     }
 }

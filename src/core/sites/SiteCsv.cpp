@@ -180,10 +180,12 @@ CsvSites readSitesCsv(const std::string& bytes, const Resolver& resolve)
     return result;
 }
 
-std::string sitesCsv(const std::vector<Site>& sites)
+std::string sitesCsv(const std::vector<Site>& sites, const std::vector<std::string>& passwords)
 {
-    std::string text = sitesCsvHeader() + "\r\n";
-    for (const Site& site : sites) {
+    const bool withPasswords = !passwords.empty();
+    std::string text = sitesCsvHeader() + (withPasswords ? "," + std::string(kPasswordColumn) : "") + "\r\n";
+    for (std::size_t i = 0; i < sites.size(); ++i) {
+        const Site& site = sites[i];
         std::string tags;
         for (const std::string& tag : site.tags)
             tags += (tags.empty() ? "" : std::string(1, kTagSeparator)) + tag;
@@ -192,6 +194,8 @@ std::string sitesCsv(const std::vector<Site>& sites)
         std::string row;
         for (const std::string& field : fields)
             row += (row.empty() ? "" : ",") + csvField(field);
+        if (withPasswords)
+            row += "," + csvField(passwords.at(i));
         text += row + "\r\n";
     }
     return text;

@@ -38,6 +38,8 @@ struct CsvSites {
 // refused with its line.
 CsvSites readSitesCsv(const std::string& bytes, const Resolver& resolve);
 
-std::string sitesCsv(const std::vector<Site>& sites);
+// With passwords (one a site), the list carries the password column: only
+// for a list made to be imported, such as a simulated fleet's.
+std::string sitesCsv(const std::vector<Site>& sites, const std::vector<std::string>& passwords = {});
 
 } // namespace qarvo::sites

@@ -13,6 +13,9 @@
 #include "gui/shell/CMainFrame.h"
 #include "gui/pages/CPageInst.h"
 #include "gui/dialogs/CReportDlg.h"
+#include "gui/dialogs/CSiteHistoryDlg.h"
+#include "gui/dialogs/CSitesDlg.h"
+#include "sites/DocumentStore.h"
 #include "app/UserSettings.h"
 #include "gui/shell/CUploadApp.h"
 #include "gui/shell/Prompter.h"
@@ -100,6 +103,63 @@ public:
     }
 };
 
+// A book of ten sites in the run's folder, one with three backups of a new
+// document (the entry delay changed between them) and their runs.
+std::unique_ptr<qarvo::sites::SiteBook> demoBook(const QDir& folder)
+{
+    std::string why;
+    auto book = qarvo::sites::SiteBook::open(folder.filePath(QStringLiteral("sites.db")).toStdString(), why);
+    if (!book)
+        return nullptr;
+    const char* names[] = {"bakery",  "depot",     "garage", "library", "north-office",
+                           "pharmacy", "riverside", "school", "shop",    "warehouse"};
+    std::uint16_t port = 51069;
+    for (const char* name : names) {
+        qarvo::sites::Site site;
+        site.name = name;
+        site.address = "127.0.0.1";
+        site.port = port++;
+        site.tags = {port % 2 ? "north" : "south"};
+        book->addSite(site);
+    }
+    const auto shop = book->findSite("shop");
+    qarvo::panel::CUploadDoc doc("Current log");
+    for (std::uint8_t delay : {30, 45, 60}) {
+        doc.bytes(qarvo::panel::Setting::Entry1Delay)[0] = delay;
+        const auto file = folder.filePath(QStringLiteral("backup.rps")).toStdString();
+        std::string digest;
+        if (!doc.save(file).empty() ||
+            !qarvo::sites::DocumentStore(book->documentsFolder()).keep(file, digest).empty())
+            return nullptr;
+        const auto run = book->startRun(shop->id, "backup", why);
+        qarvo::sites::BackupEntry backup;
+        backup.siteId = shop->id;
+        backup.outcome = "ok";
+        backup.document = digest;
+        backup.changed = delay == 30 ? "" : "delay.entry-1";
+        book->finishRun(*run, qarvo::sites::kRunOk, "", backup);
+    }
+    return book;
+}
+
+// DIR/sites-WxH.png and DIR/site-history-WxH.png.
+bool saveSites(CMainFrame& frame, const QDir& dir)
+{
+    QTemporaryDir folder;
+    auto book = demoBook(QDir(folder.path()));
+    if (!book)
+        return false;
+    const QString name = QStringLiteral("%1-%2x%3.png");
+    qarvo::gui::CSitesDlg sites(*book, frame.session().link.settings, &frame);
+    sites.show();
+    waitFor([] { return false; }, 200);
+    bool ok = save(sites, dir.filePath(name.arg(QStringLiteral("sites")).arg(sites.width()).arg(sites.height())));
+    qarvo::gui::CSiteHistoryDlg history(*book, *book->findSite("shop"), &frame);
+    history.show();
+    waitFor([] { return false; }, 200);
+    return save(history, dir.filePath(name.arg(QStringLiteral("site-history")).arg(history.width()).arg(history.height()))) && ok;
+}
+
 // Runs a page read from its command until the commands come back.
 bool readPage(CMainFrame& frame, Act act, qarvo::Command command)
 {
@@ -159,7 +219,7 @@ bool savePages(CMainFrame& frame, const QDir& dir)
         frame.action(act)->trigger();
     }
     qarvo::gui::setPrompter(nullptr);
-    return ok && pictures.ok;
+    return saveSites(frame, dir) && ok && pictures.ok;
 }
 
 } // namespace

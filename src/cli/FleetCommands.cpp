@@ -51,12 +51,15 @@ std::string lastLine(const std::string& text)
 
 fleet::Attempt attemptOf(int status, const std::string& err)
 {
+    std::string why = lastLine(err);
+    if (why.empty() && status != kExitSuccess)
+        why = "ended with exit status " + std::to_string(status);
     switch (status) {
     case kExitSuccess: return {fleet::Outcome::Done, false, {}};
-    case kExitConnection: return {fleet::Outcome::Failed, true, lastLine(err)};
-    case kExitRefused: return {fleet::Outcome::Refused, false, lastLine(err)};
-    case kExitInterrupted: return {fleet::Outcome::Interrupted, false, lastLine(err)};
-    default: return {fleet::Outcome::Failed, false, lastLine(err)};
+    case kExitConnection: return {fleet::Outcome::Failed, true, why};
+    case kExitRefused: return {fleet::Outcome::Refused, false, why};
+    case kExitInterrupted: return {fleet::Outcome::Interrupted, false, why};
+    default: return {fleet::Outcome::Failed, false, why};
     }
 }
 

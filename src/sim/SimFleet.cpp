@@ -115,6 +115,8 @@ DemoSetup setupOf(const FleetSetup& fleet, const FleetSite& site, std::size_t in
     s.communicator.seed = static_cast<std::uint32_t>(random());
     s.communicator.toProgram = profile.faults;
     s.communicator.fromProgram = profile.faults;
+    s.communicator.toProgram.delay += fleet.lineDelay;
+    s.communicator.fromProgram.delay += fleet.lineDelay;
     if (!profile.answers) {
         s.communicator.answerHello = false;
         s.communicator.fromProgram.loss = 1.0;

@@ -28,6 +28,8 @@ struct FleetSetup {
     // basePort + sites + i; 0: any free ports.
     std::uint16_t basePort = 0;
     ProfileMix mix = *parseProfileMix(kDefaultMix);
+    // Every site's line is this much slower each way, on top of its profile.
+    std::chrono::milliseconds lineDelay{0};
     std::uint32_t seed = 1;
     // How often each site's panel records a new event; 0: never.
     std::chrono::milliseconds eventEvery{60000};

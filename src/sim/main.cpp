@@ -184,13 +184,13 @@ const OptionRow kOptions[] = {
      [](SimOptions& o, const std::string& v) { return setProbability(o.faults.duplicate, v); }},
     {"--corrupt", "P", "probability of corrupting a datagram (0 to 1)",
      [](SimOptions& o, const std::string& v) { return setProbability(o.faults.corrupt, v); }},
-    {"--delay", "MS", "delay of every datagram in milliseconds",
+    {"--delay", "MS", "delay of every datagram in milliseconds (with --sites: on every site's line, on top of its profile)",
      [](SimOptions& o, const std::string& v) {
          const auto ms = number(v, 0, kMaxDelayMs);
          if (ms)
-             o.faults.delay = std::chrono::milliseconds(*ms);
+             o.faults.delay = o.fleet.lineDelay = std::chrono::milliseconds(*ms);
          return ms.has_value();
-     }},
+     }, Scope::Both},
     {"--answer-timeout", "MS", "the panel sends its no-answer message after MS without a message (0: never; 1000)",
      [](SimOptions& o, const std::string& v) {
          const auto ms = number(v, 0, kMaxDelayMs);

@@ -1,5 +1,7 @@
 #include "sites/DocumentStore.h"
 
+#include <atomic>
+
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -33,7 +35,10 @@ fs::path DocumentStore::incomingFile() const
     std::error_code error;
     fs::create_directories(folder_, error);
     fs::permissions(folder_, kOwnerFolder, error);
-    return folder_ / ("incoming-" + std::to_string(::getpid()) + kExtension);
+    // One name per call: the jobs of a fleet run back up many sites at once
+    // in one process.
+    static std::atomic<unsigned> next{0};
+    return folder_ / ("incoming-" + std::to_string(::getpid()) + "-" + std::to_string(next++) + kExtension);
 }
 
 std::string DocumentStore::keep(const fs::path& file, std::string& digest) const

@@ -18,7 +18,8 @@ public:
     // Moves the file into the store (or drops it when the store holds the
     // same bytes already); "" and its digest, or why it could not.
     std::string keep(const std::filesystem::path& file, std::string& digest) const;
-    // A file in the store's folder that a document may be written to first.
+    // A file in the store's folder that a document may be written to first,
+    // a new one on every call.
     std::filesystem::path incomingFile() const;
 
 private:

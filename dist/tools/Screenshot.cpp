@@ -16,7 +16,9 @@
 #include "gui/dialogs/CSiteHistoryDlg.h"
 #include "gui/dialogs/CSitesDlg.h"
 #include "sites/DocumentStore.h"
+#include "app/Strings.h"
 #include "app/UserSettings.h"
+#include "panel/PanelModels.h"
 #include "gui/shell/CUploadApp.h"
 #include "gui/shell/Prompter.h"
 #include "gui/shell/ProgramTexts.h"
@@ -123,6 +125,9 @@ std::unique_ptr<qarvo::sites::SiteBook> demoBook(const QDir& folder)
         book->addSite(site);
     }
     const auto shop = book->findSite("shop");
+    const std::string model =
+        qarvo::strings::utf8(qarvo::panel::modelTextId(qarvo::panel::kDefaultTypeCode));
+    book->setModel(shop->id, model);
     qarvo::panel::CUploadDoc doc("Current log");
     for (std::uint8_t delay : {30, 45, 60}) {
         doc.bytes(qarvo::panel::Setting::Entry1Delay)[0] = delay;
@@ -134,6 +139,8 @@ std::unique_ptr<qarvo::sites::SiteBook> demoBook(const QDir& folder)
         const auto run = book->startRun(shop->id, "backup", why);
         qarvo::sites::BackupEntry backup;
         backup.siteId = shop->id;
+        backup.takenAt = qarvo::sites::bookTime();
+        backup.model = model;
         backup.outcome = "ok";
         backup.document = digest;
         backup.changed = delay == 30 ? "" : "delay.entry-1";

@@ -1,5 +1,7 @@
 #include "cli/EventRecords.h"
 
+#include "base/CsvField.h"
+
 #include "app/Strings.h"
 #include "eventlog/EventCodeTables.h"
 #include "eventlog/EventDecoder.h"
@@ -48,15 +50,6 @@ void oldestFirst(std::vector<EventRecord>& records)
     std::ranges::sort(records, {}, &EventRecord::number);
 }
 
-std::string csvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
 
 } // namespace
 

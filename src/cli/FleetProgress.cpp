@@ -1,5 +1,7 @@
 #include "cli/FleetProgress.h"
 
+#include "base/CsvField.h"
+
 #include "cli/JsonOutput.h"
 
 #include <algorithm>
@@ -12,15 +14,6 @@ constexpr int kBarWidth = 30;
 
 bool succeeded(const fleet::SiteResult& r) { return r.outcome == fleet::Outcome::Done; }
 
-std::string csvField(std::string_view text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + '"';
-}
 
 } // namespace
 

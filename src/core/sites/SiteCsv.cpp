@@ -1,5 +1,7 @@
 #include "sites/SiteCsv.h"
 
+#include "base/CsvField.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -126,15 +128,6 @@ std::string siteOfRow(const Row& row, const Resolver& resolve, std::size_t colum
     return siteProblem(site, resolve);
 }
 
-std::string csvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
 
 } // namespace
 

@@ -156,6 +156,12 @@ public:
     std::vector<std::uint8_t> lastCallbackPayload() const;
     CommunicatorCounters counters;
     CommunicatorConfig& config() { return config_; }
+    // The password it takes from now on; safe while it serves.
+    void setPassword(std::string password)
+    {
+        std::lock_guard lock(mutex_);
+        config_.password = std::move(password);
+    }
 
 private:
     // A datagram waiting for its delay: one to send, or one received that

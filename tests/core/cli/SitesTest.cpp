@@ -36,7 +36,7 @@ protected:
     {
         CliPanelTest::SetUp();
         own_.panel.setMemory(sim::demoProgramming(0x24));
-        own_.communicator.config().password = kPassword;
+        own_.communicator.setPassword(kPassword);
         fs::create_directory(home());
     }
 

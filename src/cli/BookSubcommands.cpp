@@ -23,20 +23,20 @@ std::optional<BookArgs> parse(Session& s, std::string_view command, const BookSu
         }
         const auto equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const auto spec = std::ranges::find(sub.options, name, &OptionSpec::name);
-        if (spec == sub.options.end()) {
+        const auto option = std::ranges::find(sub.options, name, &SubcommandOption::name);
+        if (option == sub.options.end()) {
             usageError(s.env.err, where + " does not take '" + arg + "'");
             return std::nullopt;
         }
         std::vector<std::string>& values = parsed.values[name];
-        if (spec->valueName.empty())
+        if (option->valueName.empty())
             continue;
         if (equals != std::string::npos)
             values.push_back(arg.substr(equals + 1));
         else if (i + 1 < args.size())
             values.push_back(args[++i]);
         else {
-            usageError(s.env.err, "option '" + name + "' needs a value (" + std::string(spec->valueName) + ")");
+            usageError(s.env.err, "option '" + name + "' needs a value (" + std::string(option->valueName) + ")");
             return std::nullopt;
         }
     }

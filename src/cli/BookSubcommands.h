@@ -15,7 +15,7 @@
 namespace qarvo::cli {
 
 // One option of a subcommand; valueName empty for a flag.
-struct OptionSpec {
+struct SubcommandOption {
     std::string_view name;
     std::string_view valueName;
 };
@@ -36,7 +36,7 @@ struct BookArgs {
 struct BookSubcommand {
     std::string_view name;
     std::string_view words; // what it takes besides options: "NAME", "FILE.csv"
-    std::vector<OptionSpec> options;
+    std::vector<SubcommandOption> options;
     int (*run)(Session&, sites::SiteBook&, const BookArgs&);
     std::size_t minWords;
     std::size_t maxWords;

@@ -190,7 +190,7 @@ int runReport(Session& s, sites::SiteBook& book, const BookArgs& args)
 
 const std::vector<BookSubcommand>& subcommands()
 {
-    const std::vector<OptionSpec> runOptions{{kTag, "T"}, {kJobs, "N"}, {kRetries, "R"},
+    const std::vector<SubcommandOption> runOptions{{kTag, "T"}, {kJobs, "N"}, {kRetries, "R"},
                                              {kJson, ""}, {kCsv, ""},   {kReport, "FILE.html"}};
     constexpr std::string_view words = "[--tag T | NAMES...] [--jobs N] [--retries R] [--json | --csv] "
                                        "[--report FILE.html]";

@@ -40,7 +40,7 @@ constexpr const char* kMasked = "****";
 
 void problem(Session& s, const std::string& text) { s.env.err << kProgramName << ": " << text << std::endl; }
 
-constexpr OptionSpec kSiteOptions[] = {
+constexpr SubcommandOption kSiteOptions[] = {
     {"--address", "A"},  {"--port", "N"},       {"--password-stdin", ""}, {"--mode", "direct|callback|wait"},
     {"--callback", "HOST:PORT"}, {"--account", "HHHH"}, {"--panel-id", "HHHH"}, {"--pc-id", "HHHH"},
     {"--tag", "T"},      {"--notes", "TEXT"},
@@ -481,9 +481,9 @@ int runDiff(Session& s, SiteBook& book, const BookArgs& args)
     return differences.empty() ? kExitSuccess : kExitFailure;
 }
 
-std::vector<OptionSpec> siteOptions(std::initializer_list<OptionSpec> more)
+std::vector<SubcommandOption> siteOptions(std::initializer_list<SubcommandOption> more)
 {
-    std::vector<OptionSpec> options(std::begin(kSiteOptions), std::end(kSiteOptions));
+    std::vector<SubcommandOption> options(std::begin(kSiteOptions), std::end(kSiteOptions));
     options.insert(options.end(), more);
     return options;
 }

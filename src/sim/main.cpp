@@ -228,7 +228,7 @@ const OptionRow kOptions[] = {
      Scope::Fleet},
     {"--base-port", "P", "site i's communicator listens on port P + i, its callback server on P + N + i (default: any free ports)",
      [](SimOptions& o, const std::string& v) { return setPort(o.fleet.basePort, v, 1); }, Scope::Fleet},
-    {"--profile", "SPEC", "the fleet's mix of fault profiles (see Profiles below)",
+    {"--profile", "MIX", "the fleet's mix of fault profiles (see Profiles below)",
      [](SimOptions& o, const std::string& v) {
          const auto mix = qarvo::sim::parseProfileMix(v);
          if (mix)

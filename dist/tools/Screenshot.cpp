@@ -171,7 +171,10 @@ bool saveSites(CMainFrame& frame, const QDir& dir)
 bool readPage(CMainFrame& frame, Act act, qarvo::Command command)
 {
     frame.action(act)->trigger();
-    return waitFor([&] { return frame.session().link.commands.enabled(command); }, kConnectTimeoutMs);
+    const bool ended = waitFor([&] { return frame.session().link.commands.enabled(command); }, kConnectTimeoutMs);
+    // The page's new contents were posted before the commands came back.
+    QCoreApplication::sendPostedEvents();
+    return ended;
 }
 
 // DIR/online-, master-, installer-, eventlog-, tavi-, report-settings-,

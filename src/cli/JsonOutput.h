@@ -10,7 +10,9 @@
 
 namespace qarvo::cli {
 
-inline constexpr int kJsonSchema = 1;
+// 2: the settings of show --json are named as the settings list names them
+// (an option is named after its label, no longer by its bit number).
+inline constexpr int kJsonSchema = 2;
 
 // Prints the object with "schema" added.
 void printJson(std::ostream& out, QJsonObject object);

@@ -108,7 +108,7 @@ TEST_F(Messages, TheNoteThatTheLogWasMarkedIsNoEvent)
     };
     const Case cases[] = {
         {{"read-events"}, "", true},
-        {{"read-events", "--json"}, "{\n    \"events\": [\n    ],\n    \"schema\": 1\n}\n", true},
+        {{"read-events", "--json"}, "{\n    \"events\": [\n    ],\n    \"schema\": 2\n}\n", true},
         {{"--quiet", "read-events"}, "", false},
     };
     for (const Case& c : cases) {

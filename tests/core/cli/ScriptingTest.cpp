@@ -3,6 +3,7 @@
 // when the panel is already in the asked state.
 #include "cli/CliApp.h"
 #include "cli/CliSink.h"
+#include "cli/JsonOutput.h"
 
 #include "app/Strings.h"
 #include "base/TextIds.h"
@@ -159,7 +160,7 @@ TEST(Json, EveryDocumentCarriesItsSchemaTypedValuesAndNamesOfItsOwn)
         const CliRun r = run(c.args);
         ASSERT_EQ(r.status, kExitSuccess) << c.args[1] << "\n" << r.err;
         const QJsonObject object = json(r.out).object();
-        EXPECT_EQ(object["schema"], QJsonValue(1)) << c.args[1];
+        EXPECT_EQ(object["schema"], QJsonValue(kJsonSchema)) << c.args[1];
         expectOwnNames(object, c.args[1]);
         c.check(object);
     }

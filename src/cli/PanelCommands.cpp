@@ -79,11 +79,12 @@ public:
 
     void update()
     {
-        const std::vector<Notice> notices = sink_.notices();
-        for (; next_ < notices.size(); ++next_) {
-            if (std::holds_alternative<MessageNotice>(notices[next_]))
+        const std::vector<Notice> notices = sink_.noticesFrom(next_);
+        next_ += notices.size();
+        for (const Notice& notice : notices) {
+            if (std::holds_alternative<MessageNotice>(notice))
                 ++messages_;
-            if (const auto* report = std::get_if<ReportNotice>(&notices[next_]))
+            if (const auto* report = std::get_if<ReportNotice>(&notice))
                 take(*report);
         }
     }

@@ -19,6 +19,20 @@ std::vector<Notice> RecordingSink::notices() const
     return notices_;
 }
 
+std::vector<Notice> RecordingSink::noticesFrom(std::size_t first) const
+{
+    std::lock_guard lock(mutex_);
+    if (first >= notices_.size())
+        return {};
+    return {notices_.begin() + static_cast<std::ptrdiff_t>(first), notices_.end()};
+}
+
+std::size_t RecordingSink::count() const
+{
+    std::lock_guard lock(mutex_);
+    return notices_.size();
+}
+
 bool RecordingSink::waitFor(const std::function<bool(const Notice&)>& match,
                             std::chrono::milliseconds timeout) const
 {

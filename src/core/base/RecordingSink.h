@@ -3,6 +3,7 @@
 #include "base/NoticeSink.h"
 
 #include <chrono>
+#include <cstddef>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -14,6 +15,10 @@ public:
     void post(const Notice& notice) override;
 
     std::vector<Notice> notices() const;
+    // The notices from the first-th on, and how many there are: a caller
+    // that polls takes only what came since it last looked.
+    std::vector<Notice> noticesFrom(std::size_t first) const;
+    std::size_t count() const;
     // Waits until some recorded notice satisfies the predicate.
     bool waitFor(const std::function<bool(const Notice&)>& match, std::chrono::milliseconds timeout) const;
     bool waitForMessage(int textId, std::chrono::milliseconds timeout) const;

@@ -141,7 +141,7 @@ bool PanelJob::connect(const std::function<bool()>& beforePanel, const std::func
                        const std::optional<Patience>& patience)
 {
     for (int attempt = 1;; ++attempt) {
-        lastAttempt_ = record_.notices().size();
+        lastAttempt_ = record_.count();
         Stage reached = Stage::Opening;
         if (connectOnce(beforePanel, ready, patience, reached))
             return true;
@@ -222,17 +222,18 @@ bool PanelJob::waitFor(const std::function<Wait()>& state, const std::optional<P
 
 bool PanelJob::transfer(int code)
 {
-    std::size_t next = record_.notices().size();
+    std::size_t next = record_.count();
     bool started = false;
     bool completed = false;
     if (!panel_.worker.startPageOperation(code))
         return false;
     const bool done = waitFor([&] {
-        const std::vector<Notice> notices = record_.notices();
-        for (; next < notices.size(); ++next) {
-            const auto* progress = std::get_if<ProgressNotice>(&notices[next]);
+        const std::vector<Notice> notices = record_.noticesFrom(next);
+        next += notices.size();
+        for (const Notice& notice : notices) {
+            const auto* progress = std::get_if<ProgressNotice>(&notice);
             started = started || (progress && progress->subCode == kProgressCaption);
-            completed = completed || std::holds_alternative<ImageChangedNotice>(notices[next]);
+            completed = completed || std::holds_alternative<ImageChangedNotice>(notice);
         }
         if (!idle())
             return Wait::Pending;

@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +29,8 @@ namespace {
 using strings::text;
 
 QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr int kWidestColumn = 260;
 
 } // namespace
 
@@ -48,6 +51,7 @@ CSitesDlg::CSitesDlg(sites::SiteBook& book, link::ConnectionSettings base, QWidg
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableView::activated, this, [this] { connectSite(); });
@@ -101,10 +105,27 @@ void CSitesDlg::addButtons(QDialogButtonBox* buttons)
 
 void CSitesDlg::reload()
 {
+    const std::vector<std::string> selected = selectedSites();
     model_->setSites(sites::overview(book_));
     table_->resizeColumnsToContents();
+    // A long message stays in its tooltip rather than pushing the other columns away.
+    for (int column = 0; column < SitesTableModel::ColumnCount; ++column)
+        table_->setColumnWidth(column, std::min(table_->columnWidth(column), kWidestColumn));
     if (proxy_->rowCount() > 0 && !table_->currentIndex().isValid())
         table_->setCurrentIndex(proxy_->index(0, 0));
+    if (!selected.empty())
+        select(selected);
+}
+
+void CSitesDlg::select(const std::vector<std::string>& names)
+{
+    QItemSelection rows;
+    for (int row = 0; row < proxy_->rowCount(); ++row) {
+        const QModelIndex index = proxy_->index(row, SitesTableModel::Name);
+        if (std::ranges::binary_search(names, index.data().toString().toStdString()))
+            rows.select(index, index);
+    }
+    table_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 std::optional<sites::Site> CSitesDlg::currentSite() const

@@ -65,7 +65,9 @@ private:
     bool store(sites::Site site, const std::string& password, bool added);
     void refuse(const std::string& why);
     void addButtons(QDialogButtonBox* buttons);
+    // The names of the selected sites, in order.
     std::vector<std::string> selectedSites() const;
+    void select(const std::vector<std::string>& names);
     void runSites(fleet::SiteJob job);
     // On the GUI thread, handed over from the run's threads.
     void showFinished(const fleet::SiteResult& result);

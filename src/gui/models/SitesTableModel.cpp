@@ -10,8 +10,8 @@ namespace qarvo::gui {
 namespace {
 
 constexpr int kHeaders[SitesTableModel::ColumnCount] = {
-    text_id::kSiteName, text_id::kSiteTags, text_id::kSiteModel, text_id::kSiteLastBackup, text_id::kSiteLastOutcome,
-    text_id::kSiteTroubles, text_id::kSiteProgress,
+    text_id::kSiteName,       text_id::kSiteProgress,    text_id::kSiteTags,     text_id::kSiteModel,
+    text_id::kSiteLastBackup, text_id::kSiteLastOutcome, text_id::kSiteTroubles,
 };
 
 QString joined(const std::vector<std::string>& items)

@@ -1,7 +1,7 @@
 #pragma once
-// The sites of the book as a table: name, tags, model, last backup, how the
-// last job run ended, the open troubles of the last status snapshot and the
-// progress of the window's fleet run on the site. Read-only; the window
+// The sites of the book as a table: name, the progress of the window's
+// fleet run on the site, tags, model, last backup, how the last job run
+// ended and the open troubles of the last status snapshot. Read-only; the window
 // sorts and filters it through a proxy.
 #include "sites/SiteOverview.h"
 
@@ -16,7 +16,7 @@ namespace qarvo::gui {
 class SitesTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Name, Tags, Model, LastBackup, LastOutcome, Troubles, Progress, ColumnCount };
+    enum Column { Name, Progress, Tags, Model, LastBackup, LastOutcome, Troubles, ColumnCount };
 
     explicit SitesTableModel(QObject* parent = nullptr);
 

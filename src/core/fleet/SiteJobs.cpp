@@ -107,8 +107,6 @@ public:
     {
     }
 
-    void cancel() { job_.cancel(); }
-
     Ended backup()
     {
         newDocument();
@@ -127,17 +125,7 @@ public:
     {
         eventlog::EventLogReader& reader = job_.panel().eventLogReader();
         reader.setOptions({});
-        eventlog::EventLogReader::Listener listener;
-        listener.ended = [this] { eventsEnded_ = true; };
-        // Kept before the panel would mark its log, and again at the end.
-        listener.beforeMark = [this] { return keepEvents().empty(); };
-        listener.recordRead = [this](const eventlog::EventLogReader::RecordRead& read) {
-            if (eventlog::isMarkedAsReadRecord(read.code, read.word))
-                return; // the panel's note that it marked its log is no event
-            const std::lock_guard held(recordsMutex_);
-            records_.push_back(eventlog::eventRecordOf(read));
-        };
-        reader.setListener(listener);
+        reader.setListener(eventsListener());
         if (!job_.open())
             return failure();
         job_.panel().worker.startPageOperation(operations::kReadEventLog);
@@ -185,6 +173,22 @@ public:
 
 private:
     Ended failure() { return failureOf(job_, timing_); }
+
+    // Collects the records read; they are kept before the panel would mark
+    // its log, and again at the end.
+    eventlog::EventLogReader::Listener eventsListener()
+    {
+        eventlog::EventLogReader::Listener listener;
+        listener.ended = [this] { eventsEnded_ = true; };
+        listener.beforeMark = [this] { return keepEvents().empty(); };
+        listener.recordRead = [this](const eventlog::EventLogReader::RecordRead& read) {
+            if (eventlog::isMarkedAsReadRecord(read.code, read.word))
+                return; // the panel's note that it marked its log is no event
+            const std::lock_guard held(recordsMutex_);
+            records_.push_back(eventlog::eventRecordOf(read));
+        };
+        return listener;
+    }
 
     // A new document of the default model, with the communicator's
     // built-in options; the panel's model check sets the model.

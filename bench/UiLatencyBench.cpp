@@ -15,11 +15,18 @@
 // QARVO_BENCH_TRACE=1 also prints every event that took longer than 20 ms
 // with its receiver, to find what a stall was.
 //
+// --sites N: instead, shows the Sites window over a book of N simulated
+// sites (SimFleet, 5 ms each way; most healthy, one offline, one with a
+// wrong password), backs all of them up as one fleet run and prints the
+// same figures for the run.
+//
 // --shot FILE: instead, shows the page live against the demo panel in
 // partitioned mode, with the walked zone open and another zone bypassed
 // through the page's button, and saves the window as a PNG at the default
 // size and at a larger one (FILE with "-large" before its extension).
 #include "cli/EventLogCommands.h"
+#include "gui/dialogs/CSitesDlg.h"
+#include "gui/models/SitesTableModel.h"
 #include "gui/shell/CMainFrame.h"
 #include "gui/pages/CPageOnline.h"
 #include "gui/shell/CUploadApp.h"
@@ -28,12 +35,17 @@
 #include "gui/widgets/CListZones.h"
 #include "gui/widgets/CStatusEdit.h"
 #include "gui/models/ZoneStatusModel.h"
+#include "sim/FleetSiteList.h"
+#include "sim/SimFleet.h"
 #include "sim/SimPanel.h"
+#include "sites/SitePasswords.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -302,6 +314,71 @@ int measure(CUploadApp& app, TimedApplication& application)
     return 0;
 }
 
+// The fleet's sites in a new book in the folder; nullptr when one could not be kept.
+std::unique_ptr<sites::SiteBook> fleetBook(const QString& folder, const sim::SimFleet& fleet)
+{
+    std::string why;
+    auto book = sites::SiteBook::open(QDir(folder).filePath(QStringLiteral("sites.db")).toStdString(), why);
+    for (const sim::FleetSite& simulated : fleet.sites()) {
+        sites::Site site = sim::bookSite(simulated);
+        if (!book || !book->addSite(site).empty() || !sites::placePassword(*book, site, simulated.password).empty() ||
+            !book->updateSite(site).empty()) {
+            std::fprintf(stderr, "the book could not keep the sites: %s\n", why.c_str());
+            return nullptr;
+        }
+    }
+    return book;
+}
+
+int measureFleet(int count, TimedApplication& application)
+{
+    sim::FleetSetup setup;
+    setup.sites = std::size_t(count);
+    setup.mix = *sim::parseProfileMix("healthy=" + std::to_string(std::max(1, count - 2)) + ",offline=1,wrong-password=1");
+    setup.lineDelay = kDelayEachWay;
+    setup.eventEvery = std::chrono::milliseconds(0);
+    sim::SimFleet fleet(setup);
+    QTemporaryDir folder;
+    if (!fleet.start()) {
+        std::fprintf(stderr, "the simulated fleet did not start: %s\n", fleet.error().c_str());
+        return 1;
+    }
+    const auto book = fleetBook(folder.path(), fleet);
+    if (!book)
+        return 1;
+    CSitesDlg window(*book, link::ConnectionSettings{});
+    window.setRunSettings({.retries = 0}, Timing{});
+    window.show();
+    until([] { return false; }, 300); // shown and painted
+    window.table()->selectAll();
+    std::printf("ui-latency: Sites window offscreen, fleet backup of %d simulated sites, %lld ms each way\n", count,
+                static_cast<long long>(kDelayEachWay.count()));
+    std::printf("  machine load at start (1, 5, 15 min): %s\n", qPrintable(loadAverage()));
+    application.longest = 0;
+    StallMeter meter;
+    QElapsedTimer took;
+    took.start();
+    meter.start();
+    window.backUpSites();
+    if (!until([&] { return !window.running(); })) {
+        std::fprintf(stderr, "the fleet run did not end\n");
+        return 1;
+    }
+    meter.stop();
+    printPhase("fleet backup", took.elapsed(), meter);
+    const QAbstractItemModel& rows = *window.table()->model();
+    for (int row = 0; row < rows.rowCount(); ++row)
+        std::printf("    %-10s %s\n", qPrintable(rows.index(row, 0).data().toString()),
+                    qPrintable(rows.index(row, SitesTableModel::Progress).data().toString()));
+    std::printf("  whole run: longest stall %.2f ms  (target < %.0f ms: %s)\n", meter.longest(), kFrameMs,
+                meter.longest() < kFrameMs ? "met" : "MISSED");
+    std::printf("  whole run: the main thread was busy %.2f ms of that stall; its longest busy stretch %.2f ms\n",
+                meter.busyInLongest(), meter.longestBusy());
+    std::printf("  longest single event handled during the run: %.2f ms (event type %d to a %s)\n",
+                application.longest, application.longestType, application.longestReceiver.constData());
+    return 0;
+}
+
 int shoot(CUploadApp& app, const QString& file)
 {
     CMainFrame& frame = *app.mainFrame();
@@ -353,6 +430,13 @@ int main(int argc, char* argv[])
     const QStringList args = QApplication::arguments();
     if (const qsizetype i = args.indexOf(QStringLiteral("--shot")); i > 0 && i + 1 < args.size())
         shot = args[i + 1];
+    if (const qsizetype i = args.indexOf(QStringLiteral("--sites")); i > 0 && i + 1 < args.size()) {
+        QuietPrompter prompter;
+        setPrompter(&prompter);
+        const int status = measureFleet(std::clamp(args[i + 1].toInt(), 1, 200), application);
+        setPrompter(nullptr);
+        return status;
+    }
 
     QTemporaryDir home;
     QuietPrompter prompter;

@@ -4094,6 +4094,50 @@ qarvoip-cli restore &quot;%s&quot;</translation>
         <translation>Geänderte Einstellungen</translation>
     </message>
     <message>
+        <source>qarvo_9892</source>
+        <translation>Si&amp;chern</translation>
+    </message>
+    <message>
+        <source>qarvo_9893</source>
+        <translation>S&amp;tatus</translation>
+    </message>
+    <message>
+        <source>qarvo_9894</source>
+        <translation>Sto&amp;ppen</translation>
+    </message>
+    <message>
+        <source>qarvo_9895</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>qarvo_9896</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>qarvo_9897</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>qarvo_9898</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>qarvo_9899</source>
+        <translation>fehlgeschlagen: %s</translation>
+    </message>
+    <message>
+        <source>qarvo_9900</source>
+        <translation>abgewiesen: %s</translation>
+    </message>
+    <message>
+        <source>qarvo_9901</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>qarvo_9902</source>
+        <translation>Wählen Sie zuerst die Standorte aus.</translation>
+    </message>
+    <message>
         <source>qarvo_57348</source>
         <translation>Qarvo</translation>
     </message>

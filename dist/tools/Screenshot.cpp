@@ -2,7 +2,8 @@
 // connected to the embedded simulator, and the about box.
 //   qarvoip-screenshot MAIN.png [ABOUT.png]
 // With --pages, the five pages, the digital communicator dialog, the
-// firmware update dialog and the event log's print preview as the demo
+// firmware update dialog, the Sites window (also after a status run over
+// simulated sites) and the event log's print preview as the demo
 // fills them (pages, events and communicator options read first), at the
 // window's default size and at a large one, for looking the layouts over
 // (in the language the settings choose):
@@ -15,7 +16,10 @@
 #include "gui/dialogs/CReportDlg.h"
 #include "gui/dialogs/CSiteHistoryDlg.h"
 #include "gui/dialogs/CSitesDlg.h"
+#include "sim/FleetSiteList.h"
+#include "sim/SimFleet.h"
 #include "sites/DocumentStore.h"
+#include "sites/SitePasswords.h"
 #include "app/Strings.h"
 #include "app/UserSettings.h"
 #include "panel/PanelModels.h"
@@ -33,6 +37,7 @@
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -149,7 +154,50 @@ std::unique_ptr<qarvo::sites::SiteBook> demoBook(const QDir& folder)
     return book;
 }
 
-// DIR/sites-WxH.png and DIR/site-history-WxH.png.
+// Points the book's site of that name at the simulated site (its port,
+// account, identity codes and password); false when the book refused.
+bool pointAt(qarvo::sites::SiteBook& book, const std::string& name, const qarvo::sim::FleetSite& simulated)
+{
+    auto site = book.findSite(name);
+    if (!site)
+        return false;
+    const qarvo::sites::Site reached = qarvo::sim::bookSite(simulated);
+    site->port = reached.port;
+    site->callback = reached.callback;
+    site->account = reached.account;
+    site->panelId = reached.panelId;
+    site->pcId = reached.pcId;
+    return book.updateSite(*site).empty() && qarvo::sites::placePassword(book, *site, simulated.password).empty() &&
+           book.updateSite(*site).empty();
+}
+
+// A status run over three sites: one that answers, one whose communicator
+// takes another password, one where nothing answers; true once it ended.
+bool runStatus(qarvo::gui::CSitesDlg& window, qarvo::sites::SiteBook& book)
+{
+    qarvo::sim::FleetSetup setup;
+    setup.sites = 2;
+    setup.mix = *qarvo::sim::parseProfileMix("healthy=1,wrong-password=1");
+    setup.eventEvery = std::chrono::milliseconds(0);
+    qarvo::sim::SimFleet fleet(setup);
+    const std::string names[] = {"bakery", "depot"};
+    if (!fleet.start() || !pointAt(book, names[0], fleet.sites()[0]) || !pointAt(book, names[1], fleet.sites()[1]))
+        return false;
+    window.reload();
+    QTableView& table = *window.table();
+    for (int row = 0; row < table.model()->rowCount(); ++row)
+        if (row < 3) // bakery, depot, garage in name order
+            table.selectionModel()->select(table.model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    qarvo::Timing timing;
+    timing.controlReply = std::chrono::milliseconds(1000); // the silent site fails soon
+    window.setRunSettings({.retries = 0}, timing);
+    window.statusOfSites();
+    return waitFor([&] { return !window.running(); }, 4 * kConnectTimeoutMs);
+}
+
+// DIR/sites-WxH.png, after a status run DIR/sites-run-WxH.png at the
+// default size and maximised, and DIR/site-history-WxH.png.
 bool saveSites(CMainFrame& frame, const QDir& dir)
 {
     QTemporaryDir folder;
@@ -161,6 +209,15 @@ bool saveSites(CMainFrame& frame, const QDir& dir)
     sites.show();
     waitFor([] { return false; }, 200);
     bool ok = save(sites, dir.filePath(name.arg(QStringLiteral("sites")).arg(sites.width()).arg(sites.height())));
+    if (!runStatus(sites, *book))
+        std::cerr << "the status run did not end; the picture shows the window as it is" << std::endl;
+    for (const bool maximised : {false, true}) {
+        if (maximised)
+            sites.showMaximized();
+        waitFor([] { return false; }, 300);
+        ok = save(sites, dir.filePath(name.arg(QStringLiteral("sites-run")).arg(sites.width()).arg(sites.height()))) &&
+             ok;
+    }
     qarvo::gui::CSiteHistoryDlg history(*book, *book->findSite("shop"), &frame);
     history.show();
     waitFor([] { return false; }, 200);

@@ -5,11 +5,12 @@
 #include "cli/FleetProgress.h"
 #include "cli/FleetReport.h"
 #include "fleet/FleetRun.h"
+#include "fleet/SiteJobs.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <thread>
 
 namespace qarvo::cli {
@@ -37,49 +38,15 @@ struct FleetKind {
 };
 constexpr FleetKind kKinds[] = {{"backup", "backup"}, {"events", "read-events"}, {"status", "status"}};
 
-// The last line a site's run printed: what went wrong, in its own words.
-std::string lastLine(const std::string& text)
-{
-    std::istringstream in(text);
-    std::string line, last;
-    while (std::getline(in, line))
-        if (line.find_first_not_of(" \t\r") != std::string::npos)
-            last = line;
-    const std::string prefix = std::string(kProgramName) + ": ";
-    return last.starts_with(prefix) ? last.substr(prefix.size()) : last;
-}
-
-fleet::Attempt attemptOf(int status, const std::string& err)
-{
-    std::string why = lastLine(err);
-    if (why.empty() && status != kExitSuccess)
-        why = "ended with exit status " + std::to_string(status);
-    switch (status) {
-    case kExitSuccess: return {fleet::Outcome::Done, false, {}};
-    case kExitConnection: return {fleet::Outcome::Failed, true, why};
-    case kExitRefused: return {fleet::Outcome::Refused, false, why};
-    case kExitInterrupted: return {fleet::Outcome::Interrupted, false, why};
-    default: return {fleet::Outcome::Failed, false, why};
-    }
-}
-
 // Runs the command for one site in this process, as `qarvoip-cli --site
-// NAME COMMAND` would, its output kept apart from the other sites'.
+// NAME COMMAND` would, through the site's job in core.
 fleet::Attempt runForSite(const Session& s, const std::filesystem::path& book, std::string_view command,
                           const std::string& site, std::stop_token stop)
 {
-    std::ostringstream out, err;
-    std::atomic<bool> interrupt{false};
-    std::stop_callback onStop(stop, [&] { interrupt = true; });
-    const CliEnvironment& e = s.env;
-    CliEnvironment env{out,          err,     e.filesDirectory, e.homeVariable,     e.timing,
-                       e.demoCallDelay, e.clock, false,         &interrupt,         e.passwordVariable,
-                       nullptr,      e.resolveHost, e.bookVariable};
-    std::vector<std::string> args{"--db", book.string(), "--site", site};
-    if (const auto& home = s.commandLine.options.home)
-        args.insert(args.begin(), {"--home", home->string()});
-    args.emplace_back(command);
-    return attemptOf(runCli(args, env), err.str());
+    const auto* job = std::ranges::find(fleet::kSiteJobs, command, &fleet::SiteJobInfo::runKind);
+    if (job == std::end(fleet::kSiteJobs))
+        return {fleet::Outcome::Failed, false, "no site job runs '" + std::string(command) + "'"};
+    return fleet::runSiteJob(job->job, site, {book, s.settings, s.env.timing, s.env.clock}, stop);
 }
 
 std::optional<int> number(Session& s, const BookArgs& args, std::string_view option, int fallback, long min)

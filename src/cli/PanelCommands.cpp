@@ -7,8 +7,10 @@
 #include "cli/JsonOutput.h"
 #include "cli/SiteRun.h"
 #include "cli/PanelRun.h"
+#include "fleet/SiteRecord.h"
 #include "online/Indicators.h"
 #include "online/OnlineModel.h"
+#include "online/StatusWatch.h"
 #include "panel/PanelModels.h"
 #include "operations/OperationCodes.h"
 #include "operations/StatusDecoder.h"
@@ -64,76 +66,16 @@ void printProblem(std::ostream& err, const std::string& text) { err << kProgramN
 
 // ---------------------------------------------------------------- status
 
-// The online status page without widgets, fed with the reports the worker
-// posts and counting the message boxes shown meanwhile.
-class StatusWatch {
-public:
-    StatusWatch(session::PanelSession& panel, const RecordingSink& sink)
-        : sink_(sink),
-          model_(online::OnlineModel::Sources{
-              [&panel] { return operations::StatusCounts{panel.doc.identity().zoneCount, panel.doc.identity().pgmCount}; },
-              [&panel] { return panel.worker.panelClock(); },
-              {}})
-    {
-    }
-
-    void update()
-    {
-        const std::vector<Notice> notices = sink_.noticesFrom(next_);
-        next_ += notices.size();
-        for (const Notice& notice : notices) {
-            if (std::holds_alternative<MessageNotice>(notice))
-                ++messages_;
-            if (const auto* report = std::get_if<ReportNotice>(&notice))
-                take(*report);
-        }
-    }
-
-    // Forget which reports have come; the next ones count again.
-    void restart() { seen_ = {}; }
-
-    // The first status message has been decoded.
-    bool firstStatus() const { return seen_.partitionA || seen_.partitionB; }
-    // Both status messages, and in partitioned mode both partitions.
-    bool complete() const
-    {
-        const bool partitions = model_.partitionedMode() ? seen_.partitionA && seen_.partitionB : seen_.partitionA;
-        return partitions && seen_.clock && seen_.pgms && seen_.zones;
-    }
-
-    int messages() const { return messages_; }
-    const online::OnlineModel& model() const { return model_; }
-
-private:
-    struct Seen {
-        bool partitionA = false;
-        bool partitionB = false;
-        bool clock = false;
-        bool pgms = false;
-        bool zones = false;
-    };
-
-    void take(const ReportNotice& report)
-    {
-        model_.apply(report);
-        switch (report.kind) {
-        case report_kind::kPartitionStatus:
-            if (const auto status = operations::partitionStatusFrom(report))
-                (status->partition == operations::kPartitionB ? seen_.partitionB : seen_.partitionA) = true;
-            break;
-        case report_kind::kPanelClock: seen_.clock = true; break;
-        case report_kind::kPgmStatus: seen_.pgms = true; break;
-        case report_kind::kZoneDescriptor: seen_.zones = true; break;
-        default: break;
-        }
-    }
-
-    const RecordingSink& sink_;
-    online::OnlineModel model_;
-    std::size_t next_ = 0;
-    Seen seen_;
-    int messages_ = 0;
-};
+// The online status page of the run's panel, without widgets.
+online::StatusWatch statusWatch(session::PanelSession& panel, const RecordingSink& sink)
+{
+    return online::StatusWatch(
+        online::OnlineModel::Sources{
+            [&panel] { return operations::StatusCounts{panel.doc.identity().zoneCount, panel.doc.identity().pgmCount}; },
+            [&panel] { return panel.worker.panelClock(); },
+            {}},
+        sink);
+}
 
 void printLine(std::ostream& out, int labelId, const QString& text)
 {
@@ -270,7 +212,7 @@ void printView(std::ostream& out, const online::OnlineModel& model)
 class PanelLink {
 public:
     explicit PanelLink(Session& session)
-        : run_(session), status_(run_.panel(), run_.sink()), patience_(2 * session.env.timing.workerReply)
+        : run_(session), status_(statusWatch(run_.panel(), run_.sink())), patience_(2 * session.env.timing.workerReply)
     {
     }
 
@@ -312,7 +254,7 @@ public:
     operations::PanelClock panelClock() { return run_.panel().worker.panelClock(); }
 
 private:
-    const StatusWatch& updated()
+    const online::StatusWatch& updated()
     {
         status_.update();
         return status_;
@@ -320,7 +262,7 @@ private:
     PanelRun::Patience patience(std::string_view what) const { return {patience_, what}; }
 
     PanelRun run_;
-    StatusWatch status_;
+    online::StatusWatch status_;
     Millis patience_;
 };
 
@@ -489,26 +431,6 @@ int runPlainCommand(Session& session, int code)
 
 } // namespace
 
-namespace {
-// What status showed, for the site's history (--site): the partitions'
-// states, the troubles and the open zones by number.
-bool keepStatus(Session& session, const online::OnlineModel& model)
-{
-    std::string arming = model.systemRow().status.toStdString();
-    if (model.partitionedMode())
-        arming += " / " + model.partitionBRow().status.toStdString();
-    std::string open;
-    for (int zone = 0; zone < model.shownZones(); ++zone)
-        if (model.icon(zone, online::Indicator::ZoneOpen) != 0)
-            open += (open.empty() ? "" : ",") + std::to_string(zone + 1);
-    sites::StatusSnapshot snapshot;
-    snapshot.arming = arming;
-    snapshot.troubles = model.troubleText().toStdString();
-    snapshot.openZones = open;
-    return session.site->keepStatus(snapshot);
-}
-} // namespace
-
 int runStatus(Session& session)
 {
     if (!noArguments(session, true))
@@ -520,7 +442,7 @@ int runStatus(Session& session)
         printViewJson(session.env.out, link.model(), link.panelClock());
     else
         printView(session.env.out, link.model());
-    if (session.site && !keepStatus(session, link.model()))
+    if (session.site && !session.site->keepStatus(fleet::statusSnapshotOf(link.model())))
         return kExitFailure;
     return kExitSuccess;
 }

@@ -1,9 +1,6 @@
 #include "cli/SiteRun.h"
 
-#include "app/Strings.h"
 #include "cli/SiteCommands.h"
-#include "cli/WriteCheck.h"
-#include "sites/DocumentStore.h"
 #include "sites/SitePasswords.h"
 
 #include <algorithm>
@@ -13,24 +10,6 @@ namespace qarvo::cli {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kOk = sites::kRunOk;
-constexpr const char* kFailed = "failed";
-
-struct StatusWord {
-    int status;
-    const char* outcome;
-};
-constexpr StatusWord kOutcomes[] = {
-    {kExitSuccess, kOk},          {kExitFailure, kFailed},           {kExitUsage, "refused command line"},
-    {kExitConnection, "no connection"}, {kExitRefused, "password or codes refused"}, {kExitInterrupted, "interrupted"},
-};
-
-std::string outcomeOf(int status)
-{
-    const auto it = std::ranges::find(kOutcomes, status, &StatusWord::status);
-    return it == std::end(kOutcomes) ? kFailed : it->outcome;
-}
 
 bool given(const CommandLine& line, std::string_view option)
 {
@@ -47,8 +26,15 @@ void problem(const CliEnvironment& env, const std::string& text) { env.err << kP
 } // namespace
 
 SiteRun::SiteRun(std::unique_ptr<sites::SiteBook> book, sites::Site site, const CliEnvironment& env)
-    : book_(std::move(book)), site_(std::move(site)), env_(env)
+    : record_(std::move(book), std::move(site)), env_(env)
 {
+}
+
+bool SiteRun::noProblem(const std::string& why) const
+{
+    if (!why.empty())
+        problem(env_, why);
+    return why.empty();
 }
 
 std::unique_ptr<SiteRun> SiteRun::begin(const CommandLine& line, const CliEnvironment& env, int& status)
@@ -69,100 +55,54 @@ std::unique_ptr<SiteRun> SiteRun::begin(const CommandLine& line, const CliEnviro
 std::string SiteRun::applyTo(CommandLine& line)
 {
     GlobalOptions& o = line.options;
+    const sites::Site& site = record_.site();
     if (!o.address)
-        o.address = site_.address;
+        o.address = site.address;
     if (!o.port)
-        o.port = site_.port;
+        o.port = site.port;
     if (!given(line, "--mode"))
-        o.mode = modeNamed(site_.mode).value_or(link::ConnectionMode::Direct);
-    if (const auto hostPort = site_.callback.empty() ? std::nullopt : parseHostPort(site_.callback); hostPort && !o.callbackHost) {
+        o.mode = modeNamed(site.mode).value_or(link::ConnectionMode::Direct);
+    if (const auto hostPort = site.callback.empty() ? std::nullopt : parseHostPort(site.callback); hostPort && !o.callbackHost) {
         o.callbackHost = hostPort->host;
         o.callbackPort = hostPort->port;
     }
     if (!o.account)
-        o.account = hexCode(site_.account);
+        o.account = hexCode(site.account);
     if (!o.panelId && !o.pcId) {
-        o.panelId = hexCode(site_.panelId);
-        o.pcId = hexCode(site_.pcId);
+        o.panelId = hexCode(site.panelId);
+        o.pcId = hexCode(site.pcId);
     }
     if (o.password || o.passwordFromInput)
         return {};
     std::string why;
-    o.password = sites::passwordOf(*book_, site_, why);
-    return why.empty() ? std::string() : "the password of site '" + site_.name + "': " + why + "; nothing was sent.";
+    o.password = sites::passwordOf(record_.book(), site, why);
+    return why.empty() ? std::string() : "the password of site '" + site.name + "': " + why + "; nothing was sent.";
 }
 
 bool SiteRun::start(const std::string& kind)
 {
-    std::string why;
-    run_ = book_->startRun(site_.id, kind, why);
-    if (!run_)
-        problem(env_, why + "; nothing was sent.");
-    return run_.has_value();
+    const std::string why = record_.start(kind);
+    return noProblem(why.empty() ? why : why + "; nothing was sent.");
 }
 
 void SiteRun::finish(int status)
 {
-    if (!run_)
-        return;
-    if (backup_)
-        backup_->outcome = status == kExitSuccess ? kOk : kFailed;
-    std::string outcome = outcomeOf(status);
-    if (const std::string why = book_->finishRun(*run_, outcome, message_, backup_); !why.empty())
+    if (const std::string why = record_.finish(status); !why.empty())
         problem(env_, why + " The run stays marked as running in the book.");
 }
 
-fs::path SiteRun::incomingDocument() const { return sites::DocumentStore(book_->documentsFolder()).incomingFile(); }
+fs::path SiteRun::incomingDocument() const { return record_.incomingDocument(); }
 
 std::optional<fs::path> SiteRun::keepBackup(const fs::path& file, const panel::CUploadDoc& doc, const std::string& model)
 {
-    const sites::DocumentStore store(book_->documentsFolder());
-    sites::BackupEntry entry;
-    entry.siteId = site_.id;
-    entry.takenAt = sites::bookTime();
-    entry.model = model;
-    const auto earlier = book_->backups(site_.id);
-    const auto previous = std::find_if(earlier.rbegin(), earlier.rend(),
-                                       [](const sites::BackupEntry& b) { return !b.document.empty(); });
-    if (previous != earlier.rend()) {
-        panel::CUploadDoc before(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
-        if (before.open(store.pathOf(previous->document)).empty())
-            for (const std::string& line : settingDifferences(before, doc))
-                entry.changed += line + "\n";
-    }
-    if (const std::string why = store.keep(file, entry.document); !why.empty()) {
-        problem(env_, why);
-        return std::nullopt;
-    }
-    backup_ = entry;
-    message_ = "backup " + entry.document.substr(0, 12);
-    return store.pathOf(entry.document);
+    std::string why;
+    auto kept = record_.keepBackup(file, doc, model, why);
+    noProblem(why);
+    return kept;
 }
 
-bool SiteRun::keepEvents(const std::vector<EventRecord>& records)
-{
-    std::vector<sites::EventEntry> events;
-    for (const EventRecord& record : records)
-        events.push_back({(record.partition.empty() ? "" : record.partition + ": ") + record.text, record.record,
-                          record.time});
-    int added = 0;
-    if (const std::string why = book_->addEvents(site_.id, events, added); !why.empty()) {
-        problem(env_, why);
-        return false;
-    }
-    eventsAdded_ += added; // the outputs are saved again when the reading closes
-    message_ = std::to_string(eventsAdded_) + " new event(s) kept";
-    return true;
-}
+bool SiteRun::keepEvents(const std::vector<EventRecord>& records) { return noProblem(record_.keepEvents(records)); }
 
-bool SiteRun::keepStatus(const sites::StatusSnapshot& snapshot)
-{
-    if (const std::string why = book_->addSnapshot(site_.id, snapshot); !why.empty()) {
-        problem(env_, why);
-        return false;
-    }
-    message_ = "status kept";
-    return true;
-}
+bool SiteRun::keepStatus(const sites::StatusSnapshot& snapshot) { return noProblem(record_.keepStatus(snapshot)); }
 
 } // namespace qarvo::cli

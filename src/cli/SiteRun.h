@@ -5,6 +5,7 @@
 // what backup and read-events bring is kept in the site's history.
 #include "cli/EventRecords.h"
 #include "cli/Session.h"
+#include "fleet/SiteRecord.h"
 #include "panel/CUploadDoc.h"
 #include "sites/SiteBook.h"
 
@@ -46,14 +47,11 @@ public:
 
 private:
     SiteRun(std::unique_ptr<sites::SiteBook> book, sites::Site site, const CliEnvironment& env);
+    // Prints the problem when there is one; true when there is none.
+    bool noProblem(const std::string& why) const;
 
-    std::unique_ptr<sites::SiteBook> book_;
-    sites::Site site_;
+    fleet::SiteRecord record_;
     const CliEnvironment& env_;
-    std::optional<std::int64_t> run_;
-    std::optional<sites::BackupEntry> backup_;
-    std::string message_;
-    int eventsAdded_ = 0;
 };
 
 } // namespace qarvo::cli

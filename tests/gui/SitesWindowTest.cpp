@@ -1,20 +1,30 @@
 // The site book's window over a real book in the test's folder: the filter,
-// Connect handing over the site's connection with its stored password, and
-// a site's history comparing two backups by setting name.
+// Connect handing over the site's connection with its stored password, a
+// site's history comparing two backups by setting name, and a backup of the
+// selected sites over a simulated fleet.
 #include "WidgetTest.h"
 
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "fleet/SiteRecord.h"
 #include "gui/dialogs/CSiteHistoryDlg.h"
 #include "gui/dialogs/CSitesDlg.h"
+#include "gui/models/SitesTableModel.h"
 #include "panel/CUploadDoc.h"
 #include "panel/SettingCatalogue.h"
+#include "session/JobResult.h"
 #include "sites/DocumentStore.h"
 #include "sites/SitePasswords.h"
+#include "sim/FleetSiteList.h"
+#include "support/Timing.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+
+#include <algorithm>
 
 Q_DECLARE_METATYPE(qarvo::sites::SiteConnection)
 
@@ -55,6 +65,24 @@ class SitesWindowTest : public testing::WidgetTest {
         backup.outcome = "ok";
         backup.document = digest;
         QCOMPARE(QString::fromStdString(book->finishRun(*run, "ok", "", backup)), QString());
+    }
+
+    void addFleetSite(const sim::FleetSite& simulated)
+    {
+        sites::Site site = sim::bookSite(simulated);
+        QCOMPARE(QString::fromStdString(book->addSite(site)), QString());
+        QCOMPARE(QString::fromStdString(sites::placePassword(*book, site, simulated.password)), QString());
+        QCOMPARE(QString::fromStdString(book->updateSite(site)), QString());
+    }
+
+    // The progress the window shows for the site of that name.
+    static QString progressOf(const CSitesDlg& window, const std::string& name)
+    {
+        const QAbstractItemModel& view = *window.table()->model();
+        for (int row = 0; row < view.rowCount(); ++row)
+            if (view.index(row, SitesTableModel::Name).data().toString() == QString::fromStdString(name))
+                return view.index(row, SitesTableModel::Progress).data().toString();
+        return {};
     }
 
     void initTest() override
@@ -103,6 +131,53 @@ private slots:
         history.compare(1, 0);
         const QString name = QString::fromUtf8(panel::settingInfo(panel::Setting::Entry1Delay).name.data(), qsizetype(panel::settingInfo(panel::Setting::Entry1Delay).name.size()));
         QCOMPARE(rows, (QList<QStringList>{{name, QStringLiteral("030"), QStringLiteral("045")}}));
+    }
+
+    void backUpRunsEachSelectedSiteAndShowsItsOutcome()
+    {
+        sim::FleetSetup setup;
+        setup.sites = 2;
+        setup.mix = *sim::parseProfileMix("healthy=1,wrong-password=1");
+        setup.eventEvery = std::chrono::milliseconds(0);
+        sim::SimFleet fleet(setup);
+        QVERIFY2(fleet.start(), fleet.error().c_str());
+        for (const sim::FleetSite& site : fleet.sites())
+            addFleetSite(site);
+        CSitesDlg window(*book, link::ConnectionSettings{});
+        window.setRunSettings({.jobs = 2, .retries = 0}, testing::answeredTiming());
+        window.table()->selectAll();
+        QSignalSpy ended(&window, &CSitesDlg::runFinished);
+        window.backUpSites();
+        QVERIFY(window.running());
+        QVERIFY(ended.wait(120000));
+        struct Expected {
+            sim::SiteProfile profile;
+            int exitStatus;
+            QString shown;
+        };
+        const Expected table[] = {
+            {sim::SiteProfile::Healthy, session::exit_status::kSuccess, strings::text(text_id::kSiteDone)},
+            {sim::SiteProfile::WrongPassword, session::exit_status::kRefused,
+             strings::formatTexts(text_id::kSiteRunRefused, {QString()})},
+        };
+        for (const sim::FleetSite& site : fleet.sites()) {
+            const Expected& expected = *std::ranges::find(table, site.profile, &Expected::profile);
+            QVERIFY2(progressOf(window, site.name).startsWith(expected.shown), qPrintable(progressOf(window, site.name)));
+            const auto runs = book->runs(book->findSite(site.name)->id);
+            QCOMPARE(runs.size(), std::size_t(1));
+            QCOMPARE(runs.front().kind, std::string("backup"));
+            QCOMPARE(runs.front().outcome, fleet::runOutcomeOf(expected.exitStatus));
+        }
+    }
+
+    void aRunWithNoSiteSelectedSaysSo()
+    {
+        addSite("alpha", 6001, "111111");
+        CSitesDlg window(*book, link::ConnectionSettings{});
+        window.table()->clearSelection();
+        window.backUpSites();
+        QVERIFY(!window.running());
+        QVERIFY(prompter().shown(text_id::kSiteNoneSelected));
     }
 };
 

@@ -457,5 +457,16 @@ inline constexpr int kSiteName = 9888;
 inline constexpr int kSiteModel = 9889;
 inline constexpr int kSiteTime = 9890;
 inline constexpr int kSiteChanged = 9891;
+inline constexpr int kSiteBackUp = 9892;
+inline constexpr int kSiteStatus = 9893;
+inline constexpr int kSiteStop = 9894;
+inline constexpr int kSiteProgress = 9895;
+inline constexpr int kSiteWaiting = 9896;
+inline constexpr int kSiteRunning = 9897;
+inline constexpr int kSiteDone = 9898;
+inline constexpr int kSiteFailed = 9899;
+inline constexpr int kSiteRunRefused = 9900;
+inline constexpr int kSiteInterrupted = 9901;
+inline constexpr int kSiteNoneSelected = 9902;
 
 } // namespace qarvo::text_id

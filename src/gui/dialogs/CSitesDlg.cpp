@@ -12,12 +12,15 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qarvo::gui {
 
@@ -26,6 +29,8 @@ namespace {
 using strings::text;
 
 QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr int kWidestColumn = 260;
 
 } // namespace
 
@@ -44,8 +49,9 @@ CSitesDlg::CSitesDlg(sites::SiteBook& book, link::ConnectionSettings base, QWidg
     table_->setSortingEnabled(true);
     table_->sortByColumn(SitesTableModel::Name, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableView::activated, this, [this] { connectSite(); });
@@ -57,17 +63,7 @@ CSitesDlg::CSitesDlg(sites::SiteBook& book, link::ConnectionSettings base, QWidg
     top->addWidget(filter_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(text(text_id::kCloseButton));
-    const std::pair<int, void (CSitesDlg::*)()> actions[] = {
-        {text_id::kSiteConnect, &CSitesDlg::connectSite}, {text_id::kSiteAdd, &CSitesDlg::addSite},
-        {text_id::kSiteEdit, &CSitesDlg::editSite},       {text_id::kSiteRemove, &CSitesDlg::removeSite},
-        {text_id::kSiteHistory, &CSitesDlg::showHistory},
-    };
-    for (const auto& [textId, slot] : actions) {
-        auto* button = buttons->addButton(text(textId), QDialogButtonBox::ActionRole);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, slot);
-    }
+    addButtons(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -78,12 +74,58 @@ CSitesDlg::CSitesDlg(sites::SiteBook& book, link::ConnectionSettings base, QWidg
     resize(820, 480);
 }
 
+CSitesDlg::~CSitesDlg()
+{
+    if (run_)
+        run_->stop();
+    if (runner_.joinable())
+        runner_.join();
+}
+
+void CSitesDlg::addButtons(QDialogButtonBox* buttons)
+{
+    buttons->button(QDialogButtonBox::Close)->setText(text(text_id::kCloseButton));
+    const auto add = [&](int textId, void (CSitesDlg::*slot)()) {
+        auto* button = buttons->addButton(text(textId), QDialogButtonBox::ActionRole);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+        return button;
+    };
+    const std::pair<int, void (CSitesDlg::*)()> actions[] = {
+        {text_id::kSiteConnect, &CSitesDlg::connectSite}, {text_id::kSiteAdd, &CSitesDlg::addSite},
+        {text_id::kSiteEdit, &CSitesDlg::editSite},       {text_id::kSiteRemove, &CSitesDlg::removeSite},
+        {text_id::kSiteHistory, &CSitesDlg::showHistory},
+    };
+    for (const auto& [textId, slot] : actions)
+        add(textId, slot);
+    runButtons_ = {add(text_id::kSiteBackUp, &CSitesDlg::backUpSites), add(text_id::kSiteStatus, &CSitesDlg::statusOfSites)};
+    stopButton_ = add(text_id::kSiteStop, &CSitesDlg::stopRun);
+    stopButton_->setEnabled(false);
+}
+
 void CSitesDlg::reload()
 {
+    const std::vector<std::string> selected = selectedSites();
     model_->setSites(sites::overview(book_));
     table_->resizeColumnsToContents();
+    // A long message stays in its tooltip rather than pushing the other columns away.
+    for (int column = 0; column < SitesTableModel::ColumnCount; ++column)
+        table_->setColumnWidth(column, std::min(table_->columnWidth(column), kWidestColumn));
     if (proxy_->rowCount() > 0 && !table_->currentIndex().isValid())
         table_->setCurrentIndex(proxy_->index(0, 0));
+    if (!selected.empty())
+        select(selected);
+}
+
+void CSitesDlg::select(const std::vector<std::string>& names)
+{
+    QItemSelection rows;
+    for (int row = 0; row < proxy_->rowCount(); ++row) {
+        const QModelIndex index = proxy_->index(row, SitesTableModel::Name);
+        if (std::ranges::binary_search(names, index.data().toString().toStdString()))
+            rows.select(index, index);
+    }
+    table_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 std::optional<sites::Site> CSitesDlg::currentSite() const
@@ -174,6 +216,93 @@ void CSitesDlg::showHistory()
         accept();
     });
     prompter().exec(history);
+}
+
+void CSitesDlg::setRunSettings(fleet::FleetOptions options, const Timing& timing)
+{
+    runOptions_ = options;
+    runTiming_ = timing;
+}
+
+void CSitesDlg::backUpSites() { runSites(fleet::SiteJob::Backup); }
+void CSitesDlg::statusOfSites() { runSites(fleet::SiteJob::Status); }
+
+void CSitesDlg::stopRun()
+{
+    if (run_)
+        run_->stop();
+}
+
+std::vector<std::string> CSitesDlg::selectedSites() const
+{
+    std::vector<std::string> names;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        names.push_back(model_->site(proxy_->mapToSource(index).row()).site.name);
+    std::ranges::sort(names);
+    return names;
+}
+
+// The run's threads hand each change over to the GUI thread; the window
+// only ever shows it there.
+void CSitesDlg::runSites(fleet::SiteJob job)
+{
+    if (run_)
+        return;
+    const std::vector<std::string> names = selectedSites();
+    if (names.empty()) {
+        prompter().message(this, MessageKind::Information, text(text_id::kSiteNoneSelected));
+        return;
+    }
+    model_->clearProgress();
+    for (const std::string& name : names)
+        model_->setProgress(name, text(text_id::kSiteWaiting));
+    const fleet::SiteJobSettings settings{book_.file(), base_, runTiming_};
+    run_ = std::make_unique<fleet::FleetRun>(names, runOptions_,
+                                             [job, settings](const std::string& site, std::stop_token stop) {
+                                                 return fleet::runSiteJob(job, site, settings, stop);
+                                             });
+    const fleet::FleetRun::Listener listener{
+        [this](const std::string& site, const fleet::FleetCounts&) {
+            QMetaObject::invokeMethod(
+                this, [this, site] { model_->setProgress(site, text(text_id::kSiteRunning)); }, Qt::QueuedConnection);
+        },
+        [this](const fleet::SiteResult& result, const fleet::FleetCounts&) {
+            QMetaObject::invokeMethod(this, [this, result] { showFinished(result); }, Qt::QueuedConnection);
+        }};
+    showRunning(true);
+    runner_ = std::jthread([this, listener, run = run_.get()] {
+        run->run(listener);
+        QMetaObject::invokeMethod(this, [this] { runEnded(); }, Qt::QueuedConnection);
+    });
+}
+
+void CSitesDlg::showFinished(const fleet::SiteResult& result)
+{
+    const QString message = fromStd(result.message);
+    QString shown;
+    switch (result.outcome) {
+    case fleet::Outcome::Done: shown = text(text_id::kSiteDone); break;
+    case fleet::Outcome::Failed: shown = strings::formatTexts(text_id::kSiteFailed, {message}); break;
+    case fleet::Outcome::Refused: shown = strings::formatTexts(text_id::kSiteRunRefused, {message}); break;
+    case fleet::Outcome::Interrupted: shown = text(text_id::kSiteInterrupted); break;
+    }
+    model_->setProgress(result.site, shown);
+}
+
+void CSitesDlg::runEnded()
+{
+    runner_.join();
+    run_.reset();
+    reload();
+    showRunning(false);
+    emit runFinished();
+}
+
+void CSitesDlg::showRunning(bool running)
+{
+    for (QPushButton* button : runButtons_)
+        button->setEnabled(!running);
+    stopButton_->setEnabled(running);
 }
 
 } // namespace qarvo::gui

@@ -10,8 +10,8 @@ namespace qarvo::gui {
 namespace {
 
 constexpr int kHeaders[SitesTableModel::ColumnCount] = {
-    text_id::kSiteName, text_id::kSiteTags, text_id::kSiteModel, text_id::kSiteLastBackup, text_id::kSiteLastOutcome,
-    text_id::kSiteTroubles,
+    text_id::kSiteName,       text_id::kSiteProgress,    text_id::kSiteTags,     text_id::kSiteModel,
+    text_id::kSiteLastBackup, text_id::kSiteLastOutcome, text_id::kSiteTroubles,
 };
 
 QString joined(const std::vector<std::string>& items)
@@ -39,6 +39,27 @@ void SitesTableModel::setSites(std::vector<sites::SiteOverview> rows)
     endResetModel();
 }
 
+void SitesTableModel::setProgress(const std::string& site, const QString& text)
+{
+    progress_[site] = text;
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (rows_[row].site.name == site)
+            emit dataChanged(index(int(row), Progress), index(int(row), Progress));
+}
+
+void SitesTableModel::clearProgress()
+{
+    progress_.clear();
+    if (!rows_.empty())
+        emit dataChanged(index(0, Progress), index(int(rows_.size()) - 1, Progress));
+}
+
+QString SitesTableModel::progress(int row) const
+{
+    const auto it = progress_.find(site(row).site.name);
+    return it == progress_.end() ? QString() : it->second;
+}
+
 int SitesTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
 
 int SitesTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
@@ -55,6 +76,7 @@ QVariant SitesTableModel::data(const QModelIndex& index, int role) const
     case LastBackup: return shownBookTime(row.lastBackup);
     case LastOutcome: return QString::fromStdString(row.lastOutcome);
     case Troubles: return QString::fromStdString(row.troubles);
+    case Progress: return progress(index.row());
     default: return {};
     }
 }

@@ -1,0 +1,324 @@
+#include "fleet/SiteJobs.h"
+
+#include "app/Strings.h"
+#include "base/TextIds.h"
+#include "communicator/TaviOptions.h"
+#include "eventlog/EventRecord.h"
+#include "fleet/SiteRecord.h"
+#include "online/StatusWatch.h"
+#include "operations/OperationCodes.h"
+#include "panel/PanelModels.h"
+#include "session/PanelJob.h"
+#include "sites/SiteConnection.h"
+#include "sites/SitePasswords.h"
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+
+namespace qarvo::fleet {
+
+namespace {
+
+namespace exit_status = session::exit_status;
+using Wait = session::PanelJob::Wait;
+
+// How an attempt ended: its exit status and, unless it succeeded, why.
+struct Ended {
+    int status = exit_status::kSuccess;
+    std::string message;
+};
+
+std::string durationText(Millis duration)
+{
+    const auto ms = duration.count();
+    return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+}
+
+Millis callWait(const Timing& timing, link::ConnectionMode mode)
+{
+    switch (mode) {
+    case link::ConnectionMode::Direct: return timing.directCallWait;
+    case link::ConnectionMode::Callback: return timing.callbackCallWait;
+    case link::ConnectionMode::WaitForCall: break;
+    }
+    return timing.waitForCall;
+}
+
+// What stopped answering, when a silence of the far end failed the job.
+std::string silenceText(const session::JobResult& result, const Timing& timing)
+{
+    switch (result.silence) {
+    case session::JobSilence::HelloUnanswered:
+        return "Timed out: the communicator did not answer the hello within " + durationText(timing.controlReply) + ".";
+    case session::JobSilence::NoRequest:
+        return std::string("Timed out: ") +
+               (result.mode == link::ConnectionMode::WaitForCall ? "no call came"
+                                                                  : "the communicator did not ask to connect") +
+               " within " + durationText(callWait(timing, result.mode)) + ".";
+    case session::JobSilence::PanelSilent:
+        return "Timed out: the panel sent no message for " + durationText(timing.workerReply) + ".";
+    case session::JobSilence::ReceiverSilent:
+        return "Timed out: no panel data came through the communicator for " + durationText(timing.receiverData) +
+               "; the link was ended.";
+    case session::JobSilence::None:
+    case session::JobSilence::Patience: break;
+    }
+    return {};
+}
+
+// A wait of the job's own that ran out, as its notice said it.
+std::string patienceText(const session::PanelJob& job)
+{
+    const auto notices = job.notices().all<JobNotice>();
+    const auto timedOut = std::find_if(notices.rbegin(), notices.rend(),
+                                       [](const JobNotice& n) { return n.kind == JobNotice::Kind::TimedOut; });
+    return timedOut == notices.rend() ? std::string()
+                                      : "Timed out: " + timedOut->text + " " + durationText(Millis(timedOut->value)) + ".";
+}
+
+// A failed job in the user's words: what timed out, else the message that
+// said why.
+Ended failureOf(session::PanelJob& job, const Timing& timing)
+{
+    const session::JobResult result = job.failure();
+    std::string why;
+    if (result.outcome == session::JobOutcome::Cancelled)
+        why = "interrupted: the link was ended.";
+    else if (why = silenceText(result, timing); why.empty())
+        why = result.silence == session::JobSilence::Patience ? patienceText(job) : std::string();
+    if (why.empty() && result.textId != 0)
+        why = strings::utf8(result.textId);
+    return {result.exitStatus, why};
+}
+
+std::string modelName(std::uint8_t typeCode)
+{
+    std::string name = strings::utf8(panel::modelTextId(typeCode));
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
+
+// One attempt's panel job and the site's record of it.
+class SiteAttempt {
+public:
+    SiteAttempt(SiteRecord& record, const session::JobSettings& settings)
+        : record_(record), timing_(settings.timing), job_(sink_, settings)
+    {
+    }
+
+    Ended backup()
+    {
+        newDocument();
+        if (!job_.connect([this] { return readTaviOptions(); }))
+            return failureWithOptions();
+        for (const int page : {operations::kReadInstaller, operations::kReadMaster})
+            if (!job_.transfer(page))
+                return failure();
+        if (!readEventLog())
+            return failure();
+        job_.finish();
+        return keepBackup();
+    }
+
+    Ended events()
+    {
+        eventlog::EventLogReader& reader = job_.panel().eventLogReader();
+        reader.setOptions({});
+        reader.setListener(eventsListener());
+        if (!job_.open())
+            return failure();
+        job_.panel().worker.startPageOperation(operations::kReadEventLog);
+        // A panel that keeps answering without the reading moving on is
+        // given up after twice the worker's reply time.
+        const bool read = job_.waitFor([this] { return eventsEnded_ ? Wait::Done : Wait::Pending; },
+                                       session::PanelJob::Patience{2 * timing_.workerReply,
+                                                                   "the reading made no progress for",
+                                                                   [&reader] {
+                                                                       return std::uint64_t(reader.eventCount()) << 32 |
+                                                                              std::uint32_t(reader.eventIndex());
+                                                                   }});
+        if (!read)
+            return failure();
+        const bool closed = job_.finish();
+        if (std::string why = keepEvents(); !why.empty())
+            return {exit_status::kFailure, why};
+        return {closed ? exit_status::kSuccess : exit_status::kFailure, closed ? "" : "the connection did not close"};
+    }
+
+    Ended status()
+    {
+        session::PanelSession& panel = job_.panel();
+        online::StatusWatch watch(
+            online::OnlineModel::Sources{
+                [&panel] {
+                    return operations::StatusCounts{panel.doc.identity().zoneCount, panel.doc.identity().pgmCount};
+                },
+                [&panel] { return panel.worker.panelClock(); },
+                {}},
+            job_.notices());
+        const bool connected = job_.connect(
+            {},
+            [&] {
+                watch.update();
+                return watch.complete();
+            },
+            session::PanelJob::Patience{2 * timing_.workerReply, "the panel did not report its whole status within"});
+        if (!connected)
+            return failure();
+        const std::string why = record_.keepStatus(statusSnapshotOf(watch.model()));
+        job_.finish();
+        return {why.empty() ? exit_status::kSuccess : exit_status::kFailure, why};
+    }
+
+private:
+    Ended failure() { return failureOf(job_, timing_); }
+
+    // Collects the records read; they are kept before the panel would mark
+    // its log, and again at the end.
+    eventlog::EventLogReader::Listener eventsListener()
+    {
+        eventlog::EventLogReader::Listener listener;
+        listener.ended = [this] { eventsEnded_ = true; };
+        listener.beforeMark = [this] { return keepEvents().empty(); };
+        listener.recordRead = [this](const eventlog::EventLogReader::RecordRead& read) {
+            if (eventlog::isMarkedAsReadRecord(read.code, read.word))
+                return; // the panel's note that it marked its log is no event
+            const std::lock_guard held(recordsMutex_);
+            records_.push_back(eventlog::eventRecordOf(read));
+        };
+        return listener;
+    }
+
+    // A new document of the default model, with the communicator's
+    // built-in options; the panel's model check sets the model.
+    void newDocument()
+    {
+        panel::CUploadDoc& doc = job_.doc();
+        doc.newDocument();
+        panel::PanelIdentity model;
+        model.setFromModel(panel::kDefaultTypeCode);
+        doc.checkModel(model);
+        doc.setTaviOptions(TaviOptions::builtInDefaults().bytes);
+    }
+
+    bool readTaviOptions()
+    {
+        if (job_.panel().tavi.readOptions() != text_id::kDownloadingSuccessfully) {
+            optionsUnread_ = true;
+            return false;
+        }
+        const auto held = job_.doc().lock();
+        job_.doc().setTaviOptions(job_.panel().tavi.record().bytes);
+        return true;
+    }
+
+    // The whole event log, read and unread, into the document without
+    // marking it.
+    bool readEventLog()
+    {
+        std::atomic<bool> ended{false};
+        eventlog::EventLogReader& reader = job_.panel().eventLogReader();
+        reader.setOptions({.markAsRead = false, .allEvents = true});
+        eventlog::EventLogReader::Listener listener;
+        listener.ended = [&] { ended = true; };
+        reader.setListener(listener);
+        const bool read = job_.panel().worker.startPageOperation(operations::kReadEventLog) &&
+                          job_.waitFor([&] { return ended && job_.idle() ? Wait::Done : Wait::Pending; });
+        reader.setListener({});
+        return read;
+    }
+
+    Ended keepBackup()
+    {
+        const std::filesystem::path file = record_.incomingDocument();
+        if (std::string why = job_.doc().save(file); !why.empty())
+            return {exit_status::kFailure, why};
+        std::string why;
+        if (!record_.keepBackup(file, job_.doc(), modelName(job_.identity().typeCode), why))
+            return {exit_status::kFailure, why};
+        return {};
+    }
+
+    std::string keepEvents()
+    {
+        const std::lock_guard held(recordsMutex_);
+        return record_.keepEvents(records_);
+    }
+
+    Ended failureWithOptions()
+    {
+        Ended ended = failure();
+        if (optionsUnread_ && ended.message.empty())
+            ended.message = "the communicator options could not be read";
+        return ended;
+    }
+
+    SiteRecord& record_;
+    Timing timing_;
+    NullSink sink_;
+    // What the reader's hooks write to, until the job's worker has ended.
+    std::mutex recordsMutex_;
+    std::vector<eventlog::EventRecord> records_;
+    std::atomic<bool> eventsEnded_{false};
+    bool optionsUnread_ = false;
+    session::PanelJob job_;
+};
+
+Ended runSteps(SiteJob job, SiteAttempt& attempt)
+{
+    switch (job) {
+    case SiteJob::Backup: return attempt.backup();
+    case SiteJob::Events: return attempt.events();
+    case SiteJob::Status: return attempt.status();
+    }
+    return {exit_status::kFailure, "no such job"};
+}
+
+// The settings of the site's panel job; nullopt and why nothing was sent.
+std::optional<session::JobSettings> jobSettings(SiteRecord& record, const SiteJobSettings& settings,
+                                                const std::atomic<bool>& interrupt, std::string& why)
+{
+    const sites::Site& site = record.site();
+    const auto password = sites::passwordOf(record.book(), site, why);
+    if (!why.empty()) {
+        why = "the password of site '" + site.name + "': " + why + "; nothing was sent.";
+        return std::nullopt;
+    }
+    const auto connection = sites::connectionOf(site, password.value_or(settings.base.password), settings.base, why);
+    if (!connection) {
+        why += "; nothing was sent.";
+        return std::nullopt;
+    }
+    return session::JobSettings{connection->settings, connection->mode, settings.timing, settings.clock, &interrupt};
+}
+
+} // namespace
+
+const SiteJobInfo& siteJobInfo(SiteJob job)
+{
+    return *std::ranges::find(kSiteJobs, job, &SiteJobInfo::job);
+}
+
+Attempt runSiteJob(SiteJob job, const std::string& site, const SiteJobSettings& settings, std::stop_token stop)
+{
+    std::string why;
+    const auto record = SiteRecord::open(settings.book, site, why);
+    std::atomic<bool> interrupt{false};
+    const auto jobSettingsOfSite = record ? jobSettings(*record, settings, interrupt, why) : std::nullopt;
+    if (!jobSettingsOfSite)
+        return attemptOf(exit_status::kFailure, why);
+    if (why = record->start(std::string(siteJobInfo(job).runKind)); !why.empty())
+        return attemptOf(exit_status::kFailure, why + "; nothing was sent.");
+    Ended ended;
+    {
+        SiteAttempt attempt(*record, *jobSettingsOfSite);
+        std::stop_callback onStop(stop, [&] { interrupt = true; });
+        ended = runSteps(job, attempt);
+    }
+    if (const std::string problem = record->finish(ended.status); !problem.empty())
+        ended.message = problem + " The run stays marked as running in the book.";
+    return attemptOf(ended.status, ended.message);
+}
+
+} // namespace qarvo::fleet

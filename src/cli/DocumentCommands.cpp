@@ -1,5 +1,6 @@
 #include "cli/DocumentCommands.h"
 
+#include "session/JobTexts.h"
 #include "session/PanelSession.h"
 #include "app/Strings.h"
 #include "base/TextIds.h"
@@ -59,17 +60,12 @@ constexpr std::string_view kVerifyOption = "--verify";
 constexpr std::string_view kForceOption = "--force";
 
 using operations::firstDifference;
+using session::makeNewDocument;
+using session::modelName;
 using operations::writtenRanges;
 
 
 void printProblem(std::ostream& err, const std::string& text) { err << kProgramName << ": " << text << std::endl; }
-
-std::string modelName(std::uint8_t typeCode)
-{
-    std::string name = strings::utf8(panel::modelTextId(typeCode));
-    name.erase(name.find_last_not_of(' ') + 1);
-    return name;
-}
 
 // "Sirus16-0000": the model and the panel ID code, for file names.
 std::string modelFileStem(std::uint8_t typeCode, std::uint16_t panelId)
@@ -83,15 +79,6 @@ std::string modelFileStem(std::uint8_t typeCode, std::uint16_t panelId)
     return stem + id;
 }
 
-// A new document of the model, with the communicator's built-in options.
-void makeNewDocument(panel::CUploadDoc& doc, std::uint8_t typeCode)
-{
-    doc.newDocument();
-    panel::PanelIdentity model;
-    model.setFromModel(typeCode);
-    doc.checkModel(model);
-    doc.setTaviOptions(TaviOptions::builtInDefaults().bytes);
-}
 
 // "24", "0x24": a hexadecimal panel type code.
 std::optional<std::uint8_t> parseTypeCode(std::string text)

@@ -24,7 +24,4 @@ const char* exitStatusHelp();
 // is why the job failed (a wait of the job's own has been said already).
 void sayWhatTimedOut(const session::JobResult& result, const Timing& timing, std::ostream& err);
 
-// "42 s", "250 ms".
-std::string durationText(Millis duration);
-
 } // namespace qarvo::cli

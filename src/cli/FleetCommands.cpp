@@ -31,13 +31,6 @@ constexpr int kDefaultJobs = 16;
 constexpr int kDefaultRetries = 2;
 constexpr long kMostJobs = 256;
 
-// The command each fleet job runs for a site, with the site's connection.
-struct FleetKind {
-    std::string_view name;
-    std::string_view command;
-};
-constexpr FleetKind kKinds[] = {{"backup", "backup"}, {"events", "read-events"}, {"status", "status"}};
-
 // Runs the command for one site in this process, as `qarvoip-cli --site
 // NAME COMMAND` would, through the site's job in core.
 fleet::Attempt runForSite(const Session& s, const std::filesystem::path& book, std::string_view command,
@@ -105,7 +98,7 @@ private:
     std::jthread thread_;
 };
 
-int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, const FleetKind& kind)
+int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, fleet::SiteJob job)
 {
     if (args.has(kJson) && args.has(kCsv))
         return usageError(s.env.err, "--json and --csv: choose one");
@@ -119,10 +112,11 @@ int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, const Fleet
                   << (args.has(kTag) ? " with that tag" : "") << "." << std::endl;
         return kExitFailure;
     }
+    const fleet::SiteJobInfo& kind = fleet::siteJobInfo(job);
     const std::filesystem::path file = book.file();
     fleet::FleetRun run(*names, {.jobs = *jobs, .retries = *retries},
                         [&](const std::string& site, std::stop_token stop) {
-                            return runForSite(s, file, kind.command, site, stop);
+                            return runForSite(s, file, kind.runKind, site, stop);
                         });
     FleetProgress progress(s.env.err, s.env.errIsTerminal, std::string(kind.name));
     std::vector<fleet::SiteResult> results;
@@ -140,9 +134,9 @@ int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, const Fleet
     return fleetExitStatus(results, run.stopped());
 }
 
-int runBackup(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, kKinds[0]); }
-int runEvents(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, kKinds[1]); }
-int runStatus(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, kKinds[2]); }
+int runBackup(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, fleet::SiteJob::Backup); }
+int runEvents(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, fleet::SiteJob::Events); }
+int runStatus(Session& s, sites::SiteBook& book, const BookArgs& args) { return runKind(s, book, args, fleet::SiteJob::Status); }
 
 int runReport(Session& s, sites::SiteBook& book, const BookArgs& args)
 {

@@ -4,6 +4,7 @@
 #include "base/TextIds.h"
 #include "cli/Demo.h"
 #include "cli/ExitStatus.h"
+#include "session/JobTexts.h"
 
 namespace qarvo::cli {
 
@@ -66,7 +67,7 @@ void PanelRun::print(const JobNotice& notice)
                         std::to_string(notice.count) + ").");
         break;
     case Kind::TimedOut:
-        sink_.printLine("Timed out: " + notice.text + " " + durationText(Millis(notice.value)) + ".");
+        sink_.printLine(session::timedOutText(notice));
         break;
     case Kind::Disconnecting: sink_.printNote(strings::utf8(text_id::kDisconnecting)); break;
     case Kind::Disconnected: printConnection(text_id::kDisconnected); break;

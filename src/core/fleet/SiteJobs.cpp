@@ -8,6 +8,7 @@
 #include "online/StatusWatch.h"
 #include "operations/OperationCodes.h"
 #include "panel/PanelModels.h"
+#include "session/JobTexts.h"
 #include "session/PanelJob.h"
 #include "sites/SiteConnection.h"
 #include "sites/SitePasswords.h"
@@ -29,44 +30,6 @@ struct Ended {
     std::string message;
 };
 
-std::string durationText(Millis duration)
-{
-    const auto ms = duration.count();
-    return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
-}
-
-Millis callWait(const Timing& timing, link::ConnectionMode mode)
-{
-    switch (mode) {
-    case link::ConnectionMode::Direct: return timing.directCallWait;
-    case link::ConnectionMode::Callback: return timing.callbackCallWait;
-    case link::ConnectionMode::WaitForCall: break;
-    }
-    return timing.waitForCall;
-}
-
-// What stopped answering, when a silence of the far end failed the job.
-std::string silenceText(const session::JobResult& result, const Timing& timing)
-{
-    switch (result.silence) {
-    case session::JobSilence::HelloUnanswered:
-        return "Timed out: the communicator did not answer the hello within " + durationText(timing.controlReply) + ".";
-    case session::JobSilence::NoRequest:
-        return std::string("Timed out: ") +
-               (result.mode == link::ConnectionMode::WaitForCall ? "no call came"
-                                                                  : "the communicator did not ask to connect") +
-               " within " + durationText(callWait(timing, result.mode)) + ".";
-    case session::JobSilence::PanelSilent:
-        return "Timed out: the panel sent no message for " + durationText(timing.workerReply) + ".";
-    case session::JobSilence::ReceiverSilent:
-        return "Timed out: no panel data came through the communicator for " + durationText(timing.receiverData) +
-               "; the link was ended.";
-    case session::JobSilence::None:
-    case session::JobSilence::Patience: break;
-    }
-    return {};
-}
-
 // A wait of the job's own that ran out, as its notice said it.
 std::string patienceText(const session::PanelJob& job)
 {
@@ -74,7 +37,7 @@ std::string patienceText(const session::PanelJob& job)
     const auto timedOut = std::find_if(notices.rbegin(), notices.rend(),
                                        [](const JobNotice& n) { return n.kind == JobNotice::Kind::TimedOut; });
     return timedOut == notices.rend() ? std::string()
-                                      : "Timed out: " + timedOut->text + " " + durationText(Millis(timedOut->value)) + ".";
+                                      : session::timedOutText(*timedOut);
 }
 
 // A failed job in the user's words: what timed out, else the message that
@@ -85,18 +48,11 @@ Ended failureOf(session::PanelJob& job, const Timing& timing)
     std::string why;
     if (result.outcome == session::JobOutcome::Cancelled)
         why = "interrupted: the link was ended.";
-    else if (why = silenceText(result, timing); why.empty())
+    else if (why = session::silenceText(result, timing); why.empty())
         why = result.silence == session::JobSilence::Patience ? patienceText(job) : std::string();
     if (why.empty() && result.textId != 0)
         why = strings::utf8(result.textId);
     return {result.exitStatus, why};
-}
-
-std::string modelName(std::uint8_t typeCode)
-{
-    std::string name = strings::utf8(panel::modelTextId(typeCode));
-    name.erase(name.find_last_not_of(' ') + 1);
-    return name;
 }
 
 // One attempt's panel job and the site's record of it.
@@ -192,15 +148,7 @@ private:
 
     // A new document of the default model, with the communicator's
     // built-in options; the panel's model check sets the model.
-    void newDocument()
-    {
-        panel::CUploadDoc& doc = job_.doc();
-        doc.newDocument();
-        panel::PanelIdentity model;
-        model.setFromModel(panel::kDefaultTypeCode);
-        doc.checkModel(model);
-        doc.setTaviOptions(TaviOptions::builtInDefaults().bytes);
-    }
+    void newDocument() { session::makeNewDocument(job_.doc(), panel::kDefaultTypeCode); }
 
     bool readTaviOptions()
     {
@@ -235,7 +183,7 @@ private:
         if (std::string why = job_.doc().save(file); !why.empty())
             return {exit_status::kFailure, why};
         std::string why;
-        if (!record_.keepBackup(file, job_.doc(), modelName(job_.identity().typeCode), why))
+        if (!record_.keepBackup(file, job_.doc(), session::modelName(job_.identity().typeCode), why))
             return {exit_status::kFailure, why};
         return {};
     }

@@ -3,7 +3,6 @@
 #include "app/Strings.h"
 #include "cli/SiteCommands.h"
 #include "cli/WriteCheck.h"
-#include "sites/DocumentStore.h"
 #include "sites/SitePasswords.h"
 
 #include <algorithm>
@@ -112,11 +111,10 @@ void SiteRun::finish(int status)
         problem(env_, why + " The run stays marked as running in the book.");
 }
 
-fs::path SiteRun::incomingDocument() const { return sites::DocumentStore(book_->documentsFolder()).incomingFile(); }
+fs::path SiteRun::incomingDocument() const { return book_->incomingDocument(); }
 
 std::optional<fs::path> SiteRun::keepBackup(const fs::path& file, const panel::CUploadDoc& doc, const std::string& model)
 {
-    const sites::DocumentStore store(book_->documentsFolder());
     sites::BackupEntry entry;
     entry.siteId = site_.id;
     entry.takenAt = sites::bookTime();
@@ -126,17 +124,20 @@ std::optional<fs::path> SiteRun::keepBackup(const fs::path& file, const panel::C
                                        [](const sites::BackupEntry& b) { return !b.document.empty(); });
     if (previous != earlier.rend()) {
         panel::CUploadDoc before(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
-        if (before.open(store.pathOf(previous->document)).empty())
+        std::string why;
+        const auto earlierFile = book_->documentFile(previous->document, why);
+        if (earlierFile && before.open(*earlierFile).empty())
             for (const std::string& line : settingDifferences(before, doc))
                 entry.changed += line + "\n";
     }
-    if (const std::string why = store.keep(file, entry.document); !why.empty()) {
+    if (const std::string why = book_->keepDocument(file, entry.document); !why.empty()) {
         problem(env_, why);
         return std::nullopt;
     }
     backup_ = entry;
     message_ = "backup " + entry.document.substr(0, 12);
-    return store.pathOf(entry.document);
+    std::string why;
+    return book_->documentFile(entry.document, why);
 }
 
 bool SiteRun::keepEvents(const std::vector<EventRecord>& records)

@@ -143,6 +143,13 @@ private:
         say(s_, text);
     }
 
+    // A job's outcome, as a local run's progress lines show it.
+    void done(const ClaimedJob& job, const fleet::SiteResult& result)
+    {
+        std::lock_guard lock(outputMutex_);
+        s_.env.err << "run " << job.runId << ": " << siteLine(result) << std::endl;
+    }
+
     bool reconnect(BookLink& link, bool quiet)
     {
         std::string why;
@@ -202,7 +209,7 @@ private:
                            (run.stopped() || !link.queue()->reachable());
         std::string why = again ? link.queue()->release(job, name_) : link.queue()->finish(job, name_, result);
         if (why.empty() && !again)
-            tell("run " + std::to_string(job.runId) + ": " + siteLine(result));
+            done(job, result);
         else if (!why.empty() && reconnect(link, false))
             why = again ? link.queue()->release(job, name_) : link.queue()->finish(job, name_, result);
         if (!why.empty() && !stopped())

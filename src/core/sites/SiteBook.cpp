@@ -415,7 +415,8 @@ std::string SiteBook::removeSite(const Site& site, bool purge)
     return transaction([&] {
         for (const char* sql : {"DELETE FROM site_tags WHERE site_id = ?", "DELETE FROM backups WHERE site_id = ?",
                                 "DELETE FROM events WHERE site_id = ?", "DELETE FROM status_snapshots WHERE site_id = ?",
-                                "DELETE FROM job_runs WHERE site_id = ?", "DELETE FROM sites WHERE id = ?"}) {
+                                "DELETE FROM job_runs WHERE site_id = ?", "DELETE FROM fleet_jobs WHERE site_id = ?",
+                                "DELETE FROM sites WHERE id = ?"}) {
             QSqlQuery remove = query(sql);
             remove.addBindValue(QVariant::fromValue(site.id));
             if (std::string why; !run(remove, why))

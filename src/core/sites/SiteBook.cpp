@@ -6,7 +6,7 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QDir>
+#include <QStandardPaths>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -117,9 +117,13 @@ std::unique_ptr<SiteBook> SiteBook::open(const fs::path& file, std::string& why,
     if (isSharedBook(file.string())) {
         std::unique_ptr<SiteBook> book(new SiteBook(file, connectionName()));
         book->dialect_ = SqlDialect::Postgres;
-        book->localFolder_ = localFolder.empty()
-                                 ? fs::path(QDir::tempPath().toStdString()) / ("qarvoip-" + std::to_string(::getuid()))
-                                 : localFolder;
+        // By default the user's own cache folder: never a shared one such as
+        // /tmp, since documents hold every code of the panel.
+        book->localFolder_ =
+            localFolder.empty()
+                ? fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).toStdString()) /
+                      "qarvoip"
+                : localFolder;
         if (why = book->prepareShared(); !why.empty())
             return nullptr;
         return book;

@@ -82,8 +82,8 @@ class SiteBook {
 public:
     // Opens the book at the file or shared address, creating and migrating
     // it; nullptr and why when it cannot be used. A shared book's documents
-    // are copied to localFolder/documents to be opened (by default a folder
-    // of the user's own under the temporary folder).
+    // are copied to localFolder/documents to be opened (by default
+    // qarvoip/ in the user's cache folder).
     static std::unique_ptr<SiteBook> open(const std::filesystem::path& file, std::string& why,
                                           std::chrono::milliseconds busyTimeout = kBusyTimeout,
                                           const std::filesystem::path& localFolder = {});

@@ -16,13 +16,13 @@ cd "$(dirname "$0")/.."
 
 fail() { echo "error: $*" >&2; exit 1; }
 
-# The nightly backup's systemd user units in an installed tree STAGE: both
-# there, and valid as systemd reads them (the program they run and the man
+# The systemd user units in an installed tree STAGE (the nightly backup's
+# and the fleet worker's): all there, and valid as systemd reads them (the program they run and the man
 # page they name taken from the tree). Without systemd-analyze only the
 # first is checked.
 check_units() {
   local stage=$1 units="$1/usr/lib/systemd/user" check="$1/.units-check"
-  for unit in qarvoip-fleet-backup.service qarvoip-fleet-backup.timer; do
+  for unit in qarvoip-fleet-backup.service qarvoip-fleet-backup.timer qarvoip-fleet-worker.service; do
     [ -f "$units/$unit" ] && echo "ok   lib/systemd/user/$unit" || { echo "MISSING lib/systemd/user/$unit"; return 1; }
   done
   if ! command -v systemd-analyze >/dev/null; then
@@ -30,10 +30,12 @@ check_units() {
     return 0
   fi
   mkdir -p "$check"
-  sed "s|=/usr/bin/|=$stage/usr/bin/|" "$units/qarvoip-fleet-backup.service" >"$check/qarvoip-fleet-backup.service"
+  for service in qarvoip-fleet-backup.service qarvoip-fleet-worker.service; do
+    sed "s|=/usr/bin/|=$stage/usr/bin/|" "$units/$service" >"$check/$service"
+  done
   cp "$units/qarvoip-fleet-backup.timer" "$check/"
   (cd "$check" && MANPATH="$stage/usr/share/man" systemd-analyze verify \
-     qarvoip-fleet-backup.timer qarvoip-fleet-backup.service) || return 1
+     qarvoip-fleet-backup.timer qarvoip-fleet-backup.service qarvoip-fleet-worker.service) || return 1
   rm -rf "$check"
   echo "ok   systemd-analyze verify"
 }

@@ -5,6 +5,8 @@
 #
 #   scripts/pg-test-server.sh start DIR   make and start the cluster in DIR
 #   scripts/pg-test-server.sh stop DIR    stop it and remove DIR
+#   scripts/pg-test-server.sh restart DIR stop it at once (as a crash would)
+#                                         and start it again, its data kept
 #   scripts/pg-test-server.sh run CMD…    a cluster in a temporary folder for
 #                                         the length of CMD, stopped at exit
 #
@@ -58,8 +60,16 @@ stop() { # DIR
   rm -rf "$dir"
 }
 
+restart() { # DIR
+  local dir=$1 bin
+  bin=$(bindir) || { echo "pg-test-server: no PostgreSQL server binaries installed" >&2; exit 3; }
+  as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 30 -m immediate restart >/dev/null \
+    || { cat "$dir/server.log" >&2; exit 1; }
+}
+
 case "${1:-}" in
   start) start "${2:?a folder}" ;;
+  restart) restart "${2:?a folder}" ;;
   stop) stop "${2:?a folder}" ;;
   run)
     shift
@@ -69,5 +79,5 @@ case "${1:-}" in
     export QARVOIP_TEST_PG
     "$@"
     ;;
-  *) echo "usage: $0 start DIR | stop DIR | run COMMAND…" >&2; exit 2 ;;
+  *) echo "usage: $0 start DIR | stop DIR | restart DIR | run COMMAND…" >&2; exit 2 ;;
 esac

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libssl-dev fonts-dejavu-core
-          xvfb xauth poppler-utils libqt6sql6-sqlite qtkeychain-qt6-dev)
+          xvfb xauth poppler-utils libqt6sql6-sqlite libqt6sql6-psql postgresql qtkeychain-qt6-dev)
 
 fail() { echo "error: $*" >&2; exit 1; }
 

@@ -18,7 +18,6 @@
 #include "gui/dialogs/CSitesDlg.h"
 #include "sim/FleetSiteList.h"
 #include "sim/SimFleet.h"
-#include "sites/DocumentStore.h"
 #include "sites/SitePasswords.h"
 #include "app/Strings.h"
 #include "app/UserSettings.h"
@@ -139,7 +138,7 @@ std::unique_ptr<qarvo::sites::SiteBook> demoBook(const QDir& folder)
         const auto file = folder.filePath(QStringLiteral("backup.rps")).toStdString();
         std::string digest;
         if (!doc.save(file).empty() ||
-            !qarvo::sites::DocumentStore(book->documentsFolder()).keep(file, digest).empty())
+            !book->keepDocument(file, digest).empty())
             return nullptr;
         const auto run = book->startRun(shop->id, "backup", why);
         qarvo::sites::BackupEntry backup;

@@ -184,7 +184,8 @@ constexpr std::array kOptions{
     OptionRow{"--own-port", "N", "local UDP port (0: any)", setOwnPort},
     OptionRow{"--home", "DIR", "folder holding PanelRPS.cfg instead of the user's configuration folder (also $QARVOIP_HOME)", setHome},
     OptionRow{"--site", "NAME", "connect as the site book's site NAME says, and keep the run in its history", setSite},
-    OptionRow{"--db", "FILE", "the site book's file (also $QARVOIP_DB; default sites.db in the data folder)", setDb},
+    OptionRow{"--db", "FILE|URL", "the site book's file, or a shared one at postgresql://USER@HOST/DBNAME (also "
+                                  "$QARVOIP_DB; default sites.db in the data folder)", setDb},
     OptionRow{"--demo", "", "use the embedded simulated communicator on 127.0.0.1", setDemo},
     OptionRow{"--timeout", "S", "wait at most S seconds for the communicator's call (--mode wait)", setTimeout},
     OptionRow{"--verbose", "", "say more on the error stream", setVerbose},

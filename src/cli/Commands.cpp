@@ -62,7 +62,9 @@ constexpr std::array kCommands{
     CommandRow{"firmware-update", "HOST:PORT: make the communicator update its firmware", false, runFirmwareUpdate},
     CommandRow{"sites", "SUBCOMMAND [NAME] [options]: the site book: add, edit, rm, list, show, import, export, "
                "history, diff", false, runSites, true, sitesHelp},
-    CommandRow{"fleet", "SUBCOMMAND [options]: one job over many sites of the book: backup, events, status, report",
+    CommandRow{"fleet",
+               "SUBCOMMAND [options]: one job over many sites of the book: backup, events, status, report; "
+               "worker, wait for runs queued in a shared book",
                false, runFleet, true, fleetHelp},
 };
 

@@ -3,6 +3,7 @@
 #include "cli/BookSubcommands.h"
 #include "cli/CliApp.h"
 #include "cli/FleetProgress.h"
+#include "cli/FleetQueue.h"
 #include "cli/FleetReport.h"
 #include "fleet/FleetRun.h"
 #include "fleet/SiteJobs.h"
@@ -27,9 +28,12 @@ constexpr std::string_view kCsv = "--csv";
 constexpr std::string_view kReport = "--report";
 constexpr std::string_view kSince = "--since";
 constexpr std::string_view kHtml = "--html";
+constexpr std::string_view kQueue = "--queue";
 constexpr int kDefaultJobs = 16;
 constexpr int kDefaultRetries = 2;
 constexpr long kMostJobs = 256;
+
+} // namespace
 
 // Runs the command for one site in this process, as `qarvoip-cli --site
 // NAME COMMAND` would, through the site's job in core.
@@ -41,6 +45,14 @@ fleet::Attempt runForSite(const Session& s, const std::filesystem::path& book, s
         return {fleet::Outcome::Failed, false, "no site job runs '" + std::string(command) + "'"};
     return fleet::runSiteJob(job->job, site, {book, s.settings, s.env.timing, s.env.clock}, stop);
 }
+
+std::optional<std::string_view> fleetCommandOf(std::string_view kind)
+{
+    const auto it = std::ranges::find(fleet::kSiteJobs, kind, &fleet::SiteJobInfo::name);
+    return it == std::end(fleet::kSiteJobs) ? std::nullopt : std::optional(it->runKind);
+}
+
+namespace {
 
 std::optional<int> number(Session& s, const BookArgs& args, std::string_view option, int fallback, long min)
 {
@@ -107,6 +119,8 @@ int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, fleet::Site
     const auto names = jobs && retries ? chosenSites(s, book, args) : std::nullopt;
     if (!names)
         return kExitUsage;
+    if (args.has(kQueue))
+        return queueRun(s, book, *names, std::string(kind.name), *retries);
     if (names->empty()) {
         s.env.err << kProgramName << ": no site to run: the book " << book.file().string() << " holds none"
                   << (args.has(kTag) ? " with that tag" : "") << "." << std::endl;
@@ -152,15 +166,21 @@ int runReport(Session& s, sites::SiteBook& book, const BookArgs& args)
 const std::vector<BookSubcommand>& subcommands()
 {
     const std::vector<SubcommandOption> runOptions{{kTag, "T"}, {kJobs, "N"}, {kRetries, "R"},
-                                             {kJson, ""}, {kCsv, ""},   {kReport, "FILE.html"}};
+                                             {kJson, ""}, {kCsv, ""},   {kReport, "FILE.html"},
+                                             {kQueue, ""}};
     constexpr std::string_view words = "[--tag T | NAMES...] [--jobs N] [--retries R] [--json | --csv] "
-                                       "[--report FILE.html]";
+                                       "[--report FILE.html] [--queue]";
     constexpr std::size_t any = std::numeric_limits<std::size_t>::max();
     static const std::vector<BookSubcommand> table{
         {"backup", words, runOptions, runBackup, 0, any,
-         "read every chosen site's pages and keep them in its history, with the settings changed"},
+         "read every chosen site's pages and keep them in its history, with the settings changed; --queue: "
+         "queue the run in a shared book for fleet workers and print its number"},
         {"events", words, runOptions, runEvents, 0, any, "collect the event records not kept before"},
         {"status", words, runOptions, runStatus, 0, any, "keep a status snapshot; troubles and open zones"},
+        {"worker", "[--jobs N] [--lease SECONDS] [--until-idle]", workerOptions(), runWorker, 0, 0,
+         "take the jobs of queued runs from a shared book, N at once, until Ctrl-C (or none is left)"},
+        {"wait", "RUN [--json | --csv]", {{kJson, ""}, {kCsv, ""}}, runWait, 1, 1,
+         "follow a queued run to its end, as a local run shows itself"},
         {"report", "[--since YYYY-MM-DD] [--html FILE]", {{kSince, "YYYY-MM-DD"}, {kHtml, "FILE"}}, runReport, 0, 0,
          "what the last runs found: failed sites, changed settings, new alarms, troubles"},
     };

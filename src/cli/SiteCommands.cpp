@@ -7,7 +7,6 @@
 #include "cli/JsonOutput.h"
 #include "cli/WriteCheck.h"
 #include "panel/CUploadDoc.h"
-#include "sites/DocumentStore.h"
 #include "sites/SiteCsv.h"
 #include "sites/SitePasswords.h"
 
@@ -463,14 +462,16 @@ int runDiff(Session& s, SiteBook& book, const BookArgs& args)
                        " kept; sites history lists them)");
         return kExitUsage;
     }
-    const sites::DocumentStore store(book.documentsFolder());
     panel::CUploadDoc left(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
     panel::CUploadDoc right(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
-    for (auto [doc, backup] : {std::pair{&left, a}, std::pair{&right, b}})
-        if (const std::string why = doc->open(store.pathOf(backup->document)); !why.empty()) {
+    for (auto [doc, backup] : {std::pair{&left, a}, std::pair{&right, b}}) {
+        std::string why;
+        const auto file = book.documentFile(backup->document, why);
+        if (why = file ? doc->open(*file) : why; !why.empty()) {
             problem(s, why);
             return kExitUsage;
         }
+    }
     const auto differences = settingDifferences(left, right);
     for (const std::string& line : differences)
         s.env.out << line << '\n';
@@ -530,7 +531,9 @@ fs::path bookFile(const GlobalOptions& options, const CliEnvironment& env)
 std::unique_ptr<SiteBook> openBook(const GlobalOptions& options, const CliEnvironment& env)
 {
     std::string why;
-    auto book = SiteBook::open(bookFile(options, env), why);
+    // A shared book's documents are copied into the data folder to be read.
+    const fs::path data = programDirectory(options, env.homeVariable, app::defaultBackupBase());
+    auto book = SiteBook::open(bookFile(options, env), why, sites::kBusyTimeout, data);
     if (!book)
         env.err << kProgramName << ": " << why << std::endl;
     return book;

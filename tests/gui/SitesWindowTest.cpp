@@ -57,7 +57,7 @@ class SitesWindowTest : public testing::WidgetTest {
         const auto file = home().file(QStringLiteral("backup.rps")).toStdString();
         QVERIFY(doc.save(file).empty());
         std::string digest, why;
-        QCOMPARE(QString::fromStdString(sites::DocumentStore(book->documentsFolder()).keep(file, digest)), QString());
+        QCOMPARE(QString::fromStdString(book->keepDocument(file, digest)), QString());
         const auto run = book->startRun(site.id, "backup", why);
         QVERIFY(run);
         sites::BackupEntry backup;

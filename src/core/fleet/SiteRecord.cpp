@@ -4,7 +4,6 @@
 #include "online/Indicators.h"
 #include "panel/NamedSettings.h"
 #include "session/JobResult.h"
-#include "sites/DocumentStore.h"
 
 #include <algorithm>
 
@@ -118,13 +117,11 @@ std::string SiteRecord::finish(int exitStatus)
     return book_->finishRun(*run_, runOutcomeOf(exitStatus), message_, backup_);
 }
 
-// The one place the site jobs and --site runs touch the document store.
-fs::path SiteRecord::incomingDocument() const { return sites::DocumentStore(book_->documentsFolder()).incomingFile(); }
+fs::path SiteRecord::incomingDocument() const { return book_->incomingDocument(); }
 
 std::optional<fs::path> SiteRecord::keepBackup(const fs::path& file, const panel::CUploadDoc& doc,
                                                const std::string& model, std::string& why)
 {
-    const sites::DocumentStore store(book_->documentsFolder());
     sites::BackupEntry entry;
     entry.siteId = site_.id;
     entry.takenAt = sites::bookTime();
@@ -134,14 +131,16 @@ std::optional<fs::path> SiteRecord::keepBackup(const fs::path& file, const panel
                                        [](const sites::BackupEntry& b) { return !b.document.empty(); });
     if (previous != earlier.rend()) {
         panel::CUploadDoc before(strings::utf8(panel::CUploadDoc::kCurrentLogTextId));
-        if (before.open(store.pathOf(previous->document)).empty())
+        std::string unread; // an earlier document that cannot be read leaves the changes unnamed
+        const auto earlierFile = book_->documentFile(previous->document, unread);
+        if (earlierFile && before.open(*earlierFile).empty())
             entry.changed = changedLines(before, doc);
     }
-    if (why = store.keep(file, entry.document); !why.empty())
+    if (why = book_->keepDocument(file, entry.document); !why.empty())
         return std::nullopt;
     backup_ = entry;
     message_ = "backup " + entry.document.substr(0, 12);
-    return store.pathOf(entry.document);
+    return book_->documentFile(entry.document, why);
 }
 
 std::string SiteRecord::keepEvents(const std::vector<eventlog::EventRecord>& records)

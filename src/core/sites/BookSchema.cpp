@@ -76,7 +76,43 @@ CREATE TABLE job_runs (
 CREATE INDEX job_runs_site ON job_runs (site_id, started_at);
 )";
 
-constexpr std::array<std::string_view, 1> kMigrations{kVersion1};
+// Documents kept in the book itself (a shared book: every machine reads
+// them there; a book in a file keeps them as files beside it). A fleet run
+// queued for workers on other machines: its jobs, one a site, each claimed
+// by one worker under a lease the worker renews while it works; at most
+// one job a site runs at a time.
+constexpr std::string_view kVersion2 = R"(
+CREATE TABLE documents (
+  digest TEXT PRIMARY KEY,
+  content {blob} NOT NULL,
+  kept_at TEXT NOT NULL
+);
+CREATE TABLE fleet_runs (
+  id {id},
+  kind TEXT NOT NULL,
+  retries INTEGER NOT NULL,
+  created_at TEXT NOT NULL
+);
+CREATE TABLE fleet_jobs (
+  id {id},
+  run_id INTEGER NOT NULL REFERENCES fleet_runs (id),
+  site_id INTEGER NOT NULL REFERENCES sites (id),
+  site TEXT NOT NULL,
+  state TEXT NOT NULL DEFAULT 'queued',
+  worker TEXT NOT NULL DEFAULT '',
+  attempts INTEGER NOT NULL DEFAULT 0,
+  claims INTEGER NOT NULL DEFAULT 0,
+  lease_until {stamp},
+  started_at {stamp},
+  ended_at {stamp},
+  outcome TEXT NOT NULL DEFAULT '',
+  message TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX fleet_jobs_run ON fleet_jobs (run_id, state);
+CREATE UNIQUE INDEX fleet_jobs_site_running ON fleet_jobs (site_id) WHERE state = 'running';
+)";
+
+constexpr std::array<std::string_view, 2> kMigrations{kVersion1, kVersion2};
 
 struct Word {
     std::string_view placeholder;
@@ -85,6 +121,14 @@ struct Word {
 };
 constexpr std::array kWords{
     Word{"{id}", "INTEGER PRIMARY KEY AUTOINCREMENT", "BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY"},
+    Word{"{blob}", "BLOB", "BYTEA"},
+    Word{"{stamp}", "TEXT", "TIMESTAMPTZ"},
+    Word{"{tables}", "sqlite_master", "pg_catalog.pg_tables"},
+    Word{"{begin}", "BEGIN IMMEDIATE", "BEGIN"},
+    Word{"{returning}", "", "RETURNING id"},
+    // Two programs that open a new shared book at once: one migrates, the
+    // other waits for it (BEGIN IMMEDIATE does that in a file).
+    Word{"{lock}", "SELECT 1", "SELECT pg_advisory_xact_lock(7156209)"},
 };
 
 } // namespace

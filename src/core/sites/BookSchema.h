@@ -20,7 +20,10 @@ std::span<const std::string_view> bookMigrations();
 int knownSchemaVersion();
 
 // One statement of a migration with its placeholders filled in for the
-// database: {id}, an integer key the database numbers.
+// database: {id}, an integer key the database numbers; {blob}, bytes;
+// {stamp}, a time the database's own clock compares (the queue's leases);
+// {tables}, the catalogue of tables; {begin}, a transaction that writes;
+// {returning}, the new row's id as a result; {lock}, the book's migration lock.
 QString dialectSql(std::string_view statement, SqlDialect dialect);
 
 // A migration's statements, split at the semicolons that end them.

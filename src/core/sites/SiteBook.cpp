@@ -1,8 +1,13 @@
 #include "sites/SiteBook.h"
 
 #include "sites/BookSchema.h"
+#include "sites/DocumentStore.h"
+#include "sites/SharedBook.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
+#include <QStandardPaths>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -79,6 +84,19 @@ std::string createOwnerOnly(const fs::path& file)
 
 } // namespace
 
+bool isSharedBook(std::string_view address)
+{
+    return address.starts_with("postgresql://") || address.starts_with("postgres://");
+}
+
+namespace {
+// The id of the row an INSERT … {returning} made.
+std::int64_t insertedId(QSqlQuery& insert)
+{
+    return insert.next() ? insert.value(0).toLongLong() : insert.lastInsertId().toLongLong();
+}
+} // namespace
+
 std::string bookTime() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString(); }
 
 SiteBook::SiteBook(fs::path file, QString connection) : file_(std::move(file)), connection_(std::move(connection)) {}
@@ -93,8 +111,23 @@ SiteBook::~SiteBook()
     QSqlDatabase::removeDatabase(connection_);
 }
 
-std::unique_ptr<SiteBook> SiteBook::open(const fs::path& file, std::string& why, std::chrono::milliseconds busyTimeout)
+std::unique_ptr<SiteBook> SiteBook::open(const fs::path& file, std::string& why, std::chrono::milliseconds busyTimeout,
+                                         const fs::path& localFolder)
 {
+    if (isSharedBook(file.string())) {
+        std::unique_ptr<SiteBook> book(new SiteBook(file, connectionName()));
+        book->dialect_ = SqlDialect::Postgres;
+        // By default the user's own cache folder: never a shared one such as
+        // /tmp, since documents hold every code of the panel.
+        book->localFolder_ =
+            localFolder.empty()
+                ? fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).toStdString()) /
+                      "qarvoip"
+                : localFolder;
+        if (why = book->prepareShared(); !why.empty())
+            return nullptr;
+        return book;
+    }
     const auto fail = [&](const std::string& problem) {
         why = "the site book " + file.string() + " " + problem;
         return nullptr;
@@ -124,12 +157,30 @@ std::string SiteBook::prepare(std::chrono::milliseconds busyTimeout)
     return migrate();
 }
 
-fs::path SiteBook::documentsFolder() const { return file_.parent_path() / kDocumentsFolder; }
+std::string SiteBook::prepareShared()
+{
+    std::string why;
+    const auto address = parseSharedBook(file_.string(), why);
+    if (!address)
+        return why;
+    if (why = openSharedBook(*address, connection_); !why.empty())
+        return "the site book " + file_.string() + " could not be opened: " + why;
+    return migrate();
+}
+
+bool SiteBook::shared() const { return dialect_ == SqlDialect::Postgres; }
+
+QSqlDatabase SiteBook::database() const { return QSqlDatabase::database(connection_, false); }
+
+fs::path SiteBook::documentsFolder() const
+{
+    return (shared() ? localFolder_ : file_.parent_path()) / kDocumentsFolder;
+}
 
 QSqlQuery SiteBook::query(std::string_view sql)
 {
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(dialectSql(sql, SqlDialect::Sqlite));
+    QSqlQuery query(database());
+    query.prepare(dialectSql(sql, dialect_));
     return query;
 }
 
@@ -158,11 +209,11 @@ bool SiteBook::run(QSqlQuery& query, std::string& why)
 
 std::string SiteBook::transaction(const std::function<std::string()>& writes)
 {
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlDatabase db = database();
     // BEGIN IMMEDIATE takes the write lock at once, so a busy book is
     // reported before anything is written rather than half-way.
     QSqlQuery begin(db);
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!begin.exec(dialectSql("{begin}", dialect_)))
         return problem(begin);
     std::string why = writes();
     QSqlQuery end(db);
@@ -180,39 +231,58 @@ int SiteBook::schemaVersion()
     return run(version, why) && version.next() ? version.value(0).toInt() : 0;
 }
 
+std::string SiteBook::schemaProblem(int version) const
+{
+    if (version <= knownSchemaVersion())
+        return {};
+    return "the site book " + file_.string() + " has schema version " + std::to_string(version) +
+           ", newer than this program knows (" + std::to_string(knownSchemaVersion()) +
+           "); it was left as it is. Use a newer qarvoip.";
+}
+
 std::string SiteBook::migrate()
 {
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlDatabase db = database();
     QSqlQuery probe(db);
     // Reading the tables is the first read of the file: a damaged one fails here.
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+    if (!probe.exec(dialectSql("SELECT count(*) FROM {tables}", dialect_)))
         return problem(probe);
     const QStringList tables = db.tables();
     if (!tables.isEmpty() && !tables.contains(QStringLiteral("book_schema")))
         return "the site book " + file_.string() + " is a database of something else, not a site book; it was left as it is";
     const int version = tables.isEmpty() ? 0 : schemaVersion();
-    if (version > knownSchemaVersion())
-        return "the site book " + file_.string() + " has schema version " + std::to_string(version) +
-               ", newer than this program knows (" + std::to_string(knownSchemaVersion()) +
-               "); it was left as it is. Use a newer qarvoip.";
-    const auto migrations = bookMigrations();
-    for (int next = version; next < knownSchemaVersion(); ++next) {
-        std::string why = transaction([&] {
-            std::string problem;
-            for (std::string_view statement : statementsOf(migrations[next])) {
-                QSqlQuery step(db);
-                if (!step.exec(dialectSql(statement, SqlDialect::Sqlite)))
-                    return this->problem(step);
-            }
-            QSqlQuery stamp = query("UPDATE book_schema SET version = ?");
-            stamp.addBindValue(next + 1);
-            run(stamp, problem);
-            return problem;
-        });
-        if (!why.empty())
+    if (std::string why = schemaProblem(version); !why.empty() || version == knownSchemaVersion())
+        return why;
+    for (bool current = false; !current;)
+        if (std::string why = migrateOnce(current); !why.empty())
             return why;
-    }
     return {};
+}
+
+// One migration, from the version the book has once it is locked: another
+// program may have migrated it meanwhile.
+std::string SiteBook::migrateOnce(bool& current)
+{
+    QSqlDatabase db = database();
+    return transaction([&] {
+        std::string problem;
+        QSqlQuery lock(db);
+        if (!lock.exec(dialectSql("{lock}", dialect_)))
+            return this->problem(lock);
+        const int version = db.tables().contains(QStringLiteral("book_schema")) ? schemaVersion() : 0;
+        current = version >= knownSchemaVersion();
+        if (current)
+            return schemaProblem(version);
+        for (std::string_view statement : statementsOf(bookMigrations()[std::size_t(version)])) {
+            QSqlQuery step(db);
+            if (!step.exec(dialectSql(statement, dialect_)))
+                return this->problem(step);
+        }
+        QSqlQuery stamp = query("UPDATE book_schema SET version = ?");
+        stamp.addBindValue(version + 1);
+        run(stamp, problem);
+        return problem;
+    });
 }
 
 // Sites ----------------------------------------------------------------
@@ -291,14 +361,14 @@ std::string SiteBook::insertSite(Site& site)
         return "a site named '" + site.name + "' is already in the book";
     QSqlQuery insert = query("INSERT INTO sites (name, address, port, mode, callback, account, panel_id, pc_id, notes, "
                              "model, password, password_store, created_at) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) {returning}");
     insert.addBindValue(q(site.name));
     bindConnection(insert, site);
     insert.addBindValue(q(bookTime()));
     std::string why;
     if (!run(insert, why))
         return why;
-    site.id = insert.lastInsertId().toLongLong();
+    site.id = insertedId(insert);
     return writeTags(site);
 }
 
@@ -349,7 +419,8 @@ std::string SiteBook::removeSite(const Site& site, bool purge)
     return transaction([&] {
         for (const char* sql : {"DELETE FROM site_tags WHERE site_id = ?", "DELETE FROM backups WHERE site_id = ?",
                                 "DELETE FROM events WHERE site_id = ?", "DELETE FROM status_snapshots WHERE site_id = ?",
-                                "DELETE FROM job_runs WHERE site_id = ?", "DELETE FROM sites WHERE id = ?"}) {
+                                "DELETE FROM job_runs WHERE site_id = ?", "DELETE FROM fleet_jobs WHERE site_id = ?",
+                                "DELETE FROM sites WHERE id = ?"}) {
             QSqlQuery remove = query(sql);
             remove.addBindValue(QVariant::fromValue(site.id));
             if (std::string why; !run(remove, why))
@@ -507,13 +578,13 @@ std::optional<StatusSnapshot> SiteBook::lastSnapshot(std::int64_t siteId)
 
 std::optional<std::int64_t> SiteBook::startRun(std::int64_t siteId, const std::string& kind, std::string& why)
 {
-    QSqlQuery insert = query("INSERT INTO job_runs (site_id, kind, started_at, outcome) VALUES (?, ?, ?, ?)");
+    QSqlQuery insert = query("INSERT INTO job_runs (site_id, kind, started_at, outcome) VALUES (?, ?, ?, ?) {returning}");
     insert.addBindValue(QVariant::fromValue(siteId));
     for (const std::string& text : {kind, bookTime(), std::string(kRunning)})
         insert.addBindValue(q(text));
     if (!run(insert, why))
         return std::nullopt;
-    return insert.lastInsertId().toLongLong();
+    return insertedId(insert);
 }
 
 std::string SiteBook::finishRun(std::int64_t runId, const std::string& outcome, const std::string& message,
@@ -540,6 +611,62 @@ std::string SiteBook::finishRun(std::int64_t runId, const std::string& outcome, 
         run(finish, why);
         return why;
     });
+}
+
+// Documents ------------------------------------------------------------
+
+fs::path SiteBook::incomingDocument() const { return DocumentStore(documentsFolder()).incomingFile(); }
+
+// A shared book keeps the bytes in the book, once for each digest; the file
+// stays in the local folder under its digest, to be opened from there.
+std::string SiteBook::keepDocument(const fs::path& file, std::string& digest)
+{
+    const DocumentStore store(documentsFolder());
+    if (!shared())
+        return store.keep(file, digest);
+    QFile in(QString::fromStdString(file.string()));
+    if (!in.open(QIODevice::ReadOnly))
+        return file.string() + " could not be read";
+    const QByteArray bytes = in.readAll();
+    in.close();
+    digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+    QSqlQuery insert = query("INSERT INTO documents (digest, content, kept_at) VALUES (?, ?, ?) ON CONFLICT DO NOTHING");
+    insert.addBindValue(q(digest));
+    insert.addBindValue(bytes);
+    insert.addBindValue(q(bookTime()));
+    if (std::string why; !run(insert, why))
+        return why;
+    std::string kept;
+    return store.keep(file, kept);
+}
+
+std::optional<fs::path> SiteBook::documentFile(const std::string& digest, std::string& why)
+{
+    const DocumentStore store(documentsFolder());
+    const fs::path file = store.pathOf(digest);
+    std::error_code error;
+    if (!shared() || fs::exists(file, error))
+        return file;
+    QSqlQuery select = query("SELECT content FROM documents WHERE digest = ?");
+    select.addBindValue(q(digest));
+    if (!run(select, why))
+        return std::nullopt;
+    if (!select.next()) {
+        why = "the document " + digest + " is not in the site book " + file_.string();
+        return std::nullopt;
+    }
+    const fs::path incoming = store.incomingFile();
+    QFile out(QString::fromStdString(incoming.string()));
+    const QByteArray bytes = select.value(0).toByteArray();
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
+        why = "the document could not be written to " + incoming.string();
+        return std::nullopt;
+    }
+    out.close();
+    std::string kept;
+    if (why = store.keep(incoming, kept); !why.empty())
+        return std::nullopt;
+    return store.pathOf(kept);
 }
 
 } // namespace qarvo::sites

@@ -1,12 +1,16 @@
 #pragma once
 // The site book: every site an installer looks after and its history
 // (backups, collected events, status snapshots, job runs), in an embedded
-// SQLite database in the data folder. The book is created and brought to
+// SQLite database in the data folder, or shared by a team in a PostgreSQL
+// database that the address postgresql://USER@HOST:PORT/DBNAME names
+// (?host=FOLDER for a Unix socket; the password as libpq finds it, from
+// PGPASSWORD or ~/.pgpass, never in the address). The book is created and brought to
 // this program's schema on first use; a book of a newer schema, a file that
 // is no database, a read-only one or one another program keeps locked is
 // refused with a message that says so, and nothing in it changes. Every
 // write of more than one statement is one transaction: a crash or a full
 // disk half-way leaves the book as it was before.
+#include "sites/BookSchema.h"
 #include "sites/Site.h"
 
 #include <QString>
@@ -21,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+class QSqlDatabase;
 class QSqlQuery;
 
 namespace qarvo::sites {
@@ -29,6 +34,9 @@ inline constexpr const char* kBookFileName = "sites.db";
 // The environment variable that names another book.
 inline constexpr const char* kBookVariable = "QARVOIP_DB";
 inline constexpr std::chrono::milliseconds kBusyTimeout{5000};
+
+// True when the book's address names a shared book rather than a file.
+bool isSharedBook(std::string_view address);
 
 // "2026-12-09T21:30:00.123Z": the time the book stores (UTC).
 std::string bookTime();
@@ -72,18 +80,33 @@ inline constexpr const char* kRunOk = "ok";
 
 class SiteBook {
 public:
-    // Opens the book at the file, creating and migrating it; nullptr and
-    // why when it cannot be used.
+    // Opens the book at the file or shared address, creating and migrating
+    // it; nullptr and why when it cannot be used. A shared book's documents
+    // are copied to localFolder/documents to be opened (by default
+    // qarvoip/ in the user's cache folder).
     static std::unique_ptr<SiteBook> open(const std::filesystem::path& file, std::string& why,
-                                          std::chrono::milliseconds busyTimeout = kBusyTimeout);
+                                          std::chrono::milliseconds busyTimeout = kBusyTimeout,
+                                          const std::filesystem::path& localFolder = {});
     ~SiteBook();
     SiteBook(const SiteBook&) = delete;
     SiteBook& operator=(const SiteBook&) = delete;
 
+    // The file, or the shared book's address.
     const std::filesystem::path& file() const { return file_; }
-    // Where the backups' documents are kept: documents/<sha256>.rps beside the book.
+    bool shared() const;
+    // Where the backups' documents are kept as files: documents/<sha256>.rps
+    // beside the book; for a shared book, where they are copied to be read.
     std::filesystem::path documentsFolder() const;
     int schemaVersion();
+    // The book's database connection, for the one thread that opened it.
+    QSqlDatabase database() const;
+
+    // Documents, by the SHA-256 of their bytes. keepDocument takes in a file
+    // written to incomingDocument() (or any other); documentFile gives a
+    // file to open of a document kept before.
+    std::filesystem::path incomingDocument() const;
+    std::string keepDocument(const std::filesystem::path& file, std::string& digest);
+    std::optional<std::filesystem::path> documentFile(const std::string& digest, std::string& why);
 
     // Sites. Each write returns "" or why nothing was written.
     std::string addSite(Site& site);
@@ -119,7 +142,10 @@ public:
 private:
     SiteBook(std::filesystem::path file, QString connection);
     std::string prepare(std::chrono::milliseconds busyTimeout);
+    std::string prepareShared();
     std::string migrate();
+    std::string migrateOnce(bool& current);
+    std::string schemaProblem(int version) const;
     QSqlQuery query(std::string_view sql);
     bool run(QSqlQuery& query, std::string& why);
     std::string problem(const QSqlQuery& query) const;
@@ -129,7 +155,9 @@ private:
     Site siteOf(const QSqlQuery& query);
 
     std::filesystem::path file_;
+    std::filesystem::path localFolder_;
     QString connection_;
+    SqlDialect dialect_ = SqlDialect::Sqlite;
     std::chrono::milliseconds busyTimeout_{kBusyTimeout};
 };
 

@@ -31,7 +31,9 @@ std::string ownerOnly(const SiteBook& book)
 
 std::string placePassword(SiteBook& book, Site& site, const std::string& password)
 {
-    if (site.id != 0 && Keyring::available()) {
+    // A shared book's workers on other machines need the password too: it
+    // is kept in the book, which the server lets only its own users read.
+    if (!book.shared() && site.id != 0 && Keyring::available()) {
         if (Keyring::write(keyOf(book, site.id), password).empty()) {
             site.passwordStore = PasswordStore::Keyring;
             site.password.reset();
@@ -40,7 +42,7 @@ std::string placePassword(SiteBook& book, Site& site, const std::string& passwor
     }
     site.passwordStore = PasswordStore::Book;
     site.password = password;
-    return ownerOnly(book);
+    return book.shared() ? std::string() : ownerOnly(book);
 }
 
 std::optional<std::string> passwordOf(SiteBook& book, const Site& site, std::string& why)
@@ -68,6 +70,8 @@ std::string passwordPlace(const SiteBook& book, PasswordStore store)
     case PasswordStore::Keyring:
         return "the system keyring";
     case PasswordStore::Book:
+        if (book.shared())
+            return "the shared site book " + book.file().string() + " (readable by the database's users)";
         return "the site book " + book.file().string() + " (readable by its owner only; no keyring answered)";
     case PasswordStore::None:
         break;

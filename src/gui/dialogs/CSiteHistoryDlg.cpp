@@ -6,7 +6,6 @@
 #include "gui/shell/Prompter.h"
 #include "panel/NamedSettings.h"
 #include "panel/ProgrammingForms.h"
-#include "sites/DocumentStore.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -122,8 +121,9 @@ QString CSiteHistoryDlg::documentOf(int row) const
 {
     if (row < 0 || std::size_t(row) >= entries_.size() || entries_[std::size_t(row)].document.empty())
         return {};
-    const auto file = sites::DocumentStore(book_.documentsFolder()).pathOf(entries_[std::size_t(row)].document);
-    return QString::fromStdString(file.string());
+    std::string why;
+    const auto file = book_.documentFile(entries_[std::size_t(row)].document, why);
+    return file ? QString::fromStdString(file->string()) : QString();
 }
 
 int CSiteHistoryDlg::selectedBackup() const

@@ -69,6 +69,23 @@ TEST(SiteBook, IsCreatedAtTheCurrentSchemaOwnerOnly)
     EXPECT_EQ(openBook(file)->schemaVersion(), knownSchemaVersion()); // a second opening migrates nothing
 }
 
+// A book of the first schema, made by the first migration alone, is brought
+// to the current one when opened, its sites kept.
+TEST(SiteBook, AnOlderBookIsMigratedWithItsSites)
+{
+    TempDir dir;
+    const fs::path file = dir.file("sites.db");
+    for (std::string_view statement : statementsOf(bookMigrations().front()))
+        execute(file, dialectSql(statement, SqlDialect::Sqlite));
+    execute(file, "UPDATE book_schema SET version = 1");
+    execute(file, "INSERT INTO sites (name, address, port, mode, created_at) VALUES ('shop', '127.0.0.1', 1, 'direct', '')");
+    auto book = openBook(file);
+    ASSERT_TRUE(book);
+    EXPECT_EQ(book->schemaVersion(), knownSchemaVersion());
+    EXPECT_TRUE(book->findSite("shop"));
+    EXPECT_TRUE(book->database().tables().contains("fleet_jobs"));
+}
+
 struct Refusal {
     const char* name;
     std::function<void(const fs::path&)> prepare;

@@ -28,11 +28,12 @@ configure() { # folder, sanitizer flags
 }
 
 # Builds only the test programs and the programs tests run: test_<layer>,
-# test_e2e, test_soak, the translation checker and, with "all", the widget
+# test_e2e, test_soak, the translation checker, the command line (the
+# settings reference is made with it) and, with "all", the widget
 # tests gui_<name>, the fuzz corpus writer and its replays.
 build_tests() { # folder [all]
-  local pattern='test_[a-z0-9]*\|qarvoip-check-translations'
-  [ "${2:-}" = all ] && pattern='\(test\|gui\|fuzz_replay\)_[A-Za-z0-9_]*\|qarvo-fuzz-seeds\|qarvoip-check-translations'
+  local pattern='test_[a-z0-9]*\|qarvoip-check-translations\|qarvoip-cli'
+  [ "${2:-}" = all ] && pattern='\(test\|gui\|fuzz_replay\)_[A-Za-z0-9_]*\|qarvo-fuzz-seeds\|qarvoip-check-translations\|qarvoip-cli'
   local targets
   targets=$(cmake --build "$1" --target help | sed -n "s/^\($pattern\): .*/\1/p")
   cmake --build "$1" --target $targets

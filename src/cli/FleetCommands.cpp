@@ -114,6 +114,7 @@ int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, fleet::Site
 {
     if (args.has(kJson) && args.has(kCsv))
         return usageError(s.env.err, "--json and --csv: choose one");
+    const fleet::SiteJobInfo& kind = fleet::siteJobInfo(job);
     const auto jobs = number(s, args, kJobs, kDefaultJobs, 1);
     const auto retries = number(s, args, kRetries, kDefaultRetries, 0);
     const auto names = jobs && retries ? chosenSites(s, book, args) : std::nullopt;
@@ -126,7 +127,6 @@ int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, fleet::Site
                   << (args.has(kTag) ? " with that tag" : "") << "." << std::endl;
         return kExitFailure;
     }
-    const fleet::SiteJobInfo& kind = fleet::siteJobInfo(job);
     const std::filesystem::path file = book.file();
     fleet::FleetRun run(*names, {.jobs = *jobs, .retries = *retries},
                         [&](const std::string& site, std::stop_token stop) {

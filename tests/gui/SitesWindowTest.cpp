@@ -13,7 +13,6 @@
 #include "panel/CUploadDoc.h"
 #include "panel/SettingCatalogue.h"
 #include "session/JobResult.h"
-#include "sites/DocumentStore.h"
 #include "sites/SitePasswords.h"
 #include "sim/FleetSiteList.h"
 #include "support/Timing.h"

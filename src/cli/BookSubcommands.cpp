@@ -89,4 +89,17 @@ std::string shownTime(const std::string& bookTime)
     return time.isValid() ? time.toLocalTime().toString("yyyy-MM-dd HH:mm:ss").toStdString() : bookTime;
 }
 
+std::optional<long> numberOption(Session& s, const BookArgs& args, std::string_view option, long fallback, long min,
+                                 long max)
+{
+    const auto text = args.last(option);
+    if (!text)
+        return fallback;
+    const auto value = parseDecimal(*text, min, max);
+    if (!value)
+        usageError(s.env.err, std::string(option) + " takes a number from " + std::to_string(min) + " to " +
+                                  std::to_string(max));
+    return value;
+}
+
 } // namespace qarvo::cli

@@ -33,6 +33,11 @@ struct BookArgs {
     }
 };
 
+// The number an option gives, or fallback when it is not given; nullopt,
+// the usage error printed, when it is not a whole number from min to max.
+std::optional<long> numberOption(Session& s, const BookArgs& args, std::string_view option, long fallback, long min,
+                                 long max);
+
 struct BookSubcommand {
     std::string_view name;
     std::string_view words; // what it takes besides options: "NAME", "FILE.csv"

@@ -2,6 +2,7 @@
 
 #include "cli/BookSubcommands.h"
 #include "cli/CliApp.h"
+#include "cli/FleetOptions.h"
 #include "cli/FleetProgress.h"
 #include "cli/FleetQueue.h"
 #include "cli/FleetReport.h"
@@ -19,19 +20,15 @@ namespace qarvo::cli {
 namespace {
 
 using namespace std::chrono_literals;
+using namespace fleet_options;
 
 constexpr std::string_view kTag = "--tag";
-constexpr std::string_view kJobs = "--jobs";
 constexpr std::string_view kRetries = "--retries";
-constexpr std::string_view kJson = "--json";
-constexpr std::string_view kCsv = "--csv";
 constexpr std::string_view kReport = "--report";
 constexpr std::string_view kSince = "--since";
 constexpr std::string_view kHtml = "--html";
 constexpr std::string_view kQueue = "--queue";
-constexpr int kDefaultJobs = 16;
 constexpr int kDefaultRetries = 2;
-constexpr long kMostJobs = 256;
 
 } // namespace
 
@@ -53,20 +50,6 @@ std::optional<std::string_view> fleetCommandOf(std::string_view kind)
 }
 
 namespace {
-
-std::optional<int> number(Session& s, const BookArgs& args, std::string_view option, int fallback, long min)
-{
-    const auto text = args.last(option);
-    if (!text)
-        return fallback;
-    const auto value = parseDecimal(*text, min, kMostJobs);
-    if (!value) {
-        usageError(s.env.err, std::string(option) + " takes a number from " + std::to_string(min) + " to " +
-                                  std::to_string(kMostJobs));
-        return std::nullopt;
-    }
-    return int(*value);
-}
 
 // The sites chosen: the names given, else those of the tag, else all.
 std::optional<std::vector<std::string>> chosenSites(Session& s, sites::SiteBook& book, const BookArgs& args)
@@ -115,20 +98,20 @@ int runKind(Session& s, sites::SiteBook& book, const BookArgs& args, fleet::Site
     if (args.has(kJson) && args.has(kCsv))
         return usageError(s.env.err, "--json and --csv: choose one");
     const fleet::SiteJobInfo& kind = fleet::siteJobInfo(job);
-    const auto jobs = number(s, args, kJobs, kDefaultJobs, 1);
-    const auto retries = number(s, args, kRetries, kDefaultRetries, 0);
+    const auto jobs = numberOption(s, args, kJobs, kDefaultJobs, 1, kMostJobs);
+    const auto retries = numberOption(s, args, kRetries, kDefaultRetries, 0, kMostJobs);
     const auto names = jobs && retries ? chosenSites(s, book, args) : std::nullopt;
     if (!names)
         return kExitUsage;
     if (args.has(kQueue))
-        return queueRun(s, book, *names, std::string(kind.name), *retries);
+        return queueRun(s, book, *names, std::string(kind.name), int(*retries));
     if (names->empty()) {
         s.env.err << kProgramName << ": no site to run: the book " << book.file().string() << " holds none"
                   << (args.has(kTag) ? " with that tag" : "") << "." << std::endl;
         return kExitFailure;
     }
     const std::filesystem::path file = book.file();
-    fleet::FleetRun run(*names, {.jobs = *jobs, .retries = *retries},
+    fleet::FleetRun run(*names, {.jobs = int(*jobs), .retries = int(*retries)},
                         [&](const std::string& site, std::stop_token stop) {
                             return runForSite(s, file, kind.runKind, site, stop);
                         });

@@ -2,6 +2,7 @@
 
 #include "cli/CliApp.h"
 #include "cli/FleetCommands.h"
+#include "cli/FleetOptions.h"
 #include "cli/FleetProgress.h"
 #include "sites/JobQueue.h"
 
@@ -25,14 +26,10 @@ using namespace std::chrono_literals;
 using sites::ClaimedJob;
 using sites::JobQueue;
 using sites::SiteBook;
+using namespace fleet_options;
 
-constexpr std::string_view kJobs = "--jobs";
 constexpr std::string_view kLease = "--lease";
 constexpr std::string_view kUntilIdle = "--until-idle";
-constexpr std::string_view kJson = "--json";
-constexpr std::string_view kCsv = "--csv";
-constexpr int kDefaultJobs = 16;
-constexpr long kMostJobs = 256;
 constexpr long kLongestLease = 3600;
 // How often a worker with nothing to do looks for a job, and `fleet wait`
 // for news; how long both try to reach a book that went away.
@@ -240,17 +237,6 @@ private:
     std::atomic<bool> lostBook_{false};
 };
 
-std::optional<long> option(Session& s, const BookArgs& args, std::string_view name, long fallback, long most)
-{
-    const auto text = args.last(name);
-    if (!text)
-        return fallback;
-    const auto value = parseDecimal(*text, 1, most);
-    if (!value)
-        usageError(s.env.err, std::string(name) + " takes a number from 1 to " + std::to_string(most));
-    return value;
-}
-
 // The counts of a run as its jobs stand, and the listener told of each
 // job that started or ended since the last look.
 class RunFollower {
@@ -329,8 +315,8 @@ int runWorker(Session& s, SiteBook& book, const BookArgs& args)
         say(s, needsSharedBook(book));
         return kExitUsage;
     }
-    const auto jobs = option(s, args, kJobs, kDefaultJobs, kMostJobs);
-    const auto lease = jobs ? option(s, args, kLease, sites::kDefaultLease.count(), kLongestLease) : std::nullopt;
+    const auto jobs = numberOption(s, args, kJobs, kDefaultJobs, 1, kMostJobs);
+    const auto lease = jobs ? numberOption(s, args, kLease, sites::kDefaultLease.count(), 1, kLongestLease) : std::nullopt;
     if (!jobs || !lease)
         return kExitUsage;
     Worker worker(s, book.file(), {int(*jobs), std::chrono::seconds(*lease), args.has(kUntilIdle)});

@@ -87,6 +87,15 @@ protected:
         return process.readAll().toStdString();
     }
 
+    static void expectEachEndsWell(std::vector<std::unique_ptr<QProcess>>& workers)
+    {
+        for (auto& process : workers) {
+            int status = -1;
+            const std::string output = ended(*process, status);
+            EXPECT_EQ(status, 0) << output;
+        }
+    }
+
     long long scalar(const std::string& sql)
     {
         QSqlQuery query(book->database());
@@ -126,11 +135,7 @@ TEST_P(WorkersTogether, DoEverySiteExactlyOnce)
         workers.push_back(worker(c.jobs, c.lease));
     const auto waited = cli({"fleet", "wait", run});
     EXPECT_EQ(waited.status, 0) << waited.err;
-    for (auto& process : workers) {
-        int status = -1;
-        const std::string output = ended(*process, status);
-        EXPECT_EQ(status, 0) << output;
-    }
+    expectEachEndsWell(workers);
     expectEverySiteDoneOnce();
     EXPECT_EQ(scalar("SELECT max(claims) FROM fleet_jobs"), 1);
     EXPECT_EQ(scalar("SELECT count(*) FROM backups WHERE outcome = 'ok'"), static_cast<long long>(c.sites));
@@ -192,11 +197,7 @@ TEST_F(FleetQueue, WorkersGoOnAfterTheServerRestarts)
     EXPECT_GE(scalar("SELECT count(*) FROM fleet_jobs WHERE state = 'done'"), before);
     const auto waited = cli({"fleet", "wait", run});
     EXPECT_EQ(waited.status, 0) << waited.err;
-    for (auto& process : workers) {
-        int status = -1;
-        const std::string output = ended(*process, status);
-        EXPECT_EQ(status, 0) << output;
-    }
+    expectEachEndsWell(workers);
     EXPECT_EQ(scalar("SELECT count(*) FROM fleet_jobs WHERE state = 'done' AND outcome = 'done'"), 24);
 }
 

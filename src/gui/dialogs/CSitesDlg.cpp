@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -30,7 +32,11 @@ using strings::text;
 
 QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr int kWidestColumn = 260;
+// A column no wider than this many average characters: a long message
+// stays in its tooltip rather than pushing the other columns away.
+constexpr int kWidestColumnChars = 36;
+// The window opens tall enough for this many sites.
+constexpr int kShownRows = 12;
 
 } // namespace
 
@@ -71,7 +77,29 @@ CSitesDlg::CSitesDlg(sites::SiteBook& book, link::ConnectionSettings base, QWidg
     layout->addWidget(table_, 1);
     layout->addWidget(buttons);
     reload();
-    resize(820, 480);
+    fitToColumns();
+}
+
+// Wide enough to show every column and tall enough for a list of sites,
+// as far as the screen allows.
+void CSitesDlg::fitToColumns()
+{
+    // The troubles a status run finds come into the last column: it is
+    // given the room of the widest.
+    int columns = fontMetrics().averageCharWidth() * kWidestColumnChars;
+    for (int column = 0; column < SitesTableModel::Troubles; ++column)
+        columns += table_->columnWidth(column);
+    const int frame = 2 * table_->frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QMargins margins = layout()->contentsMargins();
+    const int rows = table_->verticalHeader()->defaultSectionSize() * kShownRows +
+                     table_->horizontalHeader()->sizeHint().height() + frame + scrollBar;
+    // What the window holds besides the table: the filter, the buttons, the margins.
+    const int around = sizeHint().height() - table_->sizeHint().height();
+    QSize wanted(margins.left() + margins.right() + columns + frame + scrollBar, around + rows);
+    if (const QScreen* shown = screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(wanted.expandedTo(minimumSizeHint()));
 }
 
 CSitesDlg::~CSitesDlg()
@@ -108,9 +136,11 @@ void CSitesDlg::reload()
     const std::vector<std::string> selected = selectedSites();
     model_->setSites(sites::overview(book_));
     table_->resizeColumnsToContents();
-    // A long message stays in its tooltip rather than pushing the other columns away.
+    const int widest = fontMetrics().averageCharWidth() * kWidestColumnChars;
     for (int column = 0; column < SitesTableModel::ColumnCount; ++column)
-        table_->setColumnWidth(column, std::min(table_->columnWidth(column), kWidestColumn));
+        table_->setColumnWidth(column, std::min(table_->columnWidth(column), widest));
+    // A run's messages come in while it goes: their column keeps its room.
+    table_->setColumnWidth(SitesTableModel::Progress, widest);
     if (proxy_->rowCount() > 0 && !table_->currentIndex().isValid())
         table_->setCurrentIndex(proxy_->index(0, 0));
     if (!selected.empty())

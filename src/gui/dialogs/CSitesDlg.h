@@ -39,6 +39,7 @@ public:
     QLineEdit* filter() const { return filter_; }
     // Reads the book again.
     void reload();
+    void fitToColumns();
     // The site of the view's current row, if any.
     std::optional<sites::Site> currentSite() const;
 

@@ -322,8 +322,9 @@ void SimCommunicator::serve(std::stop_token stop)
         pollfd fds[3] = {{fd_, POLLIN, 0}, {callbackFd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
         int timeout = kServeIdleMs;
         if (const auto due = nextDue()) {
-            const auto wait =
-                std::chrono::duration_cast<std::chrono::milliseconds>(*due - std::chrono::steady_clock::now());
+            // Rounded up: a datagram due in a fraction of a millisecond
+            // would otherwise make poll return at once, again and again.
+            const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*due - std::chrono::steady_clock::now());
             timeout = static_cast<int>(std::clamp<long long>(wait.count(), 0, kServeIdleMs));
         }
         if (::poll(fds, 3, timeout) > 0) {

@@ -79,7 +79,7 @@ int PanelRun::failure()
 {
     const session::JobResult result = job_.failure();
     if (result.outcome == session::JobOutcome::Cancelled)
-        session_.env.err << kProgramName << ": interrupted: the link was ended." << std::endl;
+        session_.env.err << kProgramName << ": " << session::kInterruptedText << std::endl;
     else
         sayWhatTimedOut(result, session_.env.timing, session_.env.err);
     if (const std::string left = afterFailure(); !left.empty())

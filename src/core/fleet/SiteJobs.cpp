@@ -47,7 +47,7 @@ Ended failureOf(session::PanelJob& job, const Timing& timing)
     const session::JobResult result = job.failure();
     std::string why;
     if (result.outcome == session::JobOutcome::Cancelled)
-        why = "interrupted: the link was ended.";
+        why = session::kInterruptedText;
     else if (why = session::silenceText(result, timing); why.empty())
         why = result.silence == session::JobSilence::Patience ? patienceText(job) : std::string();
     if (why.empty() && result.textId != 0)

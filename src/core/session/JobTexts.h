@@ -20,6 +20,9 @@ std::string durationText(Millis duration);
 // its TimedOut notice).
 std::string silenceText(const JobResult& result, const Timing& timing);
 
+// What a cancelled job says: it ended its link first.
+inline constexpr const char* kInterruptedText = "interrupted: the link was ended.";
+
 // "Timed out: WHAT 40 s." for a job's own wait that ran out.
 std::string timedOutText(const JobNotice& notice);
 

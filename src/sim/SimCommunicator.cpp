@@ -572,6 +572,14 @@ void SimCommunicator::sendClose()
 void SimCommunicator::sendPanelMessages(const std::vector<Message>& messages)
 {
     std::lock_guard lock(mutex_);
+    // What the panel says with no program session open reaches no one: a
+    // new program's opening must not hear what the panel meant for the last.
+    if (sessionOpen_)
+        relayPanelMessages(messages);
+}
+
+void SimCommunicator::relayPanelMessages(const std::vector<Message>& messages)
+{
     for (const Message& m : messages) {
         std::vector<std::uint8_t> bytes = m;
         bytes.push_back(checkByte(m));
@@ -590,8 +598,7 @@ void SimCommunicator::handlePanelData(std::span<const std::uint8_t> payload)
     ++counters.panelMessages;
     if (!panel_)
         return;
-    const auto replies = panel_->onMessage(payload.first(payload.size() - 1));
-    sendPanelMessages(replies);
+    relayPanelMessages(panel_->onMessage(payload.first(payload.size() - 1)));
 }
 
 } // namespace qarvo::sim

@@ -136,7 +136,8 @@ public:
     // Notices on the communicator's initiative.
     void sendBusyNotice();
     void sendClose();
-    // Sends panel messages on the communicator's own initiative.
+    // Sends what the panel says on its own to the program whose session is
+    // open; dropped while none is.
     void sendPanelMessages(const std::vector<Message>& messages);
 
     // Sees every datagram the communicator sends, as it goes on the wire
@@ -181,6 +182,7 @@ private:
     void handle(int fd, std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port);
     void handleCallback(const std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port);
     void handlePanelData(std::span<const std::uint8_t> payload);
+    void relayPanelMessages(const std::vector<Message>& messages); // the caller holds the lock
     // The communicator's own control commands; false when the command is
     // not one of them.
     bool handleCommunicatorCommand(std::uint8_t command, std::span<const std::uint8_t> payload);

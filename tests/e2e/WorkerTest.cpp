@@ -129,6 +129,18 @@ TEST(Identification, SeventhChallengeEndsWithoutAResponse)
     EXPECT_EQ(f.panel.counters().rejectedResponses, 6u);
 }
 
+// A panel's no-answer notice looks like its acceptance of a challenge
+// response; before any challenge came it is only the panel saying it waited
+// (for a program that went away), and the identification request goes again.
+TEST(Identification, ANoAnswerNoticeBeforeTheChallengeIsNoAcceptance)
+{
+    PanelFixture f;
+    f.panel.answerNoAnswer(1);
+    ASSERT_TRUE(f.connect());
+    ASSERT_TRUE(f.waitIdle());
+    EXPECT_EQ(f.receivedCount({0x05, 0x00, 0x00}), 2u) << "the identification request went out again";
+}
+
 TEST(Identification, ChallengeResponse)
 {
     EXPECT_EQ(challengeResponse(0x5A3C, 0x0000), 0x5A3C) << "PC ID 0000 returns the challenge";

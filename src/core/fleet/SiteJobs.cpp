@@ -24,6 +24,10 @@ namespace {
 namespace exit_status = session::exit_status;
 using Wait = session::PanelJob::Wait;
 
+// The steps a failure names when nothing else said why.
+constexpr std::string_view kConnecting = "connecting to the panel";
+constexpr std::string_view kReadingEvents = "reading the event log";
+
 // How an attempt ended: its exit status and, unless it succeeded, why.
 struct Ended {
     int status = exit_status::kSuccess;
@@ -41,8 +45,8 @@ std::string patienceText(const session::PanelJob& job)
 }
 
 // A failed job in the user's words: what timed out, else the message that
-// said why.
-Ended failureOf(session::PanelJob& job, const Timing& timing)
+// said why, else the step the link ended in.
+Ended failureOf(session::PanelJob& job, const Timing& timing, std::string_view step)
 {
     const session::JobResult result = job.failure();
     std::string why;
@@ -52,6 +56,8 @@ Ended failureOf(session::PanelJob& job, const Timing& timing)
         why = result.silence == session::JobSilence::Patience ? patienceText(job) : std::string();
     if (why.empty() && result.textId != 0)
         why = strings::utf8(result.textId);
+    if (why.empty())
+        why = "the panel link ended while " + std::string(step);
     return {result.exitStatus, why};
 }
 
@@ -68,11 +74,12 @@ public:
         newDocument();
         if (!job_.connect([this] { return readTaviOptions(); }))
             return failureWithOptions();
-        for (const int page : {operations::kReadInstaller, operations::kReadMaster})
+        for (const auto& [page, step] : {std::pair{operations::kReadInstaller, "reading the installer page"},
+                                         std::pair{operations::kReadMaster, "reading the master page"}})
             if (!job_.transfer(page))
-                return failure();
+                return failure(step);
         if (!readEventLog())
-            return failure();
+            return failure(kReadingEvents);
         job_.finish();
         return keepBackup();
     }
@@ -83,7 +90,7 @@ public:
         reader.setOptions({});
         reader.setListener(eventsListener());
         if (!job_.open())
-            return failure();
+            return failure(kConnecting);
         job_.panel().worker.startPageOperation(operations::kReadEventLog);
         // A panel that keeps answering without the reading moving on is
         // given up after twice the worker's reply time.
@@ -95,7 +102,7 @@ public:
                                                                               std::uint32_t(reader.eventIndex());
                                                                    }});
         if (!read)
-            return failure();
+            return failure(kReadingEvents);
         const bool closed = job_.finish();
         if (std::string why = keepEvents(); !why.empty())
             return {exit_status::kFailure, why};
@@ -121,14 +128,14 @@ public:
             },
             session::PanelJob::Patience{2 * timing_.workerReply, "the panel did not report its whole status within"});
         if (!connected)
-            return failure();
+            return failure("reading the status");
         const std::string why = record_.keepStatus(statusSnapshotOf(watch.model()));
         job_.finish();
         return {why.empty() ? exit_status::kSuccess : exit_status::kFailure, why};
     }
 
 private:
-    Ended failure() { return failureOf(job_, timing_); }
+    Ended failure(std::string_view step) { return failureOf(job_, timing_, step); }
 
     // Collects the records read; they are kept before the panel would mark
     // its log, and again at the end.
@@ -196,7 +203,7 @@ private:
 
     Ended failureWithOptions()
     {
-        Ended ended = failure();
+        Ended ended = failure(kConnecting);
         if (optionsUnread_ && ended.message.empty())
             ended.message = "the communicator options could not be read";
         return ended;

@@ -71,11 +71,14 @@ void Identification::run(const CCommBuff& reply, CCommBuff& out, std::uint8_t& s
     case 1:
         if (reply.code() == panel_code::kIdentify) {
             onChallenge(reply, out, done);
-        } else if (reply.code() == kNotice) {
+        } else if (reply.code() == kNotice && attempts_ > 0) {
             step = 2;
             selectIdPage(out);
         }
         // Any other reply builds nothing: the last request goes out again.
+        // That includes the panel's no-answer notice before any challenge:
+        // it looks like an acceptance, but the panel sends it on its own
+        // when a program before this one went quiet mid-session.
         return;
     case 2:
         if (reply.startsWith({kRamOne, ram_op::kWrite, kPageRegister, id_location::kIdPage})) {

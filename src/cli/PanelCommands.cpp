@@ -233,7 +233,7 @@ public:
     {
         const int messagesBefore = updated().messages();
         // The link is idle: the worker takes the operation at once.
-        run_.panel().worker.startOnlineOperation(code, argument);
+        run_.job().startCommand(code, argument);
         if (!run_.waitFor([&] { return run_.idle() ? PanelRun::Wait::Done : PanelRun::Wait::Pending; },
                           patience("the panel did not complete the command within")))
             return false;

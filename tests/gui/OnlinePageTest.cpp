@@ -3,7 +3,7 @@
 // online model) and the notes' way into the document and back.
 #include "GuiTestSupport.h"
 
-#include "session/PanelSession.h"
+#include "session/PanelJob.h"
 #include "app/Strings.h"
 #include "gui/pages/CPageOnline.h"
 #include "gui/shell/ShellTexts.h"
@@ -32,16 +32,17 @@ constexpr std::uint8_t kA = operations::kPartitionA;
 constexpr std::uint8_t kB = operations::kPartitionB;
 constexpr int kBypassColumn = online::indicatorColumn(online::Indicator::Bypass);
 
-// A page bound to a session that is never started: the session gives the
+// A page bound to a job that never connects: its session gives the
 // default model's zone and PGM counts and holds the document.
 struct PageFixture {
     NullSink sink;
-    session::PanelSession session{sink, {}, testing::fastTiming()};
+    session::PanelJob job{sink, {.timing = testing::fastTiming(), .keepNotices = false}};
+    session::PanelSession& session = job.panel();
     CPageOnline page;
 
     PageFixture()
     {
-        page.bind(session);
+        page.bind(job);
         page.resize(640, 320);
     }
 

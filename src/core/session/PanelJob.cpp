@@ -72,11 +72,12 @@ std::optional<JobResult> openingFailure(int openResult)
 void PanelJob::Tee::post(const Notice& notice)
 {
     out_.post(notice);
-    RecordingSink::post(notice);
+    if (keep_)
+        RecordingSink::post(notice);
 }
 
 PanelJob::PanelJob(NoticeSink& sink, JobSettings settings)
-    : record_(sink),
+    : record_(sink, settings.keepNotices),
       settings_(std::move(settings)),
       panel_(record_, settings_.connection, settings_.timing, *settings_.clock)
 {
@@ -161,7 +162,7 @@ bool PanelJob::connectOnce(const std::function<bool()>& beforePanel, const std::
     if (beforePanel && !beforePanel())
         return false;
     reached = Stage::Panel;
-    panel_.worker.startPageOperation(operations::kNoOperation);
+    startOperation(operations::kNoOperation);
     return waitFor([&] { return idle() && (!ready || ready()) ? Wait::Done : Wait::Pending; }, patience);
 }
 
@@ -210,7 +211,7 @@ bool PanelJob::waitFor(const std::function<Wait()>& state, const std::optional<P
                 lastProgress = moved;
                 deadline = std::chrono::steady_clock::now() + patience->limit;
             } else if (std::chrono::steady_clock::now() > deadline) {
-                panel_.worker.cancelOperation();
+                cancelStep();
                 say(JobNotice::Kind::TimedOut, static_cast<long>(patience->limit.count()), 0, std::string(patience->what));
                 timedOut_ = true;
                 return false;
@@ -225,7 +226,7 @@ bool PanelJob::transfer(int code)
     std::size_t next = record_.count();
     bool started = false;
     bool completed = false;
-    if (!panel_.worker.startPageOperation(code))
+    if (!startOperation(code))
         return false;
     const bool done = waitFor([&] {
         const std::vector<Notice> notices = record_.noticesFrom(next);
@@ -253,7 +254,7 @@ bool PanelJob::transfer(int code)
 void PanelJob::stopAtStepBoundary()
 {
     operations::OperationWorker& worker = panel_.worker;
-    worker.cancelOperation();
+    cancelStep();
     const auto deadline = std::chrono::steady_clock::now() + settings_.timing.workerReply;
     while (worker.running() && !idle() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(kPollInterval);
@@ -272,6 +273,31 @@ bool PanelJob::finish()
     }
     say(JobNotice::Kind::Disconnected);
     return true;
+}
+
+void PanelJob::startConnect(link::ConnectionMode mode)
+{
+    settings_.mode = mode;
+    panel_.worker.setConnectionMode(mode);
+    startOperation(operations::kNoOperation);
+}
+
+bool PanelJob::startOperation(int code) { return panel_.worker.startPageOperation(code); }
+
+void PanelJob::startCommand(int code, int argument) { panel_.worker.startOnlineOperation(code, argument); }
+
+void PanelJob::cancelStep() { panel_.worker.cancelOperation(); }
+
+int PanelJob::stop() { return panel_.worker.abort(false); }
+
+void PanelJob::disconnect()
+{
+    operations::OperationWorker& worker = panel_.worker;
+    if (worker.panelLinkUp()) {
+        worker.abort(false);
+        worker.waitStopped(settings_.timing.closeWaitWorker);
+    }
+    worker.abort(true);
 }
 
 JobResult PanelJob::failure()

@@ -1,12 +1,17 @@
 #pragma once
-// A panel job: the one way to run work on a panel without a window. It
-// binds its own socket, opens the communicator connection in the chosen
-// mode, has its own worker identify the panel, runs steps (page transfers,
-// the event log, status, commands, the communicator's options) with
-// time-outs and cancellation, and ends as a user would: the end-of-link
-// request, then the communicator's close. Its course goes to the sink as
-// job notices; a failed run ends with a typed result. Jobs share nothing,
-// so many run in one process at once.
+// A panel job: the one way to run work on a panel. It binds its own
+// socket, opens the communicator connection in the chosen mode, has its own
+// worker identify the panel, runs steps (page transfers, the event log,
+// status, commands, the communicator's options) with time-outs and
+// cancellation, and ends as a user would: the end-of-link request, then the
+// communicator's close. Its course goes to the sink as job notices; a
+// failed run ends with a typed result. Jobs share nothing, so many run in
+// one process at once.
+//
+// A script's job runs its steps one after the other and waits for each
+// (connect, transfer, finish). A window's job lives as long as the window
+// and the user steers it: the start... calls begin a step and return at
+// once, and the window follows it through the notices.
 #include "base/Clock.h"
 #include "base/NoticeSink.h"
 #include "base/RecordingSink.h"
@@ -32,6 +37,9 @@ struct JobSettings {
     const Clock* clock = &systemClock();
     // A flag set from elsewhere (a signal handler) that cancels as cancel() does.
     const std::atomic<bool>* interrupt = nullptr;
+    // Whether the job keeps its notices for its judgement and notices();
+    // a window's job, which lives for hours and judges nothing, does not.
+    bool keepNotices = true;
 };
 
 class PanelJob {
@@ -82,6 +90,25 @@ public:
     // The panel link is up in the idle poll, with no operation running.
     bool idle() const;
 
+    // A window's connection: the worker opens the communicator in this
+    // mode itself (unless it is open already) and identifies the panel.
+    void startConnect(link::ConnectionMode mode);
+    // Starts a page operation (or a connection with it, when the link is
+    // down); false when one is running already.
+    bool startOperation(int code);
+    // Starts a panel command (arm, bypass, a PGM ...) with its argument.
+    void startCommand(int code, int argument);
+    // Drops the operation under way when its current step is answered.
+    void cancelStep();
+    // The user's Stop: with the panel link up it ends once the operation
+    // under way is over, with the end-of-link request; otherwise the
+    // connection closes. Blocks while it closes: call it off the UI thread.
+    int stop();
+    // The window's way out: the panel link ends with its end-of-link
+    // request (an operation under way first ends), then the communicator
+    // connection closes. Blocking, as stop().
+    void disconnect();
+
     // Ends the panel link and closes the connection; false when the close failed.
     bool finish();
     // Ends the job after a failure: a cancelled job first lets the step
@@ -96,11 +123,12 @@ private:
     // Forwards every notice to the front-end and keeps it for the judgement.
     class Tee final : public RecordingSink {
     public:
-        explicit Tee(NoticeSink& out) : out_(out) {}
+        Tee(NoticeSink& out, bool keep) : out_(out), keep_(keep) {}
         void post(const Notice& notice) override;
 
     private:
         NoticeSink& out_;
+        bool keep_;
     };
     // How far an attempt to connect got.
     enum class Stage { Opening, Communicator, Panel };

@@ -1,6 +1,6 @@
 #include "gui/pages/CPageOnline.h"
 
-#include "session/PanelSession.h"
+#include "session/PanelJob.h"
 #include "base/TextIds.h"
 #include "gui/models/PgmListModel.h"
 #include "gui/shell/ShellTexts.h"
@@ -302,9 +302,10 @@ QPushButton* CPageOnline::button(Button which) const
     return nullptr;
 }
 
-void CPageOnline::bind(session::PanelSession& session)
+void CPageOnline::bind(session::PanelJob& job)
 {
-    session_ = &session;
+    job_ = &job;
+    session_ = &job.panel();
     showImage();
     scheduleRefresh();
 }
@@ -405,11 +406,11 @@ void CPageOnline::refreshButtons()
 void CPageOnline::press(Button which)
 {
     const auto request = model_.requestFor(which);
-    if (!request || !session_)
+    if (!request || !job_)
         return;
     if (const auto open = model_.openZonesArmedBy(which); !open.empty() && confirmArming && !confirmArming(open))
         return;
-    session_->worker.startOnlineOperation(request->operation, request->argument);
+    job_->startCommand(request->operation, request->argument);
 }
 
 // ------------------------------------------------------------ notes

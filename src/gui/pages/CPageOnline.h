@@ -16,6 +16,7 @@ class QPushButton;
 class QTableView;
 
 namespace qarvo::session {
+class PanelJob;
 class PanelSession;
 }
 
@@ -32,7 +33,7 @@ public:
     explicit CPageOnline(QWidget* parent = nullptr);
 
     // The session whose identity, clock, document notes and worker the page uses.
-    void bind(session::PanelSession& session);
+    void bind(session::PanelJob& job);
 
     void showImage() override;
     // A new or opened document replaced the open one.
@@ -74,6 +75,7 @@ private:
     void takeNotes();
 
     online::OnlineModel model_;
+    session::PanelJob* job_ = nullptr;
     session::PanelSession* session_ = nullptr;
     QTimer refreshTimer_;
     int refreshes_ = 0;

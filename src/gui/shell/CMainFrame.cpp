@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     link::ConnectionSettings connection;
     readConnectionSettings(connection);
     startSession(std::move(connection));
-    onlinePage()->bind(*session_);
+    onlinePage()->bind(*job_);
     onlinePage()->confirmArming = [this](const std::vector<int>& zones) { return confirmArming(zones); };
     taviPage()->attach(*session_, setup_.programDirectory);
     masterPage()->bind(*session_);
@@ -89,7 +89,8 @@ CMainFrame::~CMainFrame()
     if (session_ && session_->link.connection.waitingForCall())
         session_->link.connection.cancelWait();
     linkTasks_.clear();
-    session_.reset();
+    session_ = nullptr;
+    job_.reset();
 }
 
 void CMainFrame::createMenus()
@@ -185,7 +186,9 @@ void CMainFrame::readConnectionSettings(link::ConnectionSettings& settings)
 
 void CMainFrame::startSession(link::ConnectionSettings settings)
 {
-    session_ = std::make_unique<session::PanelSession>(sink_, std::move(settings), setup_.timing);
+    job_ = std::make_unique<session::PanelJob>(
+        sink_, session::JobSettings{.connection = std::move(settings), .timing = setup_.timing, .keepNotices = false});
+    session_ = &job_->panel();
     if (!setup_.dataDirectory.isEmpty())
         session_->backupFolder = setup_.dataDirectory.toStdString();
     session_->backupDone = [this](const session::BackupOutcome& outcome) {
@@ -452,7 +455,7 @@ void CMainFrame::onReport(const ReportNotice& notice)
 CProgressDlg& CMainFrame::progress()
 {
     if (!progress_)
-        progress_ = new CProgressDlg([this] { session_->worker.cancelOperation(); }, this);
+        progress_ = new CProgressDlg([this] { job_->cancelStep(); }, this);
     return *progress_;
 }
 
@@ -615,14 +618,8 @@ void CMainFrame::acceptClose(QCloseEvent* event)
 
 void CMainFrame::disconnectAndClose()
 {
-    const Millis workerWait = setup_.timing.closeWaitWorker;
-    runLinkTask([this, workerWait] {
-        session::PanelSession& session = *session_;
-        if (session.worker.panelLinkUp()) {
-            session.worker.abort(false); // the panel link ends with its end-of-link request
-            session.worker.waitStopped(workerWait);
-        }
-        session.worker.abort(true); // then the communicator connection closes
+    runLinkTask([this] {
+        job_->disconnect();
         QMetaObject::invokeMethod(this, [this] {
             updateStopHint();
             if (connectionUp())

@@ -5,7 +5,7 @@
 // notices of core into what the user sees, and refuses to close while a
 // connection is up.
 #include "app/Languages.h"
-#include "session/PanelSession.h"
+#include "session/PanelJob.h"
 #include "app/UserSettings.h"
 #include "gui/shell/GuiSink.h"
 #include "gui/shell/Prompter.h"
@@ -206,7 +206,9 @@ private:
     app::UserSettings& settings_;
     const app::CurrentLanguage& language_;
     GuiSink sink_; // outlives the session, whose threads post to it
-    std::unique_ptr<session::PanelSession> session_;
+    // The window's panel job, which lives as long as the window, and its session.
+    std::unique_ptr<session::PanelJob> job_;
+    session::PanelSession* session_ = nullptr;
     std::unique_ptr<sites::SiteBook> book_;
     ShellActions actions_;
     CommandToolBar* toolBar_ = nullptr;

@@ -234,8 +234,8 @@ void CMainFrame::startPanelSession(link::ConnectionMode mode)
     if (!addressGiven(mode))
         return;
     writeMasterIds();
-    session_->worker.setConnectionMode(mode);
-    startPageOperation(operations::kNoOperation);
+    job_->startConnect(mode);
+    refreshCommands();
 }
 
 void CMainFrame::connectToPanel()
@@ -261,8 +261,8 @@ void CMainFrame::waitForCall()
         openCommunicator(link::ConnectionMode::WaitForCall);
         return;
     }
-    session_->worker.setConnectionMode(link::ConnectionMode::WaitForCall);
-    startPageOperation(operations::kNoOperation);
+    job_->startConnect(link::ConnectionMode::WaitForCall);
+    refreshCommands();
 }
 
 void CMainFrame::demoCallsLater()
@@ -306,12 +306,12 @@ void CMainFrame::abortCommunication()
         taviPage()->disconnect();
         return;
     }
-    runLinkTask([this] { session_->worker.abort(false); });
+    runLinkTask([this] { job_->stop(); });
 }
 
 void CMainFrame::startPageOperation(int code)
 {
-    session_->worker.startPageOperation(code);
+    job_->startOperation(code);
     refreshCommands();
 }
 

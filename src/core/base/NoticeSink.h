@@ -1,6 +1,8 @@
 #pragma once
 // How core talks to a front-end: typed notices posted to a sink. The GUI
 // queues them onto its main thread, the CLI prints them, tests record them.
+#include "base/FormError.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -114,8 +116,14 @@ struct JobNotice {
     std::string text;
 };
 
+// A page operation the programming forms stopped before it started: the
+// refused value, for its message and for the focus on its control.
+struct FormRefusedNotice {
+    FormError error;
+};
+
 using Notice = std::variant<MessageNotice, ReportNotice, ProgressNotice, ImageChangedNotice,
-                            RefreshNotice, StatusNotice, CommunicatorNotice, JobNotice>;
+                            RefreshNotice, StatusNotice, CommunicatorNotice, JobNotice, FormRefusedNotice>;
 
 class NoticeSink {
 public:

@@ -106,8 +106,8 @@ bool PanelSession::gatherPages(int code)
     if (!write && formsFilled_ && forms == formsInImage_)
         return true;
     const auto error = storeForms();
-    if (error && formsRefused)
-        formsRefused(*error);
+    if (error)
+        sink.post(FormRefusedNotice{*error});
     return !error;
 }
 

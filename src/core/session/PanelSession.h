@@ -51,8 +51,6 @@ public:
     // page read, panel model change); saves and page writes store them back
     // first and stop at the first refused value.
     panel::ProgrammingForms forms;
-    // Called on a page write that the forms refused, with the refused value.
-    std::function<void(const panel::FormError&)> formsRefused;
     // The data folder under which each page write first keeps the panel's
     // current pages (backups/<serial>-<panel ID>/); none: writes keep no
     // backup. Set it before a write starts.
@@ -75,7 +73,7 @@ public:
     bool modified() const;
     // The worker's hook before the page operation with this code: stores
     // the forms into the image (see the rule in the definition); false,
-    // after formsRefused, stops the operation.
+    // after a FormRefusedNotice with the refused value, stops the operation.
     bool gatherPages(int code);
 
     // Keeps an operation step alive for the session and hands it to the worker.

@@ -74,7 +74,6 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     masterPage()->bind(*session_);
     installerPage()->bind(*session_);
     connect(installerPage(), &CPageInst::reportDialogRequested, this, [this] { openReportDialog(); });
-    session_->formsRefused = [this](const panel::FormError& error) { refuseForms(error); };
     showImage();
     rememberPanelImage();
     connectCommands();
@@ -395,6 +394,7 @@ void CMainFrame::handleNotice(const Notice& notice)
                    [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId, n.number); },
                    [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
                    [](const JobNotice&) {}, // the window runs no panel jobs
+                   [this](const FormRefusedNotice& n) { refuseForms(n.error); },
                },
                notice);
     updateStopHint();

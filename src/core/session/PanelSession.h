@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,9 +56,12 @@ public:
     // current pages (backups/<serial>-<panel ID>/); none: writes keep no
     // backup. Set it before a write starts.
     std::optional<std::filesystem::path> backupFolder;
-    // Called on the worker thread with the backup kept before a write, or
-    // why none could be kept (the write then sends nothing).
-    std::function<void(const BackupOutcome&)> backupDone;
+
+    // The backup kept before the last write, or why none could be kept
+    // (the write then sent nothing), with the panel's pages as read; from
+    // any thread. The sink hears of each as a BackupNotice on the worker
+    // thread, once this holds it and before the write goes on.
+    std::optional<BackupOutcome> lastBackup() const;
 
     // The serial number of the communicator connected to (from its model
     // information); 0 before any has answered.
@@ -87,7 +91,11 @@ private:
     // out for resets the document to that model's defaults, once.
     void onPanelIdentified();
 
+    void backupDone(const BackupOutcome& outcome);
+
     std::vector<std::unique_ptr<operations::OperationStep>> steps_;
+    mutable std::mutex backupMutex_;
+    std::optional<BackupOutcome> lastBackup_;
     eventlog::EventLogReader* eventLogReader_ = nullptr;
     bool formsFilled_ = false;
     // The forms as the image last gave them or took them.

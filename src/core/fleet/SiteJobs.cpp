@@ -95,14 +95,14 @@ public:
         job_.panel().worker.startPageOperation(operations::kReadEventLog);
         // A panel that keeps answering without the reading moving on is
         // given up after twice the worker's reply time.
+        const auto ended = [this] {
+            return job_.notices().anyFrom(eventsFrom_, eventlog::endsReading) ? Wait::Done : Wait::Pending;
+        };
+        const auto progress = [&reader] {
+            return std::uint64_t(reader.eventCount()) << 32 | std::uint32_t(reader.eventIndex());
+        };
         const bool read = job_.waitFor(
-            [this] { return job_.notices().anyFrom(eventsFrom_, eventlog::endsReading) ? Wait::Done : Wait::Pending; },
-                                       session::PanelJob::Patience{2 * timing_.workerReply,
-                                                                   "the reading made no progress for",
-                                                                   [&reader] {
-                                                                       return std::uint64_t(reader.eventCount()) << 32 |
-                                                                              std::uint32_t(reader.eventIndex());
-                                                                   }});
+            ended, session::PanelJob::Patience{2 * timing_.workerReply, "the reading made no progress for", progress});
         if (!read)
             return failure(kReadingEvents);
         const bool closed = job_.finish();
@@ -165,10 +165,6 @@ private:
         job_.doc().setTaviOptions(job_.panel().tavi.record().bytes);
         return true;
     }
-
-    // The whole event log, read and unread, into the document without
-    // marking it.
-
 
     Ended keepBackup()
     {

@@ -1,8 +1,8 @@
 #include "session/PanelJob.h"
 
 #include "base/TextIds.h"
-#include "link/Connection.h"
 #include "eventlog/EventLogReader.h"
+#include "link/Connection.h"
 #include "operations/OperationCodes.h"
 
 #include <algorithm>

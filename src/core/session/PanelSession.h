@@ -14,7 +14,6 @@
 #include "session/BackupBeforeWrite.h"
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>

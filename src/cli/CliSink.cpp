@@ -28,6 +28,8 @@ std::string messageText(const MessageNotice& message)
 
 void CliSink::post(const Notice& notice)
 {
+    // The other kinds (the job's course, a backup, the event log's lines
+    // and records) are for the run and the command that hear them.
     if (const auto* m = std::get_if<MessageNotice>(&notice))
         print(*m);
     else if (const auto* s = std::get_if<StatusNotice>(&notice))

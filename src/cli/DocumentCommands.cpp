@@ -16,7 +16,6 @@
 #include "panel/PanelModels.h"
 
 #include <filesystem>
-#include <atomic>
 #include <cctype>
 #include <cstdio>
 #include <functional>
@@ -96,7 +95,13 @@ std::optional<std::uint8_t> parseTypeCode(std::string text)
 // page back.
 class DocumentRun : public PanelRun {
 public:
-    explicit DocumentRun(Session& session) : PanelRun(session), session_(session) {}
+    explicit DocumentRun(Session& session)
+        : PanelRun(session, ConnectionLines::AsNotes, [this](const Notice& notice) { heard(notice); }),
+          session_(session)
+    {
+    }
+    // The link ends while the run can still hear what ending it says.
+    ~DocumentRun() override { finish(); }
 
     // Opens the file into the document; a missing file gives a new
     // document when createMissing is set.
@@ -140,7 +145,7 @@ public:
         }
         writing_ = &page;
         const bool written = transfer(page.code);
-        const std::optional<session::BackupOutcome> outcome = takeBackup();
+        const std::optional<BackupNotice> outcome = takeBackup();
         if (outcome && outcome->upToDate) {
             writing_ = nullptr;
             printUpToDate(page);
@@ -174,18 +179,9 @@ public:
     // marking it.
     bool readEventLog()
     {
-        std::atomic<bool> ended{false};
         // The status pane's per cent has no number of its own here.
         sink().hideMessage(text_id::kReadEventLogPercent);
-        eventlog::EventLogReader& reader = panel().eventLogReader();
-        reader.setOptions({.markAsRead = false, .allEvents = true});
-        eventlog::EventLogReader::Listener listener;
-        listener.ended = [&] { ended = true; };
-        reader.setListener(listener);
-        const bool read = panel().worker.startPageOperation(operations::kReadEventLog) &&
-                          waitFor([&] { return ended && idle() ? Wait::Done : Wait::Pending; });
-        reader.setListener({});
-        return read;
+        return job().readWholeEventLog();
     }
 
     // Reads the communicator's options into the document.
@@ -211,15 +207,6 @@ public:
     {
         backupWanted_ = base.has_value();
         panel().backupFolder = std::move(base);
-        panel().backupDone = [this](const session::BackupOutcome& outcome) {
-            const std::lock_guard held(backupMutex_);
-            if (outcome.kept()) {
-                panel().backupFolder.reset();
-                backupFile_ = outcome.file;
-            }
-            panelCopy_ = outcome.panelCopy;
-            backup_ = outcome;
-        };
     }
 
     // Reads the page just written back and compares the written ranges byte
@@ -252,8 +239,28 @@ public:
     }
 
 private:
+    void heard(const Notice& notice)
+    {
+        if (const auto* backup = std::get_if<BackupNotice>(&notice))
+            backupDone(*backup);
+    }
+
+    // On the worker thread, before the write goes on: after the first
+    // backup kept, the command's other writes keep none.
+    void backupDone(const BackupNotice& outcome)
+    {
+        const std::lock_guard held(backupMutex_);
+        if (outcome.kept()) {
+            panel().backupFolder.reset();
+            backupFile_ = outcome.file;
+        }
+        const auto kept = panel().lastBackup();
+        panelCopy_ = kept ? kept->panelCopy : nullptr;
+        backup_ = outcome;
+    }
+
     // The outcome of the backup before the last write, once.
-    std::optional<session::BackupOutcome> takeBackup()
+    std::optional<BackupNotice> takeBackup()
     {
         const std::lock_guard held(backupMutex_);
         return std::exchange(backup_, std::nullopt);
@@ -288,7 +295,7 @@ private:
     Session& session_;
     std::mutex backupMutex_;
     // Set on the worker thread:
-    std::optional<session::BackupOutcome> backup_;
+    std::optional<BackupNotice> backup_;
     std::optional<fs::path> backupFile_;
     std::shared_ptr<const panel::CUploadDoc> panelCopy_;
     bool backupWanted_ = false;

@@ -109,6 +109,39 @@ struct ReadLines {
     }
 };
 
+// What the reading tells as it goes: its lines and records are kept, its
+// per cent printed.
+void hear(ReadLines& read, CliSink& sink, const Notice& notice)
+{
+    if (const auto* record = std::get_if<EventRecordNotice>(&notice)) {
+        std::lock_guard lock(read.mutex);
+        // The panel's note that it marked its log is no event.
+        if (eventlog::isMarkedAsReadRecord(record->code, record->word))
+            ++read.markNotes;
+        else
+            read.records.push_back(eventRecordOf(*record));
+        return;
+    }
+    const auto* reading = std::get_if<EventLogNotice>(&notice);
+    if (!reading)
+        return;
+    switch (reading->kind) {
+    case EventLogNotice::Kind::GroupStarted: read.groupStarted = true; break;
+    case EventLogNotice::Kind::LineInserted: {
+        std::lock_guard lock(read.mutex);
+        read.inserted.push_back(reading->line);
+        break;
+    }
+    case EventLogNotice::Kind::Progress: {
+        const int percent = static_cast<int>(reading->value);
+        sink.showProgress(strings::utf8(text_id::kReadEventLogPercent), percent,
+                          strings::format(text_id::kReadEventLogPercent, percent).toStdString());
+        break;
+    }
+    case EventLogNotice::Kind::Ended: read.ended = true; break;
+    }
+}
+
 std::vector<std::string> linesToShow(ReadLines& read, const panel::CUploadDoc& doc)
 {
     if (read.groupStarted && !doc.logs().empty())
@@ -181,10 +214,11 @@ int runReadEvents(Session& session)
         }
     }
 
-    ReadLines read; // before the run: the reader's hooks write here until the worker has ended
-    PanelRun run(session);
-    // The per cent of the reading is printed from the reader's progress
-    // hook, which has the number the status notice lacks.
+    ReadLines read; // before the run: the reading's notices are heard here until the worker has ended
+    PanelRun run(session, PanelRun::ConnectionLines::AsNotes,
+                 [&read, &run](const Notice& notice) { hear(read, run.sink(), notice); });
+    // The per cent of the reading is printed as its progress notices come
+    // (see hear), not as the status pane's text.
     run.sink().hideMessage(text_id::kReadEventLogPercent);
     panel::CUploadDoc& doc = run.doc();
     const bool docExisted = args->doc && std::filesystem::exists(*args->doc);
@@ -231,29 +265,11 @@ int runReadEvents(Session& session)
     std::atomic<bool> savedBeforeMark{false};
     eventlog::EventLogReader& reader = run.panel().eventLogReader();
     reader.setOptions(args->options);
-    reader.setListener({[&] { read.groupStarted = true; },
-                        [&](int, const std::string& line) {
-                            std::lock_guard lock(read.mutex);
-                            read.inserted.push_back(line);
-                        },
-                        [&](int percent) {
-                            run.sink().showProgress(strings::utf8(text_id::kReadEventLogPercent), percent,
-                                                    strings::format(text_id::kReadEventLogPercent, percent).toStdString());
-                        },
-                        [&] { read.ended = true; },
-                        // The log is marked as read only once its lines are safe.
-                        [&] {
-                            markAsked = true;
-                            return savedBeforeMark = saveOutputs();
-                        },
-                        [&](const eventlog::EventLogReader::RecordRead& record) {
-                            std::lock_guard lock(read.mutex);
-                            // The panel's note that it marked its log is no event.
-                            if (eventlog::isMarkedAsReadRecord(record.code, record.word))
-                                ++read.markNotes;
-                            else
-                                read.records.push_back(eventRecordOf(record));
-                        }});
+    // The log is marked as read only once its lines are safe.
+    reader.setBeforeMark([&] {
+        markAsked = true;
+        return savedBeforeMark = saveOutputs();
+    });
 
     if (!run.open())
         return run.failure();

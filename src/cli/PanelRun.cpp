@@ -18,8 +18,8 @@ session::JobSettings jobSettings(const Session& session)
 
 } // namespace
 
-PanelRun::PanelRun(Session& session, ConnectionLines lines)
-    : session_(session), lines_(lines), sink_(session.env.err, sinkStyle(session)), job_(courseLines_, jobSettings(session))
+PanelRun::PanelRun(Session& session, ConnectionLines lines, Heard heard)
+    : session_(session), lines_(lines), heard_(std::move(heard)), sink_(session.env.err, sinkStyle(session)), job_(courseLines_, jobSettings(session))
 {
     // The run closes the connection itself right after the panel link:
     // the hint to disconnect the communicator has nothing to ask.
@@ -33,6 +33,8 @@ void PanelRun::Lines::post(const Notice& notice)
     if (const auto* course = std::get_if<JobNotice>(&notice))
         run_.print(*course);
     run_.sink_.post(notice);
+    if (run_.heard_)
+        run_.heard_(notice);
 }
 
 void PanelRun::printConnection(int textId)

@@ -23,7 +23,12 @@ public:
     // communicator commands).
     enum class ConnectionLines { AsNotes, OnOutput };
 
-    explicit PanelRun(Session& session, ConnectionLines lines = ConnectionLines::AsNotes);
+    // What a command does with the job's notices itself (the event log's
+    // lines and records, the backup before a write): called on the posting
+    // thread, after the run printed the notice and before the job goes on.
+    using Heard = std::function<void(const Notice&)>;
+
+    explicit PanelRun(Session& session, ConnectionLines lines = ConnectionLines::AsNotes, Heard heard = {});
     virtual ~PanelRun();
     PanelRun(const PanelRun&) = delete;
     PanelRun& operator=(const PanelRun&) = delete;
@@ -70,6 +75,7 @@ private:
 
     Session& session_;
     ConnectionLines lines_;
+    Heard heard_;
     CliSink sink_;
     Lines courseLines_{*this};
     session::PanelJob job_;

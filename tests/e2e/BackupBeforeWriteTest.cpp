@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <mutex>
 
 using namespace qarvo;
 using namespace qarvo::operations;
@@ -44,14 +43,8 @@ TEST_P(BackupBeforeWrite, KeepsThePanelsPagesOrStopsTheWrite)
         std::ofstream(data) << "not a folder";
 
     SessionFixture f;
-    std::mutex mutex;
-    std::vector<session::BackupOutcome> outcomes;
     if (c.folder != Folder::None)
         f.session->backupFolder = data;
-    f.session->backupDone = [&](const session::BackupOutcome& outcome) {
-        const std::lock_guard held(mutex);
-        outcomes.push_back(outcome);
-    };
     ASSERT_TRUE(f.connect());
     ASSERT_TRUE(f.transfer(kReadInstaller)); // the document holds what the panel holds
     const auto before = f.panel.memory();
@@ -64,17 +57,14 @@ TEST_P(BackupBeforeWrite, KeepsThePanelsPagesOrStopsTheWrite)
         EXPECT_NE(f.panel.memory(), before);
     } else {
         ASSERT_TRUE(f.session->worker.startPageOperation(kWriteInstaller));
-        ASSERT_TRUE(PanelFixture::eventually([&] {
-            const std::lock_guard held(mutex);
-            return !outcomes.empty();
-        }));
+        ASSERT_TRUE(PanelFixture::eventually([&] { return !f.sink.all<BackupNotice>().empty(); }));
         ASSERT_TRUE(f.waitIdle());
         EXPECT_EQ(f.panel.counters().memoryWrites, writesBefore);
         EXPECT_EQ(f.panel.memory(), before);
     }
     EXPECT_EQ(zone2Name(f.session->doc), "Back door") << "the document keeps what the pages made";
 
-    const std::lock_guard held(mutex);
+    const std::vector<BackupNotice> outcomes = f.sink.all<BackupNotice>();
     if (c.folder == Folder::None) {
         EXPECT_TRUE(outcomes.empty());
         return;

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <mutex>
 
 using namespace qarvo;
 using namespace qarvo::operations;
@@ -59,14 +58,8 @@ TEST_P(Cancelling, LeavesEveryByteWholeAndSendsNothingMore)
     SessionFixture f({}, {},
                      c.interruption == Interruption::PanelFallsSilent ? qarvo::testing::fastTiming()
                                                                        : qarvo::testing::answeredTiming());
-    std::mutex mutex;
-    std::vector<session::BackupOutcome> outcomes;
     if (c.backup)
         f.session->backupFolder = dir.path();
-    f.session->backupDone = [&](const session::BackupOutcome& outcome) {
-        const std::lock_guard held(mutex);
-        outcomes.push_back(outcome);
-    };
     ASSERT_TRUE(f.connect());
     const Bytes panelBefore = f.randomMemory(11);
     const Bytes docBefore = f.randomMemory(12);
@@ -108,8 +101,8 @@ TEST_P(Cancelling, LeavesEveryByteWholeAndSendsNothingMore)
         EXPECT_EQ(docAfter, docBefore) << "a write changes the panel, not the document";
         EXPECT_TRUE(eachByteFrom(panelAfter, panelBefore, docBefore));
     }
-    const std::lock_guard held(mutex);
     if (c.backup && !c.whileWriting) {
+        const std::vector<BackupNotice> outcomes = f.sink.all<BackupNotice>();
         EXPECT_EQ(f.panel.counters().memoryWrites, 0u) << "written without a backup";
         EXPECT_EQ(panelAfter, panelBefore);
         EXPECT_TRUE(outcomes.empty() || !outcomes.front().kept());

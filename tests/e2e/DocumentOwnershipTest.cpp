@@ -77,10 +77,6 @@ TEST(DocumentOwnership, SavesDuringReadingsAreWholeSteps)
     SessionFixture f;
     f.panel.setEventLog(sim::demoEventLog(kEvents, f.panel.typeCode()), kEvents);
     ASSERT_TRUE(f.connect());
-    std::atomic<int> readingsEnded{0};
-    eventlog::EventLogReader::Listener listener;
-    listener.ended = [&] { ++readingsEnded; };
-    f.session->eventLogReader().setListener(listener);
     const auto plan = operations::planTransfer(operations::Transfer::ReadInstaller, f.session->doc, {});
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -110,9 +106,10 @@ TEST(DocumentOwnership, SavesDuringReadingsAreWholeSteps)
             }
         });
 
-        const int readings = readingsEnded;
+        const std::size_t from = f.sink.count();
         ASSERT_TRUE(f.session->worker.startPageOperation(operations::kReadEventLog));
-        ASSERT_TRUE(qarvo::testing::PanelFixture::eventually([&] { return readingsEnded > readings; }, Millis(60000)));
+        ASSERT_TRUE(qarvo::testing::PanelFixture::eventually(
+            [&] { return f.sink.anyFrom(from, eventlog::endsReading); }, Millis(60000)));
         const int savesDuringReading = saves;
         ASSERT_TRUE(f.transfer(operations::kReadInstaller));
         stop = true;

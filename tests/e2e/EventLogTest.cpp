@@ -361,18 +361,20 @@ TEST(EventLogStep, ABreakPartWayEndsTheCutLogWithANote)
     }
 }
 
-TEST(EventLogStep, ListenerSeesEveryInsertAndTheProgressOnce)
+TEST(EventLogStep, TheSinkHearsEveryInsertAndTheProgressOnce)
 {
     StepHarness h;
+    h.readThrough({{0, word(0, 0)}, {0, word(0, 0)}, {0, word(0, 0)}, {0, word(0, 0)}});
     std::vector<std::pair<int, std::string>> inserts;
     std::vector<int> progress;
     int groups = 0;
-    eventlog::EventLogReader::Listener listener;
-    listener.groupStarted = [&] { ++groups; };
-    listener.lineInserted = [&](int position, const std::string& line) { inserts.emplace_back(position, line); };
-    listener.progress = [&](int percent) { progress.push_back(percent); };
-    h.reader.setListener(listener);
-    h.readThrough({{0, word(0, 0)}, {0, word(0, 0)}, {0, word(0, 0)}, {0, word(0, 0)}});
+    for (const EventLogNotice& n : h.sink.all<EventLogNotice>()) {
+        groups += n.kind == EventLogNotice::Kind::GroupStarted;
+        if (n.kind == EventLogNotice::Kind::LineInserted)
+            inserts.emplace_back(static_cast<int>(n.value), n.line);
+        if (n.kind == EventLogNotice::Kind::Progress)
+            progress.push_back(static_cast<int>(n.value));
+    }
     EXPECT_EQ(groups, 1);
     ASSERT_EQ(inserts.size(), 7u);
     EXPECT_EQ(inserts[0], (std::pair<int, std::string>{0, " "}));

@@ -1,7 +1,10 @@
 #pragma once
 // How core talks to a front-end: typed notices posted to a sink. The GUI
 // queues them onto its main thread, the CLI prints them, tests record them.
+#include "base/FormError.h"
+
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <variant>
@@ -114,8 +117,54 @@ struct JobNotice {
     std::string text;
 };
 
-using Notice = std::variant<MessageNotice, ReportNotice, ProgressNotice, ImageChangedNotice,
-                            RefreshNotice, StatusNotice, CommunicatorNotice, JobNotice>;
+// A page operation the programming forms stopped before it started: the
+// refused value, for its message and for the focus on its control.
+struct FormRefusedNotice {
+    FormError error;
+};
+
+// How the backup before a page write went, posted on the worker thread
+// before the write goes on: the file kept, or why none could be, or that
+// the panel already held what the write would send.
+struct BackupNotice {
+    std::filesystem::path file;
+    std::string failure; // empty when the file was kept or the panel was up to date
+    // The panel already held every byte of the page: nothing was kept and
+    // nothing is written.
+    bool upToDate = false;
+    bool kept() const { return failure.empty() && !upToDate; }
+};
+
+// One record of the panel's event log as the reading decoded it: its
+// number in the log (1 the oldest read), its three bytes, the time the log
+// clock gave it and its line. Posted on the worker thread after its line
+// went into the document, for each record that makes a line.
+struct EventRecordNotice {
+    int number = 0;
+    std::uint8_t code = 0;
+    std::uint16_t word = 0;
+    int year = 0;
+    int month = 1; // 1 to 12
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    std::string line;
+};
+
+// How the reading of the event log changed the document's first log group,
+// posted on the worker thread once the change is made whole: the group
+// was made or renamed, a line went in at position value, the per cent read
+// changed to value, the reading finished and handed the worker back to idle.
+struct EventLogNotice {
+    enum class Kind { GroupStarted, LineInserted, Progress, Ended };
+    Kind kind = Kind::Ended;
+    long value = 0;
+    std::string line; // LineInserted
+};
+
+using Notice = std::variant<MessageNotice, ReportNotice, ProgressNotice, ImageChangedNotice, RefreshNotice,
+                            StatusNotice, CommunicatorNotice, JobNotice, FormRefusedNotice, BackupNotice,
+                            EventLogNotice, EventRecordNotice>;
 
 class NoticeSink {
 public:

@@ -33,6 +33,13 @@ std::size_t RecordingSink::count() const
     return notices_.size();
 }
 
+bool RecordingSink::anyFrom(std::size_t first, const std::function<bool(const Notice&)>& match) const
+{
+    std::lock_guard lock(mutex_);
+    return first < notices_.size() &&
+           std::any_of(notices_.begin() + static_cast<std::ptrdiff_t>(first), notices_.end(), match);
+}
+
 bool RecordingSink::waitFor(const std::function<bool(const Notice&)>& match,
                             std::chrono::milliseconds timeout) const
 {

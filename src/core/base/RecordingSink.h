@@ -19,6 +19,8 @@ public:
     // that polls takes only what came since it last looked.
     std::vector<Notice> noticesFrom(std::size_t first) const;
     std::size_t count() const;
+    // Whether a notice from the first-th on satisfies the predicate.
+    bool anyFrom(std::size_t first, const std::function<bool(const Notice&)>& match) const;
     // Waits until some recorded notice satisfies the predicate.
     bool waitFor(const std::function<bool(const Notice&)>& match, std::chrono::milliseconds timeout) const;
     bool waitForMessage(int textId, std::chrono::milliseconds timeout) const;

@@ -64,6 +64,12 @@ LocalFields fieldsOf(const QDateTime& now)
 
 } // namespace
 
+bool endsReading(const Notice& notice)
+{
+    const auto* reading = std::get_if<EventLogNotice>(&notice);
+    return reading && reading->kind == EventLogNotice::Kind::Ended;
+}
+
 EventLogReader::Worker EventLogReader::workerOf(operations::OperationWorker& worker)
 {
     return {[&worker] { return worker.currentCode(); }, [&worker] { worker.enterIdle(); }};
@@ -248,9 +254,8 @@ EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)
     if (!decoded.isEmpty()) {
         const int number = eventCount_ - eventIndex_;
         insertLine(eventLine(number, decoded));
-        if (listener_.recordRead)
-            listener_.recordRead({number, code, word, stamped.year(), stamped.monthIndex() + 1, stamped.day(),
-                                  stamped.hour(), stamped.minute(), decoded});
+        sink_.post(EventRecordNotice{number, code, word, stamped.year(), stamped.monthIndex() + 1, stamped.day(),
+                                     stamped.hour(), stamped.minute(), decoded.toStdString()});
     }
     ++eventIndex_;
     io.percent = static_cast<std::uint8_t>(percentRead());
@@ -258,7 +263,7 @@ EventLogReader::Outcome EventLogReader::recordRead(operations::StepIo& io)
 
     if (eventIndex_ < eventCount_)
         return request(io, io.step == kRecord ? kRecordAlternate : kRecord);
-    if (markAsRead_ && listener_.beforeMark && !listener_.beforeMark())
+    if (markAsRead_ && beforeMark_ && !beforeMark_())
         return finish(io, text_id::kEventLogRead);
     if (markAsRead_) {
         showStatus(text_id::kClearEventLog);
@@ -279,8 +284,7 @@ EventLogReader::Outcome EventLogReader::finish(operations::StepIo& io, int closi
     worker_.enterIdle();
     // The same end as a memory page transfer's.
     link::buildMessage(io.out, link::fixed_message::kTransferEnd);
-    if (listener_.ended)
-        listener_.ended();
+    tell(EventLogNotice::Kind::Ended);
     return Outcome::Finished;
 }
 
@@ -312,12 +316,9 @@ void EventLogReader::startGroup()
         lineCounter_ = 1;
         doc_.markModified();
     }
-    if (listener_.groupStarted)
-        listener_.groupStarted();
-    if (listener_.lineInserted) {
-        listener_.lineInserted(0, kSpaceLine);
-        listener_.lineInserted(0, readOn);
-    }
+    tell(EventLogNotice::Kind::GroupStarted);
+    tell(EventLogNotice::Kind::LineInserted, 0, kSpaceLine);
+    tell(EventLogNotice::Kind::LineInserted, 0, readOn);
 }
 
 // Lines go in at the line counter, which then moves past them. The group
@@ -335,8 +336,12 @@ void EventLogReader::insertLine(const QString& line)
         doc_.markModified();
     }
     lineCounter_ = position + 1;
-    if (listener_.lineInserted)
-        listener_.lineInserted(position, text);
+    tell(EventLogNotice::Kind::LineInserted, position, text);
+}
+
+void EventLogReader::tell(EventLogNotice::Kind kind, long value, std::string line)
+{
+    sink_.post(EventLogNotice{kind, value, std::move(line)});
 }
 
 void EventLogReader::showStatus(int textId)
@@ -360,8 +365,7 @@ void EventLogReader::showProgress()
         return;
     shownPercent_ = percent;
     sink_.post(StatusNotice{Pane::Panel, text_id::kReadEventLogPercent, percent});
-    if (listener_.progress)
-        listener_.progress(percent);
+    tell(EventLogNotice::Kind::Progress, percent);
 }
 
 } // namespace qarvo::eventlog

@@ -8,7 +8,8 @@
 // run() is called on the worker thread with every reply while operation 7
 // is current. Each change to the document's first log group (the new group
 // with its first lines, or one more line) is made whole under the
-// document's lock; the listener hears of it afterwards, on the worker thread.
+// document's lock; the sink hears of it afterwards (EventLogNotice,
+// EventRecordNotice), on the worker thread.
 #include "base/NoticeSink.h"
 #include "eventlog/EventCodeTables.h"
 #include "eventlog/LogClock.h"
@@ -54,6 +55,9 @@ inline constexpr int kMaxEventsRead = 800;
 // the log rather than an event of the alarm system.
 bool isMarkedAsReadRecord(std::uint8_t code, std::uint16_t word);
 
+// Whether the notice says that a reading of the event log finished.
+bool endsReading(const Notice& notice);
+
 class EventLogReader final : public operations::OperationStep {
 public:
     // What the reader needs of the worker.
@@ -63,41 +67,17 @@ public:
     };
     static Worker workerOf(operations::OperationWorker& worker);
 
-    // Where a page that shows the first group learns of changes as they
-    // happen. Called on the worker thread.
-    // One record as read: its number in the log (1 the oldest read), its
-    // three bytes, the time the log clock gave it and its line.
-    struct RecordRead {
-        int number = 0;
-        std::uint8_t code = 0;
-        std::uint16_t word = 0;
-        int year = 0;
-        int month = 1; // 1 to 12
-        int day = 1;
-        int hour = 0;
-        int minute = 0;
-        QString line;
-    };
-
-    struct Listener {
-        std::function<void()> groupStarted; // the first group was made or renamed
-        std::function<void(int position, const std::string& line)> lineInserted;
-        std::function<void(int percent)> progress; // with status 82
-        std::function<void()> ended; // the reading finished and handed the worker back to idle
-        // Asked on the worker thread once every record is read and before
-        // the log is marked as read: a front-end saves the lines here, and
-        // false (nothing saved) leaves the panel's log unmarked.
-        std::function<bool()> beforeMark;
-        // Each record that makes a line, with what the line was made from.
-        std::function<void(const RecordRead&)> recordRead;
-    };
-
     EventLogReader(Worker worker, panel::CUploadDoc& doc, NoticeSink& sink);
 
     // Set by the front-end before it starts operation 7.
     void setOptions(const EventLogOptions& options);
     EventLogOptions options() const;
-    void setListener(Listener listener) { listener_ = std::move(listener); }
+    // Asked on the worker thread once every record is read and before the
+    // log is marked as read: a front-end saves the lines here, and false
+    // (nothing saved) leaves the panel's log unmarked. A gate rather than a
+    // notice: the reading waits for its answer, which decides what the panel
+    // is told. None: the log is marked. Set before operation 7 starts.
+    void setBeforeMark(std::function<bool()> beforeMark) { beforeMark_ = std::move(beforeMark); }
     // The computer's local clock, which dates the log group (replaceable for
     // tests; an invalid time stands for a clock that cannot be read).
     void setLocalClock(std::function<QDateTime()> now) { now_ = std::move(now); }
@@ -138,6 +118,8 @@ private:
     void insertLine(const QString& line);
     // A reading that stopped part-way says so at the end of its lines, once.
     void noteInterruption();
+    // Tells the sink how the reading changed the first log group.
+    void tell(EventLogNotice::Kind kind, long value = 0, std::string line = {});
     void showStatus(int textId);
     void showProgress();
     int percentRead() const;
@@ -146,7 +128,7 @@ private:
     Worker worker_;
     panel::CUploadDoc& doc_;
     NoticeSink& sink_;
-    Listener listener_;
+    std::function<bool()> beforeMark_;
     std::function<QDateTime()> now_;
     std::atomic<bool> markAsRead_{false};
     std::atomic<bool> allEvents_{false};

@@ -40,7 +40,7 @@ std::string eventText(const QString& line, std::string_view partition)
 
 } // namespace
 
-EventRecord eventRecordOf(const EventLogReader::RecordRead& read)
+EventRecord eventRecordOf(const EventRecordNotice& read)
 {
     char time[32];
     std::snprintf(time, sizeof time, "%04d-%02d-%02dT%02d:%02d:00", read.year, read.month, read.day, read.hour,
@@ -48,7 +48,7 @@ EventRecord eventRecordOf(const EventLogReader::RecordRead& read)
     char bytes[8];
     std::snprintf(bytes, sizeof bytes, "%02X%02X%02X", read.code, read.word >> 8, read.word & 0xFF);
     const std::string partition = eventPartition(read.code, read.word);
-    return {read.number, time, partition, eventText(read.line, partition), bytes};
+    return {read.number, time, partition, eventText(QString::fromStdString(read.line), partition), bytes};
 }
 
 } // namespace qarvo::eventlog

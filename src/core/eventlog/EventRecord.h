@@ -17,6 +17,6 @@ struct EventRecord {
     std::string record;    // the three record bytes in hexadecimal: "600C1E"
 };
 
-EventRecord eventRecordOf(const EventLogReader::RecordRead& read);
+EventRecord eventRecordOf(const EventRecordNotice& read);
 
 } // namespace qarvo::eventlog

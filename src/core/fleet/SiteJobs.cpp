@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <mutex>
 
 namespace qarvo::fleet {
 
@@ -78,7 +77,7 @@ public:
                                          std::pair{operations::kReadMaster, "reading the master page"}})
             if (!job_.transfer(page))
                 return failure(step);
-        if (!readEventLog())
+        if (!job_.readWholeEventLog())
             return failure(kReadingEvents);
         job_.finish();
         return keepBackup();
@@ -88,19 +87,22 @@ public:
     {
         eventlog::EventLogReader& reader = job_.panel().eventLogReader();
         reader.setOptions({});
-        reader.setListener(eventsListener());
+        // The records read are kept before the panel would mark its log.
+        reader.setBeforeMark([this] { return keepEvents().empty(); });
         if (!job_.open())
             return failure(kConnecting);
+        eventsFrom_ = job_.notices().count();
         job_.panel().worker.startPageOperation(operations::kReadEventLog);
         // A panel that keeps answering without the reading moving on is
         // given up after twice the worker's reply time.
-        const bool read = job_.waitFor([this] { return eventsEnded_ ? Wait::Done : Wait::Pending; },
-                                       session::PanelJob::Patience{2 * timing_.workerReply,
-                                                                   "the reading made no progress for",
-                                                                   [&reader] {
-                                                                       return std::uint64_t(reader.eventCount()) << 32 |
-                                                                              std::uint32_t(reader.eventIndex());
-                                                                   }});
+        const auto ended = [this] {
+            return job_.notices().anyFrom(eventsFrom_, eventlog::endsReading) ? Wait::Done : Wait::Pending;
+        };
+        const auto progress = [&reader] {
+            return std::uint64_t(reader.eventCount()) << 32 | std::uint32_t(reader.eventIndex());
+        };
+        const bool read = job_.waitFor(
+            ended, session::PanelJob::Patience{2 * timing_.workerReply, "the reading made no progress for", progress});
         if (!read)
             return failure(kReadingEvents);
         const bool closed = job_.finish();
@@ -137,20 +139,16 @@ public:
 private:
     Ended failure(std::string_view step) { return failureOf(job_, timing_, step); }
 
-    // Collects the records read; they are kept before the panel would mark
-    // its log, and again at the end.
-    eventlog::EventLogReader::Listener eventsListener()
+    // The events the reading brought so far; the panel's note that it
+    // marked its log is no event.
+    std::vector<eventlog::EventRecord> eventsRead() const
     {
-        eventlog::EventLogReader::Listener listener;
-        listener.ended = [this] { eventsEnded_ = true; };
-        listener.beforeMark = [this] { return keepEvents().empty(); };
-        listener.recordRead = [this](const eventlog::EventLogReader::RecordRead& read) {
-            if (eventlog::isMarkedAsReadRecord(read.code, read.word))
-                return; // the panel's note that it marked its log is no event
-            const std::lock_guard held(recordsMutex_);
-            records_.push_back(eventlog::eventRecordOf(read));
-        };
-        return listener;
+        std::vector<eventlog::EventRecord> records;
+        for (const Notice& notice : job_.notices().noticesFrom(eventsFrom_))
+            if (const auto* read = std::get_if<EventRecordNotice>(&notice);
+                read && !eventlog::isMarkedAsReadRecord(read->code, read->word))
+                records.push_back(eventlog::eventRecordOf(*read));
+        return records;
     }
 
     // A new document of the default model, with the communicator's
@@ -168,22 +166,6 @@ private:
         return true;
     }
 
-    // The whole event log, read and unread, into the document without
-    // marking it.
-    bool readEventLog()
-    {
-        std::atomic<bool> ended{false};
-        eventlog::EventLogReader& reader = job_.panel().eventLogReader();
-        reader.setOptions({.markAsRead = false, .allEvents = true});
-        eventlog::EventLogReader::Listener listener;
-        listener.ended = [&] { ended = true; };
-        reader.setListener(listener);
-        const bool read = job_.panel().worker.startPageOperation(operations::kReadEventLog) &&
-                          job_.waitFor([&] { return ended && job_.idle() ? Wait::Done : Wait::Pending; });
-        reader.setListener({});
-        return read;
-    }
-
     Ended keepBackup()
     {
         const std::filesystem::path file = record_.incomingDocument();
@@ -195,11 +177,7 @@ private:
         return {};
     }
 
-    std::string keepEvents()
-    {
-        const std::lock_guard held(recordsMutex_);
-        return record_.keepEvents(records_);
-    }
+    std::string keepEvents() { return record_.keepEvents(eventsRead()); }
 
     Ended failureWithOptions()
     {
@@ -212,10 +190,7 @@ private:
     SiteRecord& record_;
     Timing timing_;
     NullSink sink_;
-    // What the reader's hooks write to, until the job's worker has ended.
-    std::mutex recordsMutex_;
-    std::vector<eventlog::EventRecord> records_;
-    std::atomic<bool> eventsEnded_{false};
+    std::size_t eventsFrom_ = 0; // the job's first notice of the event log reading
     bool optionsUnread_ = false;
     session::PanelJob job_;
 };

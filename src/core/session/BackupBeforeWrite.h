@@ -11,6 +11,7 @@
 //
 // Threading: begin() runs where the operation is set, run() on the worker
 // thread; the hooks are called on the worker thread.
+#include "base/NoticeSink.h"
 #include "operations/OperationCodes.h"
 #include "operations/PageTransfer.h"
 #include "panel/CUploadDoc.h"
@@ -24,17 +25,10 @@
 
 namespace qarvo::session {
 
-// How the backup before a write went: the file kept, or why none could be,
-// or that the panel already held what the write would send.
-struct BackupOutcome {
-    std::filesystem::path file;
-    std::string failure; // empty when the file was kept or the panel was up to date
-    // The panel already held every byte of the page: nothing was kept and
-    // nothing is written.
-    bool upToDate = false;
-    // The panel's pages as they were read before the write.
+// How the backup before a write went (what the front-end is told), with
+// the panel's pages as they were read before the write.
+struct BackupOutcome : BackupNotice {
     std::shared_ptr<const panel::CUploadDoc> panelCopy;
-    bool kept() const { return failure.empty() && !upToDate; }
 };
 
 class BackupBeforeWrite final : public operations::OperationStep {

@@ -1,6 +1,7 @@
 #include "session/PanelJob.h"
 
 #include "base/TextIds.h"
+#include "eventlog/EventLogReader.h"
 #include "link/Connection.h"
 #include "operations/OperationCodes.h"
 
@@ -219,6 +220,18 @@ bool PanelJob::waitFor(const std::function<Wait()>& state, const std::optional<P
         }
         std::this_thread::sleep_for(kPollInterval);
     }
+}
+
+bool PanelJob::readWholeEventLog()
+{
+    const std::size_t from = record_.count();
+    panel_.eventLogReader().setOptions({.markAsRead = false, .allEvents = true});
+    if (!panel_.worker.startPageOperation(operations::kReadEventLog))
+        return false;
+    return waitFor([&] {
+        const bool ended = record_.anyFrom(from, eventlog::endsReading);
+        return ended && idle() ? Wait::Done : Wait::Pending;
+    });
 }
 
 bool PanelJob::transfer(int code)

@@ -87,6 +87,9 @@ public:
     // Runs one page operation from the idle poll to its end; true when it
     // reached it. A write that did is counted in the result.
     bool transfer(int code);
+    // Reads the whole event log, read and unread, into the document without
+    // marking it; true once the reading ended and the link is idle again.
+    bool readWholeEventLog();
     // The panel link is up in the idle poll, with no operation running.
     bool idle() const;
 

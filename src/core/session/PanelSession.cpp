@@ -33,10 +33,7 @@ PanelSession::PanelSession(NoticeSink& sink, link::ConnectionSettings settings, 
                           std::move(transfer), doc,
                           BackupBeforeWrite::Hooks{[this] { return backupFolder; },
                                                    [this] { return communicatorSerial(); },
-                                                   [this](const BackupOutcome& outcome) {
-                                                       if (backupDone)
-                                                           backupDone(outcome);
-                                                   },
+                                                   [this](const BackupOutcome& outcome) { backupDone(outcome); },
                                                    [this] { worker.enterIdle(); }}));
     }
     for (auto& command : operations::makeCommandSteps(worker, doc.identity(), doc.layout(), clock))
@@ -55,6 +52,21 @@ std::int32_t PanelSession::communicatorSerial() const
 {
     const auto info = TaviModelInfo::parse(link.connection.modelInfo());
     return info ? info->serialNumber : 0;
+}
+
+std::optional<BackupOutcome> PanelSession::lastBackup() const
+{
+    const std::lock_guard held(backupMutex_);
+    return lastBackup_;
+}
+
+void PanelSession::backupDone(const BackupOutcome& outcome)
+{
+    {
+        const std::lock_guard held(backupMutex_);
+        lastBackup_ = outcome;
+    }
+    sink.post(BackupNotice(outcome));
 }
 
 void PanelSession::addStep(int code, std::unique_ptr<operations::OperationStep> step)
@@ -106,8 +118,8 @@ bool PanelSession::gatherPages(int code)
     if (!write && formsFilled_ && forms == formsInImage_)
         return true;
     const auto error = storeForms();
-    if (error && formsRefused)
-        formsRefused(*error);
+    if (error)
+        sink.post(FormRefusedNotice{*error});
     return !error;
 }
 

@@ -14,8 +14,8 @@
 #include "session/BackupBeforeWrite.h"
 
 #include <filesystem>
-#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,15 +51,16 @@ public:
     // page read, panel model change); saves and page writes store them back
     // first and stop at the first refused value.
     panel::ProgrammingForms forms;
-    // Called on a page write that the forms refused, with the refused value.
-    std::function<void(const panel::FormError&)> formsRefused;
     // The data folder under which each page write first keeps the panel's
     // current pages (backups/<serial>-<panel ID>/); none: writes keep no
     // backup. Set it before a write starts.
     std::optional<std::filesystem::path> backupFolder;
-    // Called on the worker thread with the backup kept before a write, or
-    // why none could be kept (the write then sends nothing).
-    std::function<void(const BackupOutcome&)> backupDone;
+
+    // The backup kept before the last write, or why none could be kept
+    // (the write then sent nothing), with the panel's pages as read; from
+    // any thread. The sink hears of each as a BackupNotice on the worker
+    // thread, once this holds it and before the write goes on.
+    std::optional<BackupOutcome> lastBackup() const;
 
     // The serial number of the communicator connected to (from its model
     // information); 0 before any has answered.
@@ -75,7 +76,7 @@ public:
     bool modified() const;
     // The worker's hook before the page operation with this code: stores
     // the forms into the image (see the rule in the definition); false,
-    // after formsRefused, stops the operation.
+    // after a FormRefusedNotice with the refused value, stops the operation.
     bool gatherPages(int code);
 
     // Keeps an operation step alive for the session and hands it to the worker.
@@ -89,7 +90,11 @@ private:
     // out for resets the document to that model's defaults, once.
     void onPanelIdentified();
 
+    void backupDone(const BackupOutcome& outcome);
+
     std::vector<std::unique_ptr<operations::OperationStep>> steps_;
+    mutable std::mutex backupMutex_;
+    std::optional<BackupOutcome> lastBackup_;
     eventlog::EventLogReader* eventLogReader_ = nullptr;
     bool formsFilled_ = false;
     // The forms as the image last gave them or took them.

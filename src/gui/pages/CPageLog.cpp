@@ -221,13 +221,6 @@ void CPageLog::attach(session::PanelSession& session, std::function<QString()> d
 {
     session_ = &session;
     documentName_ = std::move(documentName);
-    // The reading reports on the worker thread; the list follows on this one.
-    session.eventLogReader().setListener({.groupStarted = [this] { scheduleSync(); },
-                                          .lineInserted = [this](int, const std::string&) { scheduleSync(); },
-                                          .progress = {},
-                                          .ended = [this] { scheduleSync(); },
-                                          .beforeMark = {},
-                                          .recordRead = {}});
     passOptions();
     refreshFromDocument();
 }
@@ -280,6 +273,13 @@ void CPageLog::chooseLog(int index)
 }
 
 QStringList CPageLog::viewedLines() const { return model_->lines(); }
+
+void CPageLog::readingChanged(const EventLogNotice& notice)
+{
+    // The per cent is the status pane's; every other change shows in the list.
+    if (notice.kind != EventLogNotice::Kind::Progress)
+        scheduleSync();
+}
 
 void CPageLog::scheduleSync()
 {

@@ -43,6 +43,9 @@ public:
     // or its title while it has none.
     void attach(session::PanelSession& session, std::function<QString()> documentName);
 
+    // The reading changed the document's first log group: the list
+    // follows once the changes queued with this one are handled.
+    void readingChanged(const EventLogNotice& notice);
     // The document was made or loaded: its log names, its first log, the options.
     void refreshFromDocument();
     // Shows the log at this index of the document's logs; an index outside
@@ -80,7 +83,7 @@ private:
     void applyEntireLogRule();
     void passOptions();
     void breakReading();
-    // Called on the worker thread: the list catches up on the user-interface thread.
+    // The list catches up once, after what is queued now.
     void scheduleSync();
     void syncWithDocument();
     void fillSelector(const std::vector<std::string>& names);

@@ -74,7 +74,6 @@ CMainFrame::CMainFrame(FrameSetup setup, app::UserSettings& settings, const app:
     masterPage()->bind(*session_);
     installerPage()->bind(*session_);
     connect(installerPage(), &CPageInst::reportDialogRequested, this, [this] { openReportDialog(); });
-    session_->formsRefused = [this](const panel::FormError& error) { refuseForms(error); };
     showImage();
     rememberPanelImage();
     connectCommands();
@@ -191,9 +190,6 @@ void CMainFrame::startSession(link::ConnectionSettings settings)
     session_ = &job_->panel();
     if (!setup_.dataDirectory.isEmpty())
         session_->backupFolder = setup_.dataDirectory.toStdString();
-    session_->backupDone = [this](const session::BackupOutcome& outcome) {
-        QMetaObject::invokeMethod(this, [this, outcome] { showBackup(outcome); }, Qt::QueuedConnection);
-    };
     std::string error;
     if (!session_->start(&error))
         prompter().message(this, MessageKind::Error,
@@ -352,7 +348,7 @@ bool CMainFrame::confirmArming(const std::vector<int>& openZones)
 
 void CMainFrame::showText(MessageKind kind, int textId) { prompter().message(this, kind, text(textId)); }
 
-void CMainFrame::showBackup(const session::BackupOutcome& outcome)
+void CMainFrame::showBackup(const BackupNotice& outcome)
 {
     const QString file = QDir::toNativeSeparators(QString::fromStdString(outcome.file.string()));
     if (outcome.kept()) {
@@ -398,6 +394,10 @@ void CMainFrame::handleNotice(const Notice& notice)
                    [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId, n.number); },
                    [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
                    [](const JobNotice&) {}, // the window runs no panel jobs
+                   [this](const FormRefusedNotice& n) { refuseForms(n.error); },
+                   [this](const BackupNotice& n) { showBackup(n); },
+                   [this](const EventLogNotice& n) { logPage()->readingChanged(n); },
+                   [](const EventRecordNotice&) {}, // the log page shows the lines, not the records
                },
                notice);
     updateStopHint();

@@ -196,7 +196,7 @@ private:
     void showNeighbourPage(int step);
     void showText(MessageKind kind, int textId);
     // Where the backup before a page write went, or why none was kept.
-    void showBackup(const session::BackupOutcome& outcome);
+    void showBackup(const BackupNotice& outcome);
     // A page write that began after its backup and then stopped short
     // (Stop, time-out, lost connection, refusal) may have left the panel
     // partly written: says so once, with the backup that puts it back.

@@ -9,7 +9,8 @@ GuiSink::GuiSink(Handler handler, QObject* parent) : QObject(parent), handler_(s
 bool GuiSink::handledAtOnce(const Notice& notice)
 {
     const auto* report = std::get_if<ReportNotice>(&notice);
-    return report && report->kind == report_kind::kOperationStarting;
+    return (report && report->kind == report_kind::kOperationStarting) ||
+           std::holds_alternative<FormRefusedNotice>(notice);
 }
 
 void GuiSink::post(const Notice& notice)

@@ -17,7 +17,9 @@ public:
     // From any thread. The announcement that an operation is about to start
     // is handled before the call returns when it is posted on the main
     // thread, so the pages are reset before the worker sees the new code;
-    // everything else is queued.
+    // so is a refused form, which stops the operation the user just asked
+    // for with its message and the focus on the value; everything else is
+    // queued.
     void post(const Notice& notice) override;
 
 private:

@@ -74,8 +74,7 @@ TEST(PanelSession, RefreshAfterOpenTakesTheFileAsItsState)
 TEST(PanelSession, AReadTakesOnlyEditedFormsAndAWriteAlwaysChecks)
 {
     Session s;
-    int refusals = 0;
-    s.session.formsRefused = [&](const panel::FormError&) { ++refusals; };
+    const auto refusals = [&] { return s.sink.all<FormRefusedNotice>().size(); };
 
     s.session.forms.report.account1 = "1234";
     EXPECT_TRUE(s.session.gatherPages(operations::kReadInstaller));
@@ -84,11 +83,11 @@ TEST(PanelSession, AReadTakesOnlyEditedFormsAndAWriteAlwaysChecks)
 
     s.session.forms.report.account1 = "12A";
     EXPECT_FALSE(s.session.gatherPages(operations::kReadMaster));
-    EXPECT_EQ(refusals, 1);
+    EXPECT_EQ(refusals(), 1u);
 
     s.session.doc.bytes(panel::Setting::CommunicationFormat2)[0] = 0x55; // a format with no item
     s.session.refreshForms();
     EXPECT_TRUE(s.session.gatherPages(operations::kReadInstaller));
     EXPECT_FALSE(s.session.gatherPages(operations::kWriteInstaller));
-    EXPECT_EQ(refusals, 2);
+    EXPECT_EQ(refusals(), 2u);
 }

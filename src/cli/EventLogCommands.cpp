@@ -273,7 +273,7 @@ int runReadEvents(Session& session)
 
     if (!run.open())
         return run.failure();
-    run.panel().worker.startPageOperation(operations::kReadEventLog);
+    run.job().startOperation(operations::kReadEventLog);
     // A panel that keeps answering without the reading moving on is given
     // up after twice the worker's reply time.
     const bool ended = run.waitFor([&] { return read.ended ? PanelRun::Wait::Done : PanelRun::Wait::Pending; },

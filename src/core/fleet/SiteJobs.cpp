@@ -92,7 +92,7 @@ public:
         if (!job_.open())
             return failure(kConnecting);
         eventsFrom_ = job_.notices().count();
-        job_.panel().worker.startPageOperation(operations::kReadEventLog);
+        job_.startOperation(operations::kReadEventLog);
         // A panel that keeps answering without the reading moving on is
         // given up after twice the worker's reply time.
         const auto ended = [this] {

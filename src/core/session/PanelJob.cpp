@@ -226,7 +226,7 @@ bool PanelJob::readWholeEventLog()
 {
     const std::size_t from = record_.count();
     panel_.eventLogReader().setOptions({.markAsRead = false, .allEvents = true});
-    if (!panel_.worker.startPageOperation(operations::kReadEventLog))
+    if (!startOperation(operations::kReadEventLog))
         return false;
     return waitFor([&] {
         const bool ended = record_.anyFrom(from, eventlog::endsReading);

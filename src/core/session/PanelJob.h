@@ -37,8 +37,10 @@ struct JobSettings {
     const Clock* clock = &systemClock();
     // A flag set from elsewhere (a signal handler) that cancels as cancel() does.
     const std::atomic<bool>* interrupt = nullptr;
-    // Whether the job keeps its notices for its judgement and notices();
-    // a window's job, which lives for hours and judges nothing, does not.
+    // Whether the job keeps its notices: the waiting steps (connect,
+    // transfer, readWholeEventLog ...) and the judgement of a failure read
+    // them. A window's job, which lives for hours and only starts steps,
+    // keeps none.
     bool keepNotices = true;
 };
 
@@ -123,7 +125,7 @@ public:
     bool cancelled() const;
 
 private:
-    // Forwards every notice to the front-end and keeps it for the judgement.
+    // Forwards every notice to the front-end and, unless told not to, keeps it.
     class Tee final : public RecordingSink {
     public:
         Tee(NoticeSink& out, bool keep) : out_(out), keep_(keep) {}

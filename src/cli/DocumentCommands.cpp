@@ -100,8 +100,13 @@ public:
           session_(session)
     {
     }
-    // The link ends while the run can still hear what ending it says.
-    ~DocumentRun() override { finish(); }
+    // The link ends while the run can still hear what ending it says; then
+    // it stops hearing, as its members go first.
+    ~DocumentRun() override
+    {
+        finish();
+        stopHearing();
+    }
 
     // Opens the file into the document; a missing file gives a new
     // document when createMissing is set.

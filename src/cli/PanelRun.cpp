@@ -33,8 +33,15 @@ void PanelRun::Lines::post(const Notice& notice)
     if (const auto* course = std::get_if<JobNotice>(&notice))
         run_.print(*course);
     run_.sink_.post(notice);
+    const std::lock_guard held(run_.heardMutex_);
     if (run_.heard_)
         run_.heard_(notice);
+}
+
+void PanelRun::stopHearing()
+{
+    const std::lock_guard held(heardMutex_);
+    heard_ = {};
 }
 
 void PanelRun::printConnection(int textId)

@@ -8,6 +8,7 @@
 #include "session/PanelJob.h"
 
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,11 @@ public:
     panel::CUploadDoc& doc() { return job_.doc(); }
     const panel::PanelIdentity& identity() const { return job_.identity(); }
     CliSink& sink() { return sink_; }
+
+    // Passes no more notices to the function given at construction. A
+    // command whose function is its own member calls it before its members
+    // go: the worker's threads may post until the job itself ends.
+    void stopHearing();
 
     bool open() { return job_.open(); }
     bool connect(const std::function<bool()>& beforePanel = {}, const std::function<bool()>& ready = {},
@@ -75,6 +81,7 @@ private:
 
     Session& session_;
     ConnectionLines lines_;
+    std::mutex heardMutex_; // the function is called, or dropped, under it
     Heard heard_;
     CliSink sink_;
     Lines courseLines_{*this};

@@ -393,7 +393,7 @@ void CMainFrame::handleNotice(const Notice& notice)
                    },
                    [this](const StatusNotice& n) { panes_->setConnectionStatus(kPanelPane, n.textId, n.number); },
                    [this](const CommunicatorNotice& n) { taviPage()->communicatorReport(n); },
-                   [](const JobNotice&) {}, // the window runs no panel jobs
+                   [](const JobNotice&) {}, // the window shows its connection from the status notices
                    [this](const FormRefusedNotice& n) { refuseForms(n.error); },
                    [this](const BackupNotice& n) { showBackup(n); },
                    [this](const EventLogNotice& n) { logPage()->readingChanged(n); },
